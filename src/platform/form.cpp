@@ -1,0 +1,169 @@
+#include "platform/form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+namespace platform {
+
+Form::Form(QWidget* parent) : QDialog(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setModal(false);
+  SetBorderless();
+  surface_.OnChanged = [this](const QRect& r) {
+    if (!inFormPaint_) update(r);
+  };
+}
+
+Form::~Form() = default;
+
+void Form::SetClientSize(int width, int height) {
+  if (surface_.Size() != QSize(width, height)) surface_.Resize(QSize(width, height));
+  setFixedSize(width, height);
+  formPaintPending_ = true;
+}
+
+void Form::SetBorderless() {
+  setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+}
+
+void Form::SetBordered(const QString& caption, bool systemMenu) {
+  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (systemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+  setWindowFlags(flags);
+  setWindowTitle(caption);
+}
+
+void Form::PlaceAt(int x, int y) { move(x, y); }
+
+void Form::CenterOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->geometry();
+  move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void Form::CenterOver(const QWidget* other) {
+  if (!other) {
+    CenterOnScreen();
+    return;
+  }
+  const QRect frame = other->geometry();
+  move(frame.x() + (frame.width() - width()) / 2, frame.y() + (frame.height() - height()) / 2);
+}
+
+int Form::ShowModal() {
+  setResult(0);
+  formPaintPending_ = true;
+  return exec();
+}
+
+void Form::SetModalResult(int result) { done(result); }
+
+void Form::Close() { close(); }
+
+void Form::Repaint() {
+  formPaintPending_ = true;
+  repaint();
+  // A hidden window gets no paint event; its canvas still has to be right.
+  if (formPaintPending_) RunFormPaint();
+}
+
+void Form::Invalidate() {
+  formPaintPending_ = true;
+  update();
+}
+
+bool Form::IsActiveForm() const {
+  const QWidget* modal = QApplication::activeModalWidget();
+  if (modal && modal != this) return false;
+  const QWidget* active = QApplication::activeWindow();
+  return active == nullptr || active == this;
+}
+
+void Form::BeginWindowDrag(const QPoint& globalPos) {
+  if (QWindow* w = windowHandle(); w && w->startSystemMove()) return;
+  // No window manager to ask: follow the mouse ourselves.
+  manualDrag_ = true;
+  dragOffset_ = globalPos - pos();
+}
+
+void Form::RunFormPaint() {
+  formPaintPending_ = false;
+  inFormPaint_ = true;
+  FormPaint();
+  // The child controls repaint after their window, as the system does.
+  const auto controls = findChildren<ImageControl*>(Qt::FindDirectChildrenOnly);
+  for (ImageControl* control : controls) control->Dispatch({MessageKind::Paint, {}, MouseButton::Left, 0});
+  inFormPaint_ = false;
+}
+
+void Form::paintEvent(QPaintEvent* event) {
+  QRect area = event->rect();
+  if (formPaintPending_) {
+    RunFormPaint();
+    area = rect();
+  }
+  QPainter painter(this);
+  painter.drawImage(area, surface_.Image(), area);
+  if (area != event->rect()) update();
+}
+
+void Form::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  formPaintPending_ = true;
+  FormShow();
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+  // Character keys only, as a key-press handler sees them; Escape is 27.
+  int key = 0;
+  if (event->key() == Qt::Key_Escape) {
+    key = 27;
+  } else if (!event->text().isEmpty()) {
+    key = event->text().at(0).unicode();
+  }
+  if (key != 0) FormKeyPress(key);
+}
+
+void Form::mousePressEvent(QMouseEvent* event) {
+  MouseButton button = MouseButton::Left;
+  if (event->button() == Qt::RightButton) button = MouseButton::Right;
+  if (event->button() == Qt::MiddleButton) button = MouseButton::Middle;
+  const QPoint p = event->position().toPoint();
+  FormMouseDown(button, ShiftFromQt(event->buttons(), event->modifiers()), p.x(), p.y());
+}
+
+void Form::mouseMoveEvent(QMouseEvent* event) {
+  if (manualDrag_ && (event->buttons() & Qt::LeftButton)) {
+    move(event->globalPosition().toPoint() - dragOffset_);
+  }
+}
+
+void Form::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) manualDrag_ = false;
+}
+
+void Form::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (event->button() == Qt::LeftButton) FormDblClick();
+  MouseButton button = MouseButton::Left;
+  if (event->button() == Qt::RightButton) button = MouseButton::Right;
+  if (event->button() == Qt::MiddleButton) button = MouseButton::Middle;
+  FormMouseDown(button, ShiftFromQt(event->buttons(), event->modifiers()) | kDouble, p.x(), p.y());
+}
+
+void Form::wheelEvent(QWheelEvent*) { FormMouseWheel(); }
+
+void Form::closeEvent(QCloseEvent* event) {
+  QDialog::closeEvent(event);
+  if (event->isAccepted()) emit Closed();
+}
+
+}  // namespace platform

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QDialog>
+
+#include "platform/canvas.h"
+#include "platform/imagecontrol.h"
+
+namespace platform {
+
+// Base of every screen. A form owns a surface image that stands for the
+// window's own canvas: code may draw on it at any moment and the change is
+// shown at once. The screen's FormPaint runs when the window is first shown,
+// resized or explicitly invalidated (never for the form's own drawing), and is
+// followed by a Paint message to each image control on it. The system never
+// erases the background: the window is painted only from the surface.
+class Form : public QDialog {
+  Q_OBJECT
+ public:
+  explicit Form(QWidget* parent = nullptr);
+  ~Form() override;
+
+  // The window's own canvas, of the client size.
+  Canvas& WindowCanvas() { return surface_; }
+
+  void SetClientSize(int width, int height);
+  int ClientWidth() const { return surface_.Width(); }
+  int ClientHeight() const { return surface_.Height(); }
+
+  // Borderless window (screen modes 1 and 2, dialogs) or an ordinary window
+  // with a single border and a caption (screen mode 3).
+  void SetBorderless();
+  void SetBordered(const QString& caption, bool systemMenu);
+  void PlaceAt(int x, int y);
+  void CenterOnScreen();
+  void CenterOver(const QWidget* other);
+
+  // Shows the form modally and returns its modal result.
+  int ShowModal();
+  void SetModalResult(int result);
+  void Close();
+
+  // FormPaint now, then show the whole surface.
+  void Repaint();
+  // FormPaint at the next paint of the window.
+  void Invalidate();
+
+  // True when this form is the window that has the user's attention (no
+  // modal window stands in front of it).
+  bool IsActiveForm() const;
+
+  // Lets the user drag a captionless window by its body: call from a left
+  // button press on the body.
+  void BeginWindowDrag(const QPoint& globalPos);
+
+ signals:
+  void Closed();
+
+ protected:
+  virtual void FormPaint() {}
+  virtual void FormShow() {}
+  virtual void FormKeyPress(int key) { (void)key; }
+  virtual void FormMouseDown(MouseButton button, int shift, int x, int y) {
+    (void)button, (void)shift, (void)x, (void)y;
+  }
+  virtual void FormDblClick() {}
+  virtual void FormMouseWheel() {}
+
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void RunFormPaint();
+
+  Canvas surface_;
+  bool formPaintPending_ = true;
+  bool inFormPaint_ = false;
+  bool manualDrag_ = false;
+  QPoint dragOffset_;
+};
+
+}  // namespace platform

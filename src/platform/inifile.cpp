@@ -1,0 +1,72 @@
+#include "platform/inifile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+// Plain 8-bit text: the file holds ASCII keys and numbers only.
+#define SI_NO_CONVERSION
+#include <SimpleIni.h>
+#include <string>
+
+namespace platform {
+
+struct IniFile::Impl {
+  // CSimpleIniA compares section and key names without regard to case, as
+  // the system's profile functions do.
+  CSimpleIniA ini{false, false, false};
+};
+
+IniFile::IniFile() : impl_(std::make_unique<Impl>()) { impl_->ini.SetSpaces(false); }
+IniFile::~IniFile() = default;
+
+bool IniFile::Load(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray text = file.readAll();
+  if (file.error() != QFileDevice::NoError) return false;
+  return LoadText(text);
+}
+
+bool IniFile::LoadText(const QByteArray& text) {
+  impl_->ini.Reset();
+  return impl_->ini.LoadData(text.constData(), size_t(text.size())) >= 0;
+}
+
+qint32 IniFile::ReadInteger(const QString& section, const QString& key, qint32 fallback) const {
+  const long value = impl_->ini.GetLongValue(section.toUtf8().constData(), key.toUtf8().constData(), fallback);
+  return static_cast<qint32>(static_cast<quint32>(static_cast<unsigned long>(value)));
+}
+
+void IniFile::WriteInteger(const QString& section, const QString& key, qint32 value) {
+  impl_->ini.SetValue(section.toUtf8().constData(), key.toUtf8().constData(), std::to_string(value).c_str());
+}
+
+QString IniFile::ReadString(const QString& section, const QString& key, const QString& fallback) const {
+  const char* value = impl_->ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr);
+  return value ? QString::fromUtf8(value) : fallback;
+}
+
+QByteArray IniFile::Text() const {
+  std::string text;
+  impl_->ini.Save(text);
+  return QByteArray::fromStdString(text);
+}
+
+bool IniFile::Save(const QString& path) const {
+  const QFileInfo info(path);
+  if (info.exists() && !info.isWritable()) return false;
+  QSaveFile file(path);
+  // In a folder that refuses new files, an existing writable file is still
+  // written in place.
+  file.setDirectWriteFallback(true);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  const QByteArray text = Text();
+  if (file.write(text) != text.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+}  // namespace platform

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+namespace platform {
+
+// An INI file in memory: sections, keys and values, case-insensitive, with the
+// other keys, their order and the comments of the file kept when it is saved.
+class IniFile {
+ public:
+  IniFile();
+  ~IniFile();
+  IniFile(const IniFile&) = delete;
+  IniFile& operator=(const IniFile&) = delete;
+
+  // Reads the file. False when it cannot be read; a missing file is an error
+  // too, so callers test for existence first.
+  bool Load(const QString& path);
+  bool LoadText(const QByteArray& text);
+
+  // The integer at section/key: decimal, or hexadecimal after "0x". A missing
+  // key, or text that is not a whole number, gives `fallback`. The result
+  // keeps the low 32 bits.
+  qint32 ReadInteger(const QString& section, const QString& key, qint32 fallback) const;
+  void WriteInteger(const QString& section, const QString& key, qint32 value);
+  QString ReadString(const QString& section, const QString& key, const QString& fallback) const;
+
+  // Writes the whole file in one replacement, so a crash never leaves half a
+  // file. False when the file or its folder cannot be written, including a
+  // file that is marked read-only.
+  bool Save(const QString& path) const;
+  QByteArray Text() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace platform

@@ -1,0 +1,96 @@
+#include "platform/sound.h"
+
+#include <SDL.h>
+
+#include <QFile>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+// Sound through SDL2's audio subsystem. The device is opened on first use;
+// when there is no audio device at all the program stays silent and never
+// waits for a sound.
+class SdlSoundOutput : public SoundOutput {
+ public:
+  ~SdlSoundOutput() override {
+    if (device_ != 0) SDL_CloseAudioDevice(device_);
+    if (initialised_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  }
+
+  void PlaySync(const QString& path) override {
+    if (!Queue(path)) return;
+    // Wait for the queue to drain, then for the device's own buffer.
+    while (SDL_GetQueuedAudioSize(device_) > 0) SDL_Delay(5);
+    SDL_Delay(static_cast<Uint32>(1000 * spec_.samples / spec_.freq));
+  }
+
+  void PlayAsync(const QString& path) override { Queue(path); }
+
+ private:
+  bool Open() {
+    if (triedOpen_) return device_ != 0;
+    triedOpen_ = true;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    initialised_ = true;
+    SDL_AudioSpec want{};
+    want.freq = 22050;
+    want.format = AUDIO_S16SYS;
+    want.channels = 1;
+    want.samples = 1024;
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &spec_, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+    return device_ != 0;
+  }
+
+  // Loads the file, converts it to the device's format and queues it in place
+  // of whatever was playing. False when nothing was queued.
+  bool Queue(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = file.readAll();
+    if (!Open()) return false;
+
+    SDL_AudioSpec wav{};
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
+    if (!rw || !SDL_LoadWAV_RW(rw, 1, &wav, &buffer, &length)) return false;
+
+    std::vector<Uint8> converted;
+    SDL_AudioStream* stream =
+        SDL_NewAudioStream(wav.format, wav.channels, wav.freq, spec_.format, spec_.channels, spec_.freq);
+    bool ok = stream && SDL_AudioStreamPut(stream, buffer, int(length)) == 0 && SDL_AudioStreamFlush(stream) == 0;
+    if (ok) {
+      converted.resize(size_t(SDL_AudioStreamAvailable(stream)));
+      ok = SDL_AudioStreamGet(stream, converted.data(), int(converted.size())) >= 0;
+    }
+    if (stream) SDL_FreeAudioStream(stream);
+    SDL_FreeWAV(buffer);
+    if (!ok || converted.empty()) return false;
+
+    SDL_ClearQueuedAudio(device_);
+    if (SDL_QueueAudio(device_, converted.data(), Uint32(converted.size())) != 0) return false;
+    SDL_PauseAudioDevice(device_, 0);
+    return true;
+  }
+
+  bool triedOpen_ = false;
+  bool initialised_ = false;
+  SDL_AudioDeviceID device_ = 0;
+  SDL_AudioSpec spec_{};
+};
+
+SoundOutput* override = nullptr;
+
+SoundOutput& RealOutput() {
+  static SdlSoundOutput output;
+  return output;
+}
+
+}  // namespace
+
+SoundOutput& CurrentSoundOutput() { return override ? *override : RealOutput(); }
+void SetSoundOutput(SoundOutput* output) { override = output; }
+
+}  // namespace platform

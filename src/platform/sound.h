@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Plays waveform sound files. Only one sound plays at a time: starting a
+// sound stops the one that is playing.
+class SoundOutput {
+ public:
+  virtual ~SoundOutput() = default;
+  // Returns when the sound has finished (at once when nothing can be played).
+  virtual void PlaySync(const QString& path) = 0;
+  // Starts the sound and returns at once.
+  virtual void PlayAsync(const QString& path) = 0;
+};
+
+SoundOutput& CurrentSoundOutput();
+// Test seam: nullptr puts the real output back.
+void SetSoundOutput(SoundOutput* output);
+
+}  // namespace platform

@@ -1,0 +1,38 @@
+#include "shell/Splashscreen.h"
+
+#include <QFileInfo>
+
+#include "platform/jpeg.h"
+#include "platform/system.h"
+#include "shell/_cblad.h"
+
+TfmSplash* fmSplash = nullptr;
+
+QString TfmSplash::PicturePath() {
+  // Found beside the program, so that a start from another folder (a
+  // shortcut, a menu entry) still shows it.
+  return platform::ProgramDir() + QStringLiteral("/Data/Intf/Spec/mT_Splh.xji");
+}
+
+TfmSplash::TfmSplash() {
+  const QString path = PicturePath();
+  if (!QFileInfo::exists(path)) throw CBlad(1);
+  try {
+    bitmap_ = platform::LoadJpegFile(path);
+  } catch (const platform::ImageError&) {
+    throw CBlad(1);
+  }
+  SetBorderless();
+  SetClientSize(599, 347);
+  CenterOnScreen();
+}
+
+void TfmSplash::FormPaint() {
+  // Stretched to the same rectangle whatever the picture's own size.
+  WindowCanvas().StretchDraw(QRect(0, 0, 600, 348), bitmap_);
+}
+
+void DestroySplash() {
+  delete fmSplash;
+  fmSplash = nullptr;
+}

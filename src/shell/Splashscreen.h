@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+
+#include "platform/form.h"
+
+// The picture shown while the program starts; the main menu removes it.
+class TfmSplash : public platform::Form {
+  Q_OBJECT
+ public:
+  // Raises CBlad(1) when the picture is missing or cannot be decoded.
+  TfmSplash();
+
+  static QString PicturePath();
+
+ protected:
+  void FormPaint() override;
+
+ private:
+  QImage bitmap_;
+};
+
+extern TfmSplash* fmSplash;
+
+// Destroys the splash if it is still up; safe to call more than once.
+void DestroySplash();

@@ -1,0 +1,9 @@
+#include "shell/_dllengine.h"
+
+#include "pictres/pictres.h"
+
+QImage LoadNamedPicture(const QString& name) {
+  QImage picture;
+  OpenBmpFile(name, picture);
+  return picture;
+}

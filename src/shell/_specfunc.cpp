@@ -1,0 +1,115 @@
+#include "shell/_specfunc.h"
+
+#include <QFileInfo>
+
+#include "platform/inifile.h"
+#include "platform/sound.h"
+#include "platform/system.h"
+#include "shell/_custgry.h"
+#include "shell/random.h"
+
+qint32 screenWidth = 0;
+qint32 screenHeight = 0;
+qint16 screenMode = 0;
+qint32 launchCount = 0;
+qint16 zakladka = 1;
+
+namespace {
+const QString kProgramSection = QStringLiteral("DaneProgramu");
+constexpr qint32 kPositionValue = 111002;
+}  // namespace
+
+ScreenModeResult ScreenModeFor(qint32 w, qint32 h) {
+  // A signed 32-bit product, compared in this order.
+  const qint32 pixels = static_cast<qint32>(static_cast<quint32>(w) * static_cast<quint32>(h));
+  if (pixels < 480000) return {0, w, h};
+  if (pixels == 480000) return {1, w, h};
+  if (pixels == 786432) return {2, w, h};
+  if (pixels > 786432) return {3, 1024, 768};
+  return {-1, w, h};
+}
+
+void DetectScreenMode() {
+  const QSize size = platform::PrimaryScreenSize();
+  const ScreenModeResult r = ScreenModeFor(size.width(), size.height());
+  screenWidth = r.width;
+  screenHeight = r.height;
+  screenMode = r.mode;
+}
+
+QString ArtSuffix() { return screenMode == 1 ? QStringLiteral("_s") : QStringLiteral("_b"); }
+
+QString ConfigPath() { return platform::ProgramDir() + QStringLiteral("/Data/data.ini"); }
+
+bool LoadConfiguration() {
+  const QString path = ConfigPath();
+  if (!QFileInfo::exists(path)) return WriteConfiguration();
+
+  platform::IniFile ini;
+  if (!ini.Load(path)) return false;
+  launchCount = ini.ReadInteger(kProgramSection, QStringLiteral("LU"), launchCount);
+  zakladka = qint16(ini.ReadInteger(kProgramSection, QStringLiteral("Zakladka"), zakladka));
+  podpisywanieSettings.Read(ini);
+  memorySettings.Read(ini);
+  uzupelnianieSettings.Read(ini);
+  spadajaceSettings.Read(ini);
+  launchCount = qint32(quint32(launchCount) + 1);
+  ini.WriteInteger(kProgramSection, QStringLiteral("LU"), launchCount);
+  return ini.Save(path);
+}
+
+bool WriteConfiguration() {
+  const QString path = ConfigPath();
+  platform::IniFile ini;
+  // A file that exists but cannot be read must not be replaced by one that
+  // has lost its other keys.
+  if (QFileInfo::exists(path) && !ini.Load(path)) return false;
+  ini.WriteInteger(kProgramSection, QStringLiteral("LU"), launchCount);
+  ini.WriteInteger(kProgramSection, QStringLiteral("Position"), kPositionValue);
+  return ini.Save(path);
+}
+
+bool PlayInterfaceSound(int kind, bool wait) {
+  QString path;
+  if (kind == 0) {
+    path = QStringLiteral("Data/Intf/Smd/g%1.pw").arg(RandomNext() % 8, 2, 10, QLatin1Char('0'));
+  } else if (kind == 1) {
+    path = QStringLiteral("Data/Intf/Smd/b%1.pw").arg(RandomNext() % 5, 2, 10, QLatin1Char('0'));
+  } else {
+    return false;
+  }
+  if (!QFileInfo::exists(path)) return false;
+  if (wait) {
+    platform::CurrentSoundOutput().PlaySync(path);
+    platform::SleepMs(500);
+  } else {
+    platform::CurrentSoundOutput().PlayAsync(path);
+  }
+  return true;
+}
+
+bool PlayWordSound(const QString& name) {
+  const QString path = QStringLiteral("Data/Smd/") + name + QStringLiteral(".pw");
+  if (!QFileInfo::exists(path)) return false;
+  platform::CurrentSoundOutput().PlaySync(path);
+  return true;
+}
+
+QString TimeText(qint32 seconds) {
+  return QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+}
+
+QString LetterFileName(const QString& text) {
+  struct Entry {
+    const char16_t* letter;
+    const char* stem;
+  };
+  static constexpr Entry kTable[] = {
+      {u"dż", "dzz"}, {u"dź", "dzzz"}, {u"ż", "zz"}, {u"ź", "zzz"}, {u"ó", "oo"}, {u"ł", "ll"},
+      {u"ć", "cc"},   {u"ś", "ss"},    {u"ń", "nn"}, {u"ę", "ee"},  {u"ą", "aa"},
+  };
+  for (const Entry& e : kTable) {
+    if (text == QStringView(e.letter)) return QString::fromLatin1(e.stem);
+  }
+  return text;
+}

@@ -1,0 +1,7 @@
+#include "platform/application.h"
+#include "shell/startup.h"
+
+int main(int argc, char** argv) {
+  platform::Application app(argc, argv);
+  return RunMiniFonikra();
+}

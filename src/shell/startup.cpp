@@ -1,0 +1,84 @@
+#include "shell/startup.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include "menu/Main.h"
+#include "platform/instance.h"
+#include "platform/system.h"
+#include "shell/Splashscreen.h"
+#include "shell/_cblad.h"
+#include "shell/_specfunc.h"
+
+namespace {
+
+// The screens in the order they are made; freed in the reverse order.
+void DestroyScreens() {
+  delete fmMain;
+  fmMain = nullptr;
+}
+
+}  // namespace
+
+int RunMiniFonikra() {
+  const QString title = QString::fromUtf16(kProgramTitle);
+
+  // 1. Single instance.
+  platform::SingleInstanceLock lock(title);
+  if (!lock.Acquired()) {
+    platform::ShowMessageBox(nullptr, QStringLiteral("Aplikacja ") + title + QStringLiteral(" jest juz uruchomiona."),
+                             QStringLiteral("Informacja"), platform::MessageIcon::Information);
+    return 0;
+  }
+
+  // 2. Splash, on screen before the slow work begins.
+  try {
+    fmSplash = new TfmSplash();
+  } catch (const CBlad& e) {
+    e.Show();
+    return 1;
+  }
+  fmSplash->show();
+  fmSplash->Repaint();
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+  // 3. Screen mode, working folder, configuration.
+  QString startDir;
+  try {
+    DetectScreenMode();
+    if (screenMode < 1 || screenMode > 3) throw CBlad(2);
+    startDir = QDir::currentPath();
+    QDir::setCurrent(platform::ProgramDir());
+    if (!LoadConfiguration()) throw CBlad(4);
+  } catch (const CBlad& e) {
+    e.Show();
+    if (!startDir.isEmpty()) QDir::setCurrent(startDir);
+    DestroySplash();
+    return 1;
+  }
+
+  // 4. The program-wide objects, the screens and the event loop.
+  int exitCode = 0;
+  QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setApplicationName(QStringLiteral("Fonikra"));
+  try {
+    fmMain = new TfmMain();
+    QObject::connect(fmMain, &platform::Form::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    fmMain->show();
+    QApplication::exec();
+  } catch (const CBlad& e) {
+    // The menu window goes before the message is shown.
+    DestroyScreens();
+    e.Show();
+    exitCode = 1;
+  } catch (const platform::Exception& e) {
+    platform::ShowMessageBox(nullptr, e.Message(), QApplication::applicationName(), platform::MessageIcon::Error);
+    exitCode = 1;
+  }
+
+  // 5. Shutdown.
+  DestroySplash();
+  if (!startDir.isEmpty()) QDir::setCurrent(startDir);
+  DestroyScreens();
+  return exitCode;
+}

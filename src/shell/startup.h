@@ -1,0 +1,11 @@
+#pragma once
+
+// The program from its first step to its exit code: single instance, splash,
+// screen mode, working folder, configuration, the program-wide objects and
+// screens, the event loop and shutdown. Needs the application object.
+// Returns 0 after a normal end and for a second copy, non-zero after a fatal
+// error.
+int RunMiniFonikra();
+
+// The title the single-instance message and the bordered windows carry.
+inline constexpr const char16_t* kProgramTitle = u"Mini Fonikra Cz.I";
