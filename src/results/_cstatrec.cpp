@@ -1,0 +1,175 @@
+#include "results/_cstatrec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include "shell/_cblad.h"
+#include "shell/_custgry.h"
+#include "shell/_specfunc.h"
+
+CStatRec* statRec = nullptr;
+
+namespace statrec {
+
+namespace {
+
+template <typename T>
+void Put(QByteArray& out, T value) {
+  char bytes[sizeof(T)];
+  qToLittleEndian(value, bytes);
+  out.append(bytes, qsizetype(sizeof(T)));
+}
+
+qint64 DirectWrite(QFileDevice& file, const char* data, qint64 size) { return file.write(data, size); }
+
+// Loops until the whole block is out: a device may accept less than asked.
+bool WriteAll(QFileDevice& file, const QByteArray& block, const BlockWriter& writer) {
+  const BlockWriter& write = writer ? writer : BlockWriter(DirectWrite);
+  qint64 done = 0;
+  while (done < block.size()) {
+    const qint64 n = write(file, block.constData() + done, block.size() - done);
+    if (n <= 0) return false;
+    done += n;
+  }
+  return true;
+}
+
+}  // namespace
+
+QByteArray EncodeSystemTime(const platform::SystemTime& t) {
+  QByteArray out;
+  out.reserve(16);
+  for (quint16 v : {t.year, t.month, t.dayOfWeek, t.day, t.hour, t.minute, t.second, t.milliseconds}) Put(out, v);
+  return out;
+}
+
+QByteArray EncodeHeader(qint32 programNumber, const platform::SystemTime& created) {
+  QByteArray out;
+  out.reserve(kHeaderSize);
+  Put(out, programNumber);
+  out.append(EncodeSystemTime(created));
+  return out;
+}
+
+QByteArray EncodeRecord(const GameRecord& r) {
+  QByteArray out;
+  out.reserve(kRecordSize);
+  Put(out, r.gameNumber);
+  out.append(EncodeSystemTime(r.startTime));
+  Put(out, r.poziom);
+  Put(out, r.gloski);
+  Put(out, r.pozycja);
+  Put(out, r.duration);
+  Put(out, r.completed);
+  Put(out, r.hints);
+  Put(out, r.correct);
+  Put(out, r.wrong);
+  return out;
+}
+
+qint32 DurationUnits(qint64 elapsedMs) {
+  // One unit is 864 ms: a day's 86 400 000 ms in 100 000 parts.
+  return static_cast<qint32>(elapsedMs / 864);
+}
+
+int RatingFor(qint32 correct, qint32 wrong) {
+  const qint64 c = correct;
+  const qint64 w = wrong;
+  if (5 * c <= 2 * w) return 1;
+  if (5 * w >= 3 * c) return 2;
+  return 4;
+}
+
+bool AppendBlock(const QString& path, const QByteArray& block, const BlockWriter& writer) {
+  QFile file(path);
+  // Unbuffered, so that a failing write is seen here and not at close.
+  if (!file.open(QIODevice::Append | QIODevice::ExistingOnly | QIODevice::Unbuffered)) return false;
+  const qint64 before = file.size();
+  if (WriteAll(file, block, writer)) return true;
+  // Never leave part of a block behind: later records would be misaligned.
+  file.resize(before);
+  return false;
+}
+
+bool CreateWithBlock(const QString& path, const QByteArray& block, const BlockWriter& writer) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) return false;
+  if (WriteAll(file, block, writer)) return true;
+  file.close();
+  file.remove();
+  return false;
+}
+
+}  // namespace statrec
+
+CStatRec::CStatRec(qint32 programNumber, statrec::BlockWriter writer)
+    : writer_(std::move(writer)), programNumber_(programNumber) {
+  timer_.SetInterval(kIdleMs);
+  timer_.SetEnabled(false);
+  timer_.OnTimer = [this] { OnIdleTimeout(); };
+
+  const QString name = FileName();
+  if (!QFileInfo::exists(name)) {
+    statrec::CreateWithBlock(name, statrec::EncodeHeader(programNumber_, platform::CurrentClock().UtcNow()), writer_);
+  }
+  // Something else of that name (a folder, say) is no statistics file.
+  if (!QFileInfo(name).isFile()) throw CBlad(3);
+}
+
+QString CStatRec::FileName() const {
+  return QStringLiteral("prgst") + QString::number(programNumber_) + QStringLiteral(".stt");
+}
+
+void CStatRec::StartGame(qint32 gameNumber, const CUstGry& settings) {
+  gameNumber_ = gameNumber;
+  settings_ = &settings;
+  hints_ = 0;
+  correct_ = 0;
+  wrong_ = 0;
+  duration_ = 0;
+  elapsedSeconds_ = 0;
+  active_ = true;
+  startTime_ = platform::CurrentClock().UtcNow();
+  startMs_ = platform::CurrentClock().MonotonicMs();
+  NoteActivity();
+}
+
+void CStatRec::NoteActivity() {
+  if (!active_) return;
+  timer_.SetEnabled(false);
+  timer_.SetInterval(kIdleMs);
+  timer_.SetEnabled(true);
+}
+
+void CStatRec::OnIdleTimeout() {
+  timer_.SetEnabled(false);
+  active_ = false;
+}
+
+void CStatRec::StopGame() {
+  platform::Clock& clock = platform::CurrentClock();
+  endTime_ = clock.UtcNow();
+  const qint64 elapsedMs = startMs_ ? clock.MonotonicMs() - *startMs_ : 0;
+  duration_ = statrec::DurationUnits(elapsedMs);
+  elapsedSeconds_ = static_cast<qint32>(elapsedMs / 1000);
+}
+
+bool CStatRec::WriteRecord(bool completed) {
+  if (!active_) return false;
+  completed_ = completed ? 1 : 0;
+  statrec::GameRecord record;
+  record.gameNumber = gameNumber_;
+  record.startTime = startTime_;
+  record.poziom = settings_->poziom;
+  record.gloski = settings_->gloski;
+  record.pozycja = settings_->pozycja;
+  record.duration = duration_;
+  record.completed = completed_;
+  record.hints = hints_;
+  record.correct = correct_;
+  record.wrong = wrong_;
+  return statrec::AppendBlock(FileName(), statrec::EncodeRecord(record), writer_);
+}
+
+QString CStatRec::DurationText() const { return TimeText(elapsedSeconds_); }

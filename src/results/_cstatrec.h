@@ -1,0 +1,143 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+#include <optional>
+
+#include "platform/system.h"
+#include "platform/timer.h"
+
+class CUstGry;
+class QFileDevice;
+
+// The statistics file: a 20-byte header written when the file is made, then
+// one 44-byte record per recorded game, appended in the order the games were
+// stopped. Integers are little-endian, without padding.
+namespace statrec {
+
+constexpr int kHeaderSize = 20;
+constexpr int kRecordSize = 44;
+
+// One game as stored in the file.
+struct GameRecord {
+  qint32 gameNumber = 0;  // 1 labelling, 2 Memory
+  platform::SystemTime startTime;  // UTC
+  qint16 poziom = 0;
+  qint16 gloski = 0;
+  qint16 pozycja = 0;
+  qint32 duration = 0;  // units of 1/100000 day (0.864 s)
+  qint16 completed = 0;
+  qint32 hints = 0;
+  qint32 correct = 0;
+  qint32 wrong = 0;
+};
+
+QByteArray EncodeSystemTime(const platform::SystemTime& t);
+// Program number, then the file's creation time.
+QByteArray EncodeHeader(qint32 programNumber, const platform::SystemTime& created);
+// Note the order of the settings: amount, sounds, positions.
+QByteArray EncodeRecord(const GameRecord& record);
+
+// Elapsed milliseconds in the file's duration unit, truncated (60 000 ms
+// give 69), kept to the low 32 bits.
+qint32 DurationUnits(qint64 elapsedMs);
+// 1, 2 or 4 from the correct and wrong answers (hints play no part).
+int RatingFor(qint32 correct, qint32 wrong);
+
+// Writes bytes to an open file; returns how many were written, or -1.
+// Replaceable so that a test can make a write fail part-way.
+using BlockWriter = std::function<qint64(QFileDevice& file, const char* data, qint64 size)>;
+
+// Appends `block` to an existing file as one unit: when any part of it
+// cannot be written, the file is cut back to its length before the call.
+// Never creates the file. False when nothing was added.
+bool AppendBlock(const QString& path, const QByteArray& block, const BlockWriter& writer = {});
+// Makes a new file holding exactly `block`. When the file already exists
+// nothing is touched and the result is false; when the block cannot be
+// written whole, the new file is removed again.
+bool CreateWithBlock(const QString& path, const QByteArray& block, const BlockWriter& writer = {});
+
+}  // namespace statrec
+
+// The score of the game being played (hints, correct and wrong answers,
+// start time, duration), appended to "prgst<number>.stt" in the working
+// folder when the game is stopped. A game without activity for two minutes
+// is dropped: stopping it writes nothing.
+class CStatRec {
+ public:
+  static constexpr int kIdleMs = 120000;
+
+  // Makes the statistics file with its header when it does not exist yet;
+  // raises CBlad(3) when there is still no such file afterwards. The writer
+  // is for tests; the default writes straight to the file.
+  explicit CStatRec(qint32 programNumber, statrec::BlockWriter writer = {});
+  CStatRec(const CStatRec&) = delete;
+  CStatRec& operator=(const CStatRec&) = delete;
+
+  // Begins a new game: 1 labelling, 2 Memory. `settings` must outlive the
+  // game; its values are read when the record is written.
+  void StartGame(qint32 gameNumber, const CUstGry& settings);
+  // The child did something: the two idle minutes count from now. A dropped
+  // game stays dropped.
+  void NoteActivity();
+  // Ends the timing. Works whether or not the game was dropped.
+  void StopGame();
+  // Appends the record of the current game. False, with the file as it was,
+  // when the game was dropped or the record could not be written whole.
+  bool WriteRecord(bool completed);
+  void AddHint() { ++hints_; }
+  void AddCorrect() { ++correct_; }
+  void AddWrong() { ++wrong_; }
+
+  // "1 min 0 s" for a game of 60 real seconds.
+  QString DurationText() const;
+  QString HintsText() const { return QString::number(hints_); }
+  QString CorrectText() const { return QString::number(correct_); }
+  QString WrongText() const { return QString::number(wrong_); }
+  // 1 poor, 2 fair, 4 good.
+  int Rating() const { return statrec::RatingFor(correct_, wrong_); }
+
+  // Run by the idle timer: stops recording the game.
+  void OnIdleTimeout();
+
+  QString FileName() const;
+  qint32 ProgramNumber() const { return programNumber_; }
+  bool Active() const { return active_; }
+  qint32 GameNumber() const { return gameNumber_; }
+  qint32 Duration() const { return duration_; }
+  qint32 ElapsedSeconds() const { return elapsedSeconds_; }
+  qint16 Completed() const { return completed_; }
+  const platform::SystemTime& StartTime() const { return startTime_; }
+  const platform::SystemTime& EndTime() const { return endTime_; }
+  qint32 Hints() const { return hints_; }
+  qint32 Correct() const { return correct_; }
+  qint32 Wrong() const { return wrong_; }
+  // The idle timer, so that a test can fire it.
+  platform::Timer& IdleTimer() { return timer_; }
+
+ private:
+  platform::Timer timer_;
+  statrec::BlockWriter writer_;
+  qint32 programNumber_;
+  bool active_ = false;
+  qint32 gameNumber_ = 0;
+  const CUstGry* settings_ = nullptr;
+  qint32 duration_ = 0;
+  // Real seconds of the last stopped game, for the summary; duration_ keeps
+  // the file's unit.
+  qint32 elapsedSeconds_ = 0;
+  qint16 completed_ = 0;
+  platform::SystemTime startTime_;
+  platform::SystemTime endTime_;
+  // Game start on the monotonic clock: a clock set back during a game must
+  // not give a negative duration.
+  std::optional<qint64> startMs_;
+  qint32 hints_ = 0;
+  qint32 correct_ = 0;
+  qint32 wrong_ = 0;
+};
+
+// The one store, made by start-up and freed at shutdown.
+extern CStatRec* statRec;

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QtGlobal>
+#include <array>
+#include <vector>
+
+class CUstGry;
+
+// The catalogue of the words both games use: each word's sound and position
+// bits, its phoneme segmentation and the names of its files. It selects the
+// words that fit a game's settings and draws a game's words at random.
+class CSlowa {
+ public:
+  // Bit of `Flagi` marking a drawn word. Never part of the word table; the
+  // labelling game also uses it on drawn records as "not solved yet".
+  static constexpr quint16 kZnacznik = 0x0800;
+
+  // One word. Flagi holds the same bits as CUstGry: sounds 0x0001 SZ,
+  // 0x0002 Ż/RZ, 0x0004 CZ, 0x0008 DŻ; positions 0x0100 word-initial,
+  // 0x0200 word-medial, 0x0400 word-final; plus kZnacznik.
+  struct SPaczka {
+    QString Nazwa;        // ASCII key; every file name of the word comes from it
+    quint16 Flagi = 0;
+    QImage Obrazek;       // "Data/Sio/s<key>.xji"; a null image when not loaded
+    QImage ObrazekDuzy;   // the labelling picture "Data/Bio/<key><suffix>"
+    QString Dzwiek;       // "Data/Smd/<key>.pw"
+    QString Podzial;      // phonemes, each followed by ','; "_" marks the practised one
+  };
+
+  CSlowa();
+
+  // Adds a word after those already in the table (for a word list read at
+  // start-up). Its pictures and mark are dropped and its sound path is set.
+  void Dodaj(SPaczka slowo);
+  // Every word that Wybierz considers: the built-in five, then added ones.
+  const std::vector<SPaczka>& Slownik() const { return slownik_; }
+
+  // Rebuilds Dostepne with the words that share at least one sound bit and
+  // at least one position bit with `settings`, in table order. Releases the
+  // drawn words.
+  void Wybierz(const CUstGry& settings);
+  // Releases the drawn words and their pictures and clears the drawn marks.
+  void Zwolnij();
+  // Draws n distinct words of Dostepne into Wylosowane, in the order drawn.
+  // The generator is seeded from the local clock's whole seconds at every
+  // call, so two draws within one second give the same words. False, with
+  // nothing drawn, when Dostepne holds fewer than n words.
+  bool Losuj(int n);
+  // Loads ObrazekDuzy ("Data/Bio/<key>" + suffix) and Obrazek of every drawn
+  // word. A word whose files are missing or undecodable keeps both pictures
+  // null, and the result is false; the other words are still loaded.
+  bool WczytajObrazkiPodpisywania(const QString& suffix);
+  // Loads Obrazek of every drawn word; false when any is missing or
+  // undecodable (that word's picture stays null).
+  bool WczytajObrazkiMemory();
+
+  // The built-in word table. Its records never hold pictures.
+  std::array<SPaczka, 5> Baza;
+  // The words that fit the settings of the game about to start.
+  std::vector<SPaczka> Dostepne;
+  // The words of the current game; only these hold pictures. Read them with
+  // at() so that a wrong index is caught.
+  std::vector<SPaczka> Wylosowane;
+
+ private:
+  std::vector<SPaczka> slownik_;
+};
+
+// The one catalogue, made by start-up and freed at shutdown.
+extern CSlowa* slowa;
