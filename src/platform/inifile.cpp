@@ -6,6 +6,8 @@
 
 // Plain 8-bit text: the file holds ASCII keys and numbers only.
 #define SI_NO_CONVERSION
+// The template bodies are compiled here, in the one unit that uses them.
+#define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 #include <string>
 

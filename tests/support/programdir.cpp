@@ -1,0 +1,58 @@
+#include "support/programdir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+
+#include "platform/system.h"
+#include "shell/_custgry.h"
+#include "shell/_specfunc.h"
+
+namespace testing {
+
+ProgramDir::ProgramDir() : previousDir_(QDir::currentPath()) {
+  platform::SetProgramDir(dir_.path());
+  QDir::setCurrent(dir_.path());
+  ResetProgramState();
+}
+
+ProgramDir::~ProgramDir() {
+  QDir::setCurrent(previousDir_);
+  platform::SetProgramDir(QString());
+}
+
+void ProgramDir::Write(const QString& relative, const QByteArray& content) const {
+  const QString path = File(relative);
+  QDir().mkpath(QFileInfo(path).path());
+  QFile f(path);
+  if (f.open(QIODevice::WriteOnly)) f.write(content);
+}
+
+QByteArray ProgramDir::Read(const QString& relative) const {
+  QFile f(File(relative));
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void ProgramDir::WriteJpeg(const QString& relative, int width, int height) const {
+  const QString path = File(relative);
+  QDir().mkpath(QFileInfo(path).path());
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(QColor(90, 160, 220));
+  image.save(path, "JPG");
+}
+
+void ResetProgramState() {
+  screenWidth = 0;
+  screenHeight = 0;
+  screenMode = 0;
+  launchCount = 0;
+  zakladka = 1;
+  for (CUstGry* s : {&memorySettings, &uzupelnianieSettings, &podpisywanieSettings, &spadajaceSettings}) {
+    s->poziom = 2;
+    s->pozycja = 0;
+    s->gloski = 0;
+  }
+}
+
+}  // namespace testing

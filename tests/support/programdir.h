@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace testing {
+
+// A throw-away program folder: the program's folder and the working folder
+// point at it while the object lives, and the program-wide settings start
+// from their initial values as in a fresh process.
+class ProgramDir {
+ public:
+  ProgramDir();
+  ~ProgramDir();
+
+  QString Path() const { return dir_.path(); }
+  QString File(const QString& relative) const { return dir_.filePath(relative); }
+  void Write(const QString& relative, const QByteArray& content) const;
+  QByteArray Read(const QString& relative) const;
+  // A small real JPEG of the given size at the relative path.
+  void WriteJpeg(const QString& relative, int width, int height) const;
+
+ private:
+  QTemporaryDir dir_;
+  QString previousDir_;
+};
+
+// Puts the configuration globals and the four settings records back to the
+// values they have before start-up.
+void ResetProgramState();
+
+}  // namespace testing

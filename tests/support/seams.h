@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "platform/sound.h"
+#include "platform/system.h"
+
+namespace testing {
+
+// Records the sounds the program plays instead of playing them.
+class FakeSound : public platform::SoundOutput {
+ public:
+  FakeSound() { platform::SetSoundOutput(this); }
+  ~FakeSound() override { platform::SetSoundOutput(nullptr); }
+  void PlaySync(const QString& path) override { played << path; }
+  void PlayAsync(const QString& path) override { started << path; }
+
+  QStringList played;   // synchronous, in order
+  QStringList started;  // asynchronous, in order
+};
+
+// Records message boxes instead of showing them.
+class FakeMessageBox {
+ public:
+  struct Shown {
+    QString text;
+    QString caption;
+    platform::MessageIcon icon;
+  };
+  FakeMessageBox();
+  ~FakeMessageBox();
+  std::vector<Shown> shown;
+};
+
+// Records the sleeps instead of blocking.
+class FakeSleep {
+ public:
+  FakeSleep();
+  ~FakeSleep();
+  std::vector<int> sleeps;
+};
+
+// Pretends the primary display has a given size.
+class FakeScreen {
+ public:
+  explicit FakeScreen(QSize size);
+  ~FakeScreen();
+  void Set(QSize size) { size_ = size; }
+
+ private:
+  QSize size_;
+};
+
+}  // namespace testing

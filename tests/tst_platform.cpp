@@ -1,0 +1,255 @@
+// The stand-ins for the window system: input areas with the classic click
+// rules, forms that paint from their own surface, timers, the clock's file
+// time and the single-instance lock.
+#include <QtTest>
+
+#include <QLockFile>
+
+#include "platform/form.h"
+#include "platform/imagecontrol.h"
+#include "platform/instance.h"
+#include "platform/system.h"
+#include "platform/timer.h"
+
+using namespace platform;
+
+namespace {
+
+// A form that records what reaches its handlers.
+class ProbeForm : public Form {
+ public:
+  int paints = 0;
+  int shows = 0;
+  QList<int> keys;
+  QList<QPoint> presses;
+  int doubleClicks = 0;
+  int wheels = 0;
+
+ protected:
+  void FormPaint() override {
+    ++paints;
+    WindowCanvas().FillRect(QRect(0, 0, ClientWidth(), ClientHeight()), QColor(10, 20, 30));
+  }
+  void FormShow() override { ++shows; }
+  void FormKeyPress(int key) override { keys << key; }
+  void FormMouseDown(MouseButton, int, int x, int y) override { presses << QPoint(x, y); }
+  void FormDblClick() override { ++doubleClicks; }
+  void FormMouseWheel() override { ++wheels; }
+};
+
+struct Recorder {
+  QStringList events;
+  void Attach(ImageControl* c) {
+    c->OnClick = [this](QObject*) { events << "click"; };
+    c->OnDblClick = [this](QObject*) { events << "dblclick"; };
+    c->OnMouseDown = [this](MouseButton b, int shift, int x, int y) {
+      events << QStringLiteral("down %1 %2,%3%4").arg(int(b)).arg(x).arg(y).arg(shift & kDouble ? " double" : "");
+    };
+    c->OnMouseUp = [this](MouseButton b, int, int x, int y) {
+      events << QStringLiteral("up %1 %2,%3").arg(int(b)).arg(x).arg(y);
+    };
+    c->OnMouseMove = [this](int shift, int x, int y) {
+      events << QStringLiteral("move %1,%2%3").arg(x).arg(y).arg(shift & kLeft ? " left" : "");
+    };
+  }
+};
+
+}  // namespace
+
+class PlatformTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void clickIsAPressAndReleaseInside() {
+    Form form;
+    form.SetClientSize(200, 200);
+    auto* control = new ImageControl(&form);
+    control->setGeometry(10, 10, 50, 40);
+    Recorder r;
+    r.Attach(control);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(r.events, QStringList({"down 0 5,5", "click", "up 0 5,5"}));
+
+    // Released outside: the control keeps the release (capture), no click.
+    r.events.clear();
+    QTest::mousePress(control, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(control, QPoint(120, 90));
+    QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(120, 90));
+    QCOMPARE(r.events, QStringList({"down 0 5,5", "move 120,90 left", "up 0 120,90"}));
+
+    // Other buttons press and release but never click.
+    r.events.clear();
+    QTest::mouseClick(control, Qt::RightButton, {}, QPoint(6, 6));
+    QCOMPARE(r.events, QStringList({"down 1 6,6", "up 1 6,6"}));
+  }
+
+  void doubleClickGivesOneClickAndOneDoubleClick() {
+    Form form;
+    form.SetClientSize(100, 100);
+    auto* control = new ImageControl(&form);
+    control->setGeometry(0, 0, 50, 50);
+    Recorder r;
+    r.Attach(control);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // The sequence a real double click delivers.
+    QTest::mousePress(control, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseDClick(control, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(r.events, QStringList({"down 0 3,3", "click", "up 0 3,3", "dblclick", "down 0 3,3 double", "up 0 3,3"}));
+  }
+
+  void hookSeesEveryMessageFirstAndCanDropIt() {
+    Form form;
+    form.SetClientSize(100, 100);
+    auto* control = new ImageControl(&form);
+    control->setGeometry(0, 0, 50, 50);
+    Recorder r;
+    r.Attach(control);
+    QList<MessageKind> seen;
+    control->Hook = [&](const Message& m) {
+      seen << m.kind;
+      return m.kind != MessageKind::LButtonDblClk;  // drop double clicks
+    };
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    seen.clear();
+    QTest::mousePress(control, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseDClick(control, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(seen.contains(MessageKind::LButtonDblClk));
+    QCOMPARE(r.events, QStringList({"down 0 3,3", "click", "up 0 3,3", "up 0 3,3"}));
+
+    seen.clear();
+    control->hide();
+    control->hide();  // no change, no message
+    control->show();
+    QCOMPARE(seen, QList<MessageKind>({MessageKind::VisibleChanged, MessageKind::VisibleChanged}));
+  }
+
+  void formPaintsFromItsSurfaceAndThenTellsItsControls() {
+    ProbeForm form;
+    form.SetClientSize(120, 80);
+    auto* control = new ImageControl(&form);
+    control->setGeometry(0, 0, 10, 10);
+    QList<MessageKind> controlSaw;
+    QList<int> formPaintsSeenAtPaint;
+    control->Hook = [&](const Message& m) {
+      // By the time a control hears of the paint, its window has painted.
+      if (m.kind == MessageKind::Paint) formPaintsSeenAtPaint << form.paints;
+      controlSaw << m.kind;
+      return true;
+    };
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_COMPARE(form.paints, 1);
+    QCOMPARE(form.shows, 1);
+    QCOMPARE(controlSaw.count(MessageKind::Paint), 1);
+
+    // Drawing on the window's canvas shows the change without a FormPaint.
+    form.WindowCanvas().FillRect(QRect(5, 5, 10, 10), Qt::yellow);
+    QCoreApplication::processEvents();
+    QCOMPARE(form.paints, 1);
+    QCOMPARE(form.grab().toImage().pixelColor(7, 7), QColor(Qt::yellow));
+
+    form.Repaint();
+    QCOMPARE(form.paints, 2);
+    QCOMPARE(form.grab().toImage().pixelColor(7, 7), QColor(10, 20, 30));
+    QCOMPARE(controlSaw.count(MessageKind::Paint), 2);
+    QCOMPARE(formPaintsSeenAtPaint, QList<int>({1, 2}));
+  }
+
+  void keysMouseAndWheelReachTheFormHandlers() {
+    ProbeForm form;
+    form.SetClientSize(100, 100);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::keyClick(&form, Qt::Key_Escape);
+    QTest::keyClick(&form, Qt::Key_A);
+    QTest::keyClick(&form, Qt::Key_Shift);  // no character
+    QCOMPARE(form.keys, QList<int>({27, 'a'}));
+    QVERIFY(form.isVisible());  // Escape is the screen's business, not a close
+
+    QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(40, 30));
+    QCOMPARE(form.presses, QList<QPoint>({QPoint(40, 30)}));
+    QTest::mouseDClick(&form, Qt::LeftButton, {}, QPoint(41, 31));
+    QCOMPARE(form.doubleClicks, 1);
+    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&form, &wheel);
+    QCOMPARE(form.wheels, 1);
+  }
+
+  void showModalReturnsTheModalResult() {
+    Form dialog;
+    dialog.SetClientSize(50, 50);
+    QTimer::singleShot(0, &dialog, [&] { dialog.SetModalResult(2); });
+    QCOMPARE(dialog.ShowModal(), 2);
+    QVERIFY(!dialog.isVisible());
+    QTimer::singleShot(0, &dialog, [&] { dialog.Close(); });
+    QCOMPARE(dialog.ShowModal(), 0);
+  }
+
+  void timerFiresWhileEnabledAndRestartsWhenEnabledAgain() {
+    Timer timer;
+    int fired = 0;
+    timer.OnTimer = [&] { ++fired; };
+    timer.SetInterval(20);
+    QVERIFY(!timer.Enabled());
+    timer.SetEnabled(true);
+    QTRY_VERIFY_WITH_TIMEOUT(fired >= 2, 2000);  // repeats
+    timer.SetEnabled(false);
+    const int stopped = fired;
+    QTest::qWait(60);
+    QCOMPARE(fired, stopped);
+    timer.Fire();
+    QCOMPARE(fired, stopped + 1);
+  }
+
+  void fileTimeCountsHundredNanosecondsFrom1601() {
+    SystemTime epoch{1601, 1, 1, 1, 0, 0, 0, 0};
+    QCOMPARE(ToFileTime(epoch), 0);
+    // 1970-01-01 is 11644473600 s after 1601-01-01.
+    SystemTime unix{1970, 1, 4, 1, 0, 0, 0, 0};
+    QCOMPARE(ToFileTime(unix), Q_INT64_C(116444736000000000));
+    SystemTime t{2026, 12, 0, 6, 21, 38, 49, 123};
+    QCOMPARE(FromFileTime(ToFileTime(t)), t);  // a Sunday: day of week 0
+    SystemTime leap{2024, 2, 4, 29, 23, 59, 59, 999};
+    QCOMPARE(FromFileTime(ToFileTime(leap)), leap);
+    QCOMPARE(ToFileTime(SystemTime{2024, 3, 5, 1, 0, 0, 0, 0}) - ToFileTime(leap), Q_INT64_C(10000));
+  }
+
+  void onlyOneCopyHoldsTheLockAndADeadOwnerDoesNotBlock() {
+    QTemporaryDir tmp;
+    qputenv("TMPDIR", tmp.path().toLocal8Bit());
+    {
+      SingleInstanceLock first("Lock Test");
+      QVERIFY(first.Acquired());
+      SingleInstanceLock second("Lock Test");
+      QVERIFY(!second.Acquired());
+    }
+    SingleInstanceLock again("Lock Test");
+    QVERIFY(again.Acquired());
+
+    // A lock file left behind by a process that no longer runs.
+    QProcess sh;
+    sh.start("sh", {"-c", "echo $$"});
+    QVERIFY(sh.waitForFinished());
+    const QByteArray deadPid = sh.readAllStandardOutput().trimmed();
+    QFile stale(QDir(tmp.path()).filePath("Stale Test.lock"));
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write(deadPid + "\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
+                QSysInfo::machineHostName().toUtf8() + "\n");
+    stale.close();
+    SingleInstanceLock afterCrash("Stale Test");
+    QVERIFY(afterCrash.Acquired());
+    qunsetenv("TMPDIR");
+  }
+};
+
+QTEST_MAIN(PlatformTest)
+#include "tst_platform.moc"

@@ -1,0 +1,193 @@
+// The program from start to exit code, run in this process against a program
+// folder of its own, with the display size, sleeps and message boxes faked.
+#include <QtTest>
+
+#include <QApplication>
+
+#include "menu/Main.h"
+#include "platform/instance.h"
+#include "shell/Splashscreen.h"
+#include "shell/_specfunc.h"
+#include "shell/startup.h"
+#include "support/programdir.h"
+#include "support/seams.h"
+
+using testing::ProgramDir;
+
+namespace {
+
+// The pictures start-up itself needs.
+void WriteArtwork(const ProgramDir& dir) {
+  dir.WriteJpeg("Data/Intf/Spec/mT_Splh.xji", 600, 348);
+  dir.WriteJpeg("Data/Intf/Spec/mT_m0_s.xji", 800, 600);
+  dir.WriteJpeg("Data/Intf/Spec/mT_m0_b.xji", 1024, 768);
+}
+
+// Leaves the program through Escape on the main window once it is up.
+void PressEscapeOnTheMenu(bool* sawSplashGone, QSize* menuSize) {
+  auto* poll = new QTimer(qApp);
+  auto* waited = new int(0);
+  QObject::connect(poll, &QTimer::timeout, qApp, [=] {
+    if (fmMain && fmMain->isVisible()) {
+      *sawSplashGone = fmSplash == nullptr;
+      *menuSize = fmMain->size();
+      QTest::keyClick(fmMain, Qt::Key_Escape);
+    } else if (++*waited < 500) {
+      return;
+    } else {
+      QApplication::quit();  // never came up: do not hang the suite
+    }
+    poll->deleteLater();
+    delete waited;
+  });
+  poll->start(10);
+}
+
+struct Run {
+  int exitCode = -1;
+  std::vector<testing::FakeMessageBox::Shown> boxes;
+  std::vector<int> sleeps;
+  bool splashGone = false;
+  QSize menuSize;
+};
+
+Run Start(QSize display, bool escapeFromMenu = true) {
+  testing::FakeScreen screen(display);
+  testing::FakeMessageBox box;
+  testing::FakeSleep sleep;
+  testing::ResetProgramState();
+  Run run;
+  if (escapeFromMenu) PressEscapeOnTheMenu(&run.splashGone, &run.menuSize);
+  run.exitCode = RunMiniFonikra();
+  run.boxes = box.shown;
+  run.sleeps = sleep.sleeps;
+  return run;
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void init() {
+    // The lock lives in the temporary folder: one of our own per test.
+    tmp_ = std::make_unique<QTemporaryDir>();
+    qputenv("TMPDIR", tmp_->path().toLocal8Bit());
+  }
+  void cleanup() {
+    qunsetenv("TMPDIR");
+    tmp_.reset();
+  }
+
+  void threeStartsCountLaunchesAndEndCleanly() {
+    ProgramDir dir;
+    WriteArtwork(dir);
+    QTemporaryDir elsewhere;
+    for (int n = 0; n < 3; ++n) {
+      // Started from another folder, which is the working folder again after.
+      QDir::setCurrent(elsewhere.path());
+      const Run run = Start(QSize(800, 600));
+      QCOMPARE(run.exitCode, 0);
+      QVERIFY(run.boxes.empty());
+      QVERIFY(run.splashGone);
+      QCOMPARE(run.sleeps, std::vector<int>{2000});  // the splash stays 2 s
+      QCOMPARE(run.menuSize, QSize(800, 600));
+      QCOMPARE(QDir::currentPath(), QDir(elsewhere.path()).canonicalPath());
+      QVERIFY(dir.Read("Data/data.ini").contains(QStringLiteral("LU=%1\n").arg(n).toUtf8()));
+      QVERIFY(dir.Read("Data/data.ini").contains("Position=111002"));
+      QVERIFY(fmMain == nullptr && fmSplash == nullptr);
+    }
+  }
+
+  void largeDisplayWorksInA1024x768Window() {
+    ProgramDir dir;
+    WriteArtwork(dir);
+    const Run run = Start(QSize(1280, 1024));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(int(screenMode), 3);
+    QCOMPARE(run.menuSize, QSize(1024, 768));
+  }
+
+  void unusableDisplayShowsMessage2AndFails_data() {
+    QTest::addColumn<QSize>("display");
+    QTest::newRow("1024x600") << QSize(1024, 600);
+    QTest::newRow("640x480") << QSize(640, 480);
+  }
+  void unusableDisplayShowsMessage2AndFails() {
+    QFETCH(QSize, display);
+    ProgramDir dir;
+    WriteArtwork(dir);
+    const QString before = QDir::currentPath();
+    const Run run = Start(display, false);
+    QVERIFY(run.exitCode != 0);
+    QCOMPARE(run.boxes.size(), size_t(1));
+    QCOMPARE(run.boxes[0].text, QString::fromUtf8("Proszę zmienić rozdzielczość ekranu na 800 x 600 lub wyższą."));
+    QCOMPARE(run.boxes[0].caption, QString::fromUtf8("Błąd"));
+    QVERIFY(!QFile::exists(dir.File("Data/data.ini")));
+    QCOMPARE(QDir::currentPath(), before);
+    QVERIFY(fmSplash == nullptr);
+  }
+
+  void secondCopySaysSoAndEndsWithSuccess() {
+    ProgramDir dir;
+    WriteArtwork(dir);
+    platform::SingleInstanceLock running("Mini Fonikra Cz.I");
+    QVERIFY(running.Acquired());
+    const Run run = Start(QSize(800, 600), false);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.boxes.size(), size_t(1));
+    QCOMPARE(run.boxes[0].text, QString("Aplikacja Mini Fonikra Cz.I jest juz uruchomiona."));
+    QCOMPARE(run.boxes[0].caption, QString("Informacja"));
+    QCOMPARE(run.boxes[0].icon, platform::MessageIcon::Information);
+    QVERIFY(!QFile::exists(dir.File("Data/data.ini")));
+  }
+
+  void missingSplashShowsMessage1AndFails() {
+    ProgramDir dir;
+    dir.WriteJpeg("Data/Intf/Spec/mT_m0_s.xji", 800, 600);
+    const Run run = Start(QSize(800, 600), false);
+    QVERIFY(run.exitCode != 0);
+    QCOMPARE(run.boxes.size(), size_t(1));
+    QCOMPARE(run.boxes[0].text, CBladText(1));
+  }
+
+  void brokenSplashShowsMessage1AndFails() {
+    ProgramDir dir;
+    WriteArtwork(dir);
+    dir.Write("Data/Intf/Spec/mT_Splh.xji", "\xFF\xD8\xFF\xE0 broken");
+    const Run run = Start(QSize(800, 600), false);
+    QVERIFY(run.exitCode != 0);
+    QCOMPARE(run.boxes.size(), size_t(1));
+    QCOMPARE(run.boxes[0].text, CBladText(1));
+  }
+
+  void missingMenuArtworkShowsMessage1AndFails() {
+    ProgramDir dir;
+    dir.WriteJpeg("Data/Intf/Spec/mT_Splh.xji", 600, 348);
+    const Run run = Start(QSize(800, 600), false);
+    QVERIFY(run.exitCode != 0);
+    QCOMPARE(run.boxes.size(), size_t(1));
+    QCOMPARE(run.boxes[0].text, CBladText(1));
+    QVERIFY(fmMain == nullptr && fmSplash == nullptr);
+  }
+
+  void unusableConfigurationShowsMessage4AndFails() {
+    ProgramDir dir;
+    WriteArtwork(dir);
+    QDir().mkpath(dir.File("Data/data.ini"));  // cannot be read as a file
+    const Run run = Start(QSize(1024, 768), false);
+    QVERIFY(run.exitCode != 0);
+    QCOMPARE(run.boxes.size(), size_t(1));
+    QCOMPARE(run.boxes[0].text, CBladText(4));
+  }
+
+ private:
+  static QString CBladText(int code);
+  std::unique_ptr<QTemporaryDir> tmp_;
+};
+
+#include "shell/_cblad.h"
+QString StartupTest::CBladText(int code) { return CBlad::MessageText(qint16(code)); }
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
