@@ -6,6 +6,8 @@
 
 #include "menu/Main.h"
 #include "platform/instance.h"
+#include "results/_cstatrec.h"
+#include "words/_cslowa.h"
 #include "shell/Splashscreen.h"
 #include "shell/_specfunc.h"
 #include "shell/startup.h"
@@ -96,7 +98,23 @@ class StartupTest : public QObject {
       QVERIFY(dir.Read("Data/data.ini").contains(QStringLiteral("LU=%1\n").arg(n).toUtf8()));
       QVERIFY(dir.Read("Data/data.ini").contains("Position=111002"));
       QVERIFY(fmMain == nullptr && fmSplash == nullptr);
+      // The statistics file is made once, in the program's folder.
+      QCOMPARE(QFileInfo(dir.File("prgst6.stt")).size(), 20);
+      QVERIFY(!QFile::exists(QDir(elsewhere.path()).filePath("prgst6.stt")));
     }
+  }
+
+  void statisticsFileThatCannotBeMadeShowsMessage3AndFails() {
+    ProgramDir dir;
+    WriteArtwork(dir);
+    QDir().mkpath(dir.File("prgst6.stt"));  // a folder in its place: no file can be made
+    const Run run = Start(QSize(800, 600), false);
+    QVERIFY(run.exitCode != 0);
+    QCOMPARE(run.boxes.size(), size_t(1));
+    QCOMPARE(run.boxes[0].text, CBladText(3));
+    QVERIFY(slowa == nullptr && statRec == nullptr && fmMain == nullptr);
+    // The configuration was read and counted before the failure.
+    QVERIFY(dir.Read("Data/data.ini").contains("LU=0"));
   }
 
   void largeDisplayWorksInA1024x768Window() {

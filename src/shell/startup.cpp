@@ -5,6 +5,8 @@
 
 #include "menu/Main.h"
 #include "platform/instance.h"
+#include "results/_cstatrec.h"
+#include "words/_cslowa.h"
 #include "platform/system.h"
 #include "shell/Splashscreen.h"
 #include "shell/_cblad.h"
@@ -62,6 +64,8 @@ int RunMiniFonikra() {
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setApplicationName(QStringLiteral("Fonikra"));
   try {
+    slowa = new CSlowa();
+    statRec = new CStatRec(6);
     fmMain = new TfmMain();
     QObject::connect(fmMain, &platform::Form::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     fmMain->show();
@@ -77,6 +81,10 @@ int RunMiniFonikra() {
   }
 
   // 5. Shutdown.
+  delete statRec;
+  statRec = nullptr;
+  delete slowa;
+  slowa = nullptr;
   DestroySplash();
   if (!startDir.isEmpty()) QDir::setCurrent(startDir);
   DestroyScreens();
