@@ -1,0 +1,37 @@
+#include "widgets/_ccheckbut.h"
+
+#include "shell/_cblad.h"
+#include "shell/_dllengine.h"
+
+CCheckBut::CCheckBut(platform::Form* form, const QString& base, platform::Canvas* canvas, int x, int y,
+                     const platform::Action& action)
+    : canvas_(canvas), x_(x), y_(y) {
+  try {
+    on_ = LoadNamedPicture(base + QStringLiteral("_A"));
+    off_ = LoadNamedPicture(base + QStringLiteral("_D"));
+  } catch (const platform::Exception&) {
+    throw CBlad(1);
+  }
+  input_ = new platform::ImageControl(form);
+  input_->setGeometry(x, y, off_.width(), off_.height());
+  input_->OnClick = action.OnExecute;
+  input_->setVisible(true);
+}
+
+CCheckBut::~CCheckBut() { delete input_.data(); }
+
+void CCheckBut::Paint() { canvas_->Draw(x_, y_, state_ ? on_ : off_); }
+
+void CCheckBut::Show() {
+  if (input_) input_->setVisible(true);
+}
+
+void CCheckBut::SetState(bool on) {
+  state_ = on;
+  Paint();
+}
+
+void CCheckBut::Toggle() {
+  state_ = !state_;
+  Paint();
+}
