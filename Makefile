@@ -4,7 +4,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test clean bench
 
 deps:
 	@scripts/install-deps
@@ -28,3 +28,8 @@ test: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Benchmarks print their figures; each runs in the offscreen platform.
+bench: build
+	@cd $(BUILD) && for b in bench/bench_*; do [ -x "$$b" ] || continue; \
+	  echo "== $$b"; QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy FONIKRA_DATA_DIR=$$PWD/Data "./$$b" || exit 1; done

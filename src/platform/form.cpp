@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include <QApplication>
+#include <QBitmap>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -55,6 +56,17 @@ void Form::CenterOver(const QWidget* other) {
   }
   const QRect frame = other->geometry();
   move(frame.x() + (frame.width() - width()) / 2, frame.y() + (frame.height() - height()) / 2);
+}
+
+void Form::SetRoundedShape(const QRect& area, int ellipseWidth, int ellipseHeight) {
+  QBitmap shape(size());
+  shape.fill(Qt::color0);
+  QPainter painter(&shape);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(Qt::color1);
+  painter.drawRoundedRect(area, ellipseWidth / 2.0, ellipseHeight / 2.0);
+  painter.end();
+  setMask(shape);
 }
 
 int Form::ShowModal() {

@@ -34,6 +34,10 @@ class Form : public QDialog {
   void CenterOnScreen();
   void CenterOver(const QWidget* other);
 
+  // Cuts the window to a rounded rectangle (corners of an ellipse of the
+  // given size); the pixels outside are not part of the window.
+  void SetRoundedShape(const QRect& area, int ellipseWidth, int ellipseHeight);
+
   // Shows the form modally and returns its modal result.
   int ShowModal();
   void SetModalResult(int result);

@@ -34,6 +34,20 @@ QByteArray ProgramDir::Read(const QString& relative) const {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+bool ProgramDir::UseBuiltContent() const {
+  // The test runner names the build's content folder; the program itself
+  // never reads the environment.
+  const QString built = qEnvironmentVariable("FONIKRA_DATA_DIR");
+  if (built.isEmpty() || !QFileInfo(built).isDir()) return false;
+  QDir().mkpath(File("Data"));
+  for (const char* sub : {"Intf", "Pict", "Bio", "Sio", "Smd"}) {
+    const QString target = QDir(built).filePath(QString::fromLatin1(sub));
+    const QString link = File(QStringLiteral("Data/") + QString::fromLatin1(sub));
+    if (QFileInfo(target).isDir() && !QFile::link(target, link)) return false;
+  }
+  return true;
+}
+
 void ProgramDir::WriteJpeg(const QString& relative, int width, int height) const {
   const QString path = File(relative);
   QDir().mkpath(QFileInfo(path).path());

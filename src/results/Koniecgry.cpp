@@ -1,0 +1,99 @@
+#include "results/Koniecgry.h"
+
+#include <QCursor>
+#include <QLabel>
+
+#include "menu/Main.h"
+#include "platform/jpeg.h"
+#include "results/_cstatrec.h"
+#include "shell/_cblad.h"
+#include "widgets/_cprzycisk.h"
+
+TfmKoniecGry* fmKoniecGry = nullptr;
+
+namespace {
+constexpr int kWidth = 600;
+constexpr int kHeight = 450;
+}  // namespace
+
+TfmKoniecGry::TfmKoniecGry() {
+  SetBorderless();
+  SetClientSize(kWidth, kHeight);
+  SetRoundedShape(QRect(QPoint(5, 5), QPoint(599, 449)), 50, 50);
+  try {
+    statsB_ = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mStatsB.xji"));
+    statsM_ = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mStatsM.xji"));
+    statsG_ = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mStatsG.xji"));
+  } catch (const platform::Exception&) {
+    throw CBlad(1);
+  }
+  tlo_.Resize(QSize(kWidth, kHeight));
+  tlo_.Draw(0, 0, statsM_);
+
+  A_OdNowa.OnExecute = [this](QObject*) { SetModalResult(kPlayAgain); };
+  A_Stop.OnExecute = [this](QObject*) { SetModalResult(kClose); };
+  start_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("start"), &WindowCanvas(), &tlo_, 235, 340, A_OdNowa);
+  stop_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("stop"), &WindowCanvas(), &tlo_, 325, 340, A_Stop);
+
+  MakeLabel(QStringLiteral("Czas gry:"), 88, 177, false);
+  lab_Czas = MakeLabel(QStringLiteral("0"), 0, 177, true, 358);
+  MakeLabel(QStringLiteral("Poprawne rozwiązania:"), 88, 206, false);
+  lab_Dobre = MakeLabel(QStringLiteral("0"), 0, 206, true, 422);
+  MakeLabel(QStringLiteral("Błędne rozwiązania:"), 88, 237, false);
+  lab_Zle = MakeLabel(QStringLiteral("0"), 0, 237, true, 422);
+  MakeLabel(QStringLiteral("Liczba podpowiedzi:"), 88, 270, false);
+  lab_Pomoc = MakeLabel(QStringLiteral("0"), 0, 270, true, 422);
+  // Kept, never shown: the summary has no line for unanswered tasks.
+  MakeLabel(QStringLiteral("Brak odpowiedzi:"), 88, 302, false)->hide();
+  lab_Brak = MakeLabel(QString(), 0, 302, true, 422);
+  lab_Brak->hide();
+}
+
+TfmKoniecGry::~TfmKoniecGry() = default;
+
+QLabel* TfmKoniecGry::MakeLabel(const QString& text, int left, int top, bool value, int rightEdge) {
+  auto* label = new QLabel(text, this);
+  QFont font(QStringLiteral("Arial Black"));
+  font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Andika"), QStringLiteral("DejaVu Sans")});
+  font.setPixelSize(19);
+  font.setBold(true);
+  label->setFont(font);
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  // Presses on the text drag the window like presses on its body.
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  if (value) {
+    const int width = 160;
+    label->setGeometry(rightEdge - width, top, width, 28);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  } else {
+    label->move(left, top);
+    label->adjustSize();
+  }
+  return label;
+}
+
+void TfmKoniecGry::FormShow() {
+  CenterOver(fmMain);
+  if (statRec) {
+    lab_Pomoc->setText(statRec->HintsText());
+    lab_Czas->setText(statRec->DurationText());
+    lab_Dobre->setText(statRec->CorrectText());
+    lab_Zle->setText(statRec->WrongText());
+    switch (statRec->Rating()) {
+      case 1: tlo_.Draw(0, 0, statsB_); backgroundName_ = 'B'; break;
+      case 2: tlo_.Draw(0, 0, statsM_); backgroundName_ = 'M'; break;
+      case 4: tlo_.Draw(0, 0, statsG_); backgroundName_ = 'G'; break;
+      default: break;
+    }
+  }
+}
+
+void TfmKoniecGry::FormPaint() { WindowCanvas().Draw(0, 0, tlo_.Image()); }
+
+void TfmKoniecGry::FormKeyPress(int key) {
+  if (key == 27) A_Stop.Execute(this);
+}
+
+void TfmKoniecGry::FormMouseDown(platform::MouseButton button, int, int, int) {
+  if (button == platform::MouseButton::Left) BeginWindowDrag(QCursor::pos());
+}

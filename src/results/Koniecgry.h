@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QImage>
+#include <memory>
+
+#include "platform/canvas.h"
+#include "platform/form.h"
+#include "platform/timer.h"
+
+class QLabel;
+class CPrzyciskP;
+
+// The end-of-game summary: the time, the correct and wrong answers and the
+// hints of the game just saved, on one of three pictures chosen by the
+// rating. Its modal result tells the game screen what to do next.
+class TfmKoniecGry : public platform::Form {
+  Q_OBJECT
+ public:
+  static constexpr int kPlayAgain = 1;  // "start"
+  static constexpr int kClose = 2;      // "stop" or Escape
+
+  // Raises CBlad(1) when its artwork cannot be loaded.
+  TfmKoniecGry();
+  ~TfmKoniecGry() override;
+
+  platform::Action A_Stop;
+  platform::Action A_OdNowa;
+  platform::Action A_EkranPaint;
+
+  QLabel* lab_Czas = nullptr;
+  QLabel* lab_Dobre = nullptr;
+  QLabel* lab_Zle = nullptr;
+  QLabel* lab_Pomoc = nullptr;
+  QLabel* lab_Brak = nullptr;
+
+  // Which of the three pictures is the background now: 'B', 'M' or 'G'.
+  char BackgroundName() const { return backgroundName_; }
+  CPrzyciskP* StartButton() const { return start_.get(); }
+  CPrzyciskP* StopButton() const { return stop_.get(); }
+
+ protected:
+  void FormShow() override;
+  void FormPaint() override;
+  void FormKeyPress(int key) override;
+  void FormMouseDown(platform::MouseButton button, int shift, int x, int y) override;
+
+ private:
+  QLabel* MakeLabel(const QString& text, int left, int top, bool value, int rightEdge = 0);
+
+  QImage statsB_;
+  QImage statsM_;
+  QImage statsG_;
+  platform::Canvas tlo_;
+  char backgroundName_ = 'M';
+  std::unique_ptr<CPrzyciskP> start_;
+  std::unique_ptr<CPrzyciskP> stop_;
+};
+
+extern TfmKoniecGry* fmKoniecGry;
