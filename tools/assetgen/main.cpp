@@ -1,6 +1,72 @@
+// assetgen <assets folder> <Data folder>
+//
+// Renders every picture and synthesises every sound the program opens. It
+// overwrites its own outputs and leaves anything else in the Data folder
+// alone. Any fault ends it with a message and a non-zero status, which fails
+// the build.
+#include <QDir>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 
+#include <cstdio>
+
+#include "asseterror.h"
+#include "buttons.h"
+#include "encoders.h"
+#include "interfaceart.h"
+#include "phrases.h"
+#include "sounds.h"
+#include "style.h"
+#include "tiles.h"
+#include "wordlist.h"
+#include "wordpictures.h"
+
+namespace {
+
+void Run(const QString& assets, const QString& data) {
+  const QList<WordEntry> words = ReadWordList(assets + QStringLiteral("/words.tsv"));
+  const QList<Phrase> phrases = ReadPhrases(assets + QStringLiteral("/phrases.tsv"));
+  CheckPolishVoice();
+  InitFonts();
+
+  PictureWriter writer(data);
+  const PictureSink sink = [&writer](const QString& path, const QImage& image) { writer.Write(path, image); };
+  RenderInterfaceArt(sink);
+  RenderButtons(sink);
+  RenderTiles(words, sink);
+  RenderWordPictures(words, PaintPlaceholderPicture, sink);
+
+  QList<SoundJob> sounds;
+  for (const Phrase& p : phrases) {
+    sounds.append({p.name, p.text, data + QStringLiteral("/Intf/Smd/") + p.name + QStringLiteral(".pw")});
+  }
+  for (const WordEntry& w : words) {
+    sounds.append({w.key, w.SpokenText(), data + QStringLiteral("/Smd/") + w.key + QStringLiteral(".pw")});
+  }
+  ProduceSounds(sounds, assets + QStringLiteral("/voice"));
+
+  std::printf("assetgen: %d pictures and %d sounds for %d words\n", writer.Count(), int(sounds.size()),
+              int(words.size()));
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // Nothing is shown: the offscreen platform is enough to render text.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: assetgen <assets folder> <Data folder>\n");
+    return 2;
+  }
+  QElapsedTimer clock;
+  clock.start();
+  try {
+    Run(QDir(QString::fromLocal8Bit(argv[1])).absolutePath(), QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
+  } catch (const platform::Exception& e) {
+    std::fprintf(stderr, "assetgen: error: %s\n", qPrintable(e.Message()));
+    return 1;
+  }
+  std::printf("assetgen: done in %.1f s\n", clock.elapsed() / 1000.0);
   return 0;
 }

@@ -1,0 +1,324 @@
+// The asset build: the word and phrase lists it refuses, the contracts its
+// pictures keep with the program (names, sizes, masks), and the encoders.
+#include <QPainter>
+#include <QtTest>
+
+#include "asseterror.h"
+#include "buttons.h"
+#include "encoders.h"
+#include "interfaceart.h"
+#include "phrases.h"
+#include "platform/jpeg.h"
+#include "sounds.h"
+#include "style.h"
+#include "tiles.h"
+#include "tsv.h"
+#include "wordlist.h"
+#include "wordpictures.h"
+
+namespace {
+
+QList<WordEntry> Words(const QString& body) {
+  return ParseWordList(TsvTable::Parse(QStringLiteral("key\tword\tsegmentation\n") + body, QStringLiteral("words.tsv")));
+}
+
+QString Thrown(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const AssetError& e) {
+    return e.Message();
+  }
+  return QString();
+}
+
+// Every pixel the mask leaves out (black) must be white in the picture, or
+// the AND step would stain the screen around the shape.
+bool WhiteOutsideMask(const QImage& picture, const QImage& mask, int tolerance = 0) {
+  for (int y = 0; y < mask.height(); ++y) {
+    for (int x = 0; x < mask.width(); ++x) {
+      if (qGray(mask.pixel(x, y)) > tolerance) continue;
+      const QRgb c = picture.pixel(x, y);
+      if (qRed(c) < 255 - tolerance || qGreen(c) < 255 - tolerance || qBlue(c) < 255 - tolerance) return false;
+    }
+  }
+  return true;
+}
+
+bool OnlyBlackAndWhite(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb c = image.pixel(x, y) & 0xffffff;
+      if (c != 0 && c != 0xffffff) return false;
+    }
+  return true;
+}
+
+QByteArray WaveBytes() {
+  QByteArray b("RIFF\x24\x10\0\0WAVEfmt ", 16);
+  b.append(QByteArray(2000, '\0'));
+  return b;
+}
+
+}  // namespace
+
+class AssetgenTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void initTestCase() { InitFonts(); }
+
+  void readsWordsByColumnNameIgnoringUnknownColumns() {
+    const TsvTable table = TsvTable::Parse(QStringLiteral("# comment\n"
+                                                          "segmentation\ticon\tkey\tsay_as\tword\n"
+                                                          "_sz,k,o,ł,a,\tschool.svg\tszkola\t\tszkoła\n"
+                                                          "\n"
+                                                          "_ż,a,b,a,\tfrog.svg\tzaba\tżabka\tżaba\r\n"),
+                                           QStringLiteral("words.tsv"));
+    const QList<WordEntry> words = ParseWordList(table);
+    QCOMPARE(words.size(), 2);
+    QCOMPARE(words[0].key, QStringLiteral("szkola"));
+    QCOMPARE(words[0].segmentation, QStringLiteral("_sz,k,o,ł,a,"));
+    QCOMPARE(words[0].tokens.size(), 5);
+    QCOMPARE(words[0].tokens[0].text, QStringLiteral("sz"));
+    QVERIFY(words[0].tokens[0].marked);
+    QVERIFY(!words[0].tokens[3].marked);
+    QCOMPARE(words[0].SpokenText(), QStringLiteral("szkoła"));
+    QCOMPARE(words[1].SpokenText(), QStringLiteral("żabka"));
+  }
+
+  void rejectsBrokenWords_data() {
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("Polish letter in key") << "szkoła\tszkoła\t_sz,k,o,ł,a,\n" << "ASCII letters";
+    QTest::newRow("digit in key") << "szkola2\tszkoła\t_sz,k,o,ł,a,\n" << "ASCII letters";
+    QTest::newRow("empty key") << "\tszkoła\t_sz,k,o,ł,a,\n" << "ASCII letters";
+    QTest::newRow("repeated key") << "szopa\tszopa\t_sz,o,p,a,\nszopa\tszopa\t_sz,o,p,a,\n" << "words.tsv:3: key \"szopa\" appears twice";
+    QTest::newRow("tokens spell another word") << "szkola\tszkoła\t_sz,k,o,l,a,\n" << "spells \"szkola\", not \"szkoła\"";
+    QTest::newRow("no marked sound") << "szopa\tszopa\tsz,o,p,a,\n" << "marks no practised sound";
+    QTest::newRow("no comma after the last token") << "szopa\tszopa\t_sz,o,p,a\n" << "must end with a comma";
+    QTest::newRow("empty token") << "szopa\tszopa\t_sz,,o,p,a,\n" << "empty token";
+    QTest::newRow("bare marker") << "szopa\tszopa\t_,sz,o,p,a,\n" << "empty token";
+    QTest::newRow("marker inside a token") << "szopa\tszopa\ts_z,o,p,a,\n" << "not lowercase letters";
+    QTest::newRow("capital letter") << "szopa\tSzopa\t_Sz,o,p,a,\n" << "not lowercase letters";
+    QTest::newRow("more tokens than key letters") << "ul\tula\t_u,l,a,\n" << "more tokens than the key";
+    QTest::newRow("stray field") << "szopa\tszopa\t_sz,o,p,a,\textra\n" << "header names only 3 columns";
+    QTest::newRow("no words") << "" << "no words";
+  }
+  void rejectsBrokenWords() {
+    QFETCH(QString, body);
+    QFETCH(QString, message);
+    const QString error = Thrown([&] { Words(body); });
+    QVERIFY2(error.contains(message), qPrintable(error));
+  }
+
+  void rejectsAWordListWithoutItsColumns() {
+    const QString error = Thrown([] {
+      ParseWordList(TsvTable::Parse(QStringLiteral("key\tword\nszopa\tszopa\n"), QStringLiteral("words.tsv")));
+    });
+    QVERIFY2(error.contains(QStringLiteral("no column \"segmentation\"")), qPrintable(error));
+  }
+
+  void needsExactlyTheEightPraisesAndFiveCorrections() {
+    QString full = QStringLiteral("name\ttext\n");
+    for (int i = 0; i < 8; ++i) full += QStringLiteral("g0%1\tBrawo!\n").arg(i);
+    for (int i = 0; i < 5; ++i) full += QStringLiteral("b0%1\tJeszcze raz.\n").arg(i);
+    QCOMPARE(ParsePhrases(TsvTable::Parse(full, QStringLiteral("p"))).size(), 13);
+
+    QString missing = full;
+    missing.remove(QStringLiteral("b04\tJeszcze raz.\n"));
+    QVERIFY(Thrown([&] { ParsePhrases(TsvTable::Parse(missing, QStringLiteral("p"))); }).contains(QStringLiteral("\"b04\" is missing")));
+    QVERIFY(Thrown([&] { ParsePhrases(TsvTable::Parse(full + QStringLiteral("g08\tHej!\n"), QStringLiteral("p"))); })
+                .contains(QStringLiteral("unknown phrase name \"g08\"")));
+    QVERIFY(Thrown([&] { ParsePhrases(TsvTable::Parse(full + QStringLiteral("g01\tHej!\n"), QStringLiteral("p"))); })
+                .contains(QStringLiteral("appears twice")));
+  }
+
+  void jpegKeepsSizeAndColoursAndIsBaseline() {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).fillRect(0, 0, 32, 24, QColor(220, 30, 20));
+    QPainter(&image).fillRect(32, 24, 32, 24, QColor(20, 60, 200));
+    const QByteArray data = EncodeJpeg(image);
+    QVERIFY(data.contains(QByteArray("\xff\xc0", 2)));   // baseline frame
+    QVERIFY(!data.contains(QByteArray("\xff\xc2", 2)));  // not progressive
+    const QImage decoded = platform::DecodeJpeg(data);
+    QCOMPARE(decoded.size(), image.size());
+    auto near = [](QRgb a, QRgb b) {
+      return qAbs(qRed(a) - qRed(b)) < 8 && qAbs(qGreen(a) - qGreen(b)) < 8 && qAbs(qBlue(a) - qBlue(b)) < 8;
+    };
+    QVERIFY(near(decoded.pixel(10, 10), qRgb(220, 30, 20)));
+    QVERIFY(near(decoded.pixel(50, 40), qRgb(20, 60, 200)));
+    QVERIFY(near(decoded.pixel(50, 10), qRgb(255, 255, 255)));
+  }
+
+  void imageButtonsKeepTheMaskContract() {
+    for (const QString& name : ImageButtonNames()) {
+      const ButtonPictures b = ImageButton(name);
+      QVERIFY2(OnlyBlackAndWhite(b.mask), qPrintable(name));
+      for (const QImage* state : {&b.normal, &b.hover, &b.pressed}) {
+        QCOMPARE(state->size(), QSize(70, 60));
+        QVERIFY2(WhiteOutsideMask(*state, b.mask), qPrintable(name));
+      }
+      QVERIFY2(b.hover != b.normal && b.pressed != b.normal && b.pressed != b.hover, qPrintable(name));
+    }
+  }
+
+  void wordPicturesStayInsideTheirMattesAfterJpeg() {
+    const WordEntry word = Words(QStringLiteral("szopa\tszopa\t_sz,o,p,a,\n")).first();
+    for (const QSize size : {QSize(252, 290), QSize(328, 380), QSize(180, 220), QSize(240, 290)}) {
+      const QImage picture = platform::DecodeJpeg(EncodeJpeg(FramedPicture(size, word, PaintPlaceholderPicture)));
+      const QImage matte = platform::DecodeJpeg(EncodeJpeg(FrameMatte(size)));
+      // JPEG blurs the frame's edge by a few levels, never more.
+      QVERIFY(WhiteOutsideMask(picture, matte, 24));
+      QVERIFY(qGray(matte.pixel(size.width() / 2, size.height() / 2)) > 250);
+      QVERIFY(qGray(matte.pixel(0, 0)) < 5);
+    }
+  }
+
+  void tilesCoverTheAlphabetAndEveryTokenUnderProgramFileNames() {
+    const QList<WordEntry> words = Words(QStringLiteral("xero\txero\t_x,e,r,o,\n"));
+    const QStringList texts = TileTexts(words);
+    QCOMPARE(texts.count(QStringLiteral("x")), 1);
+    QCOMPARE(texts.count(QStringLiteral("e")), 1);
+    QVERIFY(texts.contains(QStringLiteral("dź")));
+
+    QMap<QString, QSize> files;
+    RenderTiles(words, [&](const QString& path, const QImage& image) { files.insert(path, image.size()); });
+    for (const char* stem : {"dzz", "dzzz", "zz", "zzz", "sz", "rz", "ch", "x", "oo", "ll"}) {
+      QCOMPARE(files.value(QStringLiteral("Pict/%1.png").arg(QLatin1String(stem))), QSize(55, 55));
+      QCOMPARE(files.value(QStringLiteral("Pict/%1_red.png").arg(QLatin1String(stem))), QSize(55, 55));
+    }
+    // "zz" as a token would overwrite the tile of "ż".
+    const QString error = Thrown([] {
+      RenderTiles(Words(QStringLiteral("jazz\tjazz\t_j,a,zz,\n")), [](const QString&, const QImage&) {});
+    });
+    QVERIFY2(error.contains(QStringLiteral("zz.png")), qPrintable(error));
+  }
+
+  void everyPictureTheProgramOpensIsRenderedAtItsSize() {
+    QMap<QString, QSize> files;
+    const PictureSink sink = [&](const QString& path, const QImage& image) {
+      QVERIFY2(!files.contains(path), qPrintable(path));
+      files.insert(path, image.size());
+    };
+    RenderInterfaceArt(sink);
+    RenderButtons(sink);
+    RenderWordPictures(Words(QStringLiteral("szopa\tszopa\t_sz,o,p,a,\n")), PaintPlaceholderPicture, sink);
+
+    const QSize small(800, 600), big(1024, 768);
+    const QMap<QString, QSize> expected = {
+        {"Intf/Spec/mT_Splh.xji", {600, 348}},  {"Intf/Spec/mKom_kp.xji", {420, 250}},
+        {"Intf/Spec/mT_m0_s.xji", small},       {"Intf/Spec/mT_m0_b.xji", big},
+        {"Intf/Spec/mT_m1_s.xbi", {496, 64}},   {"Intf/Spec/mT_m2_s.xbi", {496, 64}},
+        {"Intf/Spec/mT_m1_b.xbi", {640, 80}},   {"Intf/Spec/mT_m2_b.xbi", {640, 80}},
+        {"Intf/Spec/mT_Mem_s.xji", small},      {"Intf/Spec/mT_Mem_b.xji", big},
+        {"Intf/Spec/mT_Pod_s1.xji", small},     {"Intf/Spec/mT_Pod_b1.xji", big},
+        {"Intf/Spec/mT_OPro_s.xji", small},     {"Intf/Spec/mT_OPro_b.xji", big},
+        {"Intf/Spec/comm_s.xji", small},        {"Intf/Spec/comm_b.xji", big},
+        {"Intf/Spec/mStatsB.xji", {600, 450}},  {"Intf/Spec/mStatsM.xji", {600, 450}},
+        {"Intf/Spec/mStatsG.xji", {600, 450}},  {"Pict/start_.png", {70, 60}},
+        {"Pict/oprogramie_M.png", {70, 60}},    {"Pict/srodglos_A.png", {120, 44}},
+        {"Pict/DZZ_D.png", {90, 44}},           {"Pict/nap_pozycja.png", {320, 40}},
+        {"Sio/sszopa.xji", {80, 100}},          {"Sio/blkcard0.xji", {80, 100}},
+        {"Bio/szopa_ups.xji", {252, 290}},      {"Bio/_matr_ups.xji", {252, 290}},
+        {"Bio/szopa_upb.xji", {328, 380}},      {"Bio/_matr_upb.xji", {328, 380}},
+        {"Bio/szopa_ms.xji", {180, 220}},       {"Bio/_matr_ms.xji", {180, 220}},
+        {"Bio/szopa_mb.xji", {240, 290}},       {"Bio/_matr_mb.xji", {240, 290}},
+    };
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+      QVERIFY2(files.contains(it.key()), qPrintable(it.key()));
+      QCOMPARE(files.value(it.key()), it.value());
+    }
+    // 7 buttons x 4 states, 10 check buttons x 2, 3 captions and the logo.
+    QCOMPARE(files.keys().filter(QStringLiteral("Pict/")).size(), 28 + 20 + 3 + 1);
+  }
+
+  // Check buttons, captions, tiles and cards are copied opaque and paint
+  // their corners in the panel colour; the backgrounds must hold exactly that
+  // colour wherever the screens put them.
+  void opaquePicturesSitOnTheirPanelColour() {
+    auto onPanel = [](const QImage& bg, const QRect& r) {
+      for (const QPoint& pt : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+        const QRgb c = bg.pixel(pt);
+        const QRgb want = palette::kPanel.rgb();
+        if (qAbs(qRed(c) - qRed(want)) > 3 || qAbs(qGreen(c) - qGreen(want)) > 3 || qAbs(qBlue(c) - qBlue(want)) > 3)
+          return false;
+      }
+      return true;
+    };
+    for (const QSize size : {QSize(800, 600), QSize(1024, 768)}) {
+      const int W = size.width(), H = size.height();
+      const QImage menu = platform::DecodeJpeg(EncodeJpeg(MenuBackground(size)));
+      const int x0 = (W / 33) * 9;
+      for (int i = 0; i < 3; ++i) {
+        QVERIFY(onPanel(menu, QRect(x0 + i * (W / 6), H / 4, 120, 44)));
+        QVERIFY(onPanel(menu, QRect(x0 + i * (W / 6), (7 * H) / 12, 120, 44)));
+        QVERIFY(onPanel(menu, QRect(W / 2 - 160, (H / 6) * (i + 1), 320, 40)));
+      }
+      for (int i = 0; i < 4; ++i) QVERIFY(onPanel(menu, QRect(x0 + i * (W / 8), (5 * H) / 12, 90, 44)));
+
+      const QImage memory = platform::DecodeJpeg(EncodeJpeg(MemoryBackground(size)));
+      const QPoint origin = W == 800 ? QPoint(100, 95) : QPoint(190, 190);
+      for (int i = 0; i < 20; ++i) {
+        QVERIFY(onPanel(memory, QRect(origin.x() + (i % 5) * 85, origin.y() + (i / 5) * 105, 80, 100)));
+      }
+
+      // Tiles land anywhere in the left strip and the bottom band, and in
+      // the slot row.
+      const QImage labelling = platform::DecodeJpeg(EncodeJpeg(LabellingBackground(size)));
+      QVERIFY(onPanel(labelling, QRect(10, 10, W / 5 + 55, H - 75 - 10 + 55)));
+      QVERIFY(onPanel(labelling, QRect(10, H - H / 5, W - 75 + 55, 75 - 10 - 1)));
+      QVERIFY(onPanel(labelling, QRect(W / 2 - 30 * 9, H - H / 4, 70 * 8 + 55, 55)));
+    }
+  }
+
+  void tabStripContinuesTheMenuBackground() {
+    const QImage menu = MenuBackground(QSize(800, 600));
+    const QRect strip(152, 422, 496, 64);
+    const QImage first = TabStrip(menu, strip, 1), second = TabStrip(menu, strip, 2);
+    QCOMPARE(first.size(), strip.size());
+    QCOMPARE(first.pixel(0, 0), menu.pixel(strip.topLeft()));
+    QCOMPARE(first.pixel(495, 63), menu.pixel(strip.bottomRight()));
+    QVERIFY(first != second);
+  }
+
+  void writesBitmapsAt24BitsAndPngsWithoutAlpha() {
+    QTemporaryDir dir;
+    PictureWriter writer(dir.path());
+    const QImage image = NewPicture(10, 8, palette::kCoral);
+    writer.Write(QStringLiteral("Intf/Spec/t.xbi"), image);
+    writer.Write(QStringLiteral("Pict/t.png"), image);
+    QFile bmp(dir.filePath(QStringLiteral("Intf/Spec/t.xbi")));
+    QVERIFY(bmp.open(QIODevice::ReadOnly));
+    const QByteArray header = bmp.read(30);
+    QVERIFY(header.startsWith("BM"));
+    QCOMPARE(int(uchar(header[28])), 24);
+    const QImage png(dir.filePath(QStringLiteral("Pict/t.png")), "PNG");
+    QVERIFY(!png.hasAlphaChannel());
+    QCOMPARE(png.pixel(3, 3), palette::kCoral.rgb());
+    QVERIFY(!Thrown([&] { writer.Write(QStringLiteral("Pict/t.jpg"), image); }).isEmpty());
+  }
+
+  void aRecordingReplacesTheSynthesisedSound() {
+    QTemporaryDir dir;
+    const QString voice = dir.filePath(QStringLiteral("voice"));
+    QDir().mkpath(voice);
+    QFile recording(voice + QStringLiteral("/szopa.wav"));
+    QVERIFY(recording.open(QIODevice::WriteOnly));
+    recording.write(WaveBytes());
+    recording.close();
+    const QString out = dir.filePath(QStringLiteral("Data/Smd/szopa.pw"));
+    ProduceSounds({{QStringLiteral("szopa"), QStringLiteral("szopa"), out}}, voice);
+    QFile copied(out);
+    QVERIFY(copied.open(QIODevice::ReadOnly));
+    QCOMPARE(copied.readAll(), WaveBytes());
+
+    QVERIFY(recording.open(QIODevice::WriteOnly));
+    recording.write("not a sound");
+    recording.close();
+    const QString error = Thrown([&] { ProduceSounds({{QStringLiteral("szopa"), QStringLiteral("szopa"), out}}, voice); });
+    QVERIFY2(error.contains(QStringLiteral("not a RIFF WAVE")), qPrintable(error));
+  }
+};
+
+QTEST_MAIN(AssetgenTest)
+#include "tst_assetgen.moc"

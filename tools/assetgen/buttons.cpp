@@ -1,0 +1,319 @@
+#include "buttons.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+#include "asseterror.h"
+#include "style.h"
+
+using namespace palette;
+
+namespace {
+
+enum class Icon { Play, Door, Info, Stop, Help, Next, Back };
+
+struct ImageButtonDef {
+  const char* base;
+  const char16_t* word;
+  QColor colour;
+  Icon icon;
+  bool darkInk;  // ink instead of white on light colours
+};
+
+const QList<ImageButtonDef>& ImageButtonDefs() {
+  static const QList<ImageButtonDef> defs = {
+      {"start", u"Start", kGreenDark, Icon::Play, false},
+      {"wyjdz", u"Wyjdź", kCoralDark, Icon::Door, false},
+      {"oprogramie", u"O programie", kBlue, Icon::Info, false},
+      {"stop", u"Stop", kCoralDark, Icon::Stop, false},
+      {"pomoc", u"Pomoc", kYellow, Icon::Help, true},
+      {"nast", u"Dalej", kGreenDark, Icon::Next, false},
+      {"pop", u"Wstecz", kGreenDark, Icon::Back, false},
+  };
+  return defs;
+}
+
+enum class Marker { None, Initial, Medial, Final };
+
+struct CheckButtonDef {
+  const char* base;
+  const char16_t* text;
+  int width;
+  Marker marker;
+};
+
+const QList<CheckButtonDef>& CheckButtonDefs() {
+  static const QList<CheckButtonDef> defs = {
+      {"malo", u"mało", 120, Marker::None},        {"srednio", u"średnio", 120, Marker::None},
+      {"duzo", u"dużo", 120, Marker::None},        {"SZ", u"SZ", 90, Marker::None},
+      {"ZRZ", u"Ż/RZ", 90, Marker::None},          {"CZ", u"CZ", 90, Marker::None},
+      {"DZZ", u"DŻ", 90, Marker::None},            {"naglos", u"nagłos", 120, Marker::Initial},
+      {"srodglos", u"śródgłos", 120, Marker::Medial}, {"wyglos", u"wygłos", 120, Marker::Final},
+  };
+  return defs;
+}
+
+void DrawIcon(QPainter& p, Icon icon, const QRectF& box, const QColor& ink, const QColor& ground) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  const QPointF c = box.center();
+  const qreal s = box.width();
+  p.setPen(Qt::NoPen);
+  p.setBrush(ink);
+  auto arrow = [&](bool right) {
+    const qreal d = right ? 1 : -1;
+    QPolygonF a;
+    a << QPointF(c.x() - d * s * 0.42, c.y() - s * 0.13) << QPointF(c.x() + d * s * 0.02, c.y() - s * 0.13)
+      << QPointF(c.x() + d * s * 0.02, c.y() - s * 0.36) << QPointF(c.x() + d * s * 0.45, c.y())
+      << QPointF(c.x() + d * s * 0.02, c.y() + s * 0.36) << QPointF(c.x() + d * s * 0.02, c.y() + s * 0.13)
+      << QPointF(c.x() - d * s * 0.42, c.y() + s * 0.13);
+    p.drawPolygon(a);
+  };
+  switch (icon) {
+    case Icon::Play: {
+      QPolygonF t;
+      t << QPointF(c.x() - s * 0.28, c.y() - s * 0.40) << QPointF(c.x() + s * 0.40, c.y())
+        << QPointF(c.x() - s * 0.28, c.y() + s * 0.40);
+      p.setPen(QPen(ink, s * 0.08, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.drawPolygon(t);
+      break;
+    }
+    case Icon::Door: {
+      const QRectF door(c.x() - s * 0.42, c.y() - s * 0.46, s * 0.46, s * 0.92);
+      p.drawRoundedRect(door, s * 0.06, s * 0.06);
+      p.setBrush(ground);
+      p.drawEllipse(QPointF(door.right() - s * 0.1, c.y() + s * 0.04), s * 0.05, s * 0.05);
+      p.setBrush(ink);
+      QPolygonF a;
+      a << QPointF(c.x() + s * 0.08, c.y() - s * 0.08) << QPointF(c.x() + s * 0.26, c.y() - s * 0.08)
+        << QPointF(c.x() + s * 0.26, c.y() - s * 0.24) << QPointF(c.x() + s * 0.50, c.y())
+        << QPointF(c.x() + s * 0.26, c.y() + s * 0.24) << QPointF(c.x() + s * 0.26, c.y() + s * 0.08)
+        << QPointF(c.x() + s * 0.08, c.y() + s * 0.08);
+      p.drawPolygon(a);
+      break;
+    }
+    case Icon::Info:
+    case Icon::Help: {
+      p.drawEllipse(c, s * 0.47, s * 0.47);
+      TextStyle t;
+      t.pixelSize = s * 0.8;
+      t.color = ground;
+      DrawLine(p, QRectF(c.x() - s * 0.3, c.y() - s * 0.33, s * 0.6, s * 0.66),
+               icon == Icon::Info ? QStringLiteral("i") : QStringLiteral("?"), t);
+      break;
+    }
+    case Icon::Stop:
+      p.drawRoundedRect(QRectF(c.x() - s * 0.36, c.y() - s * 0.36, s * 0.72, s * 0.72), s * 0.12, s * 0.12);
+      break;
+    case Icon::Next:
+      arrow(true);
+      break;
+    case Icon::Back:
+      arrow(false);
+      break;
+  }
+  p.restore();
+}
+
+enum class State { Normal, Hover, Pressed };
+
+QPainterPath ButtonShape() {
+  QPainterPath shape;
+  shape.addRoundedRect(QRectF(1, 1, 68, 58), 18, 18);
+  return shape;
+}
+
+QImage ButtonMask() {
+  QImage mask = NewPicture(70, 60, Qt::black);
+  {
+    QPainter p(&mask);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillPath(ButtonShape(), Qt::white);
+  }
+  // Pure black and white: the mask is combined bit by bit.
+  for (int y = 0; y < mask.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(mask.scanLine(y));
+    for (int x = 0; x < mask.width(); ++x) line[x] = qGreen(line[x]) >= 128 ? 0xffffffff : 0xff000000;
+  }
+  return mask;
+}
+
+QImage ButtonState(const ImageButtonDef& def, State state, const QImage& mask) {
+  QImage img = NewPicture(70, 60, Qt::white);
+  {
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPainterPath shape = ButtonShape();
+    QColor top = Mix(def.colour, Qt::white, 0.25), bottom = def.colour, ring = Qt::white;
+    if (state == State::Hover) {
+      top = Mix(def.colour, Qt::white, 0.40);
+      bottom = Mix(def.colour, Qt::white, 0.16);
+      ring = kYellow;
+    } else if (state == State::Pressed) {
+      top = Mix(def.colour, Qt::black, 0.30);
+      bottom = Mix(def.colour, Qt::black, 0.18);
+      ring = QColor(0xdd, 0xdd, 0xdd);
+    }
+    p.fillPath(shape, Mix(def.colour, Qt::black, 0.45));
+    QPainterPath ringPath;
+    ringPath.addRoundedRect(QRectF(2.2, 2.2, 65.6, 55.6), 16.8, 16.8);
+    p.fillPath(ringPath, ring);
+    QPainterPath face;
+    face.addRoundedRect(QRectF(5, 5, 60, 50), 14, 14);
+    QLinearGradient g(0, 5, 0, 55);
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.fillPath(face, g);
+    // A pressed button looks pushed in: its content moves down and right.
+    const QPointF shift = state == State::Pressed ? QPointF(1, 2) : QPointF(0, 0);
+    const QColor ink = def.darkInk ? kInk : QColor(Qt::white);
+    DrawIcon(p, def.icon, QRectF(QPointF(24, 8) + shift, QSizeF(22, 22)), ink, bottom);
+    TextStyle t;
+    t.pixelSize = 15;
+    t.color = ink;
+    DrawLine(p, QRectF(QPointF(7, 33) + shift, QSizeF(56, 18)), QString::fromUtf16(def.word), t);
+  }
+  for (int y = 0; y < img.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+    const auto* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+    for (int x = 0; x < img.width(); ++x) {
+      if (m[x] == 0xff000000) line[x] = 0xffffffff;
+    }
+  }
+  return img;
+}
+
+void DrawMarker(QPainter& p, Marker marker, const QPointF& centre, bool on) {
+  if (marker == Marker::None) return;
+  const int active = marker == Marker::Initial ? 0 : marker == Marker::Medial ? 1 : 2;
+  const qreal w = 12, h = 7, gap = 3;
+  const qreal left = centre.x() - (3 * w + 2 * gap) / 2;
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  for (int i = 0; i < 3; ++i) {
+    const QRectF cell(left + i * (w + gap), centre.y() - h / 2, w, h);
+    p.setPen(QPen(on ? QColor(Qt::white) : Mix(kInk, Qt::white, 0.45), 1.3));
+    p.setBrush(i == active ? (on ? kYellow : kCoral) : Qt::transparent);
+    p.drawRoundedRect(cell.adjusted(0.65, 0.65, -0.65, -0.65), 2, 2);
+  }
+  p.restore();
+}
+
+}  // namespace
+
+QStringList ImageButtonNames() {
+  QStringList names;
+  for (const auto& d : ImageButtonDefs()) names << QLatin1String(d.base);
+  return names;
+}
+
+QStringList CheckButtonNames() {
+  QStringList names;
+  for (const auto& d : CheckButtonDefs()) names << QLatin1String(d.base);
+  return names;
+}
+
+ButtonPictures ImageButton(const QString& base) {
+  for (const ImageButtonDef& def : ImageButtonDefs()) {
+    if (base != QLatin1String(def.base)) continue;
+    ButtonPictures b;
+    b.mask = ButtonMask();
+    b.normal = ButtonState(def, State::Normal, b.mask);
+    b.hover = ButtonState(def, State::Hover, b.mask);
+    b.pressed = ButtonState(def, State::Pressed, b.mask);
+    return b;
+  }
+  throw AssetError(QStringLiteral("no image button named \"%1\"").arg(base));
+}
+
+QImage CheckButton(const QString& base, bool on) {
+  for (const CheckButtonDef& def : CheckButtonDefs()) {
+    if (base != QLatin1String(def.base)) continue;
+    QImage img = NewPicture(def.width, 44, kPanel);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r(1, 1, def.width - 2, 42);
+    const QColor fill = on ? kGreenDark : kWhite;
+    const QColor border = on ? Mix(kGreenDark, Qt::black, 0.3) : Mix(kBlue, Qt::white, 0.45);
+    DrawPanel(p, r, 14, fill, border, on ? 2.5 : 2);
+    // The tick box: empty when off, a white disc with a tick when on.
+    const QPointF box(17, 22);
+    p.setPen(QPen(on ? QColor(Qt::white) : Mix(kBlue, Qt::white, 0.2), 2));
+    p.setBrush(Qt::white);
+    p.drawEllipse(box, 9, 9);
+    if (on) {
+      QPainterPath tick;
+      tick.moveTo(box + QPointF(-4.5, 0.3));
+      tick.lineTo(box + QPointF(-1.2, 3.8));
+      tick.lineTo(box + QPointF(5, -4.2));
+      p.strokePath(tick, QPen(kGreenDark, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    }
+    TextStyle t;
+    t.pixelSize = def.marker == Marker::None ? 22 : 19;
+    t.color = on ? QColor(Qt::white) : kInk;
+    const bool marked = def.marker != Marker::None;
+    const QRectF textBox(31, marked ? 3 : 5, def.width - 38, marked ? 26 : 34);
+    DrawLine(p, textBox, QString::fromUtf16(def.text), t);
+    DrawMarker(p, def.marker, QPointF(textBox.center().x(), 35), on);
+    return img;
+  }
+  throw AssetError(QStringLiteral("no check button named \"%1\"").arg(base));
+}
+
+QImage Caption(const QString& base) {
+  QString text;
+  if (base == QLatin1String("nap_ilzadan")) text = QStringLiteral("Liczba zadań");
+  if (base == QLatin1String("nap_gloski")) text = QStringLiteral("Głoski");
+  if (base == QLatin1String("nap_pozycja")) text = QStringLiteral("Pozycja głoski");
+  if (text.isEmpty()) throw AssetError(QStringLiteral("no caption named \"%1\"").arg(base));
+  QImage img = NewPicture(320, 40, kPanel);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  TextStyle t;
+  t.pixelSize = 30;
+  t.color = kBlueDeep;
+  const QPainterPath path = TextPath(QRectF(30, 2, 260, 36), text, t);
+  p.fillPath(path, t.color);
+  const QRectF ink = path.boundingRect();
+  DrawStar(p, QPointF(ink.left() - 18, 20), 9, kCoral);
+  DrawStar(p, QPointF(ink.right() + 18, 20), 9, kCoral);
+  return img;
+}
+
+QImage Logo() {
+  // Low enough to end above the first text line of the about box.
+  QImage img = NewPicture(184, 62, kNightPanel);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  DrawPanel(p, QRectF(1, 1, 182, 60), 18, kYellow, kWhite, 3);
+  TextStyle name;
+  name.pixelSize = 30;
+  name.color = kInk;
+  DrawLine(p, QRectF(12, 5, 160, 32), QStringLiteral("Mini Fonikra"), name);
+  TextStyle part;
+  part.pixelSize = 17;
+  part.color = kCoralDark;
+  DrawLine(p, QRectF(40, 38, 104, 18), QStringLiteral("Cz.I"), part);
+  DrawStar(p, QPointF(22, 46), 8, kCoral);
+  DrawStar(p, QPointF(162, 46), 8, kGreen);
+  return img;
+}
+
+void RenderButtons(const PictureSink& sink) {
+  const QString dir = QStringLiteral("Pict/");
+  for (const QString& name : ImageButtonNames()) {
+    const ButtonPictures b = ImageButton(name);
+    sink(dir + name + QStringLiteral("_D.png"), b.normal);
+    sink(dir + name + QStringLiteral("_A.png"), b.hover);
+    sink(dir + name + QStringLiteral("_.png"), b.pressed);
+    sink(dir + name + QStringLiteral("_M.png"), b.mask);
+  }
+  for (const QString& name : CheckButtonNames()) {
+    sink(dir + name + QStringLiteral("_A.png"), CheckButton(name, true));
+    sink(dir + name + QStringLiteral("_D.png"), CheckButton(name, false));
+  }
+  for (const char* name : {"nap_ilzadan", "nap_gloski", "nap_pozycja"}) {
+    sink(dir + QLatin1String(name) + QStringLiteral(".png"), Caption(QLatin1String(name)));
+  }
+  sink(dir + QStringLiteral("logo.png"), Logo());
+}

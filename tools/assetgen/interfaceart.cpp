@@ -1,0 +1,330 @@
+#include "interfaceart.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+#include "style.h"
+
+using namespace palette;
+
+namespace {
+
+const QSize kSmall(800, 600);
+const QSize kBig(1024, 768);
+
+// White letters with a deep blue rim: readable on sky, hills and panels.
+TextStyle TitleStyle(qreal pixelSize) {
+  TextStyle s;
+  s.pixelSize = pixelSize;
+  s.color = kWhite;
+  s.outline = kBlueDeep;
+  s.outlineWidth = qMax<qreal>(2.5, pixelSize * 0.085);
+  s.shadow = true;
+  return s;
+}
+
+TextStyle InkStyle(qreal pixelSize, const QColor& color = kInk, bool bold = true) {
+  TextStyle s;
+  s.pixelSize = pixelSize;
+  s.color = color;
+  s.bold = bold;
+  return s;
+}
+
+// A translucent white stand behind a picture the program draws through a matte.
+void DrawStand(QPainter& p, const QRectF& picture, qreal margin) {
+  const QRectF r = picture.adjusted(-margin, -margin, margin, margin);
+  DrawPanel(p, r.translated(0, 4), 26, QColor(0, 0, 0, 28));
+  DrawPanel(p, r, 26, QColor(255, 255, 255, 120), QColor(255, 255, 255, 200), 3);
+}
+
+void DrawBalloon(QPainter& p, const QPointF& c, qreal r, const QColor& colour) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(255, 255, 255, 200), qMax<qreal>(1.5, r * 0.05)));
+  QPainterPath string;
+  string.moveTo(c.x(), c.y() + r * 1.2);
+  string.cubicTo(c.x() - r * 0.3, c.y() + r * 1.8, c.x() + r * 0.3, c.y() + r * 2.3, c.x(), c.y() + r * 2.9);
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(string);
+  p.setPen(Qt::NoPen);
+  p.setBrush(colour);
+  p.drawEllipse(c, r, r * 1.2);
+  QPolygonF knot;
+  knot << QPointF(c.x(), c.y() + r * 1.15) << QPointF(c.x() - r * 0.14, c.y() + r * 1.32)
+       << QPointF(c.x() + r * 0.14, c.y() + r * 1.32);
+  p.drawPolygon(knot);
+  p.setBrush(QColor(255, 255, 255, 110));
+  p.drawEllipse(QPointF(c.x() - r * 0.35, c.y() - r * 0.45), r * 0.22, r * 0.3);
+  p.restore();
+}
+
+}  // namespace
+
+QImage SplashPicture() {
+  QImage img = NewPicture(600, 348, kSky);
+  QPainter p(&img);
+  const QRectF all(img.rect());
+  DrawSky(p, all, 1);
+  DrawHills(p, all, 232, 1);
+  DrawLine(p, QRectF(20, 34, 560, 86), QStringLiteral("Mini Fonikra Cz.I"), TitleStyle(64));
+  const QRectF pill(60, 140, 480, 50);
+  DrawPanel(p, pill.translated(0, 3), 25, QColor(0, 0, 0, 30));
+  DrawPanel(p, pill, 25, kPanel, kYellowDeep, 3);
+  DrawLine(p, pill.adjusted(18, 6, -18, -6), QStringLiteral("Ćwiczymy głoski SZ, Ż/RZ, CZ, DŻ"), InkStyle(26));
+  DrawLine(p, QRectF(150, 286, 300, 40), QStringLiteral("Wczytywanie…"), TitleStyle(26));
+  return img;
+}
+
+QImage DialogBackground() {
+  QImage img = NewPicture(420, 250, kBlue);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  // The window is cut to a rounded shape; the blue rim fills whatever of the
+  // corners the cut leaves, and the calm panel carries the text and button.
+  const QRectF panel(7, 7, 406, 236);
+  DrawPanel(p, panel, 18, kPanel);
+  QPainterPath clip;
+  clip.addRoundedRect(panel, 18, 18);
+  p.setClipPath(clip);
+  p.fillRect(QRectF(7, 7, 406, 42), kYellow);
+  p.fillRect(QRectF(7, 49, 406, 3), kYellowDeep);
+  p.setClipping(false);
+  DrawStar(p, QPointF(180, 28), 12, kCoral, kWhite, 1.5);
+  DrawStar(p, QPointF(210, 28), 14, kWhite, kYellowDeep, 1.5);
+  DrawStar(p, QPointF(240, 28), 12, kGreen, kWhite, 1.5);
+  return img;
+}
+
+QImage MenuBackground(QSize size) {
+  const int W = size.width(), H = size.height();
+  QImage img = NewPicture(W, H, kSky);
+  QPainter p(&img);
+  const QRectF all(img.rect());
+  DrawSky(p, all, 0);
+  DrawHills(p, all, H * 0.70, 0);
+  DrawLine(p, QRectF(0, H * 0.02, W, H / 6 - 16 - H * 0.02), QStringLiteral("Mini Fonikra Cz.I"), TitleStyle(H * 0.11));
+
+  // The panel holds the three captions and rows of choices; its colour is
+  // the one the check buttons and captions paint around themselves.
+  const int left = (W / 33) * 9;
+  const int right = left + 3 * (W / 8) + 90;
+  const QRectF panel(left - 30, H / 6 - 14, right - left + 60, (7 * H) / 12 + 44 + 14 - (H / 6 - 14));
+  DrawPanel(p, panel.translated(0, 5), 30, QColor(0, 0, 0, 35));
+  DrawPanel(p, panel, 30, kPanel, kYellowDeep, 5);
+  return img;
+}
+
+QImage TabStrip(const QImage& menuBackground, const QRect& strip, int selectedTab) {
+  // The strip starts as the menu background under it, so it sits seamlessly.
+  QImage img = menuBackground.copy(strip).convertToFormat(QImage::Format_RGB32);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  const qreal w = img.width(), h = img.height();
+  const qreal half = w / 2;
+  const QString names[2] = {QStringLiteral("Podpisywanie"), QStringLiteral("Memory")};
+  for (int tab = 0; tab < 2; ++tab) {
+    const bool selected = (tab + 1 == selectedTab);
+    QRectF r(tab * half + 6, 3, half - 12, h - 8);
+    if (!selected) r.adjust(8, h * 0.14, -8, -2);
+    const qreal radius = r.height() * 0.32;
+    DrawPanel(p, r.translated(0, selected ? 4 : 2), radius, QColor(0, 0, 0, selected ? 50 : 30));
+    if (selected) {
+      DrawPanel(p, r, radius, kYellow, kCoralDark, 3.5);
+    } else {
+      DrawPanel(p, r, radius, Mix(kPanel, kSky, 0.45), Mix(kBlue, kWhite, 0.35), 2.5);
+    }
+    // A small picture of the game before its name: a letter tile or two cards.
+    const qreal icon = r.height() * 0.56;
+    const QRectF iconBox(r.left() + r.height() * 0.32, r.center().y() - icon / 2, icon, icon);
+    const QColor iconInk = selected ? kInk : Mix(kInk, kWhite, 0.4);
+    p.setPen(QPen(iconInk, qMax<qreal>(1.5, icon * 0.07)));
+    if (tab == 0) {
+      p.setBrush(kWhite);
+      p.drawRoundedRect(iconBox, icon * 0.2, icon * 0.2);
+      TextStyle letter = InkStyle(icon * 0.8, selected ? kLetterRed : iconInk);
+      DrawLine(p, iconBox.adjusted(2, 2, -2, -2), QStringLiteral("a"), letter);
+    } else {
+      const QRectF back(iconBox.left(), iconBox.top(), icon * 0.62, icon * 0.82);
+      p.setBrush(selected ? kBlue : Mix(kBlue, kWhite, 0.4));
+      p.drawRoundedRect(back, icon * 0.1, icon * 0.1);
+      p.setBrush(kWhite);
+      p.drawRoundedRect(back.translated(icon * 0.38, icon * 0.18), icon * 0.1, icon * 0.1);
+    }
+    const QRectF textBox(iconBox.right() + r.height() * 0.18, r.top() + 3, r.right() - iconBox.right() - r.height() * 0.4,
+                         r.height() - 6);
+    DrawLine(p, textBox, names[tab],
+             InkStyle(selected ? h * 0.42 : h * 0.36, selected ? kInk : Mix(kInk, kWhite, 0.3)));
+  }
+  return img;
+}
+
+QImage MemoryBackground(QSize size) {
+  const int W = size.width(), H = size.height();
+  const bool small = size == kSmall;
+  QImage img = NewPicture(W, H, kSky);
+  QPainter p(&img);
+  const QRectF all(img.rect());
+  DrawSky(p, all, 1);
+  DrawHills(p, all, H * 0.80, 1);
+  // The card table covers every grid the deal can use, with a margin that
+  // keeps the corner cards clear of its rounded corners.
+  const QRectF table = small ? QRectF(80, 76, 460, 454) : QRectF(168, 168, 464, 460);
+  DrawPanel(p, table.translated(0, 5), 24, QColor(0, 0, 0, 35));
+  DrawPanel(p, table, 24, kPanel, kYellowDeep, 5);
+  const QRectF title = small ? QRectF(table.left(), 6, table.width(), 64) : QRectF(table.left(), 36, table.width(), 110);
+  DrawLine(p, title, QStringLiteral("Memory"), TitleStyle(small ? 58 : 84));
+  // The stand where a found pair's large picture appears.
+  DrawStand(p, small ? QRectF(583, 188, 180, 220) : QRectF(743, 235, 240, 290), small ? 10 : 12);
+  return img;
+}
+
+QImage LabellingBackground(QSize size) {
+  const int W = size.width(), H = size.height();
+  const bool small = size == kSmall;
+  QImage img = NewPicture(W, H, kSky);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF all(img.rect());
+  DrawSky(p, all, 2);
+  DrawHills(p, all, H * 0.56, 2);
+
+  // The tray: the left strip and the bottom band where tiles are scattered,
+  // with the slot row in the band. Tiles paint their corners in its colour.
+  const qreal stripRight = W / 5 + 75 + 10;
+  const qreal bandTop = H - H / 4 - 10;
+  // Both parts run off the screen's edges, so no rounded corner of the tray
+  // lies where a tile can be dropped.
+  QPainterPath tray;
+  tray.addRoundedRect(QRectF(-40, -40, stripRight + 40, H + 80), 26, 26);
+  tray.addRoundedRect(QRectF(-40, bandTop, W + 80, H + 40 - bandTop), 26, 26);
+  tray.setFillRule(Qt::WindingFill);
+  tray = tray.simplified();
+  p.fillPath(tray.translated(0, 4), QColor(0, 0, 0, 35));
+  p.fillPath(tray, kPanel);
+  p.strokePath(tray, QPen(kYellowDeep, 5));
+
+  const QRectF title = small ? QRectF(stripRight + 14, 14, W - W / 10 - 14 - stripRight - 14, 74)
+                             : QRectF(stripRight + 18, 22, W - W / 10 - 18 - stripRight - 18, 100);
+  DrawLine(p, title, QStringLiteral("Podpisywanie"), TitleStyle(small ? 54 : 74));
+  DrawStand(p, small ? QRectF(274, 140, 252, 290) : QRectF(348, 172, 328, 380), 10);
+  return img;
+}
+
+QImage AboutBackground(QSize size) {
+  const int W = size.width(), H = size.height();
+  QImage img = NewPicture(W, H, kBlueDeep);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  const qreal u = H / 600.0;
+  // Scattered stars and dots along the edges, none in the middle.
+  struct Dot { qreal x, y, r; int kind; };
+  static const Dot kDots[] = {
+      {0.05, 0.08, 14, 0}, {0.14, 0.16, 8, 1}, {0.09, 0.34, 10, 2}, {0.04, 0.58, 12, 0}, {0.10, 0.80, 9, 1},
+      {0.06, 0.93, 13, 2}, {0.95, 0.07, 12, 1}, {0.86, 0.13, 9, 0}, {0.93, 0.30, 14, 2}, {0.96, 0.52, 9, 0},
+      {0.90, 0.74, 12, 1}, {0.95, 0.92, 14, 0}, {0.22, 0.05, 7, 2}, {0.78, 0.04, 8, 2}, {0.28, 0.94, 9, 0},
+      {0.72, 0.95, 9, 2},
+  };
+  const QColor colours[3] = {kYellow, kCoral, kGreenLight};
+  for (const Dot& d : kDots) {
+    const QPointF c(W * d.x, H * d.y);
+    if (d.kind == 0) {
+      DrawStar(p, c, d.r * u * 1.2, colours[0]);
+    } else {
+      p.setPen(Qt::NoPen);
+      p.setBrush(colours[d.kind]);
+      p.drawEllipse(c, d.r * u * 0.7, d.r * u * 0.7);
+    }
+  }
+  TextStyle title = TitleStyle(H * 0.10);
+  title.color = kYellow;
+  DrawLine(p, QRectF(0, H * 0.03, W, H * 0.13), QStringLiteral("O programie"), title);
+  // The middle carries white text and the logo: one flat, darker colour.
+  const QRectF panel(W * 0.14, H * 0.18, W * 0.72, H * 0.59);
+  DrawPanel(p, panel, 30 * u, kNightPanel, Mix(kNightPanel, kWhite, 0.25), 3 * u);
+  return img;
+}
+
+QImage ClosingPicture(QSize size) {
+  const int W = size.width(), H = size.height();
+  QImage img = NewPicture(W, H, kSky);
+  QPainter p(&img);
+  const QRectF all(img.rect());
+  DrawSky(p, all, 0);
+  DrawHills(p, all, H * 0.66, 0);
+  const qreal u = H / 600.0;
+  // Balloons float beside the message, never over it.
+  DrawBalloon(p, QPointF(W * 0.07, H * 0.30), 30 * u, kCoral);
+  DrawBalloon(p, QPointF(W * 0.12, H * 0.56), 26 * u, kYellow);
+  DrawBalloon(p, QPointF(W * 0.88, H * 0.57), 28 * u, kGreen);
+  DrawBalloon(p, QPointF(W * 0.94, H * 0.31), 24 * u, kCoral);
+  DrawLine(p, QRectF(W * 0.1, H * 0.14, W * 0.8, H * 0.2), QStringLiteral("Do zobaczenia!"), TitleStyle(H * 0.15));
+  const QRectF pill(W * 0.16, H * 0.40, W * 0.68, H * 0.11);
+  DrawPanel(p, pill.translated(0, 4 * u), pill.height() / 2, QColor(0, 0, 0, 30));
+  DrawPanel(p, pill, pill.height() / 2, kPanel, kYellowDeep, 3 * u);
+  DrawLine(p, pill.adjusted(pill.height() * 0.45, 6 * u, -pill.height() * 0.45, -6 * u),
+           QStringLiteral("Dziękujemy za wspólne ćwiczenia."), InkStyle(H * 0.05));
+  return img;
+}
+
+QImage SummaryBackground(int rating) {
+  QImage img = NewPicture(600, 450, kBlue);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  // The window shows (5, 5)-(600, 450) with rounded corners; the blue rim
+  // fills what the cut leaves of the corners.
+  const QRectF inner(14, 14, 578, 428);
+  QPainterPath shape;
+  shape.addRoundedRect(inner, 34, 34);
+  p.setClipPath(shape);
+  DrawSky(p, inner, rating);
+  DrawHills(p, inner, 392, rating);
+  p.setClipping(false);
+  p.strokePath(shape, QPen(Mix(kBlue, kWhite, 0.3), 2));
+
+  static const QString kHeadings[3] = {QStringLiteral("Spróbuj jeszcze raz!"), QStringLiteral("Dobrze!"),
+                                       QStringLiteral("Doskonale!")};
+  static const QColor kRims[3] = {kCoralDark, kBlueDeep, kGreenDark};
+  const int stars = qBound(0, rating, 2) + 1;
+  for (int i = 0; i < 3; ++i) {
+    const bool earned = i < stars;
+    const qreal r = i == 1 ? 27 : 22;
+    DrawStar(p, QPointF(240 + i * 60, i == 1 ? 42 : 48), r, earned ? kYellow : Mix(kBlue, kSkyTop, 0.5),
+             earned ? kYellowDeep : kWhite, 2);
+  }
+  TextStyle heading = TitleStyle(58);
+  heading.outline = kRims[qBound(0, rating, 2)];
+  DrawLine(p, QRectF(40, 76, 520, 78), kHeadings[qBound(0, rating, 2)], heading);
+  // Plain ground under the results.
+  const QRectF results(70, 166, 460, 166);
+  DrawPanel(p, results.translated(0, 4), 22, QColor(0, 0, 0, 30));
+  DrawPanel(p, results, 22, kPanel, kYellowDeep, 4);
+  return img;
+}
+
+void RenderInterfaceArt(const PictureSink& sink) {
+  const QString dir = QStringLiteral("Intf/Spec/");
+  sink(dir + QStringLiteral("mT_Splh.xji"), SplashPicture());
+  sink(dir + QStringLiteral("mKom_kp.xji"), DialogBackground());
+
+  struct Mode {
+    QSize size;
+    const char* suffix;
+    QRect strip;
+  };
+  const Mode modes[2] = {{kSmall, "_s", QRect(152, 422, 496, 64)}, {kBig, "_b", QRect(192, 541, 640, 80)}};
+  for (const Mode& m : modes) {
+    const QString s = QLatin1String(m.suffix);
+    const QImage menu = MenuBackground(m.size);
+    sink(dir + QStringLiteral("mT_m0") + s + QStringLiteral(".xji"), menu);
+    sink(dir + QStringLiteral("mT_m1") + s + QStringLiteral(".xbi"), TabStrip(menu, m.strip, 1));
+    sink(dir + QStringLiteral("mT_m2") + s + QStringLiteral(".xbi"), TabStrip(menu, m.strip, 2));
+    sink(dir + QStringLiteral("mT_Mem") + s + QStringLiteral(".xji"), MemoryBackground(m.size));
+    sink(dir + QStringLiteral("mT_Pod") + s + QStringLiteral("1.xji"), LabellingBackground(m.size));
+    sink(dir + QStringLiteral("mT_OPro") + s + QStringLiteral(".xji"), AboutBackground(m.size));
+    sink(dir + QStringLiteral("comm") + s + QStringLiteral(".xji"), ClosingPicture(m.size));
+  }
+  sink(dir + QStringLiteral("mStatsB.xji"), SummaryBackground(0));
+  sink(dir + QStringLiteral("mStatsM.xji"), SummaryBackground(1));
+  sink(dir + QStringLiteral("mStatsG.xji"), SummaryBackground(2));
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+#include "encoders.h"
+
+// Screen artwork. Each picture leaves calm, plain areas where the program
+// draws its own labels, buttons, cards and tiles; the coordinates below are
+// those the screens use.
+QImage SplashPicture();                     // 600 x 348
+QImage DialogBackground();                  // 420 x 250
+QImage MenuBackground(QSize size);          // 800 x 600 or 1024 x 768
+QImage TabStrip(const QImage& menuBackground, const QRect& strip, int selectedTab);
+QImage MemoryBackground(QSize size);
+QImage LabellingBackground(QSize size);
+QImage AboutBackground(QSize size);
+QImage ClosingPicture(QSize size);
+// rating 0 "try again", 1 "good", 2 "excellent"; 600 x 450
+QImage SummaryBackground(int rating);
+
+// Renders every file of Data/Intf/Spec.
+void RenderInterfaceArt(const PictureSink& sink);
