@@ -1,0 +1,196 @@
+#include "screens/Oprogramie.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QUrl>
+#include <functional>
+
+#include "menu/Main.h"
+#include "platform/jpeg.h"
+#include "platform/system.h"
+#include "shell/_cblad.h"
+#include "shell/_dllengine.h"
+#include "shell/_specfunc.h"
+#include "widgets/_cprzycisk.h"
+
+TfmOProgramie* fmOProgramie = nullptr;
+
+namespace {
+
+const QString kCaption = QStringLiteral("Mini Fonikra Cz.I");
+
+// A line of text that runs a handler when clicked: a left press and release
+// inside it.
+class LinkLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+  std::function<void()> OnClick;
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override { armed_ = e->button() == Qt::LeftButton; }
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    const bool click = armed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    armed_ = false;
+    if (click && OnClick) OnClick();
+  }
+
+ private:
+  bool armed_ = false;
+};
+
+QFont TextFont(int pixelSize, bool bold) {
+  QFont font(QStringLiteral("Tahoma"));
+  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+QFont LinkFont() {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+  font.setPixelSize(11);
+  font.setBold(true);
+  font.setUnderline(true);
+  return font;
+}
+
+void SetTextColour(QLabel* label, const QColor& colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+}
+
+// Text drawn over the picture: no ground of its own, and no reaction to the
+// mouse unless it is a link.
+QLabel* MakeText(QWidget* parent, const QString& text, const QFont& font) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(font);
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  SetTextColour(label, Qt::white);
+  label->adjustSize();
+  return label;
+}
+
+// A centred line in a box of fixed width, as high as the font's line.
+QLabel* MakeCentredText(QWidget* parent, const QString& text, const QFont& font, int width) {
+  QLabel* label = MakeText(parent, text, font);
+  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  // One line of the font, whatever the text is now (the version is set later).
+  label->resize(width, QFontMetrics(font).height());
+  return label;
+}
+
+LinkLabel* MakeLink(QWidget* parent, const QString& text, std::function<void()> onClick) {
+  auto* label = new LinkLabel(text, parent);
+  label->setFont(LinkFont());
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  // The classic link blue is lost on the dark middle of the picture; a
+  // lighter blue reads there.
+  SetTextColour(label, QColor(120, 180, 255));
+  label->setCursor(Qt::PointingHandCursor);
+  label->OnClick = std::move(onClick);
+  label->adjustSize();
+  return label;
+}
+
+int CentredLeft(int clientWidth, const QLabel* label) { return clientWidth / 2 - label->width() / 2; }
+
+}  // namespace
+
+TfmOProgramie::TfmOProgramie() {
+  const QFont plain = TextFont(11, false);
+  const QFont contact = TextFont(13, true);
+  LabelVer = MakeCentredText(this, QString(), plain, 230);
+  LabelPrawa1 = MakeText(this, QStringLiteral("Licencja: GNU GPL w wersji 3 lub późniejszej."), plain);
+  LabelPrawa2 = MakeText(this, QStringLiteral("Program jest wolnym oprogramowaniem."), plain);
+  LabelISBN = MakeCentredText(this, QStringLiteral("Wydanie bez numeru ISBN."), plain, 274);
+  LabelKontakt = MakeText(this, QStringLiteral("Kontakt:"), plain);
+  LabelF1 = MakeText(this, QStringLiteral("Zespół Mini Fonikry"), contact);
+  LabelF2 = MakeText(this, QStringLiteral("Program niczego nie wysyła do sieci."), contact);
+  LabelF3 = MakeText(this, QStringLiteral("Statystyki gier: plik prgst6.stt"), contact);
+  LabelF4 = MakeText(this, QStringLiteral("w folderze programu."), contact);
+  LabelF5 = MakeText(this, QStringLiteral("Instrukcja i list do nas:"), contact);
+  LabelF6 = MakeLink(this, QStringLiteral("Instrukcja programu"), [this] { Label11Click(); });
+  LabelF7 = MakeLink(this, QStringLiteral("Napisz do nas"), [this] { Label12Click(); });
+  LabelAut = MakeText(this, QStringLiteral("Autorzy programu:"), plain);
+  LabelAutList = MakeText(this, QStringLiteral("Zespół Mini Fonikry"), TextFont(11, true));
+  LabelAutList->setWordWrap(true);
+  LabelAutList->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  LabelAutList->resize(274, 40);
+
+  QImage background;
+  QImage logo;
+  try {
+    background = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mT_OPro") + ArtSuffix() + QStringLiteral(".xji"));
+    logo = LoadNamedPicture(QStringLiteral("logo"));
+  } catch (const platform::Exception&) {
+    throw CBlad(1);
+  }
+  imgLogo = new QLabel(this);
+  imgLogo->setPixmap(QPixmap::fromImage(logo));
+  imgLogo->setAttribute(Qt::WA_TransparentForMouseEvents);
+  imgLogo->resize(logo.size());
+  if (screenMode == 1) {
+    imgLogo->move(320, 120);
+  } else {
+    imgLogo->move(410, 145);
+  }
+
+  if (screenMode == 3) {
+    SetBordered(kCaption, true);
+  } else {
+    SetBorderless();
+    setWindowTitle(kCaption);
+  }
+  SetClientSize(screenWidth, screenHeight);
+  tlo_.Resize(QSize(screenWidth, screenHeight));
+  tlo_.Draw(0, 0, background);
+
+  A_Stop.OnExecute = [this](QObject*) { Close(); };
+  stop_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("stop"), &WindowCanvas(), &tlo_, screenWidth / 2 - 40,
+                                       screenHeight * 8 / 10, A_Stop);
+
+  LabelVer->setText(QStringLiteral("Mini Fonikra Cz.I, wersja ") + QStringLiteral(FONIKRA_VERSION));
+  FormResize();
+}
+
+TfmOProgramie::~TfmOProgramie() = default;
+
+QString TfmOProgramie::ManualUrl() {
+  return QUrl::fromLocalFile(platform::ProgramDir() + QStringLiteral("/Data/manual.html")).toString();
+}
+
+QString TfmOProgramie::MailUrl() { return QStringLiteral("mailto:?subject=Wiadomosc%20z%20Fonikra"); }
+
+void TfmOProgramie::Label11Click() { platform::OpenUrl(ManualUrl()); }
+
+void TfmOProgramie::Label12Click() { platform::OpenUrl(MailUrl()); }
+
+void TfmOProgramie::FormResize() {
+  const int W = ClientWidth();
+  const int H = ClientHeight();
+  LabelVer->move(CentredLeft(W, LabelVer), H / 4 + 35);
+  LabelPrawa1->move(CentredLeft(W, LabelPrawa1), LabelVer->y() + 24);
+  LabelPrawa2->move(CentredLeft(W, LabelPrawa2), LabelPrawa1->y() + 14);
+  LabelISBN->move(CentredLeft(W, LabelISBN), LabelPrawa2->y() + 14);
+  // The heading and the contact column together stand about the middle.
+  LabelKontakt->move(W / 2 - LabelKontakt->width() / 2 - LabelF1->width() / 2 - 6, LabelPrawa2->y() + 40);
+  LabelF1->move(LabelKontakt->x() + LabelKontakt->width() + 6, LabelKontakt->y());
+  QLabel* above = LabelF1;
+  for (QLabel* line : {LabelF2, LabelF3, LabelF4, LabelF5, LabelF6, LabelF7}) {
+    line->move(LabelF1->x(), above->y() + 16);
+    above = line;
+  }
+  LabelAut->move(LabelF2->x() - LabelAut->width() - 6, LabelF7->y() + 20);
+  LabelAutList->move(LabelAut->x() + LabelAut->width() + 6, LabelAut->y());
+}
+
+void TfmOProgramie::FormShow() { CenterOver(fmMain); }
+
+void TfmOProgramie::FormPaint() { WindowCanvas().Draw(0, 0, tlo_.Image()); }
+
+void TfmOProgramie::FormKeyPress(int key) {
+  if (key == 27) A_Stop.Execute(this);
+}

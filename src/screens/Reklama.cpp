@@ -1,0 +1,37 @@
+#include "screens/Reklama.h"
+
+#include "platform/jpeg.h"
+#include "shell/_cblad.h"
+#include "shell/_specfunc.h"
+#include "widgets/_cprzycisk.h"
+
+TfmReklama* fmReklama = nullptr;
+
+TfmReklama::TfmReklama() {
+  QImage background;
+  try {
+    background = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/comm") + ArtSuffix() + QStringLiteral(".xji"));
+  } catch (const platform::Exception&) {
+    throw CBlad(1);
+  }
+  const QString caption = QStringLiteral("Mini Fonikra Cz.I");
+  if (screenMode == 3) {
+    // No system menu: the button is the only way out of this screen.
+    SetBordered(caption, false);
+  } else {
+    SetBorderless();
+    setWindowTitle(caption);
+  }
+  SetClientSize(screenWidth, screenHeight);
+  PlaceAt(0, 0);
+  tlo_.Resize(QSize(screenWidth, screenHeight));
+  tlo_.Draw(0, 0, background);
+
+  A_Wyjdz.OnExecute = [this](QObject*) { Close(); };
+  wyjdz_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("wyjdz"), &WindowCanvas(), &tlo_, screenWidth / 2 - 55,
+                                        screenHeight - screenHeight / 7, A_Wyjdz);
+}
+
+TfmReklama::~TfmReklama() = default;
+
+void TfmReklama::FormPaint() { WindowCanvas().Draw(0, 0, tlo_.Image()); }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/canvas.h"
+#include "platform/form.h"
+#include "platform/timer.h"
+
+class CPrzyciskP;
+
+// The closing screen, shown when the child leaves the menu: a picture of the
+// screen's size and one "wyjdz" button, the only way to close it. It takes no
+// keys.
+class TfmReklama : public platform::Form {
+  Q_OBJECT
+ public:
+  // Raises CBlad(1) when its background or button cannot be loaded.
+  TfmReklama();
+  ~TfmReklama() override;
+
+  platform::Action A_Wyjdz;
+  CPrzyciskP* ExitButton() const { return wyjdz_.get(); }
+
+ protected:
+  void FormPaint() override;
+
+ private:
+  platform::Canvas tlo_;
+  std::unique_ptr<CPrzyciskP> wyjdz_;
+};
+
+extern TfmReklama* fmReklama;
