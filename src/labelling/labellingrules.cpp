@@ -1,0 +1,107 @@
+#include "labelling/labellingrules.h"
+
+namespace labelling {
+
+namespace {
+
+constexpr int kMargin = 10;
+
+// How many values r mod d can take; a screen too small for the area leaves
+// only the margin itself.
+int Span(int divisor) { return divisor > 0 ? divisor : 1; }
+
+int YSpan(int H) { return Span(H - 75); }
+int XSpan(int y, int W, int H) { return y < H - H / 5 ? Span(W / 5) : Span(W - 75); }
+
+}  // namespace
+
+std::vector<Token> ScanSegmentation(const QString& podzial) {
+  std::vector<Token> tokens;
+  const qsizetype length = podzial.size();
+  qsizetype p = 0;
+  while (p < length) {
+    qsizetype end = podzial.indexOf(QLatin1Char(','), p);
+    if (end < 0) end = length;
+    const qsizetype h = end - p;
+    if (h > 0) {
+      Token token;
+      token.marked = podzial.at(p) == QLatin1Char('_');
+      token.phoneme = token.marked ? podzial.mid(p + 1, h - 1) : podzial.mid(p, h);
+      // A tile with no text would make its slot look empty.
+      if (!token.phoneme.isEmpty()) tokens.push_back(std::move(token));
+    }
+    p = end + 1;
+  }
+  return tokens;
+}
+
+QPoint SlotRowOrigin(int n, int W, int H) {
+  return QPoint(W / 2 - 60 * (n / 2) - 30 * (n % 2), H - H / 4);
+}
+
+QPoint SlotPosition(int i, int n, int W, int H) {
+  return SlotRowOrigin(n, W, H) + QPoint(kSlotStep * i, 0);
+}
+
+bool InSnapReach(QPoint slot, QPoint tile) {
+  return slot.x() - kSnapReach <= tile.x() && tile.x() <= slot.x() + kSnapReach &&
+         slot.y() - kSnapReach <= tile.y() && tile.y() <= slot.y() + kSnapReach;
+}
+
+bool Near(QPoint tile, QPoint p) {
+  return tile.x() - kNearDistance < p.x() && p.x() < tile.x() + kNearDistance &&
+         tile.y() - kNearDistance < p.y() && p.y() < tile.y() + kNearDistance;
+}
+
+bool IsFree(const std::vector<QPoint>& tiles, QPoint p) {
+  for (const QPoint& tile : tiles) {
+    if (Near(tile, p)) return false;
+  }
+  return true;
+}
+
+QPoint ScatterCandidate(int W, int H, const RandomSource& next) {
+  const int y = kMargin + next() % YSpan(H);
+  const int x = kMargin + next() % XSpan(y, W, H);
+  return QPoint(x, y);
+}
+
+std::optional<QPoint> FirstFreePlace(const std::vector<QPoint>& tiles, int W, int H) {
+  const int yEnd = kMargin + YSpan(H);
+  for (int y = kMargin; y < yEnd; ++y) {
+    const int xEnd = kMargin + XSpan(y, W, H);
+    int x = kMargin;
+    while (x < xEnd) {
+      const QPoint p(x, y);
+      const QPoint* blocker = nullptr;
+      for (const QPoint& tile : tiles) {
+        if (Near(tile, p)) {
+          blocker = &tile;
+          break;
+        }
+      }
+      if (!blocker) return p;
+      // Every x up to the blocker's far edge is blocked by it as well.
+      x = blocker->x() + kNearDistance;
+    }
+  }
+  return std::nullopt;
+}
+
+void Scatter(std::vector<QPoint>& tiles, int W, int H, const RandomSource& next, int maxCandidates) {
+  for (QPoint& tile : tiles) {
+    bool placed = false;
+    for (int tries = 0; tries < maxCandidates && !placed; ++tries) {
+      const QPoint candidate = ScatterCandidate(W, H, next);
+      if (IsFree(tiles, candidate)) {
+        tile = candidate;
+        placed = true;
+      }
+    }
+    if (!placed) {
+      if (const std::optional<QPoint> free = FirstFreePlace(tiles, W, H)) tile = *free;
+    }
+  }
+}
+
+}  // namespace labelling

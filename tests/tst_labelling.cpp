@@ -1,0 +1,520 @@
+// The labelling game played on the real screen with real presses, moves and
+// releases on its tiles and buttons, offscreen, with recorded sounds and
+// sleeps and the build's artwork.
+#include <QPointer>
+#include <QtTest>
+#include <utility>
+
+#include "labelling/Podpisywanie.h"
+#include "labelling/_grapodpisywanie.h"
+#include "labelling/labellingrules.h"
+#include "results/Koniecgry.h"
+#include "results/_cstatrec.h"
+#include "shell/_cblad.h"
+#include "shell/_custgry.h"
+#include "shell/_dllengine.h"
+#include "shell/_specfunc.h"
+#include "support/fakeclock.h"
+#include "support/programdir.h"
+#include "support/seams.h"
+#include "words/_cslowa.h"
+
+using namespace testing;
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kYellow(255, 255, 0);
+const QPoint kGrip(20, 20);
+
+// Answers the summary as soon as it is shown.
+class SummaryAnswer : public QObject {
+ public:
+  explicit SummaryAnswer(int answer) : answer_(answer) { fmKoniecGry->installEventFilter(this); }
+  int shown = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == fmKoniecGry && event->type() == QEvent::Show) {
+      ++shown;
+      QTimer::singleShot(0, fmKoniecGry, [this] { fmKoniecGry->SetModalResult(answer_); });
+    }
+    return false;
+  }
+
+ private:
+  int answer_;
+};
+
+// The program around one labelling screen, as start-up and the menu leave
+// it: SZ word-initial at level 1 selects the five built-in words.
+struct Game {
+  explicit Game(int mode) {
+    if (!dir.UseBuiltContent()) return;
+    screenMode = qint16(mode);
+    screenWidth = mode == 1 ? 800 : 1024;
+    screenHeight = mode == 1 ? 600 : 768;
+    podpisywanieSettings.poziom = 1;
+    podpisywanieSettings.gloski = 0x0001;
+    podpisywanieSettings.pozycja = 0x0100;
+    slowa = new CSlowa();
+    statRec = new CStatRec(6);
+    fmKoniecGry = new TfmKoniecGry();
+    fmPodpisywanie = new TfmPodpisywanie();
+    slowa->Wybierz(podpisywanieSettings);
+    fmPodpisywanie->show();
+    ready = QTest::qWaitForWindowExposed(fmPodpisywanie);
+  }
+  ~Game() {
+    delete std::exchange(fmPodpisywanie, nullptr);
+    delete std::exchange(fmKoniecGry, nullptr);
+    delete std::exchange(statRec, nullptr);
+    delete std::exchange(slowa, nullptr);
+  }
+  QByteArray Stats() const { return dir.Read(QStringLiteral("prgst6.stt")); }
+
+  ProgramDir dir;
+  FakeClock clock;
+  FakeSound sound;
+  FakeSleep sleep;
+  bool ready = false;
+};
+
+std::vector<CPrzGloska*> Tiles() {
+  std::vector<CPrzGloska*> out;
+  for (auto& t : plansza->Przesuwane) out.push_back(t.get());
+  return out;
+}
+CPusGloska* Slot(int i) { return plansza->Puste.at(size_t(i)).get(); }
+QStringList Wanted() {
+  QStringList out;
+  const QString& podzial = slowa->Wylosowane.at(size_t(plansza->Zadanie)).Podzial;
+  for (const auto& t : labelling::ScanSegmentation(podzial)) out << t.phoneme;
+  return out;
+}
+// A pixel in the middle of the slot's left band.
+QColor FrameOf(const CPusGloska* s, const platform::Canvas& c) {
+  return c.Image().pixelColor(s->Pozycja() + QPoint(-3, 20));
+}
+bool Visible(const CPrzyciskC& b) { return b.Image()->Visible(); }
+void Click(const CPrzyciskC& b) { QTest::mouseClick(b.Image(), Qt::LeftButton, {}, QPoint(30, 30)); }
+
+// Drags a tile by its grip so that its top-left lands at `to`.
+void Drop(CPrzGloska* tile, QPoint to) {
+  QWidget* area = tile->Obraz;
+  const QPoint target = to - area->pos() + kGrip;
+  QTest::mousePress(area, Qt::LeftButton, {}, kGrip);
+  QTest::mouseMove(area, (kGrip + target) / 2);
+  QTest::mouseMove(area, target);
+  // May end the game: the tile is not touched afterwards.
+  QTest::mouseRelease(area, Qt::LeftButton, {}, target);
+}
+
+// Puts a tile with the wanted phoneme into every slot but `skip`; returns
+// the tile kept back for it.
+CPrzGloska* Fill(const QStringList& wanted, int skip = -1) {
+  std::vector<CPrzGloska*> free = Tiles();
+  CPrzGloska* kept = nullptr;
+  for (int i = 0; i < wanted.size(); ++i) {
+    auto it = std::find_if(free.begin(), free.end(), [&](CPrzGloska* t) { return t->Nazwa == wanted[i]; });
+    CPrzGloska* tile = *it;
+    free.erase(it);
+    if (i == skip) kept = tile;
+    else Drop(tile, Slot(i)->Pozycja());
+  }
+  return kept;
+}
+
+QStringList Misspelled(QStringList w) {
+  for (int i = 1; i < w.size(); ++i) {
+    if (w[i] != w[0]) {
+      w.swapItemsAt(0, i);
+      break;
+    }
+  }
+  return w;
+}
+
+// Solves every task in order, moving on with "nast".
+void SolveAll() {
+  for (;;) {
+    if (!plansza->CzyRozwiazane()) Fill(Wanted());
+    if (plansza->CzyOstatnie()) return;
+    Click(*fmPodpisywanie->PrzyciskNast);
+  }
+}
+
+// Moves with "nast" and "pop" to the task of the word with this key.
+bool GoTo(const QString& key) {
+  const auto& drawn = slowa->Wylosowane;
+  const auto it = std::find_if(drawn.begin(), drawn.end(), [&](const CSlowa::SPaczka& w) { return w.Nazwa == key; });
+  if (it == drawn.end()) return false;
+  const int task = int(it - drawn.begin());
+  while (plansza->Zadanie != task) {
+    Click(task > plansza->Zadanie ? *fmPodpisywanie->PrzyciskNast : *fmPodpisywanie->PrzyciskPop);
+  }
+  return plansza->Slowo == key;
+}
+
+void DoubleClickWindow(QPoint p) {
+  QTest::mousePress(fmPodpisywanie, Qt::LeftButton, {}, p);
+  QTest::mouseRelease(fmPodpisywanie, Qt::LeftButton, {}, p);
+  QTest::mouseDClick(fmPodpisywanie, Qt::LeftButton, {}, p);
+  QTest::mouseRelease(fmPodpisywanie, Qt::LeftButton, {}, p);
+}
+
+char CompletedByte(const QByteArray& stats, int record) { return stats.at(20 + 44 * record + 30); }
+
+}  // namespace
+
+class LabellingTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void newGameLaysOutTheScreenForTheMode_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QList<QPoint>>("buttons");
+    QTest::addColumn<QPoint>("picture");
+    QTest::newRow("800x600") << 1 << QList<QPoint>{{720, 85}, {724, 160}, {720, 235}, {720, 310}} << QPoint(274, 140);
+    QTest::newRow("1024x768") << 2 << QList<QPoint>{{922, 109}, {926, 205}, {922, 301}, {922, 397}} << QPoint(348, 172);
+  }
+  void newGameLaysOutTheScreenForTheMode() {
+    QFETCH(int, mode);
+    QFETCH(QList<QPoint>, buttons);
+    QFETCH(QPoint, picture);
+    Game g(mode);
+    QVERIFY(g.ready);
+    TfmPodpisywanie& fm = *fmPodpisywanie;
+    QCOMPARE(fm.size(), QSize(screenWidth, screenHeight));
+    QCOMPARE((QList<QPoint>{fm.PrzyciskPomoc->Rect().topLeft(), fm.PrzyciskStop->Rect().topLeft(),
+                            fm.PrzyciskNast->Rect().topLeft(), fm.PrzyciskPop->Rect().topLeft()}),
+             buttons);
+    QCOMPARE(QPoint(plansza->ObrazX, plansza->ObrazY), picture);
+    QCOMPARE(plansza->Ostatnie, 4);
+    QVERIFY(!Visible(*fm.PrzyciskPop) && Visible(*fm.PrzyciskNast) && Visible(*fm.PrzyciskPomoc));
+    QVERIFY(statRec->Active());
+    QCOMPARE(statRec->GameNumber(), 1);
+
+    QCoreApplication::processEvents();  // the paint that draws the tiles
+    QCOMPARE(plansza->Puste.size(), size_t(Wanted().size()));
+    for (CPrzGloska* t : Tiles()) {
+      QCOMPARE(t->Obraz->geometry(), QRect(t->Pozycja(), t->Bitmapa.size()));
+      QVERIFY(t->Obraz->Visible());
+      QCOMPARE(t->Obraz->cursor().shape(), Qt::PointingHandCursor);
+      QCOMPARE(fm.WindowCanvas().Image().copy(QRect(t->Pozycja(), t->Bitmapa.size())), t->Bitmapa);
+    }
+    for (auto& s : plansza->Puste) QCOMPARE(FrameOf(s.get(), fm.WindowCanvas()), kRed);
+  }
+
+  void borderedWindowOnLargeDisplaysAndMissingArtworkIsAnError() {
+    {
+      Game g(3);
+      QVERIFY(g.ready);
+      QCOMPARE(fmPodpisywanie->windowTitle(), QStringLiteral("Mini Fonikra Cz.I"));
+      QVERIFY(!(fmPodpisywanie->windowFlags() & Qt::FramelessWindowHint));
+      QCOMPARE(fmPodpisywanie->size(), QSize(1024, 768));
+    }
+    ProgramDir empty;
+    screenMode = 2;
+    screenWidth = 1024;
+    screenHeight = 768;
+    const qsizetype before = QApplication::allWidgets().size();
+    for (bool withBackground : {false, true}) {
+      if (withBackground) empty.WriteJpeg(QStringLiteral("Data/Intf/Spec/mT_Pod_b1.xji"), 1024, 768);
+      try {
+        TfmPodpisywanie screen;
+        QFAIL("made without its artwork");
+      } catch (const CBlad& e) {
+        QCOMPARE(e.code, qint16(1));
+      }
+      QCOMPARE(QApplication::allWidgets().size(), before);
+    }
+  }
+
+  void dropSnapsWithinTwentyFivePixelsAndGrabEmptiesTheSlot() {
+    Game g(1);
+    QVERIFY(g.ready);
+    const platform::Canvas& window = fmPodpisywanie->WindowCanvas();
+    CPrzGloska* tile = Tiles()[0];
+    CPusGloska* slot = Slot(2);
+    for (QPoint off : {QPoint(26, 0), QPoint(0, 26), QPoint(-26, 25)}) {
+      Drop(tile, slot->Pozycja() + off);
+      QCOMPARE(tile->Pozycja(), slot->Pozycja() + off);
+      QCOMPARE(tile->Obraz->pos(), tile->Pozycja());
+      QVERIFY(slot->Nazwa.isEmpty());
+    }
+    Drop(tile, slot->Pozycja() + QPoint(25, 25));
+    QCOMPARE(tile->Pozycja(), slot->Pozycja());
+    QCOMPARE(tile->Obraz->pos(), slot->Pozycja());
+    QCOMPARE(slot->Gloska(), tile);
+    QCOMPARE(slot->Nazwa, tile->Nazwa);
+    QCOMPARE(FrameOf(slot, window), kYellow);
+
+    // A press alone takes the tile out: the frame turns red before any move.
+    QTest::mousePress(tile->Obraz, Qt::LeftButton, {}, kGrip);
+    QVERIFY(slot->Nazwa.isEmpty());
+    QCOMPARE(slot->Gloska(), nullptr);
+    QCOMPARE(FrameOf(slot, window), kRed);
+    QCOMPARE(plansza->Przesuwane.back().get(), tile);  // drawn on top from now on
+    QTest::mouseRelease(tile->Obraz, Qt::LeftButton, {}, kGrip);
+    QCOMPARE(slot->Gloska(), tile);  // dropped where it was: back in
+    QCOMPARE(statRec->Wrong() + statRec->Correct(), 0);
+  }
+
+  void dragMovesOnlyWithTheLeftButtonAloneAndRedrawsTheOldPlace() {
+    Game g(2);
+    QVERIFY(g.ready);
+    TfmPodpisywanie& fm = *fmPodpisywanie;
+    CPrzGloska* a = Tiles()[0];
+    CPrzGloska* b = Tiles()[1];
+    const QPoint start = a->Pozycja();
+    QTest::mousePress(a->Obraz, Qt::RightButton, {}, kGrip);
+    QCOMPARE(plansza->Przesuwane.front().get(), a);  // the right button grabs nothing
+    QTest::mouseRelease(a->Obraz, Qt::RightButton, {}, kGrip);
+
+    QTest::mousePress(a->Obraz, Qt::LeftButton, {}, kGrip);
+    const QPoint over = b->Pozycja() + QPoint(10, 10);
+    QTest::mouseMove(a->Obraz, over - start + kGrip);
+    QCOMPARE(a->Pozycja(), over);
+    QCOMPARE(a->Obraz->pos(), start);  // the input area follows on release
+    // Drawn over the tile it overlaps; its old place shows the backdrop.
+    QCOMPARE(fm.PlotnoRobocze.Image().copy(QRect(over, a->Bitmapa.size())), a->Bitmapa);
+    const QRect old(start, a->Bitmapa.size());
+    QCOMPARE(fm.WindowCanvas().Image().copy(old.adjusted(-5, -5, 5, 5)),
+             fm.PlotnoRobocze.Image().copy(old.adjusted(-5, -5, 5, 5)));
+
+    QMouseEvent ctrlMove(QEvent::MouseMove, QPointF(kGrip + QPoint(200, 0)), QPointF(), Qt::NoButton, Qt::LeftButton,
+                         Qt::ControlModifier);
+    QCoreApplication::sendEvent(a->Obraz, &ctrlMove);
+    QCOMPARE(a->Pozycja(), over);
+    // The release snaps from where the tile was last drawn.
+    QTest::mouseRelease(a->Obraz, Qt::LeftButton, {}, kGrip + QPoint(200, 0));
+    QCOMPARE(a->Obraz->pos(), over);
+  }
+
+  void wrongAnswerCountsOncePerCompletionAndAFilledSlotTurnsATileAway() {
+    Game g(2);
+    QVERIFY(g.ready);
+    const QStringList wrong = Misspelled(Wanted());
+    CPrzGloska* last = Fill(wrong, int(wrong.size()) - 1);
+    QCOMPARE(statRec->Wrong(), 0);  // all but one filled: nothing counted
+    Drop(last, Slot(int(wrong.size()) - 1)->Pozycja());
+    QCOMPARE(statRec->Wrong(), 1);
+    QCOMPARE(statRec->Correct(), 0);
+    QCOMPARE(g.sound.played.size(), 1);
+    QVERIFY(g.sound.played[0].startsWith(QStringLiteral("Data/Intf/Smd/b")));
+    QVERIFY(last->Obraz->Visible());
+
+    // Out of slot 1 and onto the filled slot 0: it waits above, unchecked.
+    CPusGloska* s0 = Slot(0);
+    CPrzGloska* inS0 = s0->Gloska();
+    CPrzGloska* moved = Slot(1)->Gloska();
+    Drop(moved, s0->Pozycja() + QPoint(10, -10));
+    QCOMPARE(moved->Pozycja(), s0->Pozycja() - QPoint(0, 60));
+    QCOMPARE(moved->Obraz->pos(), moved->Pozycja());
+    QCOMPARE(s0->Gloska(), inS0);
+    QCOMPARE(FrameOf(s0, fmPodpisywanie->WindowCanvas()), kYellow);
+    QCOMPARE(FrameOf(Slot(1), fmPodpisywanie->WindowCanvas()), kRed);
+    QCOMPARE(statRec->Wrong(), 1);
+    Drop(moved, Slot(1)->Pozycja());
+    QCOMPARE(statRec->Wrong(), 2);
+  }
+
+  void equalTilesAreInterchangeableAndTilesUseTheirLetterPictures() {
+    Game g(2);
+    QVERIFY(g.ready);
+    QVERIFY(GoTo(QStringLiteral("szkola")));
+    QCOMPARE(plansza->Odpowiedz, QStringLiteral("szkoła"));  // spelled, unlike the key
+    QCOMPARE(Tiles()[0]->Bitmapa, LoadNamedPicture(QStringLiteral("sz_red")));
+    QCOMPARE(Tiles()[3]->Bitmapa, LoadNamedPicture(QStringLiteral("ll")));
+    // A phoneme without a picture still gets a tile of the slot's size.
+    CPrzGloska unknown(plansza, fmPodpisywanie, QStringLiteral("qx"));
+    QCOMPARE(unknown.Obraz->size(), QSize(55, 55));
+    QCOMPARE(unknown.Bitmapa.size(), QSize(55, 55));
+
+    QVERIFY(GoTo(QStringLiteral("szklanka")));
+    // Tiles in phoneme order after set-up: sz k l a n k a. The two k and the
+    // two a go into each other's slots.
+    const std::vector<CPrzGloska*> t = Tiles();
+    const int order[] = {0, 5, 2, 6, 4, 1, 3};
+    for (int slot = 0; slot < 7; ++slot) Drop(t[size_t(order[slot])], Slot(slot)->Pozycja());
+    QCOMPARE(statRec->Wrong(), 0);
+    QCOMPARE(statRec->Correct(), 1);
+  }
+
+  void correctAnswerCountsHidesTheTilesAndHelpAndSpeaksTheWord() {
+    Game g(1);
+    QVERIFY(g.ready);
+    const QString word = plansza->Slowo;
+    Fill(Wanted());
+    QCOMPARE(statRec->Correct(), 1);
+    QCOMPARE(statRec->Wrong(), 0);
+    QVERIFY(plansza->CzyRozwiazane());
+    QVERIFY(!Visible(*fmPodpisywanie->PrzyciskPomoc));
+    for (CPrzGloska* t : Tiles()) QVERIFY(!t->Obraz->Visible());
+    QCOMPARE(g.sound.played.size(), 2);
+    QVERIFY(g.sound.played[0].startsWith(QStringLiteral("Data/Intf/Smd/g")));
+    QCOMPARE(g.sound.played[1], QStringLiteral("Data/Smd/") + word + QStringLiteral(".pw"));
+    QCOMPARE(g.sleep.sleeps, (std::vector<int>{500, 300}));
+    QVERIFY(!plansza->TimerKoniec->Enabled());  // four words still open
+    // The tiles stay drawn in their slots; the help button is gone.
+    QCoreApplication::processEvents();
+    const QRect help = fmPodpisywanie->PrzyciskPomoc->Rect();
+    QCOMPARE(fmPodpisywanie->WindowCanvas().Image().copy(help), fmPodpisywanie->PlotnoTla.Image().copy(help));
+    for (CPrzGloska* t : Tiles()) {
+      QCOMPARE(fmPodpisywanie->WindowCanvas().Image().copy(QRect(t->Pozycja(), t->Bitmapa.size())), t->Bitmapa);
+    }
+  }
+
+  void navigationEndsAndASolvedWordShownSolvedThenReopenedOnItsPicture() {
+    Game g(2);
+    QVERIFY(g.ready);
+    TfmPodpisywanie& fm = *fmPodpisywanie;
+    Fill(Wanted());
+    // "nast" is hidden on the last task and "pop" on the first.
+    for (int i = 1; i <= 4; ++i) {
+      Click(*fm.PrzyciskNast);
+      QVERIFY(Visible(*fm.PrzyciskPop) && Visible(*fm.PrzyciskNast) == (i < 4));
+    }
+    QVERIFY(!plansza->Nastepne());
+    for (int i = 0; i < 4; ++i) Click(*fm.PrzyciskPop);
+    QCOMPARE(int(plansza->Zadanie), 0);
+    QVERIFY(!Visible(*fm.PrzyciskPop) && Visible(*fm.PrzyciskNast));
+    QVERIFY(!plansza->Poprzednie());
+
+    QVERIFY(plansza->CzyRozwiazane());
+    QVERIFY(!Visible(*fm.PrzyciskPomoc));
+    const std::vector<CPrzGloska*> t = Tiles();
+    for (size_t i = 0; i < t.size(); ++i) {
+      QCOMPARE(t[i]->Pozycja(), Slot(int(i))->Pozycja());
+      QCOMPARE(Slot(int(i))->Gloska(), t[i]);
+      QVERIFY(!t[i]->Obraz->Visible());
+      QCOMPARE(FrameOf(Slot(int(i)), fm.WindowCanvas()), kYellow);
+    }
+    // The picture's own edge is outside it.
+    QVERIFY(!plansza->OtworzPonownie(plansza->ObrazX, plansza->ObrazY + 50));
+    DoubleClickWindow(QPoint(plansza->ObrazX - 20, plansza->ObrazY + 50));
+    QVERIFY(plansza->CzyRozwiazane());
+
+    DoubleClickWindow(QPoint(plansza->ObrazX + 100, plansza->ObrazY + 100));
+    QVERIFY(!plansza->CzyRozwiazane());
+    QVERIFY(Visible(*fm.PrzyciskPomoc));
+    for (auto& s : plansza->Puste) QVERIFY(s->Nazwa.isEmpty());
+    for (CPrzGloska* tile : Tiles()) QVERIFY(tile->Obraz->Visible());
+    Fill(Wanted());
+    QCOMPARE(statRec->Correct(), 2);
+  }
+
+  void hintCountsSpeaksAndLeavesAFreshTask() {
+    Game g(2);
+    QVERIFY(g.ready);
+    TfmPodpisywanie& fm = *fmPodpisywanie;
+    const QStringList wanted = Wanted();
+    Fill(wanted.mid(0, 2));
+    QCOMPARE(Slot(1)->Nazwa, wanted[1]);
+    Click(*fm.PrzyciskPomoc);
+    QCOMPARE(statRec->Hints(), 1);
+    QCOMPARE(g.sound.played, QStringList{QStringLiteral("Data/Smd/") + plansza->Slowo + QStringLiteral(".pw")});
+    QCOMPARE(plansza->Przesuwane.size(), size_t(wanted.size()));
+    for (auto& s : plansza->Puste) QVERIFY(s->Nazwa.isEmpty());
+    for (CPrzGloska* t : Tiles()) QVERIFY(t->Obraz->Visible());
+    QVERIFY(!plansza->CzyRozwiazane() && Visible(*fm.PrzyciskPomoc));
+
+    // Saying the word waits a second instead when its sound is missing.
+    plansza->Slowo = QStringLiteral("brak");
+    fm.A_Powiedz.Execute();
+    QCOMPARE(g.sleep.sleeps.back(), 1000);
+  }
+
+  void endTimerStopsTheGameAMinuteAfterTheLastWord() {
+    Game g(2);
+    QVERIFY(g.ready);
+    SummaryAnswer summary(TfmKoniecGry::kClose);
+    SolveAll();
+    QCOMPARE(statRec->Correct(), 5);
+    QPointer<platform::Timer> timer = plansza->TimerKoniec;
+    QVERIFY(timer->Enabled());
+    QCOMPARE(timer->Interval(), 60000);
+    // A double click on the window stops it; reopening and solving again
+    // starts it anew.
+    DoubleClickWindow(QPoint(plansza->ObrazX + 100, plansza->ObrazY + 100));
+    QVERIFY(!timer->Enabled());
+    Fill(Wanted());
+    QVERIFY(timer->Enabled());
+    timer->Fire();
+    QCOMPARE(summary.shown, 1);
+    QVERIFY(!fmPodpisywanie->isVisible());
+    const QByteArray stats = g.Stats();
+    QCOMPARE(stats.size(), 20 + 44);
+    QCOMPARE(stats.at(20), char(1));
+    QCOMPARE(CompletedByte(stats, 0), char(1));
+  }
+
+  void escapeSavesTheRecordAndTheSummaryDecidesWhatFollows() {
+    Game g(1);
+    QVERIFY(g.ready);
+    {
+      // Unfinished: saved as not completed; "start" begins a new game here.
+      SummaryAnswer summary(TfmKoniecGry::kPlayAgain);
+      Click(*fmPodpisywanie->PrzyciskNast);
+      Fill(Wanted());
+      QTest::keyClick(fmPodpisywanie, Qt::Key_Escape);
+      QCOMPARE(summary.shown, 1);
+      QCOMPARE(g.Stats().size(), 20 + 44);
+      QCOMPARE(CompletedByte(g.Stats(), 0), char(0));
+      QCOMPARE(int(plansza->Zadanie), 0);
+      QCOMPARE(statRec->Correct(), 0);
+      QVERIFY(!plansza->CzyRozwiazane());
+      QVERIFY(fmPodpisywanie->isVisible());
+    }
+    // Finished: saved as completed; "stop" closes the screen.
+    SummaryAnswer summary(TfmKoniecGry::kClose);
+    SolveAll();
+    QTest::keyClick(fmPodpisywanie, Qt::Key_Escape);
+    QCOMPARE(g.Stats().size(), 20 + 2 * 44);
+    QCOMPARE(CompletedByte(g.Stats(), 1), char(1));
+    QVERIFY(!fmPodpisywanie->isVisible());
+  }
+
+  // Keys queued during the praise run inside the answer check and may end
+  // the game there, or replace the board that is checking.
+  void gameEndedDuringThePraiseStartsNoEndTimer_data() {
+    QTest::addColumn<int>("answer");
+    QTest::newRow("summary closes the screen") << int(TfmKoniecGry::kClose);
+    QTest::newRow("summary starts a new game") << int(TfmKoniecGry::kPlayAgain);
+  }
+  void gameEndedDuringThePraiseStartsNoEndTimer() {
+    QFETCH(int, answer);
+    Game g(2);
+    QVERIFY(g.ready);
+    SummaryAnswer summary(answer);
+    while (!plansza->CzyOstatnie()) {
+      Fill(Wanted());
+      Click(*fmPodpisywanie->PrzyciskNast);
+    }
+    const QStringList wanted = Wanted();
+    CPrzGloska* last = Fill(wanted, int(wanted.size()) - 1);
+    graPodpisywanie* checking = plansza;
+    QPointer<platform::Timer> timer = checking->TimerKoniec;
+    const QPoint target = Slot(int(wanted.size()) - 1)->Pozycja();
+    QCoreApplication::postEvent(fmPodpisywanie, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    Drop(last, target);
+
+    QCOMPARE(summary.shown, 1);
+    QCOMPARE(g.Stats().size(), 20 + 44);
+    QCOMPARE(CompletedByte(g.Stats(), 0), char(1));  // the word was solved before the key ran
+    QVERIFY(plansza);
+    QVERIFY(!plansza->TimerKoniec->Enabled());
+    if (answer == TfmKoniecGry::kClose) {
+      QCOMPARE(plansza, checking);
+      QVERIFY(!fmPodpisywanie->isVisible());
+    } else {
+      QVERIFY(timer.isNull());  // the checking board is gone
+      QCOMPARE(int(plansza->Zadanie), 0);
+      QCOMPARE(statRec->Correct(), 0);
+      QVERIFY(fmPodpisywanie->isVisible());
+    }
+  }
+};
+
+QTEST_MAIN(LabellingTest)
+#include "tst_labelling.moc"
