@@ -6,6 +6,8 @@
 
 #include "menu/Main.h"
 #include "platform/instance.h"
+#include "screens/Reklama.h"
+#include "widgets/_cprzycisk.h"
 #include "results/_cstatrec.h"
 #include "words/_cslowa.h"
 #include "shell/Splashscreen.h"
@@ -18,29 +20,41 @@ using testing::ProgramDir;
 
 namespace {
 
-// The pictures start-up itself needs.
-void WriteArtwork(const ProgramDir& dir) {
-  dir.WriteJpeg("Data/Intf/Spec/mT_Splh.xji", 600, 348);
-  dir.WriteJpeg("Data/Intf/Spec/mT_m0_s.xji", 800, 600);
-  dir.WriteJpeg("Data/Intf/Spec/mT_m0_b.xji", 1024, 768);
+// Every picture the screens need, as the build made them.
+void WriteArtwork(const ProgramDir& dir) { QVERIFY(dir.UseBuiltContent()); }
+
+// Clicks the closing screen's button once it is up. A timer of its own: a
+// timer does not fire again while its own handler is still running.
+void LeaveThroughTheClosingScreen() {
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, qApp, [=] {
+    if (!fmReklama || !fmReklama->isVisible()) return;
+    poll->deleteLater();
+    QTest::mouseClick(fmReklama->findChild<CPrzyciskP*>(), Qt::LeftButton, {}, QPoint(10, 10));
+  });
+  poll->start(10);
 }
 
 // Leaves the program through Escape on the main window once it is up.
 void PressEscapeOnTheMenu(bool* sawSplashGone, QSize* menuSize) {
   auto* poll = new QTimer(qApp);
-  auto* waited = new int(0);
+  auto* ticks = new int(0);
   QObject::connect(poll, &QTimer::timeout, qApp, [=] {
     if (fmMain && fmMain->isVisible()) {
       *sawSplashGone = fmSplash == nullptr;
       *menuSize = fmMain->size();
-      QTest::keyClick(fmMain, Qt::Key_Escape);
-    } else if (++*waited < 500) {
+    } else if (++*ticks < 500) {
       return;
     } else {
       QApplication::quit();  // never came up: do not hang the suite
+      poll->deleteLater();
+      delete ticks;
+      return;
     }
     poll->deleteLater();
-    delete waited;
+    delete ticks;
+    LeaveThroughTheClosingScreen();
+    QTest::keyClick(fmMain, Qt::Key_Escape);
   });
   poll->start(10);
 }
@@ -171,7 +185,6 @@ class StartupTest : public QObject {
 
   void brokenSplashShowsMessage1AndFails() {
     ProgramDir dir;
-    WriteArtwork(dir);
     dir.Write("Data/Intf/Spec/mT_Splh.xji", "\xFF\xD8\xFF\xE0 broken");
     const Run run = Start(QSize(800, 600), false);
     QVERIFY(run.exitCode != 0);

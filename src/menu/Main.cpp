@@ -1,30 +1,141 @@
 #include "menu/Main.h"
 
+#include "labelling/Podpisywanie.h"
+#include "memory/Memory.h"
+#include "menu/_cnagrywanie.h"
 #include "platform/jpeg.h"
 #include "platform/system.h"
+#include "screens/Oprogramie.h"
+#include "screens/Reklama.h"
+#include "shell/Komunikat.h"
 #include "shell/Splashscreen.h"
 #include "shell/_cblad.h"
+#include "shell/_custgry.h"
 #include "shell/_specfunc.h"
+#include "widgets/_ccheckbut.h"
+#include "widgets/_cobiektgraficzny.h"
+#include "widgets/_cprzycisk.h"
+#include "words/_cslowa.h"
 
 TfmMain* fmMain = nullptr;
 
+namespace {
+constexpr int kSoundBits[4] = {1, 2, 4, 8};
+constexpr int kPositionBits[3] = {256, 512, 1024};
+}  // namespace
+
+CUstGry* TfmMain::SettingsForTab(int tab) {
+  switch (tab) {
+    case 1: return &podpisywanieSettings;
+    case 2: return &memorySettings;
+    case 3: return &uzupelnianieSettings;
+    case 4: return &spadajaceSettings;
+    default: return nullptr;
+  }
+}
+
+int TfmMain::TabAt(int mode, int x) {
+  if (mode == 1) {
+    if (x >= 6 && x <= 250) return 1;
+    if (x >= 251 && x <= 490) return 2;
+    return 0;
+  }
+  if (x >= 1 && x <= 315) return 1;
+  if (x >= 316 && x <= 625) return 2;
+  return 0;
+}
+
 TfmMain::TfmMain() {
+  BindActions();
   try {
-    background_ = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mT_m0") + ArtSuffix() + QStringLiteral(".xji"));
+    Build();
   } catch (const platform::Exception&) {
+    // Whatever was made goes with the members; the caller gets one error.
     throw CBlad(1);
   }
+}
+
+TfmMain::~TfmMain() { WriteConfiguration(); }
+
+void TfmMain::BindActions() {
+  A_Start.OnExecute = [this](QObject*) { A_StartExecute(); };
+  A_Stop.OnExecute = [this](QObject*) { A_StopExecute(); };
+  A_Oprogramie.OnExecute = [this](QObject*) { A_OprogramieExecute(); };
+  A_Zakladka1.OnExecute = [this](QObject*) { DrawPage(page1_, podpisywanieSettings); };
+  A_Zakladka2.OnExecute = [this](QObject*) { DrawPage(page2_, memorySettings); };
+  A_SZ.OnExecute = [this](QObject*) { ToggleSound(0, 1); };
+  A_ZRZ.OnExecute = [this](QObject*) { ToggleSound(1, 2); };
+  A_CZ.OnExecute = [this](QObject*) { ToggleSound(2, 4); };
+  A_DZZ.OnExecute = [this](QObject*) { ToggleSound(3, 8); };
+  A_Naglos.OnExecute = [this](QObject*) { TogglePosition(0, 256); };
+  A_Srodglos.OnExecute = [this](QObject*) { TogglePosition(1, 512); };
+  A_Wyglos.OnExecute = [this](QObject*) { TogglePosition(2, 1024); };
+  A_Malo.OnExecute = [this](QObject*) { ChooseAmount(1); };
+  A_Srednio.OnExecute = [this](QObject*) { ChooseAmount(2); };
+  A_Duzo.OnExecute = [this](QObject*) { ChooseAmount(3); };
+  MPStop.OnExecute = [this](QObject*) { MPStopExecute(); };
+}
+
+void TfmMain::Build() {
+  const int W = screenWidth;
+  const int H = screenHeight;
+
+  captions_[0] = std::make_unique<CObiektGraficzny>(QStringLiteral("nap_ilzadan"));
+  captions_[2] = std::make_unique<CObiektGraficzny>(QStringLiteral("nap_pozycja"));
+  captions_[1] = std::make_unique<CObiektGraficzny>(QStringLiteral("nap_gloski"));
+
+  const QString size = ArtSuffix();
+  const QImage background = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mT_m0") + size + QStringLiteral(".xji"));
+  tlo_.Resize(QSize(W, H));
+  tlo_.Draw(0, 0, background);
+  page1_ = platform::LoadBmpFile(QStringLiteral("Data/Intf/Spec/mT_m1") + size + QStringLiteral(".xbi"));
+  page2_ = platform::LoadBmpFile(QStringLiteral("Data/Intf/Spec/mT_m2") + size + QStringLiteral(".xbi"));
+
+  g_Menu = new platform::ImageControl(this);
+  const QPoint strip = screenMode == 1 ? QPoint(152, 422) : screenMode == 2 ? QPoint(192, 541) : QPoint(195, 541);
+  g_Menu->setGeometry(QRect(strip, page1_.size()));
+  g_Menu->OnMouseDown = [this](platform::MouseButton b, int shift, int x, int y) { g_MenuMouseDown(b, shift, x, y); };
+  g_Menu->setVisible(true);
+
+  for (int i = 0; i < 3; ++i) captions_[size_t(i)]->SetPosition(W / 2 - captions_[size_t(i)]->Width() / 2, (H / 6) * (i + 1));
+
   if (screenMode == 3) {
     SetBordered(QStringLiteral("Mini Fonikra Cz.I"), true);
   } else {
     SetBorderless();
   }
-  SetClientSize(screenWidth, screenHeight);
+  SetClientSize(W, H);
   PlaceAt(0, 0);
-  A_Stop.OnExecute = [this](QObject* sender) { A_StopExecute(sender); };
-}
 
-TfmMain::~TfmMain() { WriteConfiguration(); }
+  platform::Canvas* canvas = &WindowCanvas();
+  about_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("oprogramie"), canvas, &tlo_, W / 2 - 155, H - H / 7, A_Oprogramie);
+  exit_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("wyjdz"), canvas, &tlo_, W / 2 - 55, H - H / 7, A_Stop);
+  start_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("start"), canvas, &tlo_, W / 2 + 35, H - H / 7, A_Start);
+
+  const int left = (W / 33) * 9;
+  const platform::Action* amountActions[3] = {&A_Malo, &A_Srednio, &A_Duzo};
+  const char* amountNames[3] = {"malo", "srednio", "duzo"};
+  const int amountX[3] = {left, left + W / 6, left + W / 3};
+  for (int i = 0; i < 3; ++i) {
+    amounts_[size_t(i)] = std::make_unique<CCheckBut>(this, QString::fromLatin1(amountNames[i]), canvas, amountX[i],
+                                                      H / 4, *amountActions[i]);
+  }
+  const platform::Action* soundActions[4] = {&A_SZ, &A_ZRZ, &A_CZ, &A_DZZ};
+  const char* soundNames[4] = {"SZ", "ZRZ", "CZ", "DZZ"};
+  const int soundX[4] = {left, left + W / 8, left + W / 4, left + (W / 8) * 3};
+  for (int i = 0; i < 4; ++i) {
+    sounds_[size_t(i)] = std::make_unique<CCheckBut>(this, QString::fromLatin1(soundNames[i]), canvas, soundX[i],
+                                                     (H / 12) * 5, *soundActions[i]);
+  }
+  const platform::Action* positionActions[3] = {&A_Naglos, &A_Srodglos, &A_Wyglos};
+  const char* positionNames[3] = {"naglos", "srodglos", "wyglos"};
+  for (int i = 0; i < 3; ++i) {
+    positions_[size_t(i)] = std::make_unique<CCheckBut>(this, QString::fromLatin1(positionNames[i]), canvas,
+                                                        amountX[i], (H / 12) * 7, *positionActions[i]);
+  }
+
+  recorder_ = std::make_unique<CNagrywanie>([this] { MPStop.Execute(this); }, [this] { MPStop.Execute(this); });
+}
 
 void TfmMain::FormShow() {
   if (fmSplash) {
@@ -33,13 +144,106 @@ void TfmMain::FormShow() {
   }
 }
 
-void TfmMain::FormPaint() { WindowCanvas().Draw(0, 0, background_); }
+void TfmMain::FormPaint() {
+  WindowCanvas().Draw(0, 0, tlo_.Image());
+  if (zakladka == 1) {
+    A_Zakladka1.Execute(this);
+  } else if (zakladka == 2) {
+    A_Zakladka2.Execute(this);
+  }
+  recorder_->Zamknij();
+}
 
 void TfmMain::FormKeyPress(int key) {
   if (key == 27) A_Stop.Execute(this);
 }
 
-void TfmMain::A_StopExecute(QObject*) {
+void TfmMain::DrawPage(const QImage& page, const CUstGry& settings) {
+  platform::Canvas& canvas = WindowCanvas();
+  canvas.Draw(g_Menu->Left(), g_Menu->Top(), page);
+  for (const auto& caption : captions_) caption->Paint(canvas);
+  start_->setVisible(true);
+  for (int i = 0; i < 3; ++i) {
+    amounts_[size_t(i)]->Show();
+    amounts_[size_t(i)]->SetState(settings.IsLevel(i + 1));
+  }
+  for (int i = 0; i < 4; ++i) {
+    sounds_[size_t(i)]->Show();
+    sounds_[size_t(i)]->SetState(settings.HasPhoneme(kSoundBits[i]));
+  }
+  for (int i = 0; i < 3; ++i) {
+    positions_[size_t(i)]->Show();
+    positions_[size_t(i)]->SetState(settings.HasPosition(kPositionBits[i]));
+  }
+}
+
+void TfmMain::g_MenuMouseDown(platform::MouseButton, int, int x, int) {
+  poprzedniaZakladka_ = zakladka;
+  const int tab = TabAt(screenMode, x);
+  if (tab != 0) zakladka = qint16(tab);
+  if (zakladka == poprzedniaZakladka_) return;
+  if (zakladka == 1) A_Zakladka1.Execute(this);
+  if (zakladka == 2) A_Zakladka2.Execute(this);
+}
+
+void TfmMain::ToggleSound(int index, int bit) {
+  CUstGry* settings = SettingsForTab(zakladka);
+  if (!settings) return;
+  sounds_[size_t(index)]->Toggle();
+  if (zakladka == 3) {
+    settings->TogglePhonemePair(bit);
+  } else {
+    settings->TogglePhoneme(bit);
+  }
+}
+
+void TfmMain::TogglePosition(int index, int bit) {
+  positions_[size_t(index)]->Toggle();
+  if (CUstGry* settings = SettingsForTab(zakladka)) settings->TogglePosition(bit);
+}
+
+void TfmMain::ChooseAmount(int level) {
+  for (int i = 0; i < 3; ++i) amounts_[size_t(i)]->SetState(i + 1 == level);
+  if (CUstGry* settings = SettingsForTab(zakladka)) settings->SetLevel(level);
+}
+
+void TfmMain::StartGame(CUstGry& settings, int wordsPerLevel, platform::Form* screen) {
+  slowa->Wybierz(settings);
+  const int needed = wordsPerLevel * settings.poziom;
+  // The labelling game has nothing to show without a word, whatever amount
+  // the configuration file holds; Memory simply deals an empty board.
+  const bool noTask = needed < 1 && screen == fmPodpisywanie;
+  if (int(slowa->Dostepne.size()) < needed || noTask) {
+    fmKomunikat->SetMessage(3);
+    fmKomunikat->ShowModal();
+    return;
+  }
+  recorder_->ZamknijIWylacz();
+  screen->ShowModal();
+  recorder_->Wlacz();
+}
+
+void TfmMain::A_StartExecute() {
+  if (zakladka == 1) {
+    StartGame(podpisywanieSettings, 5, fmPodpisywanie);
+  } else if (zakladka == 2) {
+    StartGame(memorySettings, 4, fmMemory);
+  }
+  recorder_->Zamknij();
+}
+
+void TfmMain::A_StopExecute() {
   hide();
+  setWindowState(Qt::WindowNoState);
+  fmReklama->ShowModal();
   Close();
+}
+
+void TfmMain::A_OprogramieExecute() { fmOProgramie->ShowModal(); }
+
+void TfmMain::MPStopExecute() {
+  recorder_->Zatrzymaj();
+  recorder_->Zamknij();
+  about_->FActive = true;
+  exit_->FActive = true;
 }

@@ -1,20 +1,58 @@
 #pragma once
 
 #include <QImage>
+#include <array>
+#include <memory>
 
+#include "platform/canvas.h"
 #include "platform/form.h"
+#include "platform/imagecontrol.h"
 #include "platform/timer.h"
 
-// The main window. It shows the menu artwork of the screen mode, removes the
-// splash 2000 ms after it is first shown, leaves on Escape and writes the
-// configuration when it is destroyed.
+class CCheckBut;
+class CNagrywanie;
+class CObiektGraficzny;
+class CPrzyciskP;
+class CUstGry;
+
+// The main menu: one page per game on a tab strip, with three rows of
+// choices (amount of work, sounds, word positions) that edit the settings
+// record of the current tab, and buttons for the about box, leaving and
+// starting the chosen game. Closing it ends the program.
 class TfmMain : public platform::Form {
   Q_OBJECT
  public:
+  // Raises CBlad(1) when its artwork cannot be loaded.
   TfmMain();
   ~TfmMain() override;
 
-  platform::Action A_Stop;
+  platform::Action A_Start, A_Stop, A_Oprogramie;
+  platform::Action A_Zakladka1, A_Zakladka2, A_Zakladka3, A_Zakladka4, A_Zakladka5;
+  platform::Action A_SZ, A_ZRZ, A_CZ, A_DZZ;
+  platform::Action A_Naglos, A_Srodglos, A_Wyglos;
+  platform::Action A_Malo, A_Srednio, A_Duzo;
+  platform::Action MPStop;
+  // Recording actions of the menu; nothing in this program runs them.
+  platform::Action A_Rec_Rec, A_Rec_Play, NagRekordyUp, NagRekordyDown;
+
+  // The tab strip: a picture-less input area over the tab pictures.
+  platform::ImageControl* g_Menu = nullptr;
+
+  // The settings record a tab edits; nullptr for tabs outside 1 to 4.
+  static CUstGry* SettingsForTab(int tab);
+  // The tab a press at x on the tab strip selects in a screen mode, or 0.
+  static int TabAt(int mode, int x);
+
+  // Read access for tests and for the screens that sit on top of the menu.
+  CPrzyciskP* AboutButton() const { return about_.get(); }
+  CPrzyciskP* ExitButton() const { return exit_.get(); }
+  CPrzyciskP* StartButton() const { return start_.get(); }
+  CCheckBut* AmountButton(int i) const { return amounts_[size_t(i)].get(); }
+  CCheckBut* SoundButton(int i) const { return sounds_[size_t(i)].get(); }
+  CCheckBut* PositionButton(int i) const { return positions_[size_t(i)].get(); }
+  const CObiektGraficzny* Caption(int i) const { return captions_[size_t(i)].get(); }
+  CNagrywanie* Recorder() const { return recorder_.get(); }
+  qint16 PreviousTab() const { return poprzedniaZakladka_; }
 
  protected:
   void FormShow() override;
@@ -22,9 +60,32 @@ class TfmMain : public platform::Form {
   void FormKeyPress(int key) override;
 
  private:
-  void A_StopExecute(QObject* sender);
+  void BindActions();
+  void Build();
+  void DrawPage(const QImage& page, const CUstGry& settings);
+  void g_MenuMouseDown(platform::MouseButton button, int shift, int x, int y);
+  void A_StartExecute();
+  void A_StopExecute();
+  void A_OprogramieExecute();
+  void ToggleSound(int index, int bit);
+  void TogglePosition(int index, int bit);
+  void ChooseAmount(int level);
+  void MPStopExecute();
+  // Shows a game screen modally when enough words fit the record, or
+  // message 3 when too few do.
+  void StartGame(CUstGry& settings, int wordsPerLevel, platform::Form* screen);
 
-  QImage background_;
+  platform::Canvas tlo_;  // the background, which the image buttons restore from
+  QImage page1_;
+  QImage page2_;
+  std::unique_ptr<CPrzyciskP> about_, exit_, start_;
+  std::array<std::unique_ptr<CCheckBut>, 3> amounts_;
+  std::array<std::unique_ptr<CCheckBut>, 4> sounds_;
+  std::array<std::unique_ptr<CCheckBut>, 3> positions_;
+  // Row captions: number of tasks, sounds, position.
+  std::array<std::unique_ptr<CObiektGraficzny>, 3> captions_;
+  std::unique_ptr<CNagrywanie> recorder_;
+  qint16 poprzedniaZakladka_ = 1;
 };
 
 extern TfmMain* fmMain;

@@ -3,7 +3,13 @@
 #include <QApplication>
 #include <QDir>
 
+#include "labelling/Podpisywanie.h"
+#include "memory/Memory.h"
 #include "menu/Main.h"
+#include "results/Koniecgry.h"
+#include "screens/Oprogramie.h"
+#include "screens/Reklama.h"
+#include "shell/Komunikat.h"
 #include "platform/instance.h"
 #include "results/_cstatrec.h"
 #include "words/_cslowa.h"
@@ -14,10 +20,22 @@
 
 namespace {
 
-// The screens in the order they are made; freed in the reverse order.
+template <typename T>
+void Destroy(T*& screen) {
+  delete screen;
+  screen = nullptr;
+}
+
+// The screens go in the reverse order of their making; the main menu, which
+// writes the configuration as it goes, is the last.
 void DestroyScreens() {
-  delete fmMain;
-  fmMain = nullptr;
+  Destroy(fmReklama);
+  Destroy(fmKomunikat);
+  Destroy(fmKoniecGry);
+  Destroy(fmOProgramie);
+  Destroy(fmPodpisywanie);
+  Destroy(fmMemory);
+  Destroy(fmMain);
 }
 
 }  // namespace
@@ -67,6 +85,12 @@ int RunMiniFonikra() {
     slowa = new CSlowa();
     statRec = new CStatRec(6);
     fmMain = new TfmMain();
+    fmMemory = new TfmMemory();
+    fmPodpisywanie = new TfmPodpisywanie();
+    fmOProgramie = new TfmOProgramie();
+    fmKoniecGry = new TfmKoniecGry();
+    fmKomunikat = new TfmKomunikat();
+    fmReklama = new TfmReklama();
     QObject::connect(fmMain, &platform::Form::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     fmMain->show();
     QApplication::exec();

@@ -1,0 +1,334 @@
+// The main menu: where every control stands in both screen sizes, the tab
+// strip's ranges, the choice handlers on each tab, Start with too few words,
+// the about box and leaving through the closing screen. Real clicks on the
+// real screens with the real artwork.
+#include <QtTest>
+
+#include <QLabel>
+
+#include "labelling/Podpisywanie.h"
+#include "memory/Memory.h"
+#include "menu/Main.h"
+#include "menu/_cnagrywanie.h"
+#include "platform/jpeg.h"
+#include "results/Koniecgry.h"
+#include "results/_cstatrec.h"
+#include "screens/Oprogramie.h"
+#include "screens/Reklama.h"
+#include "shell/Komunikat.h"
+#include "shell/Splashscreen.h"
+#include "shell/_custgry.h"
+#include "shell/_specfunc.h"
+#include "support/programdir.h"
+#include "support/seams.h"
+#include "widgets/_ccheckbut.h"
+#include "widgets/_cobiektgraficzny.h"
+#include "widgets/_cprzycisk.h"
+#include "words/_cslowa.h"
+
+using testing::ProgramDir;
+
+namespace {
+
+void SetMode(int mode) {
+  screenMode = qint16(mode);
+  screenWidth = mode == 1 ? 800 : 1024;
+  screenHeight = mode == 1 ? 600 : 768;
+}
+
+// Runs `step` once the given modal window is up, from inside its loop.
+void WhenShown(QWidget* const* window, std::function<void()> step) {
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, qApp, [=] {
+    if (!*window || !(*window)->isVisible()) return;
+    poll->deleteLater();
+    step();
+  });
+  poll->start(5);
+}
+
+void Click(QWidget* w, QPoint at = QPoint(10, 10)) { QTest::mouseClick(w, Qt::LeftButton, {}, at); }
+
+}  // namespace
+
+class MenuTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void init() {
+    dir_ = std::make_unique<ProgramDir>();
+    sleep_ = std::make_unique<testing::FakeSleep>();
+    QVERIFY(dir_->UseBuiltContent());
+    SetMode(1);
+  }
+  void cleanup() {
+    Destroy();
+    sleep_.reset();
+    dir_.reset();
+  }
+
+  void controlsStandWhereTheLayoutSays_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QList<QPoint>>("buttons");
+    QTest::addColumn<QList<int>>("amountX");
+    QTest::addColumn<QList<int>>("soundX");
+    QTest::addColumn<QList<int>>("rowsY");  // amounts, sounds, positions, captions 1-3
+    QTest::newRow("800x600") << 1 << QList<QPoint>{{245, 515}, {345, 515}, {435, 515}} << QList<int>{216, 349, 482}
+                             << QList<int>{216, 316, 416, 516} << QList<int>{150, 250, 350, 100, 200, 300};
+    QTest::newRow("1024x768") << 2 << QList<QPoint>{{357, 659}, {457, 659}, {547, 659}}
+                              << QList<int>{279, 449, 620} << QList<int>{279, 407, 535, 663}
+                              << QList<int>{192, 320, 448, 128, 256, 384};
+  }
+  void controlsStandWhereTheLayoutSays() {
+    QFETCH(int, mode);
+    QFETCH(QList<QPoint>, buttons);
+    QFETCH(QList<int>, amountX);
+    QFETCH(QList<int>, soundX);
+    QFETCH(QList<int>, rowsY);
+    SetMode(mode);
+    Create();
+    QCOMPARE(fmMain->AboutButton()->pos(), buttons[0]);
+    QCOMPARE(fmMain->ExitButton()->pos(), buttons[1]);
+    QCOMPARE(fmMain->StartButton()->pos(), buttons[2]);
+    for (int i = 0; i < 3; ++i) {
+      QCOMPARE(fmMain->AmountButton(i)->Input()->pos(), QPoint(amountX[i], rowsY[0]));
+      QCOMPARE(fmMain->PositionButton(i)->Input()->pos(), QPoint(amountX[i], rowsY[2]));
+      const CObiektGraficzny* caption = fmMain->Caption(i);
+      QCOMPARE(caption->Y(), rowsY[3 + i]);
+      QCOMPARE(caption->X(), screenWidth / 2 - caption->Width() / 2);
+    }
+    for (int i = 0; i < 4; ++i) QCOMPARE(fmMain->SoundButton(i)->Input()->pos(), QPoint(soundX[i], rowsY[1]));
+    QCOMPARE(fmMain->g_Menu->pos(), mode == 1 ? QPoint(152, 422) : QPoint(192, 541));
+  }
+
+  void tabStripSwitchesOnlyInsideItsRanges_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("tab");  // 0: unchanged
+    QTest::newRow("m1 x0") << 1 << 0 << 0;
+    QTest::newRow("m1 x5") << 1 << 5 << 0;
+    QTest::newRow("m1 x6") << 1 << 6 << 1;
+    QTest::newRow("m1 x250") << 1 << 250 << 1;
+    QTest::newRow("m1 x251") << 1 << 251 << 2;
+    QTest::newRow("m1 x490") << 1 << 490 << 2;
+    QTest::newRow("m1 x491") << 1 << 491 << 0;
+    QTest::newRow("m2 x0") << 2 << 0 << 0;
+    QTest::newRow("m2 x1") << 2 << 1 << 1;
+    QTest::newRow("m2 x315") << 2 << 315 << 1;
+    QTest::newRow("m2 x316") << 2 << 316 << 2;
+    QTest::newRow("m2 x625") << 2 << 625 << 2;
+    QTest::newRow("m2 x626") << 2 << 626 << 0;
+  }
+  void tabStripSwitchesOnlyInsideItsRanges() {
+    QFETCH(int, mode);
+    QFETCH(int, x);
+    QFETCH(int, tab);
+    SetMode(mode);
+    Create();
+    ShowMenu();
+    for (int start : {1, 2}) {
+      zakladka = qint16(start);
+      const int y = (start == 1) ? 5 : fmMain->g_Menu->height() - 2;  // Y plays no part
+      QTest::mousePress(fmMain->g_Menu, Qt::RightButton, {}, QPoint(x, y));
+      QTest::mouseRelease(fmMain->g_Menu, Qt::RightButton, {}, QPoint(x, y));
+      QCOMPARE(int(zakladka), tab == 0 ? start : tab);
+      QCOMPARE(int(fmMain->PreviousTab()), start);
+    }
+  }
+
+  void switchingTabsShowsEachGamesOwnChoices() {
+    Create();
+    podpisywanieSettings.gloski = 1;
+    podpisywanieSettings.pozycja = 256;
+    podpisywanieSettings.poziom = 1;
+    memorySettings.gloski = 4 | 8;
+    memorySettings.pozycja = 1024;
+    memorySettings.poziom = 2;
+    ShowMenu();
+    auto states = [] {
+      QString s;
+      for (int i = 0; i < 3; ++i) s += fmMain->AmountButton(i)->State() ? '1' : '0';
+      s += ' ';
+      for (int i = 0; i < 4; ++i) s += fmMain->SoundButton(i)->State() ? '1' : '0';
+      s += ' ';
+      for (int i = 0; i < 3; ++i) s += fmMain->PositionButton(i)->State() ? '1' : '0';
+      return s;
+    };
+    QCOMPARE(states(), QString("100 1000 100"));
+    Click(fmMain->g_Menu, QPoint(300, 20));  // tab 2
+    QCOMPARE(int(zakladka), 2);
+    QCOMPARE(states(), QString("010 0011 001"));
+    Click(fmMain->AmountButton(2)->Input());  // "duzo" on tab 2
+    QCOMPARE(int(memorySettings.poziom), 3);
+    QCOMPARE(int(podpisywanieSettings.poziom), 1);
+    Click(fmMain->g_Menu, QPoint(100, 20));  // back to tab 1
+    QCOMPARE(states(), QString("100 1000 100"));
+    // The page picture is drawn at the tab strip.
+    const QImage page = platform::LoadBmpFile("Data/Intf/Spec/mT_m1_s.xbi");
+    QCOMPARE(fmMain->WindowCanvas().Image().pixel(152 + 100, 422 + 30), page.pixel(100, 30));
+  }
+
+  void choiceHandlersEditTheRecordOfTheCurrentTab() {
+    Create();
+    ShowMenu();
+    // Tabs 1, 2 and 4 toggle single sound bits; tab 3 toggles pairs.
+    for (int tab : {1, 2, 3, 4}) {
+      zakladka = qint16(tab);
+      CUstGry* record = TfmMain::SettingsForTab(tab);
+      record->gloski = 0;
+      record->pozycja = 0;
+      Click(fmMain->SoundButton(1)->Input());  // Ż/RZ
+      QCOMPARE(int(record->gloski), tab == 3 ? 2 | 32 : 2);
+      Click(fmMain->PositionButton(2)->Input());
+      QCOMPARE(int(record->pozycja), 1024);
+      Click(fmMain->AmountButton(0)->Input());
+      QCOMPARE(int(record->poziom), 1);
+      QVERIFY(fmMain->AmountButton(0)->State());
+      QVERIFY(!fmMain->AmountButton(1)->State() && !fmMain->AmountButton(2)->State());
+      Click(fmMain->SoundButton(1)->Input());
+      QCOMPARE(int(record->gloski), 0);
+    }
+    // Outside 1 to 4: a sound does nothing at all; a position or amount
+    // changes its picture but no record.
+    zakladka = 9;
+    const qint16 before[] = {podpisywanieSettings.gloski, podpisywanieSettings.pozycja, podpisywanieSettings.poziom};
+    const bool soundWas = fmMain->SoundButton(0)->State();
+    Click(fmMain->SoundButton(0)->Input());
+    QCOMPARE(fmMain->SoundButton(0)->State(), soundWas);
+    const bool positionWas = fmMain->PositionButton(0)->State();
+    Click(fmMain->PositionButton(0)->Input());
+    QCOMPARE(fmMain->PositionButton(0)->State(), !positionWas);
+    Click(fmMain->AmountButton(2)->Input());
+    QVERIFY(fmMain->AmountButton(2)->State());
+    QCOMPARE(podpisywanieSettings.gloski, before[0]);
+    QCOMPARE(podpisywanieSettings.pozycja, before[1]);
+    QCOMPARE(podpisywanieSettings.poziom, before[2]);
+    QCOMPARE(int(memorySettings.poziom), 1);
+  }
+
+  void startWithTooFewWordsShowsMessage3AndStartsNothing_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("gloski");
+    QTest::addColumn<int>("pozycja");
+    QTest::addColumn<int>("poziom");
+    QTest::newRow("no sound") << 1 << 0 << 256 << 1;
+    QTest::newRow("no position") << 2 << 1 << 0 << 1;
+    QTest::newRow("labelling level 2 needs 10") << 1 << 1 << 256 << 2;
+    QTest::newRow("memory level 2 needs 8") << 2 << 1 << 256 << 2;
+    QTest::newRow("labelling without a task") << 1 << 1 << 256 << 0;
+  }
+  void startWithTooFewWordsShowsMessage3AndStartsNothing() {
+    QFETCH(int, tab);
+    QFETCH(int, gloski);
+    QFETCH(int, pozycja);
+    QFETCH(int, poziom);
+    Create();
+    zakladka = qint16(tab);
+    CUstGry* record = TfmMain::SettingsForTab(tab);
+    record->gloski = qint16(gloski);
+    record->pozycja = qint16(pozycja);
+    record->poziom = qint16(poziom);
+    ShowMenu();
+    QString shownText;
+    bool gameShown = false;
+    WhenShown(reinterpret_cast<QWidget* const*>(&fmKomunikat), [&] {
+      shownText = fmKomunikat->findChild<QLabel*>()->text();
+      gameShown = fmMemory->isVisible() || fmPodpisywanie->isVisible();
+      Click(fmKomunikat->findChild<CPrzyciskP*>());
+    });
+    Click(fmMain->StartButton());
+    QCOMPARE(shownText, QString::fromUtf8("Proszę wybrać większą liczbę głosek lub pozycji."));
+    QVERIFY(!gameShown);
+    QVERIFY(!fmKomunikat->isVisible());
+    QVERIFY(fmMain->isVisible());
+    QVERIFY(fmMain->Recorder()->Wlaczony());
+  }
+
+  void aboutBoxOpensAndClosesByButtonAndEscape() {
+    Create();
+    ShowMenu();
+    int opened = 0;
+    WhenShown(reinterpret_cast<QWidget* const*>(&fmOProgramie), [&] {
+      ++opened;
+      Click(fmOProgramie->findChild<CPrzyciskP*>());
+    });
+    Click(fmMain->AboutButton());
+    QCOMPARE(opened, 1);
+    QVERIFY(!fmOProgramie->isVisible());
+    WhenShown(reinterpret_cast<QWidget* const*>(&fmOProgramie), [&] {
+      ++opened;
+      QTest::keyClick(fmOProgramie, Qt::Key_Escape);
+    });
+    Click(fmMain->AboutButton());
+    QCOMPARE(opened, 2);
+    QVERIFY(!fmOProgramie->isVisible());
+  }
+
+  void leavingGoesThroughTheClosingScreenAndClosesTheMenu() {
+    Create();
+    ShowMenu();
+    QSignalSpy closed(fmMain, &platform::Form::Closed);
+    bool menuHidden = false;
+    WhenShown(reinterpret_cast<QWidget* const*>(&fmReklama), [&] {
+      menuHidden = !fmMain->isVisible();
+      QTest::keyClick(fmReklama, Qt::Key_Escape);  // takes no keys
+      QVERIFY(fmReklama->isVisible());
+      Click(fmReklama->findChild<CPrzyciskP*>());
+    });
+    QTest::keyClick(fmMain, Qt::Key_Escape);
+    QVERIFY(menuHidden);
+    QCOMPARE(closed.count(), 1);
+  }
+
+  void firstShowingRemovesTheSplashAfterTwoSeconds() {
+    fmSplash = new TfmSplash();
+    Create();
+    ShowMenu();
+    QVERIFY(fmSplash == nullptr);
+    QCOMPARE(sleep_->sleeps, std::vector<int>{2000});
+    fmMain->hide();
+    fmMain->show();
+    QCOMPARE(sleep_->sleeps.size(), size_t(1));
+  }
+
+  void destroyingTheMenuWritesTheConfiguration() {
+    Create();
+    launchCount = 7;
+    Destroy();
+    QVERIFY(dir_->Read("Data/data.ini").contains("LU=7\n"));
+  }
+
+ private:
+  void Create() {
+    slowa = new CSlowa();
+    statRec = new CStatRec(6);
+    fmMain = new TfmMain();
+    fmMemory = new TfmMemory();
+    fmPodpisywanie = new TfmPodpisywanie();
+    fmOProgramie = new TfmOProgramie();
+    fmKoniecGry = new TfmKoniecGry();
+    fmKomunikat = new TfmKomunikat();
+    fmReklama = new TfmReklama();
+  }
+  void Destroy() {
+    delete fmReklama; fmReklama = nullptr;
+    delete fmKomunikat; fmKomunikat = nullptr;
+    delete fmKoniecGry; fmKoniecGry = nullptr;
+    delete fmOProgramie; fmOProgramie = nullptr;
+    delete fmPodpisywanie; fmPodpisywanie = nullptr;
+    delete fmMemory; fmMemory = nullptr;
+    delete fmMain; fmMain = nullptr;
+    delete statRec; statRec = nullptr;
+    delete slowa; slowa = nullptr;
+  }
+  void ShowMenu() {
+    fmMain->show();
+    QVERIFY(QTest::qWaitForWindowExposed(fmMain));
+    fmMain->Repaint();
+  }
+
+  std::unique_ptr<ProgramDir> dir_;
+  std::unique_ptr<testing::FakeSleep> sleep_;
+};
+
+QTEST_MAIN(MenuTest)
+#include "tst_menu.moc"
