@@ -19,6 +19,7 @@
 #include "shell/Splashscreen.h"
 #include "shell/_custgry.h"
 #include "shell/_specfunc.h"
+#include "shell/startup.h"
 #include "support/programdir.h"
 #include "support/seams.h"
 #include "widgets/_ccheckbut.h"
@@ -301,22 +302,10 @@ class MenuTest : public QObject {
   void Create() {
     slowa = new CSlowa();
     statRec = new CStatRec(6);
-    fmMain = new TfmMain();
-    fmMemory = new TfmMemory();
-    fmPodpisywanie = new TfmPodpisywanie();
-    fmOProgramie = new TfmOProgramie();
-    fmKoniecGry = new TfmKoniecGry();
-    fmKomunikat = new TfmKomunikat();
-    fmReklama = new TfmReklama();
+    CreateScreens();
   }
   void Destroy() {
-    delete fmReklama; fmReklama = nullptr;
-    delete fmKomunikat; fmKomunikat = nullptr;
-    delete fmKoniecGry; fmKoniecGry = nullptr;
-    delete fmOProgramie; fmOProgramie = nullptr;
-    delete fmPodpisywanie; fmPodpisywanie = nullptr;
-    delete fmMemory; fmMemory = nullptr;
-    delete fmMain; fmMain = nullptr;
+    DestroyScreens();
     delete statRec; statRec = nullptr;
     delete slowa; slowa = nullptr;
   }

@@ -26,6 +26,18 @@ void Destroy(T*& screen) {
   screen = nullptr;
 }
 
+}  // namespace
+
+void CreateScreens() {
+  fmMain = new TfmMain();
+  fmMemory = new TfmMemory();
+  fmPodpisywanie = new TfmPodpisywanie();
+  fmOProgramie = new TfmOProgramie();
+  fmKoniecGry = new TfmKoniecGry();
+  fmKomunikat = new TfmKomunikat();
+  fmReklama = new TfmReklama();
+}
+
 // The screens go in the reverse order of their making; the main menu, which
 // writes the configuration as it goes, is the last.
 void DestroyScreens() {
@@ -37,8 +49,6 @@ void DestroyScreens() {
   Destroy(fmMemory);
   Destroy(fmMain);
 }
-
-}  // namespace
 
 int RunMiniFonikra() {
   const QString title = QString::fromUtf16(kProgramTitle);
@@ -84,13 +94,7 @@ int RunMiniFonikra() {
   try {
     slowa = new CSlowa();
     statRec = new CStatRec(6);
-    fmMain = new TfmMain();
-    fmMemory = new TfmMemory();
-    fmPodpisywanie = new TfmPodpisywanie();
-    fmOProgramie = new TfmOProgramie();
-    fmKoniecGry = new TfmKoniecGry();
-    fmKomunikat = new TfmKomunikat();
-    fmReklama = new TfmReklama();
+    CreateScreens();
     QObject::connect(fmMain, &platform::Form::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     fmMain->show();
     QApplication::exec();

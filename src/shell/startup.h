@@ -7,5 +7,13 @@
 // error.
 int RunMiniFonikra();
 
+// Makes the seven screens in their order (main menu, Memory, labelling,
+// about box, summary, message dialog, closing screen), each into its global;
+// raises CBlad(1) when artwork is missing, leaving the screens made so far.
+void CreateScreens();
+// Destroys whatever screens exist, in the reverse order, and clears their
+// globals; safe to call at any point.
+void DestroyScreens();
+
 // The title the single-instance message and the bordered windows carry.
 inline constexpr const char16_t* kProgramTitle = u"Mini Fonikra Cz.I";
