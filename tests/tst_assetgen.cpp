@@ -6,6 +6,7 @@
 #include "asseterror.h"
 #include "buttons.h"
 #include "encoders.h"
+#include "icons.h"
 #include "interfaceart.h"
 #include "phrases.h"
 #include "platform/jpeg.h"
@@ -15,11 +16,18 @@
 #include "tsv.h"
 #include "wordlist.h"
 #include "wordpictures.h"
+#include "words/wordlist.h"
 
 namespace {
 
+// Each line of `body` gives key, word and segmentation; the cells and the
+// icon, which these cases do not care about, are filled in.
 QList<WordEntry> Words(const QString& body) {
-  return ParseWordList(TsvTable::Parse(QStringLiteral("key\tword\tsegmentation\n") + body, QStringLiteral("words.tsv")));
+  QString table = QStringLiteral("key\tword\tsegmentation\tcells\ticon\n");
+  for (const QString& line : body.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    table += line + QStringLiteral("\tSZ initial\tscarf\n");
+  }
+  return ParseWordList(TsvTable::Parse(table, QStringLiteral("words.tsv")));
 }
 
 QString Thrown(const std::function<void()>& f) {
@@ -53,6 +61,14 @@ bool OnlyBlackAndWhite(const QImage& image) {
   return true;
 }
 
+// A small icon set in the package's format: a red square on the common
+// 32 x 32 box, a blue bar on a box of its own, an alias and an alias loop.
+const QByteArray kIcons =
+    "{\"prefix\": \"t\", \"width\": 32, \"height\": 32, \"icons\": {"
+    "\"red-square\": {\"body\": \"<path fill=\\\"#ff0000\\\" d=\\\"M4 4h24v24H4z\\\"/>\"},"
+    "\"tall\": {\"body\": \"<rect width=\\\"16\\\" height=\\\"32\\\" fill=\\\"#0000ff\\\"/>\", \"width\": 16}},"
+    "\"aliases\": {\"crimson-square\": {\"parent\": \"red-square\"}, \"loop\": {\"parent\": \"loop\"}}}";
+
 QByteArray WaveBytes() {
   QByteArray b("RIFF\x24\x10\0\0WAVEfmt ", 16);
   b.append(QByteArray(2000, '\0'));
@@ -68,10 +84,10 @@ class AssetgenTest : public QObject {
 
   void readsWordsByColumnNameIgnoringUnknownColumns() {
     const TsvTable table = TsvTable::Parse(QStringLiteral("# comment\n"
-                                                          "segmentation\ticon\tkey\tsay_as\tword\n"
-                                                          "_sz,k,o,ł,a,\tschool.svg\tszkola\t\tszkoła\n"
+                                                          "segmentation\ticon\tkey\tsay_as\tword\tcells\tfit\n"
+                                                          "_sz,k,o,ł,a,\tschool\tszkola\t\tszkoła\tSZ initial\tgood\n"
                                                           "\n"
-                                                          "_ż,a,b,a,\tfrog.svg\tzaba\tżabka\tżaba\r\n"),
+                                                          "_ż,a,b,a,\tfrog\tzaba\tżabka\tżaba\tŻ/RZ initial\tgood\r\n"),
                                            QStringLiteral("words.tsv"));
     const QList<WordEntry> words = ParseWordList(table);
     QCOMPARE(words.size(), 2);
@@ -83,6 +99,42 @@ class AssetgenTest : public QObject {
     QVERIFY(!words[0].tokens[3].marked);
     QCOMPARE(words[0].SpokenText(), QStringLiteral("szkoła"));
     QCOMPARE(words[1].SpokenText(), QStringLiteral("żabka"));
+    QCOMPARE(words[0].icon, QStringLiteral("school"));
+    QCOMPARE(words[1].flags, quint16(0x0102));
+  }
+
+  void cellsGiveTheCatalogueBits_data() {
+    QTest::addColumn<QString>("cells");
+    QTest::addColumn<int>("flags");
+    QTest::newRow("SZ initial") << "SZ initial" << 0x0101;
+    QTest::newRow("Ż/RZ medial") << "Ż/RZ medial" << 0x0202;
+    QTest::newRow("CZ final") << "CZ final" << 0x0404;
+    QTest::newRow("DŻ initial") << "DŻ initial" << 0x0108;
+    QTest::newRow("two cells carry all their bits") << "SZ initial; CZ medial" << 0x0305;
+    QTest::newRow("spaces and a trailing separator") << "  SZ  final ;CZ final;" << 0x0405;
+  }
+  void cellsGiveTheCatalogueBits() {
+    QFETCH(QString, cells);
+    QFETCH(int, flags);
+    QCOMPARE(ParseCells(cells), quint16(flags));
+  }
+
+  void programWordListReadsBackAsTheCatalogueWords() {
+    const QString table = QStringLiteral(
+        "key\tword\tcells\tsegmentation\ticon\n"
+        "szczur\tszczur\tSZ initial; CZ medial\t_sz,_cz,u,r,\trat\n"
+        "zaba\tżaba\tŻ/RZ initial\t_ż,a,b,a,\tfrog\n"
+        "dzem\tdżem\tDŻ initial\t_dż,e,m,\thoney-pot\n");
+    const QList<WordEntry> entries = ParseWordList(TsvTable::Parse(table, QStringLiteral("words.tsv")));
+    const std::vector<CSlowa::SPaczka> read = words::ParseWordList(ProgramWordList(entries));
+    QCOMPARE(int(read.size()), 3);
+    QCOMPARE(read[0].Nazwa, QStringLiteral("szczur"));
+    QCOMPARE(read[0].Flagi, quint16(0x0305));
+    QCOMPARE(read[0].Podzial, QStringLiteral("_sz,_cz,u,r,"));
+    QCOMPARE(read[1].Podzial, QStringLiteral("_ż,a,b,a,"));
+    QCOMPARE(read[1].Flagi, quint16(0x0102));
+    QCOMPARE(read[2].Nazwa, QStringLiteral("dzem"));
+    QCOMPARE(read[2].Flagi, quint16(0x0108));
   }
 
   void rejectsBrokenWords_data() {
@@ -99,8 +151,9 @@ class AssetgenTest : public QObject {
     QTest::newRow("bare marker") << "szopa\tszopa\t_,sz,o,p,a,\n" << "empty token";
     QTest::newRow("marker inside a token") << "szopa\tszopa\ts_z,o,p,a,\n" << "not lowercase letters";
     QTest::newRow("capital letter") << "szopa\tSzopa\t_Sz,o,p,a,\n" << "not lowercase letters";
-    QTest::newRow("more tokens than key letters") << "ul\tula\t_u,l,a,\n" << "more tokens than the key";
-    QTest::newRow("stray field") << "szopa\tszopa\t_sz,o,p,a,\textra\n" << "header names only 3 columns";
+    QTest::newRow("more tokens than key letters") << "ab\tczab\t_cz,a,b,\n" << "more tokens than the key";
+    QTest::newRow("stray field") << "szopa\tszopa\t_sz,o,p,a,\textra\n" << "header names only 5 columns";
+    QTest::newRow("marked sound is not hushing") << "sok\tsok\t_s,o,k,\n" << "marked token \"s\" is not sz";
     QTest::newRow("no words") << "" << "no words";
   }
   void rejectsBrokenWords() {
@@ -110,11 +163,88 @@ class AssetgenTest : public QObject {
     QVERIFY2(error.contains(message), qPrintable(error));
   }
 
+  void rejectsUnknownCellsAndMissingIcons_data() {
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown sound") << "szopa\tszopa\tS initial\t_sz,o,p,a,\thut" << "cell \"S initial\"";
+    QTest::newRow("unknown position") << "szopa\tszopa\tSZ middle\t_sz,o,p,a,\thut" << "cell \"SZ middle\"";
+    QTest::newRow("no cell") << "szopa\tszopa\t\t_sz,o,p,a,\thut" << "no cell";
+    QTest::newRow("no icon") << "szopa\tszopa\tSZ initial\t_sz,o,p,a,\t" << "has no icon";
+  }
+  void rejectsUnknownCellsAndMissingIcons() {
+    QFETCH(QString, row);
+    QFETCH(QString, message);
+    const QString error = Thrown([&] {
+      ParseWordList(TsvTable::Parse(QStringLiteral("key\tword\tcells\tsegmentation\ticon\n") + row + QStringLiteral("\n"),
+                                    QStringLiteral("words.tsv")));
+    });
+    QVERIFY2(error.startsWith(QStringLiteral("words.tsv:2: ")), qPrintable(error));
+    QVERIFY2(error.contains(message), qPrintable(error));
+  }
+
+  void iconSetKnowsItsIconsAndAliasesAndRefusesUnknownOnes() {
+    const IconSet icons = IconSet::Parse(kIcons, QStringLiteral("icons.json"));
+    QVERIFY(icons.Has(QStringLiteral("red-square")));
+    QVERIFY(icons.Has(QStringLiteral("tall")));
+    QVERIFY(icons.Has(QStringLiteral("crimson-square")));  // an alias of red-square
+    QVERIFY(!icons.Has(QStringLiteral("loop")));            // an alias of itself
+    QVERIFY(!icons.Has(QStringLiteral("scarf")));
+    QVERIFY(icons.Svg(QStringLiteral("crimson-square")).contains("viewBox=\"0 0 32 32\""));
+    QVERIFY(icons.Svg(QStringLiteral("tall")).contains("viewBox=\"0 0 16 32\""));
+
+    const QList<WordEntry> words = ParseWordList(TsvTable::Parse(
+        QStringLiteral("key\tword\tcells\tsegmentation\ticon\n"
+                       "szopa\tszopa\tSZ initial\t_sz,o,p,a,\tcrimson-square\n"
+                       "szal\tszal\tSZ initial\t_sz,a,l,\tscarf\n"),
+        QStringLiteral("words.tsv")));
+    const QString error = Thrown([&] { icons.CheckWords(words); });
+    QVERIFY2(error.contains(QStringLiteral("szal (scarf)")), qPrintable(error));
+    QVERIFY2(!error.contains(QStringLiteral("szopa")), qPrintable(error));
+    icons.CheckWords(words.mid(0, 1));  // a known icon passes
+
+    QVERIFY(Thrown([] { IconSet::Parse("{\"icons\": {}}", QStringLiteral("icons.json")); }).contains(QStringLiteral("no icons")));
+    QVERIFY(Thrown([] { IconSet::Parse("not json", QStringLiteral("icons.json")); }).contains(QStringLiteral("not a JSON")));
+    QVERIFY(Thrown([] { IconSet::Read(QStringLiteral("/nonexistent-icons")); }).contains(QStringLiteral("install-deps")));
+  }
+
+  void iconPicturesFillTheBoxFromTheVectorWithoutText() {
+    const IconSet icons = IconSet::Parse(kIcons, QStringLiteral("icons.json"));
+    const WordPainter painter = IconPainter(icons);
+    WordEntry word;
+    word.key = QStringLiteral("szopa");
+    word.icon = QStringLiteral("red-square");
+    QImage img(100, 60, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    {
+      QPainter p(&img);
+      painter(p, QRectF(0, 0, 100, 60), word);
+    }
+    // The 32 x 32 box becomes 60 x 60 in the middle of the 100 x 60 box, so
+    // the square spans 27.5..72.5 across and 7.5..52.5 down, drawn at this
+    // size: its edges are sharp, not the blur of a scaled bitmap.
+    QCOMPARE(img.pixel(50, 30), qRgb(255, 0, 0));
+    QCOMPARE(img.pixel(28, 8), qRgb(255, 0, 0));
+    QCOMPARE(img.pixel(71, 51), qRgb(255, 0, 0));
+    QCOMPARE(img.pixel(26, 30), qRgb(255, 255, 255));
+    QCOMPARE(img.pixel(74, 30), qRgb(255, 255, 255));
+    QCOMPARE(img.pixel(50, 5), qRgb(255, 255, 255));
+    // A narrow view box keeps its proportions.
+    word.icon = QStringLiteral("tall");
+    img.fill(Qt::white);
+    {
+      QPainter p(&img);
+      painter(p, QRectF(0, 0, 100, 60), word);
+    }
+    QCOMPARE(img.pixel(50, 30), qRgb(0, 0, 255));
+    QCOMPARE(img.pixel(36, 1), qRgb(0, 0, 255));
+    QCOMPARE(img.pixel(33, 30), qRgb(255, 255, 255));
+  }
+
   void rejectsAWordListWithoutItsColumns() {
     const QString error = Thrown([] {
       ParseWordList(TsvTable::Parse(QStringLiteral("key\tword\nszopa\tszopa\n"), QStringLiteral("words.tsv")));
     });
-    QVERIFY2(error.contains(QStringLiteral("no column \"segmentation\"")), qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("no column \"cells\"")), qPrintable(error));
   }
 
   void needsExactlyTheEightPraisesAndFiveCorrections() {
@@ -175,7 +305,7 @@ class AssetgenTest : public QObject {
   }
 
   void tilesCoverTheAlphabetAndEveryTokenUnderProgramFileNames() {
-    const QList<WordEntry> words = Words(QStringLiteral("xero\txero\t_x,e,r,o,\n"));
+    const QList<WordEntry> words = Words(QStringLiteral("xerosz\txerosz\tx,e,r,o,_sz,\n"));
     const QStringList texts = TileTexts(words);
     QCOMPARE(texts.count(QStringLiteral("x")), 1);
     QCOMPARE(texts.count(QStringLiteral("e")), 1);
@@ -189,7 +319,7 @@ class AssetgenTest : public QObject {
     }
     // "zz" as a token would overwrite the tile of "ż".
     const QString error = Thrown([] {
-      RenderTiles(Words(QStringLiteral("jazz\tjazz\t_j,a,zz,\n")), [](const QString&, const QImage&) {});
+      RenderTiles(Words(QStringLiteral("jazzcz\tjazzcz\tj,a,zz,_cz,\n")), [](const QString&, const QImage&) {});
     });
     QVERIFY2(error.contains(QStringLiteral("zz.png")), qPrintable(error));
   }

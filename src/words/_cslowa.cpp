@@ -7,6 +7,7 @@
 #include "platform/system.h"
 #include "shell/_custgry.h"
 #include "shell/random.h"
+#include "words/wordlist.h"
 
 CSlowa* slowa = nullptr;
 
@@ -31,7 +32,9 @@ QImage LoadPicture(const QString& path) {
 
 }  // namespace
 
-CSlowa::CSlowa() {
+CSlowa::CSlowa() : CSlowa(QString::fromLatin1(words::kWordListPath)) {}
+
+CSlowa::CSlowa(const QString& wordListPath) {
   struct Wpis {
     const char* nazwa;
     const char16_t* podzial;
@@ -52,6 +55,16 @@ CSlowa::CSlowa() {
     slowo.Dzwiek = SoundPath(slowo.Nazwa);
   }
   slownik_.assign(Baza.begin(), Baza.end());
+  for (SPaczka& slowo : words::LoadWordList(wordListPath)) {
+    if (!Ma(slowo.Nazwa)) Dodaj(std::move(slowo));
+  }
+}
+
+bool CSlowa::Ma(const QString& key) const {
+  for (const SPaczka& slowo : slownik_) {
+    if (slowo.Nazwa == key) return true;
+  }
+  return false;
 }
 
 void CSlowa::Dodaj(SPaczka slowo) {

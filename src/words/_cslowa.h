@@ -29,13 +29,21 @@ class CSlowa {
     QString Podzial;      // phonemes, each followed by ','; "_" marks the practised one
   };
 
+  // The built-in words, then those of the word list at words::kWordListPath
+  // (relative to the working folder, which start-up sets to the program
+  // folder).
   CSlowa();
+  // The built-in words, then those of the list at `wordListPath` whose key is
+  // not in the table yet. A missing list adds nothing.
+  explicit CSlowa(const QString& wordListPath);
 
   // Adds a word after those already in the table (for a word list read at
   // start-up). Its pictures and mark are dropped and its sound path is set.
   void Dodaj(SPaczka slowo);
   // Every word that Wybierz considers: the built-in five, then added ones.
   const std::vector<SPaczka>& Slownik() const { return slownik_; }
+  // True when a word of that key is in the table.
+  bool Ma(const QString& key) const;
 
   // Rebuilds Dostepne with the words that share at least one sound bit and
   // at least one position bit with `settings`, in table order. Releases the

@@ -1,10 +1,11 @@
-// assetgen <assets folder> <Data folder>
+// assetgen <assets folder> <Data folder> <icon set folder>
 //
 // Renders every picture and synthesises every sound the program opens. It
 // overwrites its own outputs and leaves anything else in the Data folder
 // alone. Any fault ends it with a message and a non-zero status, which fails
 // the build.
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 
@@ -13,6 +14,7 @@
 #include "asseterror.h"
 #include "buttons.h"
 #include "encoders.h"
+#include "icons.h"
 #include "interfaceart.h"
 #include "phrases.h"
 #include "sounds.h"
@@ -23,8 +25,16 @@
 
 namespace {
 
-void Run(const QString& assets, const QString& data) {
+QByteArray ReadSource(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) throw AssetError(QStringLiteral("cannot read %1").arg(path));
+  return f.readAll();
+}
+
+void Run(const QString& assets, const QString& data, const QString& iconFolder) {
   const QList<WordEntry> words = ReadWordList(assets + QStringLiteral("/words.tsv"));
+  const IconSet icons = IconSet::Read(iconFolder);
+  icons.CheckWords(words);
   const QList<Phrase> phrases = ReadPhrases(assets + QStringLiteral("/phrases.tsv"));
   CheckPolishVoice();
   InitFonts();
@@ -34,7 +44,9 @@ void Run(const QString& assets, const QString& data) {
   RenderInterfaceArt(sink);
   RenderButtons(sink);
   RenderTiles(words, sink);
-  RenderWordPictures(words, PaintPlaceholderPicture, sink);
+  RenderWordPictures(words, IconPainter(icons), sink);
+  WriteDataFile(data + QStringLiteral("/words.txt"), ProgramWordList(words));
+  WriteDataFile(data + QStringLiteral("/LICENSE-icons.txt"), ReadSource(assets + QStringLiteral("/LICENSE-icons.txt")));
 
   QList<SoundJob> sounds;
   for (const Phrase& p : phrases) {
@@ -55,14 +67,15 @@ int main(int argc, char** argv) {
   // Nothing is shown: the offscreen platform is enough to render text.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: assetgen <assets folder> <Data folder>\n");
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: assetgen <assets folder> <Data folder> <icon set folder>\n");
     return 2;
   }
   QElapsedTimer clock;
   clock.start();
   try {
-    Run(QDir(QString::fromLocal8Bit(argv[1])).absolutePath(), QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
+    Run(QDir(QString::fromLocal8Bit(argv[1])).absolutePath(), QDir(QString::fromLocal8Bit(argv[2])).absolutePath(),
+        QDir(QString::fromLocal8Bit(argv[3])).absolutePath());
   } catch (const platform::Exception& e) {
     std::fprintf(stderr, "assetgen: error: %s\n", qPrintable(e.Message()));
     return 1;

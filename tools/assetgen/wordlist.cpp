@@ -1,5 +1,6 @@
 #include "wordlist.h"
 
+#include <QHash>
 #include <QSet>
 
 #include "asseterror.h"
@@ -22,7 +23,35 @@ bool IsLowercaseLetters(const QString& s) {
   return true;
 }
 
+// The written forms a practised tile may show: "ż" and "rz" stand for SZ
+// too where they are devoiced.
+bool IsHushingLetter(const QString& text) {
+  static const QStringList kHushing = {QStringLiteral("sz"), QString::fromUtf8("ż"), QStringLiteral("rz"),
+                                       QStringLiteral("cz"), QString::fromUtf8("dż")};
+  return kHushing.contains(text);
+}
+
 }  // namespace
+
+quint16 ParseCells(const QString& cells) {
+  static const QHash<QString, quint16> kSounds = {{QStringLiteral("SZ"), 0x0001},
+                                                  {QString::fromUtf8("Ż/RZ"), 0x0002},
+                                                  {QStringLiteral("CZ"), 0x0004},
+                                                  {QString::fromUtf8("DŻ"), 0x0008}};
+  static const QHash<QString, quint16> kPositions = {
+      {QStringLiteral("initial"), 0x0100}, {QStringLiteral("medial"), 0x0200}, {QStringLiteral("final"), 0x0400}};
+  quint16 flags = 0;
+  for (const QString& cell : cells.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    const QStringList parts = cell.simplified().split(QLatin1Char(' '));
+    if (parts.size() != 2 || !kSounds.contains(parts[0]) || !kPositions.contains(parts[1])) {
+      throw AssetError(QStringLiteral("cell \"%1\" is not a sound (SZ, Ż/RZ, CZ, DŻ) and a position (initial, medial, final)")
+                           .arg(cell.trimmed()));
+    }
+    flags |= kSounds[parts[0]] | kPositions[parts[1]];
+  }
+  if (flags == 0) throw AssetError(QStringLiteral("the word stands in no cell"));
+  return flags;
+}
 
 QList<Token> ParseSegmentation(const QString& segmentation) {
   if (!segmentation.endsWith(QLatin1Char(','))) {
@@ -52,7 +81,8 @@ QList<Token> ParseSegmentation(const QString& segmentation) {
 }
 
 QList<WordEntry> ParseWordList(const TsvTable& table) {
-  table.Require({QStringLiteral("key"), QStringLiteral("word"), QStringLiteral("segmentation")});
+  table.Require({QStringLiteral("key"), QStringLiteral("word"), QStringLiteral("cells"), QStringLiteral("segmentation"),
+                 QStringLiteral("icon")});
   QList<WordEntry> words;
   QSet<QString> keys;
   for (const TsvTable::Row& row : table.Rows()) {
@@ -62,6 +92,7 @@ QList<WordEntry> ParseWordList(const TsvTable& table) {
     w.word = table.Value(row, QStringLiteral("word"));
     w.segmentation = table.Value(row, QStringLiteral("segmentation"));
     w.sayAs = table.Value(row, QStringLiteral("say_as"));
+    w.icon = table.Value(row, QStringLiteral("icon"));
     if (!IsAsciiLetters(w.key)) {
       throw AssetError(where + QStringLiteral("key \"%1\" must be ASCII letters only (it names files)").arg(w.key));
     }
@@ -73,8 +104,19 @@ QList<WordEntry> ParseWordList(const TsvTable& table) {
     } catch (const AssetError& e) {
       throw AssetError(where + e.Message());
     }
+    try {
+      w.flags = ParseCells(table.Value(row, QStringLiteral("cells")));
+    } catch (const AssetError& e) {
+      throw AssetError(where + e.Message());
+    }
+    if (w.icon.isEmpty()) throw AssetError(where + QStringLiteral("word \"%1\" has no icon").arg(w.key));
     QString joined;
-    for (const Token& t : w.tokens) joined += t.text;
+    for (const Token& t : w.tokens) {
+      if (t.marked && !IsHushingLetter(t.text)) {
+        throw AssetError(where + QStringLiteral("marked token \"%1\" is not sz, ż, rz, cz or dż").arg(t.text));
+      }
+      joined += t.text;
+    }
     if (joined != w.word) {
       throw AssetError(where + QStringLiteral("segmentation \"%1\" spells \"%2\", not \"%3\"").arg(w.segmentation, joined, w.word));
     }
@@ -89,3 +131,12 @@ QList<WordEntry> ParseWordList(const TsvTable& table) {
 }
 
 QList<WordEntry> ReadWordList(const QString& path) { return ParseWordList(TsvTable::Read(path)); }
+
+QByteArray ProgramWordList(const QList<WordEntry>& words) {
+  QByteArray out("# key\tflags\tsegmentation\tword\n");
+  for (const WordEntry& w : words) {
+    out += w.key.toLatin1() + '\t' + "0x" + QByteArray::number(w.flags, 16).rightJustified(4, '0') + '\t' +
+           w.segmentation.toUtf8() + '\t' + w.word.toUtf8() + '\n';
+  }
+  return out;
+}
