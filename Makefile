@@ -4,7 +4,13 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps configure build run test clean bench
+ASAN_BUILD ?= build-asan
+# Any finding stops the run; leaks are reported at exit of every test.
+SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_string_checks=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+
+.PHONY: deps configure build run test test-sanitizers clean bench
 
 deps:
 	@scripts/install-deps
@@ -25,9 +31,16 @@ run:
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j$(JOBS)
+	@$(MAKE) --no-print-directory test-sanitizers
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitizers: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFONIKRA_SANITIZE=ON --log-level=WARNING
+	@$(SANITIZER_ENV) cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j$(JOBS)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)
 
 # Benchmarks print their figures; each runs in the offscreen platform.
 bench: build

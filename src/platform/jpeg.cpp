@@ -1,5 +1,6 @@
 #include "platform/jpeg.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 
@@ -114,14 +115,30 @@ QImage LoadJpegFile(const QString& path) {
   }
 }
 
-QImage LoadBmpFile(const QString& path) {
-  QImageReader reader(path, "BMP");
+namespace {
+
+QImage ReadBmp(QImageReader& reader, const QString& what) {
   reader.setDecideFormatFromContent(false);
   const QImage image = reader.read();
   if (image.isNull()) {
-    throw ImageError(QStringLiteral("cannot read bitmap %1: %2").arg(path, reader.errorString()));
+    throw ImageError(QStringLiteral("cannot read bitmap %1: %2").arg(what, reader.errorString()));
   }
   return image.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+QImage LoadBmpFile(const QString& path) {
+  QImageReader reader(path, "BMP");
+  return ReadBmp(reader, path);
+}
+
+QImage LoadBmpData(const QByteArray& data) {
+  QBuffer buffer;
+  buffer.setData(data);
+  if (!buffer.open(QIODevice::ReadOnly)) throw ImageError(QStringLiteral("cannot read bitmap data"));
+  QImageReader reader(&buffer, "BMP");
+  return ReadBmp(reader, QStringLiteral("data"));
 }
 
 }  // namespace platform

@@ -21,5 +21,7 @@ QImage DecodeJpeg(const QByteArray& data);
 QImage LoadJpegFile(const QString& path);
 // Reads a Windows bitmap file whatever its extension (".xbi" artwork).
 QImage LoadBmpFile(const QString& path);
+// The same for a bitmap held in memory.
+QImage LoadBmpData(const QByteArray& data);
 
 }  // namespace platform

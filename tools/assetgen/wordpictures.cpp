@@ -12,9 +12,10 @@ namespace {
 
 // A stable choice from the key: the same word always gets the same look.
 int KeyCode(const QString& key) {
-  int code = 0;
-  for (QChar c : key) code = code * 31 + c.unicode();
-  return code & 0x7fffffff;
+  // Unsigned, so that a long key wraps instead of overflowing.
+  quint32 code = 0;
+  for (QChar c : key) code = code * 31u + c.unicode();
+  return int(code & 0x7fffffffu);
 }
 
 QPainterPath ShapePath(int kind, const QRectF& r) {
