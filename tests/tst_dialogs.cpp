@@ -500,7 +500,8 @@ class DialogsTest : public QObject {
     TfmOProgramie box;
     QVERIFY(box.LabelVer->text().contains(QStringLiteral(FONIKRA_VERSION)));
     const QList<QLabel*> labels = box.findChildren<QLabel*>();
-    QCOMPARE(labels.size(), 15);  // the logo and fourteen lines
+    QCOMPARE(labels.size(), 16);  // the logo and fifteen lines
+    QVERIFY(box.LabelIkony->text().contains(QStringLiteral("licencja MIT")));
     // The calm middle of the picture, where white text reads.
     const QRect middle(screenWidth * 14 / 100, screenHeight * 18 / 100, screenWidth * 72 / 100,
                        screenHeight * 59 / 100);

@@ -106,6 +106,8 @@ TfmOProgramie::TfmOProgramie() {
   LabelPrawa1 = MakeText(this, QStringLiteral("Licencja: GNU GPL w wersji 3 lub późniejszej."), plain);
   LabelPrawa2 = MakeText(this, QStringLiteral("Program jest wolnym oprogramowaniem."), plain);
   LabelISBN = MakeCentredText(this, QStringLiteral("Wydanie bez numeru ISBN."), plain, 274);
+  // The icons' MIT licence asks for its notice to travel with the pictures.
+  LabelIkony = MakeText(this, QStringLiteral("Obrazki: Fluent Emoji (Microsoft), licencja MIT, Data/LICENSE-icons.txt"), plain);
   LabelKontakt = MakeText(this, QStringLiteral("Kontakt:"), plain);
   LabelF1 = MakeText(this, QStringLiteral("Zespół Mini Fonikry"), contact);
   LabelF2 = MakeText(this, QStringLiteral("Program niczego nie wysyła do sieci."), contact);
@@ -175,8 +177,9 @@ void TfmOProgramie::FormResize() {
   LabelPrawa1->move(CentredLeft(W, LabelPrawa1), LabelVer->y() + 24);
   LabelPrawa2->move(CentredLeft(W, LabelPrawa2), LabelPrawa1->y() + 14);
   LabelISBN->move(CentredLeft(W, LabelISBN), LabelPrawa2->y() + 14);
+  LabelIkony->move(CentredLeft(W, LabelIkony), LabelISBN->y() + 14);
   // The heading and the contact column together stand about the middle.
-  LabelKontakt->move(W / 2 - LabelKontakt->width() / 2 - LabelF1->width() / 2 - 6, LabelPrawa2->y() + 40);
+  LabelKontakt->move(W / 2 - LabelKontakt->width() / 2 - LabelF1->width() / 2 - 6, LabelIkony->y() + 26);
   LabelF1->move(LabelKontakt->x() + LabelKontakt->width() + 6, LabelKontakt->y());
   QLabel* above = LabelF1;
   for (QLabel* line : {LabelF2, LabelF3, LabelF4, LabelF5, LabelF6, LabelF7}) {

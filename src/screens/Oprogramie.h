@@ -39,6 +39,7 @@ class TfmOProgramie : public platform::Form {
   QLabel* LabelPrawa1 = nullptr;
   QLabel* LabelPrawa2 = nullptr;
   QLabel* LabelISBN = nullptr;
+  QLabel* LabelIkony = nullptr;  // credit of the word pictures' icon set
   QLabel* LabelKontakt = nullptr;
   QLabel* LabelF1 = nullptr;
   QLabel* LabelF2 = nullptr;
