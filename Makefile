@@ -46,3 +46,9 @@ clean:
 bench: build
 	@cd $(BUILD) && for b in bench/bench_*; do [ -x "$$b" ] || continue; \
 	  echo "== $$b"; QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy FONIKRA_DATA_DIR=$$PWD/Data "./$$b" || exit 1; done
+
+# Pictures of the real screens, played through offscreen, for the README.
+.PHONY: screenshots
+screenshots: build
+	@cmake --build $(BUILD) --target screenshots -j$(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./tools/screenshots/screenshots Data $(CURDIR)/docs/screenshots

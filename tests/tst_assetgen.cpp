@@ -153,6 +153,8 @@ class AssetgenTest : public QObject {
     QTest::newRow("capital letter") << "szopa\tSzopa\t_Sz,o,p,a,\n" << "not lowercase letters";
     QTest::newRow("more tokens than key letters") << "ab\tczab\t_cz,a,b,\n" << "more tokens than the key";
     QTest::newRow("stray field") << "szopa\tszopa\t_sz,o,p,a,\textra\n" << "header names only 5 columns";
+    QTest::newRow("more tokens than the slot row holds") << "nauczycielka\tnauczycielka\tn,a,u,_cz,y,c,i,e,l,k,a,\n"
+                                                          << "more than 10 tokens";
     QTest::newRow("marked sound is not hushing") << "sok\tsok\t_s,o,k,\n" << "marked token \"s\" is not sz";
     QTest::newRow("no words") << "" << "no words";
   }

@@ -176,7 +176,7 @@ class TestWordList : public QObject {
       const char* name;
       int bit;
       int counts[3];
-    } kRows[] = {{"SZ", kSz, {19, 30, 25}}, {"RZ", kRz, {12, 21, 1}}, {"CZ", kCz, {12, 29, 12}}, {"DZ", kDz, {8, 2, 0}}};
+    } kRows[] = {{"SZ", kSz, {19, 30, 25}}, {"RZ", kRz, {12, 21, 1}}, {"CZ", kCz, {12, 28, 12}}, {"DZ", kDz, {8, 2, 0}}};
     const int kPositions[] = {kNaglos, kSrodglos, kWyglos};
     for (const auto& row : kRows) {
       for (int p = 0; p < 3; ++p) {

@@ -8,6 +8,11 @@
 
 namespace {
 
+// The labelling board centres its slot row as if slots were 60 pixels apart
+// while they stand 70 apart, so on the small screen an eleventh slot runs
+// off the right edge.
+constexpr int kMaxTokens = 10;
+
 bool IsAsciiLetters(const QString& s) {
   if (s.isEmpty()) return false;
   for (QChar c : s) {
@@ -119,6 +124,12 @@ QList<WordEntry> ParseWordList(const TsvTable& table) {
     }
     if (joined != w.word) {
       throw AssetError(where + QStringLiteral("segmentation \"%1\" spells \"%2\", not \"%3\"").arg(w.segmentation, joined, w.word));
+    }
+    if (w.tokens.size() > kMaxTokens) {
+      throw AssetError(where + QStringLiteral("segmentation \"%1\" has more than %2 tokens: the slot row of the "
+                                              "800 x 600 screen holds no more")
+                                   .arg(w.segmentation)
+                                   .arg(kMaxTokens));
     }
     if (w.tokens.size() > w.key.size()) {
       throw AssetError(where + QStringLiteral("segmentation \"%1\" has more tokens than the key \"%2\" has letters")

@@ -38,8 +38,9 @@ quint16 ParseCells(const QString& cells);
 // Reads the word list (columns key, word, cells, segmentation, icon; optional
 // say_as; other columns are ignored). Each word is validated: the key is ASCII
 // letters and unique, the tokens spell the written word, every marked token
-// is a hushing sound, and there are no more tokens than the key has letters
-// (the board sizes its tile list by the key). Icons are checked against the
+// is a hushing sound, there are at most ten tokens (the slot row of the small
+// screen) and no more tokens than the key has letters (the board sizes its
+// tile list by the key). Icons are checked against the
 // icon set separately.
 QList<WordEntry> ParseWordList(const TsvTable& table);
 QList<WordEntry> ReadWordList(const QString& path);
