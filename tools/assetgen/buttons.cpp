@@ -186,7 +186,9 @@ QImage ButtonState(const ImageButtonDef& def, State state, const QImage& mask) {
 void DrawMarker(QPainter& p, Marker marker, const QPointF& centre, bool on) {
   if (marker == Marker::None) return;
   const int active = marker == Marker::Initial ? 0 : marker == Marker::Medial ? 1 : 2;
-  const qreal w = 12, h = 7, gap = 3;
+  // Three letter cells of a word, the sound's own one filled: big enough for
+  // a child to see where the sound stands before reading the word.
+  const qreal w = 16, h = 9, gap = 3;
   const qreal left = centre.x() - (3 * w + 2 * gap) / 2;
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
@@ -254,7 +256,7 @@ QImage CheckButton(const QString& base, bool on) {
     const bool marked = def.marker != Marker::None;
     const QRectF textBox(31, marked ? 3 : 5, def.width - 38, marked ? 26 : 34);
     DrawLine(p, textBox, QString::fromUtf16(def.text), t);
-    DrawMarker(p, def.marker, QPointF(textBox.center().x(), 35), on);
+    DrawMarker(p, def.marker, QPointF(textBox.center().x(), 35.5), on);
     return img;
   }
   throw AssetError(QStringLiteral("no check button named \"%1\"").arg(base));
