@@ -5,12 +5,12 @@ BUILD ?= build
 JOBS ?= 2
 
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 # Any finding stops the run; leaks are reported at exit of every test.
 SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_string_checks=1 \
-  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: deps configure build run test test-sanitizers clean bench
+.PHONY: deps configure build run test test-sanitizers clean bench fuzz-smoke
 
 deps:
 	@scripts/install-deps
@@ -40,12 +40,19 @@ test-sanitizers: deps
 	cd $(ASAN_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j$(JOBS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
 
-# Benchmarks print their figures; each runs in the offscreen platform.
+# Each libFuzzer target for 30 seconds on its seed corpus (clang build folder).
+fuzz-smoke: deps
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+	  -DCMAKE_CXX_COMPILER=clang++ -DFONIKRA_FUZZ=ON --log-level=WARNING
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_targets
+	@scripts/fuzz-smoke $(FUZZ_BUILD) 30
+
+# Benchmarks print their figures, each in the offscreen platform, and the
+# table of them beside their targets goes to BENCHMARKS.md.
 bench: build
-	@cd $(BUILD) && for b in bench/bench_*; do [ -x "$$b" ] || continue; \
-	  echo "== $$b"; QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy FONIKRA_DATA_DIR=$$PWD/Data "./$$b" || exit 1; done
+	@scripts/bench-report $(BUILD)
 
 # Pictures of the real screens, played through offscreen, for the README.
 .PHONY: screenshots
