@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 namespace platform {
 
@@ -12,6 +13,7 @@ class Timer : public QObject {
   Q_OBJECT
  public:
   explicit Timer(QObject* owner = nullptr);
+  ~Timer() override;
 
   void SetInterval(int ms);
   int Interval() const { return interval_; }
@@ -22,6 +24,9 @@ class Timer : public QObject {
 
   // Test seam: runs the handler as an expiry would, without waiting.
   void Fire();
+  // Test seam: every enabled timer of the process, owned or not, in the
+  // order they were made.
+  static std::vector<Timer*> Running();
 
  private:
   QTimer timer_;
