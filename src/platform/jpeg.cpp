@@ -11,6 +11,8 @@ extern "C" {
 #include <jpeglib.h>
 }
 
+#include "platform/jpegerror.h"
+
 namespace platform {
 
 namespace {
@@ -20,30 +22,11 @@ namespace {
 // the decoder allocate gigabytes.
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 
-struct ErrorManager {
-  jpeg_error_mgr pub;
-  std::jmp_buf jump;
-  char message[JMSG_LENGTH_MAX];
-};
-
-// libjpeg calls this on a fatal error and expects it not to return. It jumps
-// back into DecodeJpeg, which cleans up and raises ImageError; unwinding C++
-// exceptions through the C library's frames would not be safe.
-[[noreturn]] void OnFatalError(j_common_ptr info) {
-  auto* err = reinterpret_cast<ErrorManager*>(info->err);
-  (*info->err->format_message)(info, err->message);
-  std::longjmp(err->jump, 1);
-}
-
-// Warnings (a truncated file, say) are not fatal; the default handler would
-// print them to stderr.
-void OnMessage(j_common_ptr, int) {}
-
 // Plain data only: the two steps below may be left by longjmp, so nothing in
 // their frames may need a destructor.
 struct Decoder {
   jpeg_decompress_struct cinfo;
-  ErrorManager err;
+  jpegerror::ErrorManager err;
   unsigned char* bits;
   qsizetype bytesPerLine;
 };
@@ -78,9 +61,7 @@ QImage DecodeJpeg(const QByteArray& data) {
   if (data.isEmpty()) throw ImageError(QStringLiteral("empty JPEG data"));
 
   Decoder d{};
-  d.cinfo.err = jpeg_std_error(&d.err.pub);
-  d.err.pub.error_exit = OnFatalError;
-  d.err.pub.emit_message = OnMessage;
+  d.cinfo.err = jpegerror::Install(d.err);
   jpeg_create_decompress(&d.cinfo);
   auto fail = [&d]() {
     const QString reason = QString::fromLocal8Bit(d.err.message);

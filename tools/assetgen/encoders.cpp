@@ -14,25 +14,14 @@ extern "C" {
 }
 
 #include "asseterror.h"
+#include "platform/jpegerror.h"
 
 namespace {
-
-struct ErrorManager {
-  jpeg_error_mgr pub;
-  std::jmp_buf jump;
-  char message[JMSG_LENGTH_MAX];
-};
-
-[[noreturn]] void OnFatalError(j_common_ptr info) {
-  auto* err = reinterpret_cast<ErrorManager*>(info->err);
-  (*info->err->format_message)(info, err->message);
-  std::longjmp(err->jump, 1);
-}
 
 // Plain data only: the encoding step may be left by longjmp.
 struct Encoder {
   jpeg_compress_struct cinfo;
-  ErrorManager err;
+  platform::jpegerror::ErrorManager err;
   unsigned char* out;
   unsigned long outSize;
 };
@@ -68,8 +57,7 @@ QByteArray EncodeJpeg(const QImage& image, int quality) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
 
   Encoder e{};
-  e.cinfo.err = jpeg_std_error(&e.err.pub);
-  e.err.pub.error_exit = OnFatalError;
+  e.cinfo.err = platform::jpegerror::Install(e.err);
   jpeg_create_compress(&e.cinfo);
   const bool ok = Compress(&e, &rgb, quality);
   QByteArray result;
