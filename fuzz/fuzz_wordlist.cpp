@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "labelling/labellingrules.h"
+#include "words/segmentation.h"
+#include "words/wordbits.h"
 #include "words/wordlist.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -14,9 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (QChar c : w.Nazwa) {
       if (c.unicode() > 127 || !c.isLetter()) std::abort();
     }
-    if ((w.Flagi & 0x000F) == 0 || (w.Flagi & 0x0700) == 0 || (w.Flagi & ~0x070F) != 0) std::abort();
+    if ((w.Flagi & words::kSoundMask) == 0 || (w.Flagi & words::kPositionMask) == 0) std::abort();
+    if ((w.Flagi & ~(words::kSoundMask | words::kPositionMask)) != 0) std::abort();
     // The labelling board makes one tile per token and sizes its list by the key.
-    const auto tokens = labelling::ScanSegmentation(w.Podzial);
+    const auto tokens = words::ScanSegmentation(w.Podzial);
     if (tokens.empty() || tokens.size() > size_t(w.Nazwa.size())) std::abort();
     bool marked = false;
     for (const auto& t : tokens) marked = marked || t.marked;

@@ -1,5 +1,5 @@
-// The labelling game's rules that need no screen: reading a segmentation,
-// the slot row, the snap of a dropped tile and the scatter.
+// The labelling game's rules that need no screen: the slot row, the snap of
+// a dropped tile and the scatter.
 #include <QtTest>
 #include <deque>
 
@@ -24,12 +24,6 @@ struct Script {
   }
 };
 
-QString Phonemes(const std::vector<Token>& tokens) {
-  QStringList out;
-  for (const Token& t : tokens) out << (t.marked ? QStringLiteral("*") : QString()) + t.phoneme;
-  return out.join(QLatin1Char('|'));
-}
-
 bool InScatterArea(QPoint p, int W, int H) {
   if (p.y() < 10 || p.y() > 10 + (H - 75) - 1 || p.x() < 10) return false;
   const int xMax = p.y() < H - H / 5 ? 10 + W / 5 - 1 : 10 + (W - 75) - 1;
@@ -41,23 +35,6 @@ bool InScatterArea(QPoint p, int W, int H) {
 class LabellingRulesTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
-  void segmentationGivesOnePhonemePerTokenWithItsMark_data() {
-    QTest::addColumn<QString>("podzial");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("catalogue word") << QStringLiteral("_sz,k,o,ł,a,") << QStringLiteral("*sz|k|o|ł|a");
-    QTest::newRow("no final comma") << QStringLiteral("_sz,a,l,i,k") << QStringLiteral("*sz|a|l|i|k");
-    QTest::newRow("empty tokens") << QStringLiteral(",,_sz,,o,p,,a,,") << QStringLiteral("*sz|o|p|a");
-    QTest::newRow("lone marker") << QStringLiteral("a,_,b,") << QStringLiteral("a|b");
-    QTest::newRow("two marked") << QStringLiteral("_cz,a,_sz,") << QStringLiteral("*cz|a|*sz");
-    QTest::newRow("one token, no comma") << QStringLiteral("_dż") << QStringLiteral("*dż");
-    QTest::newRow("empty") << QString() << QString();
-  }
-  void segmentationGivesOnePhonemePerTokenWithItsMark() {
-    QFETCH(QString, podzial);
-    QFETCH(QString, expected);
-    QCOMPARE(Phonemes(ScanSegmentation(podzial)), expected);
-  }
-
   void slotRowStandsSeventyApartBelowThePicture() {
     // Five slots: 250 … 530 at 450 on 800 x 600, 362 … 642 at 576 on 1024 x 768.
     QCOMPARE(SlotPosition(0, 5, 800, 600), QPoint(250, 450));

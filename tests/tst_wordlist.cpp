@@ -88,12 +88,9 @@ class TestWordList : public QObject {
     QTest::newRow("no position bit") << QByteArray("szopa\t0x0001\t_sz,o,p,a,\tszopa");
     QTest::newRow("the drawn mark") << QByteArray("szopa\t0x0901\t_sz,o,p,a,\tszopa");
     QTest::newRow("unknown bit") << QByteArray("szopa\t0x1101\t_sz,o,p,a,\tszopa");
+    // A refused segmentation costs its line; its rules have a suite of their own.
     QTest::newRow("no comma after the last token") << QByteArray("szopa\t0x0101\t_sz,o,p,a\tszopa");
-    QTest::newRow("empty token") << QByteArray("szopa\t0x0101\t_sz,,o,p,a,\tszopa");
-    QTest::newRow("bare marker") << QByteArray("szopa\t0x0101\t_,sz,o,p,a,\tszopa");
-    QTest::newRow("no marked token") << QByteArray("szopa\t0x0101\tsz,o,p,a,\tszopa");
     QTest::newRow("tokens spell another word") << QByteArray("szopa\t0x0101\t_sz,o,p,a,\tszopka");
-    QTest::newRow("digit in a token") << QByteArray("szopa\t0x0101\t_sz,o,p,4,\tszop4");
     QTest::newRow("more tokens than key letters") << QByteArray("ab\t0x0104\t_cz,a,b,\tczab");
     QTest::newRow("no written word") << QByteArray("szopa\t0x0101\t_sz,o,p,a,\t");
     QTest::newRow("broken UTF-8") << QByteArray("zaba\t0x0102\t_\xC5,a,b,a,\t\xC5" "aba");

@@ -1,5 +1,7 @@
 #include "labelling/labellingrules.h"
 
+#include <algorithm>
+
 namespace labelling {
 
 namespace {
@@ -14,26 +16,6 @@ int YSpan(int H) { return Span(H - 75); }
 int XSpan(int y, int W, int H) { return y < H - H / 5 ? Span(W / 5) : Span(W - 75); }
 
 }  // namespace
-
-std::vector<Token> ScanSegmentation(const QString& podzial) {
-  std::vector<Token> tokens;
-  const qsizetype length = podzial.size();
-  qsizetype p = 0;
-  while (p < length) {
-    qsizetype end = podzial.indexOf(QLatin1Char(','), p);
-    if (end < 0) end = length;
-    const qsizetype h = end - p;
-    if (h > 0) {
-      Token token;
-      token.marked = podzial.at(p) == QLatin1Char('_');
-      token.phoneme = token.marked ? podzial.mid(p + 1, h - 1) : podzial.mid(p, h);
-      // A tile with no text would make its slot look empty.
-      if (!token.phoneme.isEmpty()) tokens.push_back(std::move(token));
-    }
-    p = end + 1;
-  }
-  return tokens;
-}
 
 QPoint SlotRowOrigin(int n, int W, int H) {
   return QPoint(W / 2 - 60 * (n / 2) - 30 * (n % 2), H - H / 4);
@@ -102,6 +84,13 @@ void Scatter(std::vector<QPoint>& tiles, int W, int H, const RandomSource& next,
       if (const std::optional<QPoint> free = FirstFreePlace(tiles, W, H)) tile = *free;
     }
   }
+}
+
+QPoint KeepInside(QPoint tile, QSize size, QSize client) {
+  // A tile larger than the area keeps its top-left corner inside.
+  const int maxX = std::max(0, client.width() - size.width());
+  const int maxY = std::max(0, client.height() - size.height());
+  return QPoint(std::clamp(tile.x(), 0, maxX), std::clamp(tile.y(), 0, maxY));
 }
 
 }  // namespace labelling

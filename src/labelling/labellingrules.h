@@ -1,27 +1,23 @@
 #pragma once
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
 #include <optional>
 #include <vector>
 
-// The rules of the labelling game that need no screen: reading a word's
-// segmentation, the slot row, the snap of a dropped tile and the scatter.
+#include "words/segmentation.h"
+
+// The rules of the labelling game that need no screen: the slot row, the
+// snap of a dropped tile and the scatter.
 // All coordinates are a tile's or a slot's top-left corner in client pixels.
 namespace labelling {
 
-// One phoneme of a word.
-struct Token {
-  QString phoneme;      // as written, without the marker
-  bool marked = false;  // the practised sound: its tile has its own artwork
-};
-
-// Cuts a segmentation such as "_sz,k,o,ł,a," into its phonemes. A token ends
-// at a comma or at the end of the text, so a missing final comma changes
-// nothing; empty tokens (two commas in a row, a lone "_") give no phoneme.
-std::vector<Token> ScanSegmentation(const QString& podzial);
+// The board makes one tile per token of the word's segmentation.
+using words::ScanSegmentation;
+using words::Token;
 
 // The slot row: n slots 70 px apart, the first at the returned point, on a
 // screen of width W and height H.
@@ -60,5 +56,10 @@ std::optional<QPoint> FirstFreePlace(const std::vector<QPoint>& tiles, int W, in
 constexpr int kMaxCandidates = 2000;
 void Scatter(std::vector<QPoint>& tiles, int W, int H, const RandomSource& next,
              int maxCandidates = kMaxCandidates);
+
+// The nearest place to `tile` at which a tile of `size` lies wholly inside
+// a client area of `client`: a tile released past the window's edge stays
+// where the child can grab it again.
+QPoint KeepInside(QPoint tile, QSize size, QSize client);
 
 }  // namespace labelling

@@ -16,12 +16,14 @@
 #include "widgets/_cobiektgraficzny.h"
 #include "widgets/_cprzycisk.h"
 #include "words/_cslowa.h"
+#include "words/wordbits.h"
 
 TfmMain* fmMain = nullptr;
 
 namespace {
-constexpr int kSoundBits[4] = {1, 2, 4, 8};
-constexpr int kPositionBits[3] = {256, 512, 1024};
+// The menu's rows, top to bottom.
+constexpr const auto& kSoundBits = words::kSounds;
+constexpr const auto& kPositionBits = words::kPositions;
 }  // namespace
 
 CUstGry* TfmMain::SettingsForTab(int tab) {
@@ -63,13 +65,13 @@ void TfmMain::BindActions() {
   A_Oprogramie.OnExecute = [this](QObject*) { A_OprogramieExecute(); };
   A_Zakladka1.OnExecute = [this](QObject*) { DrawPage(page1_, podpisywanieSettings); };
   A_Zakladka2.OnExecute = [this](QObject*) { DrawPage(page2_, memorySettings); };
-  A_SZ.OnExecute = [this](QObject*) { ToggleSound(0, 1); };
-  A_ZRZ.OnExecute = [this](QObject*) { ToggleSound(1, 2); };
-  A_CZ.OnExecute = [this](QObject*) { ToggleSound(2, 4); };
-  A_DZZ.OnExecute = [this](QObject*) { ToggleSound(3, 8); };
-  A_Naglos.OnExecute = [this](QObject*) { TogglePosition(0, 256); };
-  A_Srodglos.OnExecute = [this](QObject*) { TogglePosition(1, 512); };
-  A_Wyglos.OnExecute = [this](QObject*) { TogglePosition(2, 1024); };
+  A_SZ.OnExecute = [this](QObject*) { ToggleSound(0, words::kSoundSz); };
+  A_ZRZ.OnExecute = [this](QObject*) { ToggleSound(1, words::kSoundZRz); };
+  A_CZ.OnExecute = [this](QObject*) { ToggleSound(2, words::kSoundCz); };
+  A_DZZ.OnExecute = [this](QObject*) { ToggleSound(3, words::kSoundDz); };
+  A_Naglos.OnExecute = [this](QObject*) { TogglePosition(0, words::kWordInitial); };
+  A_Srodglos.OnExecute = [this](QObject*) { TogglePosition(1, words::kWordMedial); };
+  A_Wyglos.OnExecute = [this](QObject*) { TogglePosition(2, words::kWordFinal); };
   A_Malo.OnExecute = [this](QObject*) { ChooseAmount(1); };
   A_Srednio.OnExecute = [this](QObject*) { ChooseAmount(2); };
   A_Duzo.OnExecute = [this](QObject*) { ChooseAmount(3); };
@@ -105,7 +107,11 @@ void TfmMain::Build() {
     SetBorderless();
   }
   SetClientSize(W, H);
-  PlaceAt(0, 0);
+  if (screenMode == 3) {
+    CenterOnScreen();
+  } else {
+    PlaceAt(0, 0);
+  }
 
   platform::Canvas* canvas = &WindowCanvas();
   about_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("oprogramie"), canvas, &tlo_, W / 2 - 155, H - H / 7, A_Oprogramie);

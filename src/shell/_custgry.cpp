@@ -1,5 +1,21 @@
 #include "shell/_custgry.h"
 
+#include <bit>
+
+#include "words/wordbits.h"
+
+namespace {
+
+// Tab 3 pairs each sound with the bit 16 times larger; those second halves
+// are no word's bits, only settings.
+constexpr int kPairShift = 4;
+constexpr int kPhonemeBits = words::kSoundMask | (words::kSoundMask << kPairShift);
+
+// True when `bit` is a single one of the bits in `bits`.
+bool IsOneOf(int bit, int bits) { return std::has_single_bit(unsigned(bit)) && (bit & ~bits) == 0; }
+
+}  // namespace
+
 // Made in this order before start-up, destroyed in the reverse order.
 CUstGry memorySettings(QStringLiteral("Memory"));
 CUstGry uzupelnianieSettings(QStringLiteral("Uzupelnianie"));
@@ -7,22 +23,16 @@ CUstGry podpisywanieSettings(QStringLiteral("Podpisywanie"));
 CUstGry spadajaceSettings(QStringLiteral("Spadajace"));
 
 void CUstGry::TogglePosition(int bit) {
-  if (bit == 256 || bit == 512 || bit == 1024) pozycja = qint16(pozycja ^ bit);
+  if (IsOneOf(bit, words::kPositionMask)) pozycja = qint16(pozycja ^ bit);
 }
 
 void CUstGry::TogglePhoneme(int bit) {
-  switch (bit) {
-    case 1: case 2: case 4: case 8: case 16: case 32: case 64: case 128:
-      gloski = qint16(gloski ^ bit);
-      break;
-    default:
-      break;
-  }
+  if (IsOneOf(bit, kPhonemeBits)) gloski = qint16(gloski ^ bit);
 }
 
 void CUstGry::TogglePhonemePair(int bit) {
-  if (bit != 1 && bit != 2 && bit != 4 && bit != 8) return;
-  const int pair = bit | (bit << 4);
+  if (!IsOneOf(bit, words::kSoundMask)) return;
+  const int pair = bit | (bit << kPairShift);
   if (gloski & bit) {
     gloski = qint16(gloski & ~pair);
   } else {

@@ -6,9 +6,8 @@
 #include "platform/inifile.h"
 
 // What the child chose for one game: the amount of work, the word positions
-// and the sounds. Bits are shared with the word records:
-//   sounds    1 SZ, 2 Ż/RZ, 4 CZ, 8 DŻ (16..128 the second halves of pairs)
-//   positions 256 word-initial, 512 word-medial, 1024 word-final
+// and the sounds, in the bits of words/wordbits.h that the word records carry
+// (`gloski` also 16..128, the second halves of sound pairs).
 class CUstGry {
  public:
   explicit CUstGry(const QString& name) : name(name) {}

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QtGlobal>
 
+// LetterFileName, shared with the asset build.
+#include "words/letterfilename.h"
+
 // The working screen: the display size in modes 1 (800 x 600) and 2
 // (1024 x 768); a 1024 x 768 area in mode 3 (larger displays). Mode 0 is a
 // display below 800 x 600 and -1 one between the two sizes; neither is usable.
@@ -50,6 +53,3 @@ bool PlayWordSound(const QString& name);
 
 // "2 min 5 s" for 125 seconds; there are no hours.
 QString TimeText(qint32 seconds);
-// The ASCII stem of a letter's image: "ż" -> "zz", "dż" -> "dzz"; other text
-// is returned unchanged.
-QString LetterFileName(const QString& text);

@@ -13,7 +13,7 @@ CSlowa* slowa = nullptr;
 
 namespace {
 
-constexpr quint16 kSzNaglos = 0x0101;
+constexpr quint16 kSzNaglos = words::kSoundSz | words::kWordInitial;
 
 QString SoundPath(const QString& key) { return QStringLiteral("Data/Smd/") + key + QStringLiteral(".pw"); }
 QString SmallPicturePath(const QString& key) { return QStringLiteral("Data/Sio/s") + key + QStringLiteral(".xji"); }

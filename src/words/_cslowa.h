@@ -6,6 +6,8 @@
 #include <array>
 #include <vector>
 
+#include "words/wordbits.h"
+
 class CUstGry;
 
 // The catalogue of the words both games use: each word's sound and position
@@ -13,13 +15,11 @@ class CUstGry;
 // words that fit a game's settings and draws a game's words at random.
 class CSlowa {
  public:
-  // Bit of `Flagi` marking a drawn word. Never part of the word table; the
-  // labelling game also uses it on drawn records as "not solved yet".
-  static constexpr quint16 kZnacznik = 0x0800;
+  // Bit of `Flagi` marking a drawn word.
+  static constexpr quint16 kZnacznik = words::kDrawnMark;
 
-  // One word. Flagi holds the same bits as CUstGry: sounds 0x0001 SZ,
-  // 0x0002 Ż/RZ, 0x0004 CZ, 0x0008 DŻ; positions 0x0100 word-initial,
-  // 0x0200 word-medial, 0x0400 word-final; plus kZnacznik.
+  // One word. Flagi holds the sound and position bits of words/wordbits.h,
+  // the same bits as CUstGry, plus kZnacznik.
   struct SPaczka {
     QString Nazwa;        // ASCII key; every file name of the word comes from it
     quint16 Flagi = 0;

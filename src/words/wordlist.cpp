@@ -3,12 +3,13 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include "words/segmentation.h"
+#include "words/wordbits.h"
+
 namespace words {
 
 namespace {
 
-constexpr quint16 kSoundBits = 0x000F;
-constexpr quint16 kPositionBits = 0x0700;
 // A key names files; a longer one is surely a damaged line.
 constexpr int kMaxKeyLength = 40;
 
@@ -36,8 +37,8 @@ bool ParseFlags(const QByteArray& field, quint16& flags) {
     }
     value = value * 16 + quint32(digit);
   }
-  if ((value & ~quint32(kSoundBits | kPositionBits)) != 0) return false;
-  if ((value & kSoundBits) == 0 || (value & kPositionBits) == 0) return false;
+  if ((value & ~quint32(kSoundMask | kPositionMask)) != 0) return false;
+  if ((value & kSoundMask) == 0 || (value & kPositionMask) == 0) return false;
   flags = quint16(value);
   return true;
 }
@@ -48,25 +49,11 @@ bool DecodeUtf8(const QByteArray& bytes, QString& out) {
   return !decoder.hasError();
 }
 
-// The same cut the labelling board makes: tokens end at commas.
-bool CheckSegmentation(const QString& podzial, const QString& word, int keyLength) {
-  if (!podzial.endsWith(QLatin1Char(','))) return false;
-  QStringList parts = podzial.split(QLatin1Char(','));
-  parts.removeLast();
-  if (parts.size() > keyLength) return false;
-  QString joined;
-  bool anyMarked = false;
-  for (const QString& part : parts) {
-    const bool marked = part.startsWith(QLatin1Char('_'));
-    const QString text = marked ? part.mid(1) : part;
-    if (text.isEmpty()) return false;
-    for (QChar c : text) {
-      if (!c.isLetter()) return false;
-    }
-    anyMarked = anyMarked || marked;
-    joined += text;
-  }
-  return anyMarked && joined == word;
+// Read strictly: the board would quietly skip what the list got wrong.
+bool IsSegmentationOf(const QString& podzial, const QString& word, int keyLength) {
+  const CheckedSegmentation checked = CheckSegmentation(podzial);
+  return checked.fault == SegmentationFault::None && int(checked.tokens.size()) <= keyLength &&
+         Spelling(checked.tokens) == word;
 }
 
 bool ParseLine(QByteArray line, CSlowa::SPaczka& slowo) {
@@ -78,7 +65,7 @@ bool ParseLine(QByteArray line, CSlowa::SPaczka& slowo) {
   if (!ParseFlags(fields[1], flags)) return false;
   QString podzial, word;
   if (!DecodeUtf8(fields[2], podzial) || !DecodeUtf8(fields[3], word)) return false;
-  if (word.isEmpty() || !CheckSegmentation(podzial, word, int(fields[0].size()))) return false;
+  if (word.isEmpty() || !IsSegmentationOf(podzial, word, int(fields[0].size()))) return false;
   slowo.Nazwa = QString::fromLatin1(fields[0]);
   slowo.Flagi = flags;
   slowo.Podzial = podzial;

@@ -12,12 +12,11 @@
 //   key <TAB> flags <TAB> segmentation <TAB> written word
 //
 // key: ASCII letters, names the word's files; flags: "0x" and up to four hex
-// digits, the CSlowa bits (at least one sound bit 0x000F, at least one
-// position bit 0x0700, nothing else); segmentation: every token followed by a
-// comma, "_" before a practised token, at least one marked, the tokens
-// spelling the written word, no more tokens than the key has letters (the
-// labelling board sizes its tile list by the key). Blank lines and lines
-// starting with "#" are skipped.
+// digits, the bits of words/wordbits.h (at least one sound bit, at least one
+// position bit, nothing else); segmentation: as CheckSegmentation accepts it,
+// the tokens spelling the written word, no more tokens than the key has
+// letters (the labelling board sizes its tile list by the key). Blank lines
+// and lines starting with "#" are skipped.
 namespace words {
 
 // Where start-up finds the list, relative to the program folder.

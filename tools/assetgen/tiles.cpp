@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "asseterror.h"
-#include "shell/_specfunc.h"
+#include "words/letterfilename.h"
 #include "style.h"
 
 using namespace palette;
@@ -13,8 +13,8 @@ QStringList TileTexts(const QList<WordEntry>& words) {
   QStringList texts = QString::fromUtf8("a ą b c ć d e ę f g h i j k l ł m n ń o ó p r s ś t u w y z ź ż sz cz rz ch dz dż dź")
                           .split(QLatin1Char(' '));
   for (const WordEntry& w : words) {
-    for (const Token& t : w.tokens) {
-      if (!texts.contains(t.text)) texts.append(t.text);
+    for (const words::Token& t : w.tokens) {
+      if (!texts.contains(t.phoneme)) texts.append(t.phoneme);
     }
   }
   return texts;

@@ -5,6 +5,7 @@
 
 #include "asseterror.h"
 #include "tsv.h"
+#include "words/wordbits.h"
 
 namespace {
 
@@ -21,13 +22,6 @@ bool IsAsciiLetters(const QString& s) {
   return true;
 }
 
-bool IsLowercaseLetters(const QString& s) {
-  for (QChar c : s) {
-    if (!c.isLetter() || c.isUpper()) return false;
-  }
-  return true;
-}
-
 // The written forms a practised tile may show: "ż" and "rz" stand for SZ
 // too where they are devoiced.
 bool IsHushingLetter(const QString& text) {
@@ -36,15 +30,35 @@ bool IsHushingLetter(const QString& text) {
   return kHushing.contains(text);
 }
 
+// The program's own strict reading, with the fault said in words.
+std::vector<words::Token> ParseSegmentation(const QString& segmentation) {
+  words::CheckedSegmentation checked = words::CheckSegmentation(segmentation, words::Letters::LowercaseOnly);
+  switch (checked.fault) {
+    case words::SegmentationFault::None:
+      break;
+    case words::SegmentationFault::NoFinalComma:
+      throw AssetError(QStringLiteral("segmentation \"%1\" must end with a comma after the last token").arg(segmentation));
+    case words::SegmentationFault::EmptyToken:
+      throw AssetError(QStringLiteral("segmentation \"%1\" has an empty token").arg(segmentation));
+    case words::SegmentationFault::NotLetters:
+      throw AssetError(QStringLiteral("segmentation \"%1\": token \"%2\" is not lowercase letters")
+                           .arg(segmentation, checked.badToken));
+    case words::SegmentationFault::NothingMarked:
+      throw AssetError(QStringLiteral("segmentation \"%1\" marks no practised sound with \"_\"").arg(segmentation));
+  }
+  return std::move(checked.tokens);
+}
+
 }  // namespace
 
 quint16 ParseCells(const QString& cells) {
-  static const QHash<QString, quint16> kSounds = {{QStringLiteral("SZ"), 0x0001},
-                                                  {QString::fromUtf8("Ż/RZ"), 0x0002},
-                                                  {QStringLiteral("CZ"), 0x0004},
-                                                  {QString::fromUtf8("DŻ"), 0x0008}};
-  static const QHash<QString, quint16> kPositions = {
-      {QStringLiteral("initial"), 0x0100}, {QStringLiteral("medial"), 0x0200}, {QStringLiteral("final"), 0x0400}};
+  static const QHash<QString, quint16> kSounds = {{QStringLiteral("SZ"), words::kSoundSz},
+                                                  {QString::fromUtf8("Ż/RZ"), words::kSoundZRz},
+                                                  {QStringLiteral("CZ"), words::kSoundCz},
+                                                  {QString::fromUtf8("DŻ"), words::kSoundDz}};
+  static const QHash<QString, quint16> kPositions = {{QStringLiteral("initial"), words::kWordInitial},
+                                                     {QStringLiteral("medial"), words::kWordMedial},
+                                                     {QStringLiteral("final"), words::kWordFinal}};
   quint16 flags = 0;
   for (const QString& cell : cells.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
     const QStringList parts = cell.simplified().split(QLatin1Char(' '));
@@ -56,33 +70,6 @@ quint16 ParseCells(const QString& cells) {
   }
   if (flags == 0) throw AssetError(QStringLiteral("the word stands in no cell"));
   return flags;
-}
-
-QList<Token> ParseSegmentation(const QString& segmentation) {
-  if (!segmentation.endsWith(QLatin1Char(','))) {
-    throw AssetError(QStringLiteral("segmentation \"%1\" must end with a comma after the last token").arg(segmentation));
-  }
-  QStringList parts = segmentation.split(QLatin1Char(','));
-  parts.removeLast();  // the empty field after the final comma
-  QList<Token> tokens;
-  bool anyMarked = false;
-  for (const QString& part : parts) {
-    Token token;
-    token.marked = part.startsWith(QLatin1Char('_'));
-    token.text = token.marked ? part.mid(1) : part;
-    if (token.text.isEmpty()) {
-      throw AssetError(QStringLiteral("segmentation \"%1\" has an empty token").arg(segmentation));
-    }
-    if (!IsLowercaseLetters(token.text)) {
-      throw AssetError(QStringLiteral("segmentation \"%1\": token \"%2\" is not lowercase letters").arg(segmentation, part));
-    }
-    anyMarked = anyMarked || token.marked;
-    tokens.append(token);
-  }
-  if (!anyMarked) {
-    throw AssetError(QStringLiteral("segmentation \"%1\" marks no practised sound with \"_\"").arg(segmentation));
-  }
-  return tokens;
 }
 
 QList<WordEntry> ParseWordList(const TsvTable& table) {
@@ -115,23 +102,22 @@ QList<WordEntry> ParseWordList(const TsvTable& table) {
       throw AssetError(where + e.Message());
     }
     if (w.icon.isEmpty()) throw AssetError(where + QStringLiteral("word \"%1\" has no icon").arg(w.key));
-    QString joined;
-    for (const Token& t : w.tokens) {
-      if (t.marked && !IsHushingLetter(t.text)) {
-        throw AssetError(where + QStringLiteral("marked token \"%1\" is not sz, ż, rz, cz or dż").arg(t.text));
+    for (const words::Token& t : w.tokens) {
+      if (t.marked && !IsHushingLetter(t.phoneme)) {
+        throw AssetError(where + QStringLiteral("marked token \"%1\" is not sz, ż, rz, cz or dż").arg(t.phoneme));
       }
-      joined += t.text;
     }
+    const QString joined = words::Spelling(w.tokens);
     if (joined != w.word) {
       throw AssetError(where + QStringLiteral("segmentation \"%1\" spells \"%2\", not \"%3\"").arg(w.segmentation, joined, w.word));
     }
-    if (w.tokens.size() > kMaxTokens) {
+    if (int(w.tokens.size()) > kMaxTokens) {
       throw AssetError(where + QStringLiteral("segmentation \"%1\" has more than %2 tokens: the slot row of the "
                                               "800 x 600 screen holds no more")
                                    .arg(w.segmentation)
                                    .arg(kMaxTokens));
     }
-    if (w.tokens.size() > w.key.size()) {
+    if (int(w.tokens.size()) > w.key.size()) {
       throw AssetError(where + QStringLiteral("segmentation \"%1\" has more tokens than the key \"%2\" has letters")
                                    .arg(w.segmentation, w.key));
     }
