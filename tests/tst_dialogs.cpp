@@ -24,6 +24,7 @@
 #include "support/fakeclock.h"
 #include "support/pictures.h"
 #include "support/programdir.h"
+#include "support/seams.h"
 #include "widgets/_cprzycisk.h"
 
 using namespace testing;
@@ -356,6 +357,33 @@ class DialogsTest : public QObject {
     QCOMPARE(third.dobre, QStringLiteral("0"));
   }
 
+  void summarySaysWhenTheGameCouldNotBeSavedAndClosesFromOutsideLikeStop() {
+    FakeClock clock;
+    delete new CStatRec(6);  // the file with its header, then a disk that takes nothing more
+    statRec = new CStatRec(6, [](QFileDevice&, const char*, qint64) { return qint64(-1); });
+    TfmKoniecGry summary;
+    PlayGame(clock, 3, 1, 0, 20);
+    bool lostShown = false;
+    ModalRun run = RunModal(&summary, [&] {
+      lostShown = summary.lab_Niezapisany->isVisible();
+      CloseFromOutside(&summary);
+    });
+    QVERIFY(lostShown);
+    QCOMPARE(summary.lab_Niezapisany->text(), QString::fromUtf8("Wynik nie został zapisany."));
+    QCOMPARE(run.result, TfmKoniecGry::kClose);
+
+    // A game dropped for want of activity was not due: nothing is said.
+    statRec->StartGame(1, podpisywanieSettings);
+    statRec->OnIdleTimeout();
+    statRec->StopGame();
+    QVERIFY(!statRec->WriteRecord(true));
+    RunModal(&summary, [&] {
+      lostShown = summary.lab_Niezapisany->isVisible();
+      summary.Close();
+    });
+    QVERIFY(!lostShown);
+  }
+
   void summaryBackgroundIsThePictureOfTheRating() {
     FakeClock clock;
     statRec = new CStatRec(6);
@@ -487,6 +515,22 @@ class DialogsTest : public QObject {
     QCOMPARE(opener.opened.at(1), QStringLiteral("mailto:?subject=Wiadomosc%20z%20Fonikra"));
     QCOMPARE(box.LabelF6->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(box.LabelF7->cursor().shape(), Qt::PointingHandCursor);
+  }
+
+  void aLinkThatOpensNothingSaysSo() {
+    SetMode(1);
+    platform::SetOpenUrlFunction([](const QString&) { return false; });
+    FakeMessageBox boxes;
+    TfmOProgramie box;
+    RunModal(&box, [&] {
+      ClickMiddle(box.LabelF6);
+      ClickMiddle(box.LabelF7);
+      box.Close();
+    });
+    platform::SetOpenUrlFunction({});
+    QCOMPARE(boxes.shown.size(), size_t(2));
+    QVERIFY(boxes.shown[0].text.contains(QString::fromUtf8("przeglądarki")));
+    QVERIFY(boxes.shown[1].text.contains(QString::fromUtf8("pocztowego")));
   }
 
   void aboutTextsDoNotOverlapAndStayOnTheMiddleOfThePicture_data() {

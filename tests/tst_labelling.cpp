@@ -475,6 +475,77 @@ class LabellingTest : public QObject {
     QVERIFY(!fmPodpisywanie->isVisible());
   }
 
+  void aDoubleClickReopensOnlyWhereItHappened() {
+    Game g(2);
+    QVERIFY(g.ready);
+    Fill(Wanted());
+    // A press on the picture, then a double click elsewhere (where a hidden
+    // button stood): the word stays solved.
+    const QPoint picture(plansza->ObrazX + 100, plansza->ObrazY + 100);
+    QTest::mousePress(fmPodpisywanie, Qt::LeftButton, {}, picture);
+    QTest::mouseRelease(fmPodpisywanie, Qt::LeftButton, {}, picture);
+    QTest::mouseDClick(fmPodpisywanie, Qt::LeftButton, {}, QPoint(930, 120));
+    QVERIFY(plansza->CzyRozwiazane());
+    QCOMPARE(statRec->Correct(), 1);
+  }
+
+  void aTileLetGoPastTheEdgeStaysWhollyInsideWhereItIsDrawn() {
+    Game g(2);
+    QVERIFY(g.ready);
+    CPrzGloska* tile = Tiles().front();
+    Drop(tile, QPoint(1100, 900));
+    const QPoint inside(1024 - tile->Bitmapa.width(), 768 - tile->Bitmapa.height());
+    QCOMPARE(tile->Pozycja(), inside);
+    QCOMPARE(tile->Obraz->pos(), inside);
+
+    // The window loses the mouse mid-drag: the tile is dropped where it was
+    // drawn last and can be grabbed there.
+    QWidget* area = tile->Obraz;
+    QTest::mousePress(area, Qt::LeftButton, {}, kGrip);
+    QTest::mouseMove(area, kGrip - QPoint(200, 150));
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(area, &deactivate);
+    QTRY_COMPARE(tile->Obraz->pos(), inside - QPoint(200, 150));
+    QCOMPARE(tile->Pozycja(), inside - QPoint(200, 150));
+  }
+
+  void everyTileTheChildTouchesIsActivity() {
+    Game g(2);
+    QVERIFY(g.ready);
+    platform::Timer& idle = statRec->IdleTimer();
+    idle.SetEnabled(false);
+    QTest::mousePress(Tiles().front()->Obraz, Qt::LeftButton, {}, kGrip);
+    QVERIFY(idle.Enabled());
+    idle.SetEnabled(false);
+    QTest::mouseRelease(Tiles().front()->Obraz, Qt::LeftButton, {}, kGrip);
+    QVERIFY(idle.Enabled());
+  }
+
+  void closingTheWindowFromOutsideEndsTheGameAsEscapeDoes() {
+    Game g(2);
+    QVERIFY(g.ready);
+    SummaryAnswer summary(TfmKoniecGry::kClose);
+    SolveAll();
+    QPointer<platform::Timer> timer = plansza->TimerKoniec;
+    QVERIFY(timer->Enabled());
+    CloseFromOutside(fmPodpisywanie);
+    QTRY_COMPARE(summary.shown, 1);
+    QCOMPARE(g.Stats().size(), 20 + 44);
+    QCOMPARE(CompletedByte(g.Stats(), 0), char(1));
+    QVERIFY(!fmPodpisywanie->isVisible());
+    // Nothing of the finished game runs on.
+    QVERIFY(!timer->Enabled());
+  }
+
+  void closingTheScreenStopsItsEndTimer() {
+    Game g(2);
+    QVERIFY(g.ready);
+    SolveAll();
+    QVERIFY(plansza->TimerKoniec->Enabled());
+    fmPodpisywanie->Close();
+    QVERIFY(!plansza->TimerKoniec->Enabled());
+  }
+
   // Keys queued during the praise run inside the answer check and may end
   // the game there, or replace the board that is checking.
   void gameEndedDuringThePraiseStartsNoEndTimer_data() {

@@ -3,6 +3,7 @@
 // time and the single-instance lock.
 #include <QtTest>
 
+#include <QFileInfo>
 #include <QLockFile>
 
 #include "platform/form.h"
@@ -10,6 +11,8 @@
 #include "platform/instance.h"
 #include "platform/system.h"
 #include "platform/timer.h"
+#include "platform/wait.h"
+#include "support/seams.h"
 
 using namespace platform;
 
@@ -33,8 +36,17 @@ class ProbeForm : public Form {
   void FormShow() override { ++shows; }
   void FormKeyPress(int key) override { keys << key; }
   void FormMouseDown(MouseButton, int, int x, int y) override { presses << QPoint(x, y); }
-  void FormDblClick() override { ++doubleClicks; }
+  void FormDblClick(int, int) override { ++doubleClicks; }
   void FormMouseWheel() override { ++wheels; }
+};
+
+// Counts the paints that reach it.
+class PaintCounter : public QWidget {
+ public:
+  int paints = 0;
+
+ protected:
+  void paintEvent(QPaintEvent*) override { ++paints; }
 };
 
 struct Recorder {
@@ -223,14 +235,69 @@ class PlatformTest : public QObject {
     QCOMPARE(ToFileTime(SystemTime{2024, 3, 5, 1, 0, 0, 0, 0}) - ToFileTime(leap), Q_INT64_C(10000));
   }
 
+  void aPressWhoseReleaseIsLostEndsWhereThePointerWasLastSeen() {
+    Form form;
+    form.SetClientSize(200, 200);
+    auto* control = new ImageControl(&form);
+    control->setGeometry(10, 10, 50, 40);
+    Recorder r;
+    r.Attach(control);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    // The window loses the mouse mid-drag (minimised, focus taken away).
+    QTest::mousePress(control, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(control, QPoint(70, 60));
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(control, &deactivate);
+    QTRY_COMPARE(r.events.size(), 3);
+    QCOMPARE(r.events.last(), QStringLiteral("up 0 70,60"));  // no click
+
+  }
+
+  void closingFromOutsideIsTheWindowsOwnWayOut() {
+    ProbeForm form;
+    form.SetClientSize(100, 100);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    testing::CloseFromOutside(&form);
+    QTRY_COMPARE(form.keys, QList<int>({27}));
+    QVERIFY(form.isVisible());
+    // The program's own close still closes.
+    form.Close();
+    QVERIFY(!form.isVisible());
+  }
+
+  void theBlockingWaitPaintsButHoldsTimersBack() {
+    PaintCounter widget;
+    widget.resize(50, 50);
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+    QCoreApplication::processEvents();
+    const int before = widget.paints;
+    bool fired = false;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&fired] { fired = true; });
+    timer.start(0);
+    widget.update();
+    QVERIFY(!InWait());
+    WaitPainting(30);
+    QVERIFY(widget.paints > before);
+    QVERIFY(!fired);
+    QTRY_VERIFY(fired);
+  }
+
   void onlyOneCopyHoldsTheLockAndADeadOwnerDoesNotBlock() {
     QTemporaryDir tmp;
-    qputenv("TMPDIR", tmp.path().toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", tmp.path().toLocal8Bit());
     {
       SingleInstanceLock first("Lock Test");
       QVERIFY(first.Acquired());
+      QCOMPARE(QFileInfo(first.Path()).dir().path(), tmp.path());
       SingleInstanceLock second("Lock Test");
       QVERIFY(!second.Acquired());
+      QVERIFY(second.HeldByAnother());
     }
     SingleInstanceLock again("Lock Test");
     QVERIFY(again.Acquired());
@@ -247,7 +314,18 @@ class PlatformTest : public QObject {
     stale.close();
     SingleInstanceLock afterCrash("Stale Test");
     QVERIFY(afterCrash.Acquired());
-    qunsetenv("TMPDIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+  }
+
+  void aLockThatCannotBeMadeIsNotAnotherCopy() {
+    QTemporaryDir tmp;
+    qputenv("XDG_RUNTIME_DIR", tmp.path().toLocal8Bit());
+    // Something that is no lock file stands in its place.
+    QVERIFY(QDir(tmp.path()).mkpath("Lock Test.lock/inside"));
+    SingleInstanceLock lock("Lock Test");
+    QVERIFY(!lock.Acquired());
+    QVERIFY(!lock.HeldByAnother());
+    qunsetenv("XDG_RUNTIME_DIR");
   }
 };
 

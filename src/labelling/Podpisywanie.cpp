@@ -25,6 +25,9 @@ TfmPodpisywanie::TfmPodpisywanie() {
   A_Poprzedni.OnExecute = [this](QObject*) { Przejdz(false); };
   A_EkranPaint.OnExecute = [this](QObject*) { RysujZadanie(); };
   A_Powiedz.OnExecute = [this](QObject*) { A_PowiedzExecute(); };
+  // A closed screen keeps no timer of its game running: the end timer of a
+  // finished game must not end it again over whatever is shown next.
+  connect(this, &platform::Form::Closed, this, [this] { WylaczKoniec(); });
 
   try {
     Tlo = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mT_Pod") + ArtSuffix() + QStringLiteral("1.xji"));
@@ -33,6 +36,8 @@ TfmPodpisywanie::TfmPodpisywanie() {
   }
   if (screenMode == 3) {
     SetBordered(QStringLiteral("Mini Fonikra Cz.I"), false);
+    // An ordinary window over the menu, not in a corner of a large screen.
+    SetCentredOnOwner(true);
   } else {
     SetBorderless();
   }
@@ -172,6 +177,8 @@ void TfmPodpisywanie::A_PowiedzExecute() {
 
 void TfmPodpisywanie::A_StopExecute() {
   WylaczKoniec();
+  // The game was already ended and its summary is open.
+  if (fmKoniecGry && fmKoniecGry->isVisible()) return;
   // The game is over from here on, whatever the summary answers.
   ++numerGry_;
   if (statRec) {
@@ -198,16 +205,13 @@ void TfmPodpisywanie::FormKeyPress(int key) {
   if (key == 27) A_Stop.Execute(this);
 }
 
-void TfmPodpisywanie::FormMouseDown(platform::MouseButton, int, int x, int y) {
-  NotujAktywnosc();
-  ostatniNacisk_ = QPoint(x, y);
-}
+void TfmPodpisywanie::FormMouseDown(platform::MouseButton, int, int, int) { NotujAktywnosc(); }
 
 void TfmPodpisywanie::FormMouseWheel() { NotujAktywnosc(); }
 
-void TfmPodpisywanie::FormDblClick() {
+void TfmPodpisywanie::FormDblClick(int x, int y) {
   NotujAktywnosc();
   WylaczKoniec();
   if (!plansza || !plansza->CzyRozwiazane()) return;
-  if (plansza->OtworzPonownie(ostatniNacisk_.x(), ostatniNacisk_.y())) RysujZadanie();
+  if (plansza->OtworzPonownie(x, y)) RysujZadanie();
 }

@@ -57,7 +57,7 @@ class TfmPodpisywanie : public platform::Form {
   void FormShow() override;
   void FormKeyPress(int key) override;
   void FormMouseDown(platform::MouseButton button, int shift, int x, int y) override;
-  void FormDblClick() override;
+  void FormDblClick(int x, int y) override;
   void FormMouseWheel() override;
 
  private:
@@ -73,9 +73,6 @@ class TfmPodpisywanie : public platform::Form {
   void PokazNawigacje();
 
   quint64 numerGry_ = 0;
-  // Where the last press on the window itself was: the first press of a
-  // double click tells where the double click is.
-  QPoint ostatniNacisk_;
 };
 
 extern TfmPodpisywanie* fmPodpisywanie;

@@ -113,6 +113,7 @@ CPrzGloska::CPrzGloska(graPodpisywanie* plansza, platform::Form* ekran, const QS
 }
 
 void CPrzGloska::ObrazMouseDown(platform::MouseButton button, int, int x, int y) {
+  if (statRec) statRec->NoteActivity();
   if (button != platform::MouseButton::Left || !plansza_ || !plansza_->PlotnoRobocze) return;
   for (auto& slot : plansza_->Puste) {
     if (slot->Gloska() == this) {
@@ -142,8 +143,13 @@ void CPrzGloska::ObrazMouseMove(int shift, int x, int y) {
 }
 
 void CPrzGloska::ObrazMouseUp(platform::MouseButton button) {
+  if (statRec) statRec->NoteActivity();
   if (button != platform::MouseButton::Left || !plansza_ || !plansza_->PlotnoRobocze) return;
   graPodpisywanie* plansza = plansza_;
+  // Wholly inside the window, where it can be seen and grabbed again.
+  const QPoint wewnatrz = labelling::KeepInside(Pozycja(), Bitmapa.size(),
+                                                QSize(ekran_->ClientWidth(), ekran_->ClientHeight()));
+  if (wewnatrz != Pozycja()) Przesun(wewnatrz.x(), wewnatrz.y());
   UstawPozycje(X, Y);
   CPusGloska* cel = nullptr;
   for (auto& slot : plansza->Puste) {
@@ -173,6 +179,7 @@ void CPrzGloska::ObrazMouseUp(platform::MouseButton button) {
 }
 
 void CPrzGloska::ObrazDblClick() {
+  if (statRec) statRec->NoteActivity();
   if (!plansza_ || !plansza_->PlotnoRobocze) return;
   for (auto& slot : plansza_->Puste) {
     if (slot->Nazwa == Nazwa && slot->Pozycja() == Pozycja()) {

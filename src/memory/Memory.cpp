@@ -40,6 +40,8 @@ TfmMemory::TfmMemory() {
     tloObraz_ = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mT_Mem") + ArtSuffix() + QStringLiteral(".xji"));
     if (screenMode == 3) {
       SetBordered(QString::fromUtf16(kProgramTitle), false);
+    // An ordinary window over the menu, not in a corner of a large screen.
+    SetCentredOnOwner(true);
     } else {
       SetBorderless();
     }

@@ -134,6 +134,8 @@ bool CKarta::Powiedz() {
 }
 
 void CKarta::ObrazClick(QObject*) {
+  // Every card the child turns (or tries to) shows the game is being played.
+  if (statRec) statRec->NoteActivity();
   graMemory& g = *plansza_;
   if (!g.Aktywna || !NaPlanszy()) return;
   TfmMemory& ekran = *g.Ekran;

@@ -7,7 +7,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QPointer>
 #include <QWindow>
+
+#include "platform/wait.h"
 
 namespace platform {
 
@@ -54,8 +57,10 @@ void Form::CenterOver(const QWidget* other) {
     CenterOnScreen();
     return;
   }
-  const QRect frame = other->geometry();
-  move(frame.x() + (frame.width() - width()) / 2, frame.y() + (frame.height() - height()) / 2);
+  // Client area over client area: a same-sized bordered window covers the
+  // other exactly, whether or not its own frame is known yet.
+  const QRect over = other->geometry();
+  setGeometry(QRect(QPoint(over.x() + (over.width() - width()) / 2, over.y() + (over.height() - height()) / 2), size()));
 }
 
 void Form::SetRoundedShape(const QRect& area, int ellipseWidth, int ellipseHeight) {
@@ -72,7 +77,24 @@ void Form::SetRoundedShape(const QRect& area, int ellipseWidth, int ellipseHeigh
 int Form::ShowModal() {
   setResult(0);
   formPaintPending_ = true;
-  return exec();
+  QWidget* owner = QApplication::activeModalWidget();
+  if (!owner) owner = QApplication::activeWindow();
+  QPointer<QWindow> own;
+  if (owner && owner->window() != this && !parentWidget()) {
+    create();
+    own = windowHandle();
+    QWindow* ownerWindow = owner->window()->windowHandle();
+    // Never a circle of owners: a window owned, through others, by this one.
+    for (QWindow* w = ownerWindow; w && own; w = w->transientParent()) {
+      if (w == own) own = nullptr;
+    }
+    if (own) own->setTransientParent(ownerWindow);
+    if (centredOnOwner_) CenterOver(owner->window());
+  }
+  const int result = exec();
+  // Owned only while shown: the next showing may come from another window.
+  if (own) own->setTransientParent(nullptr);
+  return result;
 }
 
 void Form::SetModalResult(int result) { done(result); }
@@ -164,7 +186,7 @@ void Form::mouseReleaseEvent(QMouseEvent* event) {
 
 void Form::mouseDoubleClickEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
-  if (event->button() == Qt::LeftButton) FormDblClick();
+  if (event->button() == Qt::LeftButton) FormDblClick(p.x(), p.y());
   MouseButton button = MouseButton::Left;
   if (event->button() == Qt::RightButton) button = MouseButton::Right;
   if (event->button() == Qt::MiddleButton) button = MouseButton::Middle;
@@ -174,8 +196,25 @@ void Form::mouseDoubleClickEvent(QMouseEvent* event) {
 void Form::wheelEvent(QWheelEvent*) { FormMouseWheel(); }
 
 void Form::closeEvent(QCloseEvent* event) {
+  if (event->spontaneous()) {
+    // Closed from outside: the window goes the way it goes by itself, never
+    // by vanishing with its game. Acted on from the event loop, so never in
+    // the middle of a sound or of another handler.
+    event->ignore();
+    Defer(this, [this] {
+      if (isVisible()) FormCloseRequest();
+    });
+    return;
+  }
   QDialog::closeEvent(event);
   if (event->isAccepted()) emit Closed();
+}
+
+void SetTextColour(QWidget* text, const QColor& colour) {
+  QPalette palette = text->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::Text, colour);
+  text->setPalette(palette);
 }
 
 }  // namespace platform

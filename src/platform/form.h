@@ -38,8 +38,13 @@ class Form : public QDialog {
   // given size); the pixels outside are not part of the window.
   void SetRoundedShape(const QRect& area, int ellipseWidth, int ellipseHeight);
 
-  // Shows the form modally and returns its modal result.
+  // Shows the form modally and returns its modal result. The window it was
+  // opened from becomes its owner: the window manager keeps the two
+  // together (stacked, minimised and restored as one).
   int ShowModal();
+  // Centred over the owner at every modal showing (a same-sized screen
+  // then covers it exactly).
+  void SetCentredOnOwner(bool centred) { centredOnOwner_ = centred; }
   void SetModalResult(int result);
   void Close();
 
@@ -66,8 +71,12 @@ class Form : public QDialog {
   virtual void FormMouseDown(MouseButton button, int shift, int x, int y) {
     (void)button, (void)shift, (void)x, (void)y;
   }
-  virtual void FormDblClick() {}
+  // A left double click on the window itself, where it happened.
+  virtual void FormDblClick(int x, int y) { (void)x, (void)y; }
   virtual void FormMouseWheel() {}
+  // The window manager asks to close the window (its close button, Alt+F4).
+  // The window's own way out decides: by default what Escape does.
+  virtual void FormCloseRequest() { FormKeyPress(27); }
 
   void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -86,7 +95,12 @@ class Form : public QDialog {
   bool formPaintPending_ = true;
   bool inFormPaint_ = false;
   bool manualDrag_ = false;
+  bool centredOnOwner_ = false;
   QPoint dragOffset_;
 };
+
+// Text drawn over the program's own artwork keeps the colour chosen for
+// that artwork, whatever the desktop's theme.
+void SetTextColour(QWidget* text, const QColor& colour);
 
 }  // namespace platform

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPointer>
 
+#include "platform/wait.h"
+
 namespace platform {
 
 namespace {
@@ -90,6 +92,8 @@ void ImageControl::mousePressEvent(QMouseEvent* e) {
   m.shift = ShiftFromQt(e->buttons(), e->modifiers());
   if (e->button() == Qt::LeftButton) {
     m.kind = MessageKind::LButtonDown;
+    leftHeld_ = true;
+    lastPos_ = m.pos;
   } else {
     m.kind = MessageKind::OtherButtonDown;
     m.button = ButtonFromQt(e->button());
@@ -117,6 +121,7 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* e) {
   m.shift = ShiftFromQt(e->buttons(), e->modifiers());
   if (e->button() == Qt::LeftButton) {
     m.kind = MessageKind::LButtonUp;
+    leftHeld_ = false;
   } else {
     m.kind = MessageKind::OtherButtonUp;
     m.button = ButtonFromQt(e->button());
@@ -125,8 +130,34 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void ImageControl::mouseMoveEvent(QMouseEvent* e) {
+  if (leftHeld_) lastPos_ = e->position().toPoint();
   Dispatch({MessageKind::MouseMove, e->position().toPoint(), MouseButton::Left,
             ShiftFromQt(e->buttons(), e->modifiers())});
+}
+
+bool ImageControl::event(QEvent* e) {
+  switch (e->type()) {
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide:
+    case QEvent::UngrabMouse:
+      // From the event loop, not from inside this event: the release may end
+      // a game and destroy this control.
+      if (leftHeld_) {
+        Defer(this, [this] {
+          if (leftHeld_) EndLostPress();
+        });
+      }
+      break;
+    default:
+      break;
+  }
+  return QWidget::event(e);
+}
+
+void ImageControl::EndLostPress() {
+  leftHeld_ = false;
+  clickArmed_ = false;
+  Dispatch({MessageKind::LButtonUp, lastPos_, MouseButton::Left, 0});
 }
 
 void ImageControl::enterEvent(QEnterEvent* e) {

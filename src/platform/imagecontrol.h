@@ -50,6 +50,11 @@ int ShiftFromQt(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 // Click semantics are those of the classic form library: a click is a left
 // press and release inside the control; a double click arrives as press,
 // release (the click), double-click message, release (no second click).
+//
+// A left press whose release never comes (the window minimised or losing
+// focus mid-drag, the grab taken away, the control hidden) ends, from the
+// event loop, with a release at the last place the pointer was seen; that
+// release is no click.
 class ImageControl : public QWidget {
   Q_OBJECT
  public:
@@ -84,11 +89,15 @@ class ImageControl : public QWidget {
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void paintEvent(QPaintEvent*) override {}
+  bool event(QEvent* event) override;
 
  private:
   void DefaultHandler(const Message& message);
+  void EndLostPress();
 
   bool clickArmed_ = false;
+  bool leftHeld_ = false;
+  QPoint lastPos_;
 };
 
 }  // namespace platform

@@ -2,15 +2,28 @@
 
 #include <QDir>
 #include <QLockFile>
+#include <QStandardPaths>
 
 namespace platform {
 
-SingleInstanceLock::SingleInstanceLock(const QString& name)
-    : lock_(std::make_unique<QLockFile>(QDir(QDir::tempPath()).filePath(name + QStringLiteral(".lock")))) {
+SingleInstanceLock::SingleInstanceLock(const QString& name) {
+  // The runtime folder is the user's own, so another user of the computer
+  // runs a copy of their own.
+  const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (dir.isEmpty()) return;
+  path_ = QDir(dir).filePath(name + QStringLiteral(".lock"));
+  lock_ = std::make_unique<QLockFile>(path_);
   // Only a dead owner makes a lock stale, never its age: a copy that has run
   // for days still holds its lock.
   lock_->setStaleLockTime(0);
   acquired_ = lock_->tryLock(0);
+  // Only a lock that names its owner is another copy's; something else in
+  // its place (a folder, an unreadable file) is a lock that cannot be made.
+  qint64 pid = 0;
+  QString host;
+  QString application;
+  heldByAnother_ = !acquired_ && lock_->error() == QLockFile::LockFailedError &&
+                   lock_->getLockInfo(&pid, &host, &application) && pid > 0;
 }
 
 SingleInstanceLock::~SingleInstanceLock() = default;

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <vector>
 
+#include "platform/wait.h"
+
 namespace platform {
 
 namespace {
@@ -21,9 +23,10 @@ class SdlSoundOutput : public SoundOutput {
 
   void PlaySync(const QString& path) override {
     if (!Queue(path)) return;
-    // Wait for the queue to drain, then for the device's own buffer.
-    while (SDL_GetQueuedAudioSize(device_) > 0) SDL_Delay(5);
-    SDL_Delay(static_cast<Uint32>(1000 * spec_.samples / spec_.freq));
+    // Wait for the queue to drain, then for the device's own buffer; the
+    // windows stay painted meanwhile.
+    while (SDL_GetQueuedAudioSize(device_) > 0) WaitPainting(5);
+    WaitPainting(1000 * spec_.samples / spec_.freq);
   }
 
   void PlayAsync(const QString& path) override { Queue(path); }

@@ -5,10 +5,13 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScreen>
-#include <QThread>
+#include <QStandardPaths>
 #include <QUrl>
 #include <chrono>
+
+#include "platform/wait.h"
 
 namespace platform {
 
@@ -106,8 +109,8 @@ void SetClock(Clock* clock) { currentClock = clock; }
 void SleepMs(int ms) {
   if (sleeper) {
     sleeper(ms);
-  } else if (ms > 0) {
-    QThread::msleep(static_cast<unsigned long>(ms));
+  } else {
+    WaitPainting(ms);
   }
 }
 void SetSleepFunction(std::function<void(int)> f) { sleeper = std::move(f); }
@@ -134,9 +137,34 @@ void SetMessageBoxFunction(std::function<void(QWidget*, const QString&, const QS
   messageBox = std::move(box);
 }
 
-bool OpenUrl(const QString& url) {
-  if (urlOpener) return urlOpener(url);
-  return QDesktopServices::openUrl(QUrl(url));
+bool OpenUrl(const QString& url, std::function<void()> failed) {
+  bool started = false;
+  if (urlOpener) {
+    started = urlOpener(url);
+  } else {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // xdg-open starts fine and only then finds no browser or mail program;
+    // its exit code tells, so it is watched rather than fired and forgotten.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) {
+      auto* process = new QProcess(qApp);
+      process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+      QObject::connect(process, &QProcess::finished, process, [process, failed](int code, QProcess::ExitStatus status) {
+        if ((status != QProcess::NormalExit || code != 0) && failed) failed();
+        process->deleteLater();
+      });
+      process->start(opener, {url});
+      started = process->waitForStarted();
+      if (!started) process->deleteLater();
+    } else {
+      started = QDesktopServices::openUrl(QUrl(url));
+    }
+#else
+    started = QDesktopServices::openUrl(QUrl(url));
+#endif
+  }
+  if (!started && failed) failed();
+  return started;
 }
 void SetOpenUrlFunction(std::function<bool(const QString&)> opener) { urlOpener = std::move(opener); }
 

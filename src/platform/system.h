@@ -42,7 +42,8 @@ Clock& CurrentClock();
 // Test seam: nullptr puts the system clock back.
 void SetClock(Clock* clock);
 
-// Blocks the calling (GUI) thread, handling no events meanwhile.
+// Blocks the calling (GUI) thread: windows keep painting, input and timers
+// wait until it returns (see WaitPainting).
 void SleepMs(int ms);
 // Test seam: replaces the blocking sleep; an empty function restores it.
 void SetSleepFunction(std::function<void(int)> sleeper);
@@ -59,7 +60,10 @@ void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption,
 void SetMessageBoxFunction(std::function<void(QWidget*, const QString&, const QString&, MessageIcon)> box);
 
 // Asks the desktop to open a web address, a mailto: link or a local file.
-bool OpenUrl(const QString& url);
+// `failed` runs when no program could open it: at once when nothing could
+// be started, or later, from the event loop, when the desktop's opener
+// reports that it found no program for it. False when it failed at once.
+bool OpenUrl(const QString& url, std::function<void()> failed = {});
 void SetOpenUrlFunction(std::function<bool(const QString&)> opener);
 
 // The folder that holds the program file (its Data folder lies beside it).

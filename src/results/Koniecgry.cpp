@@ -14,6 +14,10 @@ TfmKoniecGry* fmKoniecGry = nullptr;
 namespace {
 constexpr int kWidth = 600;
 constexpr int kHeight = 450;
+// Dark on the cream panel of every summary picture, whatever the desktop's
+// theme; the lost-record line in a red that reads there too.
+const QColor kKolorTekstu(20, 20, 20);
+const QColor kKolorBledu(170, 20, 20);
 }  // namespace
 
 TfmKoniecGry::TfmKoniecGry() {
@@ -47,6 +51,10 @@ TfmKoniecGry::TfmKoniecGry() {
   MakeLabel(QStringLiteral("Brak odpowiedzi:"), 88, 302, false)->hide();
   lab_Brak = MakeLabel(QString(), 0, 302, true, 422);
   lab_Brak->hide();
+  // In the unused row: the record of the game just played could not be saved.
+  lab_Niezapisany = MakeLabel(QString::fromUtf8("Wynik nie został zapisany."), 88, 302, false);
+  platform::SetTextColour(lab_Niezapisany, kKolorBledu);
+  lab_Niezapisany->hide();
 }
 
 TfmKoniecGry::~TfmKoniecGry() = default;
@@ -59,6 +67,7 @@ QLabel* TfmKoniecGry::MakeLabel(const QString& text, int left, int top, bool val
   font.setBold(true);
   label->setFont(font);
   label->setAttribute(Qt::WA_TranslucentBackground);
+  platform::SetTextColour(label, kKolorTekstu);
   // Presses on the text drag the window like presses on its body.
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   if (value) {
@@ -79,6 +88,7 @@ void TfmKoniecGry::FormShow() {
     lab_Czas->setText(statRec->DurationText());
     lab_Dobre->setText(statRec->CorrectText());
     lab_Zle->setText(statRec->WrongText());
+    lab_Niezapisany->setVisible(statRec->RecordLost());
     switch (statRec->Rating()) {
       case 1: tlo_.Draw(0, 0, statsB_); backgroundName_ = 'B'; break;
       case 2: tlo_.Draw(0, 0, statsM_); backgroundName_ = 'M'; break;

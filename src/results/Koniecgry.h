@@ -32,6 +32,8 @@ class TfmKoniecGry : public platform::Form {
   QLabel* lab_Zle = nullptr;
   QLabel* lab_Pomoc = nullptr;
   QLabel* lab_Brak = nullptr;
+  // "Wynik nie został zapisany.", shown when the game's record was lost.
+  QLabel* lab_Niezapisany = nullptr;
 
   // Which of the three pictures is the background now: 'B', 'M' or 'G'.
   char BackgroundName() const { return backgroundName_; }

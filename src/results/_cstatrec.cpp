@@ -130,6 +130,7 @@ void CStatRec::StartGame(qint32 gameNumber, const CUstGry& settings) {
   duration_ = 0;
   elapsedSeconds_ = 0;
   active_ = true;
+  recordLost_ = false;
   startTime_ = platform::CurrentClock().UtcNow();
   startMs_ = platform::CurrentClock().MonotonicMs();
   NoteActivity();
@@ -156,6 +157,7 @@ void CStatRec::StopGame() {
 }
 
 bool CStatRec::WriteRecord(bool completed) {
+  recordLost_ = false;
   if (!active_) return false;
   completed_ = completed ? 1 : 0;
   statrec::GameRecord record;
@@ -169,7 +171,9 @@ bool CStatRec::WriteRecord(bool completed) {
   record.hints = hints_;
   record.correct = correct_;
   record.wrong = wrong_;
-  return statrec::AppendBlock(FileName(), statrec::EncodeRecord(record), writer_);
+  const bool written = statrec::AppendBlock(FileName(), statrec::EncodeRecord(record), writer_);
+  recordLost_ = !written;
+  return written;
 }
 
 QString CStatRec::DurationText() const { return TimeText(elapsedSeconds_); }

@@ -87,6 +87,9 @@ class CStatRec {
   // Appends the record of the current game. False, with the file as it was,
   // when the game was dropped or the record could not be written whole.
   bool WriteRecord(bool completed);
+  // True when the last game's record was due but could not be written (a
+  // read-only or full disk): the summary says so. A dropped game is no loss.
+  bool RecordLost() const { return recordLost_; }
   void AddHint() { ++hints_; }
   void AddCorrect() { ++correct_; }
   void AddWrong() { ++wrong_; }
@@ -122,6 +125,7 @@ class CStatRec {
   statrec::BlockWriter writer_;
   qint32 programNumber_;
   bool active_ = false;
+  bool recordLost_ = false;
   qint32 gameNumber_ = 0;
   const CUstGry* settings_ = nullptr;
   qint32 duration_ = 0;

@@ -1,6 +1,7 @@
 #include "screens/Oprogramie.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QMouseEvent>
 #include <QUrl>
 #include <functional>
@@ -55,12 +56,6 @@ QFont LinkFont() {
   return font;
 }
 
-void SetTextColour(QLabel* label, const QColor& colour) {
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
-}
-
 // Text drawn over the picture: no ground of its own, and no reaction to the
 // mouse unless it is a link.
 QLabel* MakeText(QWidget* parent, const QString& text, const QFont& font) {
@@ -68,7 +63,7 @@ QLabel* MakeText(QWidget* parent, const QString& text, const QFont& font) {
   label->setFont(font);
   label->setAttribute(Qt::WA_TranslucentBackground);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
-  SetTextColour(label, Qt::white);
+  platform::SetTextColour(label, Qt::white);
   label->adjustSize();
   return label;
 }
@@ -88,7 +83,7 @@ LinkLabel* MakeLink(QWidget* parent, const QString& text, std::function<void()> 
   label->setAttribute(Qt::WA_TranslucentBackground);
   // The classic link blue is lost on the dark middle of the picture; a
   // lighter blue reads there.
-  SetTextColour(label, QColor(120, 180, 255));
+  platform::SetTextColour(label, QColor(120, 180, 255));
   label->setCursor(Qt::PointingHandCursor);
   label->OnClick = std::move(onClick);
   label->adjustSize();
@@ -141,7 +136,7 @@ TfmOProgramie::TfmOProgramie() {
   }
 
   if (screenMode == 3) {
-    SetBordered(kCaption, true);
+    SetBordered(kCaption, false);
   } else {
     SetBorderless();
     setWindowTitle(kCaption);
@@ -166,9 +161,23 @@ QString TfmOProgramie::ManualUrl() {
 
 QString TfmOProgramie::MailUrl() { return QStringLiteral("mailto:?subject=Wiadomosc%20z%20Fonikra"); }
 
-void TfmOProgramie::Label11Click() { platform::OpenUrl(ManualUrl()); }
+void TfmOProgramie::Label11Click() {
+  OpenOrSay(ManualUrl(), QString::fromUtf8("Nie można otworzyć instrukcji programu: na tym komputerze nie ma "
+                                            "przeglądarki stron internetowych."));
+}
 
-void TfmOProgramie::Label12Click() { platform::OpenUrl(MailUrl()); }
+void TfmOProgramie::Label12Click() {
+  OpenOrSay(MailUrl(), QString::fromUtf8("Nie można napisać do nas: na tym komputerze nie ma programu "
+                                          "pocztowego."));
+}
+
+void TfmOProgramie::OpenOrSay(const QString& url, const QString& whyNot) {
+  // A link that opens nothing says so instead of doing nothing.
+  QPointer<TfmOProgramie> self(this);
+  platform::OpenUrl(url, [self, whyNot] {
+    platform::ShowMessageBox(self, whyNot, QStringLiteral("Informacja"), platform::MessageIcon::Information);
+  });
+}
 
 void TfmOProgramie::FormResize() {
   const int W = ClientWidth();

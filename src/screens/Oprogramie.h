@@ -30,6 +30,8 @@ class TfmOProgramie : public platform::Form {
 
   // Where the two links lead.
   static QString ManualUrl();
+  // Opens the link, or tells the user in a message why nothing opened.
+  void OpenOrSay(const QString& url, const QString& whyNot);
   static QString MailUrl();
 
   platform::Action A_Stop;

@@ -22,6 +22,8 @@ class TfmReklama : public platform::Form {
   CPrzyciskP* ExitButton() const { return wyjdz_.get(); }
 
  protected:
+  // Takes no keys; closing it from outside is its one button.
+  void FormCloseRequest() override { A_Wyjdz.Execute(this); }
   void FormPaint() override;
 
  private:

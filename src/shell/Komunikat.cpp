@@ -10,6 +10,10 @@
 
 TfmKomunikat* fmKomunikat = nullptr;
 
+namespace {
+const QColor kKolorTekstu(20, 20, 20);
+}  // namespace
+
 TfmKomunikat::TfmKomunikat() {
   SetBorderless();
   SetClientSize(kWidth, kHeight);
@@ -40,6 +44,8 @@ TfmKomunikat::TfmKomunikat() {
   font.setBold(true);
   vL_Komunikat->setFont(font);
   vL_Komunikat->setAttribute(Qt::WA_TranslucentBackground);
+  // Dark on the light panel, whatever the desktop's theme.
+  platform::SetTextColour(vL_Komunikat, kKolorTekstu);
   // A press on the text drags the panel like a press on its body.
   vL_Komunikat->setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -35,6 +35,8 @@ class TfmKomunikat : public platform::Form {
 
  protected:
   void FormShow() override;
+  // Takes no keys; closing it from outside is its "stop".
+  void FormCloseRequest() override { A_Stop.Execute(this); }
   void FormPaint() override;
   void FormMouseDown(platform::MouseButton button, int shift, int x, int y) override;
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTextStream>
 
 #include "labelling/Podpisywanie.h"
 #include "memory/Memory.h"
@@ -14,6 +15,7 @@
 #include "results/_cstatrec.h"
 #include "words/_cslowa.h"
 #include "platform/system.h"
+#include "platform/wait.h"
 #include "shell/Splashscreen.h"
 #include "shell/_cblad.h"
 #include "shell/_specfunc.h"
@@ -52,13 +54,22 @@ void DestroyScreens() {
 
 int RunMiniFonikra() {
   const QString title = QString::fromUtf16(kProgramTitle);
+  // The task bar's name of every window, the splash first. Not the display
+  // name, which would be appended to the captions of bordered windows.
+  QApplication::setApplicationName(QStringLiteral("Fonikra"));
 
   // 1. Single instance.
   platform::SingleInstanceLock lock(title);
-  if (!lock.Acquired()) {
+  if (lock.HeldByAnother()) {
     platform::ShowMessageBox(nullptr, QStringLiteral("Aplikacja ") + title + QStringLiteral(" jest juz uruchomiona."),
                              QStringLiteral("Informacja"), platform::MessageIcon::Information);
     return 0;
+  }
+  if (!lock.Acquired()) {
+    // Better a second copy than no copy at all.
+    QTextStream(stderr) << title << QStringLiteral(": nie można utworzyć blokady ")
+                        << (lock.Path().isEmpty() ? QStringLiteral("(brak folderu użytkownika)") : lock.Path())
+                        << QStringLiteral("; program działa bez ochrony przed drugim uruchomieniem.\n");
   }
 
   // 2. Splash, on screen before the slow work begins.
@@ -70,7 +81,7 @@ int RunMiniFonikra() {
   }
   fmSplash->show();
   fmSplash->Repaint();
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  platform::WaitUntilExposed(fmSplash, 500);
 
   // 3. Screen mode, working folder, configuration.
   QString startDir;
@@ -90,7 +101,6 @@ int RunMiniFonikra() {
   // 4. The program-wide objects, the screens and the event loop.
   int exitCode = 0;
   QApplication::setQuitOnLastWindowClosed(false);
-  QApplication::setApplicationName(QStringLiteral("Fonikra"));
   try {
     slowa = new CSlowa();
     statRec = new CStatRec(6);

@@ -1,5 +1,10 @@
 #include "support/seams.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QWidget>
+#include <QtTest/qtestspontaneevent.h>
+
 namespace testing {
 
 FakeMessageBox::FakeMessageBox() {
@@ -19,5 +24,13 @@ FakeScreen::FakeScreen(QSize size) : size_(size) {
   platform::SetScreenSizeProvider([this] { return size_; });
 }
 FakeScreen::~FakeScreen() { platform::SetScreenSizeProvider({}); }
+
+void CloseFromOutside(QWidget* window) {
+  QCloseEvent close;
+  QSpontaneKeyEvent::setSpontaneous(&close);
+  // Straight to notify, as the window system does: sendEvent would clear
+  // the event's mark of coming from outside.
+  QCoreApplication::instance()->notify(window, &close);
+}
 
 }  // namespace testing

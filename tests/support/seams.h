@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <vector>
 
+class QWidget;
+
 #include "platform/sound.h"
 #include "platform/system.h"
 
@@ -53,5 +55,9 @@ class FakeScreen {
  private:
   QSize size_;
 };
+
+// Closes a window as the window manager does (its close button, Alt+F4):
+// a close event that comes from outside the program.
+void CloseFromOutside(QWidget* window);
 
 }  // namespace testing

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+class QObject;
+class QWidget;
+
+namespace platform {
+
+// The program's one blocking wait: the GUI thread stays inside for `ms`
+// milliseconds (a sound, a fixed pause), as the games rely on, but windows
+// keep being exposed and painted meanwhile, so that what was drawn before
+// the wait is on screen for all of it. Mouse and key input, and timers, are
+// held back and delivered after the wait, in their order.
+void WaitPainting(int ms);
+
+// True while such a wait runs. Requests that must not act in the middle of
+// one (a window closed by the window manager) are put off until it ends.
+bool InWait();
+
+// Waits, painting, until the window system has put `window` on the screen,
+// at most `maxMs` milliseconds: a window manager maps a new window a moment
+// after it was shown.
+void WaitUntilExposed(QWidget* window, int maxMs);
+
+// Runs `action` from the event loop, after the current handler and after any
+// wait now running, unless `context` is gone by then. (A zero-time single
+// shot would be a posted call, which a wait lets through.)
+void Defer(QObject* context, std::function<void()> action);
+
+}  // namespace platform
