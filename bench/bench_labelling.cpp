@@ -6,46 +6,31 @@
 
 #include "labelling/Podpisywanie.h"
 #include "labelling/_grapodpisywanie.h"
-#include "results/_cstatrec.h"
-#include "shell/_custgry.h"
-#include "shell/_specfunc.h"
-#include "support/programdir.h"
+#include "support/program.h"
 #include "support/seams.h"
 #include "words/_cslowa.h"
+#include "words/_custgry.h"
 
 class LabellingBench : public QObject {
   Q_OBJECT
  private Q_SLOTS:
   void initTestCase() {
-    dir_ = std::make_unique<testing::ProgramDir>();
-    QVERIFY2(dir_->UseBuiltContent(), "FONIKRA_DATA_DIR must name the build's Data folder");
-    screenMode = 2;
-    screenWidth = 1024;
-    screenHeight = 768;
+    app_ = std::make_unique<testing::ProgramFixture>(2);
+    QVERIFY2(app_->ready, "the program could not be made: FONIKRA_DATA_DIR must name the build's Data folder");
     podpisywanieSettings.poziom = 1;
     podpisywanieSettings.gloski = 0x0001;
     podpisywanieSettings.pozycja = 0x0100;
-    slowa = new CSlowa();
-    statRec = new CStatRec(6);
-    slowa->Wybierz(podpisywanieSettings);
-    fmPodpisywanie = new TfmPodpisywanie();
-    fmPodpisywanie->show();
-    QVERIFY(QTest::qWaitForWindowExposed(fmPodpisywanie));
+    // What the menu does before it shows the screen.
+    app_->program.slowa()->Wybierz(podpisywanieSettings);
+    Screen()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Screen()));
     QCoreApplication::processEvents();
   }
 
-  void cleanupTestCase() {
-    delete fmPodpisywanie;
-    fmPodpisywanie = nullptr;
-    delete statRec;
-    statRec = nullptr;
-    delete slowa;
-    slowa = nullptr;
-    dir_.reset();
-  }
+  void cleanupTestCase() { app_.reset(); }
 
   void dragStep() {
-    CPrzGloska* tile = plansza->Przesuwane.front().get();
+    CPrzGloska* tile = Board()->Przesuwane.front().get();
     QTest::mousePress(tile->Obraz, Qt::LeftButton, {}, QPoint(20, 20));
     int step = 0;
     // Small steps across the screen, as a moving hand gives them.
@@ -57,20 +42,23 @@ class LabellingBench : public QObject {
   }
 
   void grabBackdrop() {
-    CPrzGloska* tile = plansza->Przesuwane.front().get();
-    QBENCHMARK { plansza->PoczatekPrzeciagania(tile); }
+    CPrzGloska* tile = Board()->Przesuwane.front().get();
+    QBENCHMARK { Board()->PoczatekPrzeciagania(tile); }
   }
 
   void wholeRedraw() {
-    QBENCHMARK { fmPodpisywanie->RysujZadanie(); }
+    QBENCHMARK { Screen()->RysujZadanie(); }
   }
 
   void windowPaint() {
-    QBENCHMARK { fmPodpisywanie->Repaint(); }
+    QBENCHMARK { Screen()->Repaint(); }
   }
 
  private:
-  std::unique_ptr<testing::ProgramDir> dir_;
+  TfmPodpisywanie* Screen() const { return app_->program.fmPodpisywanie(); }
+  graPodpisywanie* Board() const { return app_->program.plansza(); }
+
+  std::unique_ptr<testing::ProgramFixture> app_;
   testing::FakeSound sound_;
   testing::FakeSleep sleep_;
 };

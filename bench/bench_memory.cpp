@@ -5,13 +5,10 @@
 
 #include "memory/Memory.h"
 #include "memory/_gramemory.h"
-#include "results/Koniecgry.h"
-#include "results/_cstatrec.h"
-#include "shell/_custgry.h"
-#include "shell/_specfunc.h"
-#include "support/programdir.h"
+#include "support/program.h"
 #include "support/seams.h"
 #include "words/_cslowa.h"
+#include "words/_custgry.h"
 
 using namespace testing;
 
@@ -19,50 +16,37 @@ class MemoryBench : public QObject {
   Q_OBJECT
  private Q_SLOTS:
   void initTestCase() {
-    dir_ = std::make_unique<ProgramDir>();
-    QVERIFY2(dir_->UseBuiltContent(), "run with the build's content folder");
     sound_ = std::make_unique<FakeSound>();
     sleep_ = std::make_unique<FakeSleep>();
-    screenMode = 2;
-    screenWidth = 1024;
-    screenHeight = 768;
+    program_ = std::make_unique<ProgramFixture>(2);
+    QVERIFY2(program_->ready, "run with the build's content folder");
     memorySettings.poziom = 3;
     memorySettings.gloski = 1;
     memorySettings.pozycja = 256;
-    slowa = new CSlowa;
+    CSlowa* slowa = program_->program.slowa();
     // Ten words for ten pairs: the built-in five once more under their own
     // keys, so that every card has its real pictures.
     for (const CSlowa::SPaczka& word : std::vector<CSlowa::SPaczka>(slowa->Baza.begin(), slowa->Baza.end())) {
       slowa->Dodaj(word);
     }
     slowa->Wybierz(memorySettings);
-    statRec = new CStatRec(6);
-    fmKoniecGry = new TfmKoniecGry;
-    fmMemory = new TfmMemory;
-    fmMemory->show();
-    QVERIFY(QTest::qWaitForWindowExposed(fmMemory));
-    QCOMPARE(int(gra->Karty.size()), 20);
+    Screen()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Screen()));
+    QCOMPARE(int(Board()->Karty.size()), 20);
   }
 
   void cleanupTestCase() {
-    delete fmMemory;
-    fmMemory = nullptr;
-    delete fmKoniecGry;
-    fmKoniecGry = nullptr;
-    delete statRec;
-    statRec = nullptr;
-    delete slowa;
-    slowa = nullptr;
+    program_.reset();
     sleep_.reset();
     sound_.reset();
-    dir_.reset();
   }
 
   void fullRedrawOfTwentyCards() {
-    QBENCHMARK { fmMemory->A_EkranPaint.Execute(fmMemory); }
+    QBENCHMARK { Screen()->A_EkranPaint.Execute(Screen()); }
   }
 
   void turningOneCardAndShowingIt() {
+    graMemory* gra = Board();
     CKarta* card = gra->Karty.front().get();
     QBENCHMARK {
       // Turn it, then put the board back as it was for the next round.
@@ -73,13 +57,21 @@ class MemoryBench : public QObject {
   }
 
   void newDealWithItsPictures() {
-    QBENCHMARK { fmMemory->A_NowaGra.Execute(fmMemory); }
+    // A deal leaves the board before it to the event loop: freeing it is
+    // part of the step, and the boards do not pile up over the rounds.
+    QBENCHMARK {
+      Screen()->A_NowaGra.Execute(Screen());
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
   }
 
  private:
-  std::unique_ptr<ProgramDir> dir_;
+  TfmMemory* Screen() const { return program_->program.fmMemory(); }
+  graMemory* Board() const { return program_->program.gra(); }
+
   std::unique_ptr<FakeSound> sound_;
   std::unique_ptr<FakeSleep> sleep_;
+  std::unique_ptr<ProgramFixture> program_;
 };
 
 QTEST_MAIN(MemoryBench)

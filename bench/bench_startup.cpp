@@ -16,9 +16,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/startup.h"
 #include "menu/Main.h"
 #include "screens/Reklama.h"
-#include "shell/startup.h"
 #include "support/programdir.h"
 #include "support/seams.h"
 #include "widgets/_cprzycisk.h"
@@ -28,6 +28,15 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kRuns = 15;
+
+// A window of the program as the desktop sees it, when it is on screen.
+template <typename T>
+T* ShownWindow() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* window = qobject_cast<T*>(w); window && window->isVisible()) return window;
+  }
+  return nullptr;
+}
 
 double PeakResidentMb() {
   rusage usage{};
@@ -62,17 +71,19 @@ Start RunOnce(QSize display) {
   poll.setInterval(0);
   closer.setInterval(0);
   QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (!fmMain || !fmMain->isVisible()) return;
+    TfmMain* menu = ShownWindow<TfmMain>();
+    if (!menu) return;
     result.ms = std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
     result.peakMb = PeakResidentMb();
     poll.stop();
     closer.start();
-    QTest::keyClick(fmMain, Qt::Key_Escape);
+    QTest::keyClick(menu, Qt::Key_Escape);
   });
   QObject::connect(&closer, &QTimer::timeout, [&] {
-    if (!fmReklama || !fmReklama->isVisible()) return;
+    TfmReklama* closing = ShownWindow<TfmReklama>();
+    if (!closing) return;
     closer.stop();
-    QTest::mouseClick(fmReklama->findChild<CPrzyciskP*>(), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(closing->findChild<CPrzyciskP*>(), Qt::LeftButton, {}, QPoint(10, 10));
   });
   poll.start();
   RunMiniFonikra();

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "platform/inifile.h"
-#include "shell/_custgry.h"
+#include "words/_custgry.h"
 
 namespace {
 

@@ -126,7 +126,7 @@ class AssetgenTest : public QObject {
         "zaba\tżaba\tŻ/RZ initial\t_ż,a,b,a,\tfrog\n"
         "dzem\tdżem\tDŻ initial\t_dż,e,m,\thoney-pot\n");
     const QList<WordEntry> entries = ParseWordList(TsvTable::Parse(table, QStringLiteral("words.tsv")));
-    const std::vector<CSlowa::SPaczka> read = words::ParseWordList(ProgramWordList(entries));
+    const std::vector<SPaczka> read = words::ParseWordList(ProgramWordList(entries));
     QCOMPARE(int(read.size()), 3);
     QCOMPARE(read[0].Nazwa, QStringLiteral("szczur"));
     QCOMPARE(read[0].Flagi, quint16(0x0305));

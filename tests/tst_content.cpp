@@ -3,6 +3,7 @@
 // when the cell holds enough words, and every word a game draws comes with
 // its pictures. Real screens, real artwork, the real word list.
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
 #include <QtTest>
@@ -12,27 +13,23 @@
 #include "menu/Main.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
-#include "shell/Komunikat.h"
-#include "shell/_custgry.h"
+#include "screens/Komunikat.h"
+#include "words/_custgry.h"
 #include "shell/_specfunc.h"
-#include "shell/startup.h"
-#include "support/fakeclock.h"
-#include "support/programdir.h"
+#include "support/program.h"
 #include "support/seams.h"
 #include "widgets/_cprzycisk.h"
 #include "words/_cslowa.h"
 #include "words/wordlist.h"
 
-using testing::ProgramDir;
-
 namespace {
 
 // Runs `step` once the given modal window is up, from inside its loop. The
 // watch ends with `scope`, so that one never fired cannot act in a later case.
-void WhenShown(QObject* scope, QWidget* const* window, std::function<void()> step) {
+void WhenShown(QObject* scope, QWidget* window, std::function<void()> step) {
   auto* poll = new QTimer(scope);
-  QObject::connect(poll, &QTimer::timeout, qApp, [=] {
-    if (!*window || !(*window)->isVisible()) return;
+  QObject::connect(poll, &QTimer::timeout, poll, [=] {
+    if (!window->isVisible()) return;
     poll->deleteLater();
     step();
   });
@@ -45,31 +42,28 @@ class ContentTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
   void init() {
-    dir_ = std::make_unique<ProgramDir>();
     sleep_ = std::make_unique<testing::FakeSleep>();
     sound_ = std::make_unique<testing::FakeSound>();
-    if (!dir_->UseBuiltContent()) QSKIP("the build's content folder is not known");
+    if (!QFileInfo(qEnvironmentVariable("FONIKRA_DATA_DIR")).isDir()) QSKIP("the build's content folder is not known");
+    fixture_ = std::make_unique<testing::ProgramFixture>(1);
+    QVERIFY(fixture_->ready);
+    // The catalogue reads the shipped word list when it is made: make it
+    // again, and the screens that hold it, with the list in place.
+    Program& program = fixture_->program;
+    program.DestroyScreens();
+    program.DestroyCatalogueAndStore();
     QVERIFY(QFile::link(qEnvironmentVariable("FONIKRA_DATA_DIR") + QStringLiteral("/words.txt"),
-                        dir_->File(QString::fromLatin1(words::kWordListPath))));
-    screenMode = 1;
-    screenWidth = 800;
-    screenHeight = 600;
-    slowa = new CSlowa();
-    QVERIFY(slowa->Slownik().size() > 100);  // the list was read, not only the built-in five
-    statRec = new CStatRec(6);
-    CreateScreens();
-    fmMain->show();
-    QVERIFY(QTest::qWaitForWindowExposed(fmMain));
+                        fixture_->dir.File(QString::fromLatin1(words::kWordListPath))));
+    program.CreateCatalogueAndStore();
+    QVERIFY(program.slowa()->Slownik().size() > 100);  // the list was read, not only the built-in five
+    program.CreateScreens();
+    program.fmMain()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(program.fmMain()));
   }
   void cleanup() {
-    DestroyScreens();
-    delete statRec;
-    statRec = nullptr;
-    delete slowa;
-    slowa = nullptr;
+    fixture_.reset();
     sound_.reset();
     sleep_.reset();
-    dir_.reset();
   }
 
   void startOpensAGameWithAllItsPicturesWhenTheCellHoldsEnoughWords_data() {
@@ -98,11 +92,12 @@ class ContentTest : public QObject {
     record->gloski = qint16(gloska);
     record->pozycja = qint16(pozycja);
     record->poziom = qint16(poziom);
-    fmMain->Repaint();
+    Program& program = fixture_->program;
+    program.fmMain()->Repaint();
 
     // What the cell offers, counted independently of the menu.
     int offered = 0;
-    for (const auto& w : slowa->Slownik()) {
+    for (const auto& w : program.slowa()->Slownik()) {
       if ((w.Flagi & gloska) && (w.Flagi & pozycja)) ++offered;
     }
     const int needed = (tab == 1 ? 5 : 4) * poziom;
@@ -111,26 +106,25 @@ class ContentTest : public QObject {
     bool messageShown = false;
     int drawn = -1;
     bool allPictures = false;
-    platform::Form* game = tab == 1 ? static_cast<platform::Form*>(fmPodpisywanie) : fmMemory;
-    QWidget* const* gameWindow =
-        tab == 1 ? reinterpret_cast<QWidget* const*>(&fmPodpisywanie) : reinterpret_cast<QWidget* const*>(&fmMemory);
+    platform::Form* game =
+        tab == 1 ? static_cast<platform::Form*>(program.fmPodpisywanie()) : program.fmMemory();
     QObject scope;
-    WhenShown(&scope, gameWindow, [&] {
+    WhenShown(&scope, game, [&] {
       gameShown = true;
-      drawn = int(slowa->Wylosowane.size());
+      drawn = int(program.slowa()->Wylosowane.size());
       allPictures = true;
-      for (const auto& w : slowa->Wylosowane) {
+      for (const auto& w : program.slowa()->Wylosowane) {
         if (w.Obrazek.isNull() || (tab == 1 && w.ObrazekDuzy.isNull())) allPictures = false;
       }
-      WhenShown(&scope, reinterpret_cast<QWidget* const*>(&fmKoniecGry),
-                [] { fmKoniecGry->SetModalResult(TfmKoniecGry::kClose); });
+      WhenShown(&scope, program.fmKoniecGry(),
+                [&] { program.fmKoniecGry()->SetModalResult(TfmKoniecGry::kClose); });
       QTest::keyClick(game, Qt::Key_Escape);
     });
-    WhenShown(&scope, reinterpret_cast<QWidget* const*>(&fmKomunikat), [&] {
+    WhenShown(&scope, program.fmKomunikat(), [&] {
       messageShown = true;
-      QTest::mouseClick(fmKomunikat->findChild<CPrzyciskP*>(), Qt::LeftButton, {}, QPoint(10, 10));
+      QTest::mouseClick(program.fmKomunikat()->findChild<CPrzyciskP*>(), Qt::LeftButton, {}, QPoint(10, 10));
     });
-    QTest::mouseClick(fmMain->StartButton(), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(program.fmMain()->StartButton(), Qt::LeftButton, {}, QPoint(10, 10));
 
     QCOMPARE(gameShown, offered >= needed);
     QCOMPARE(messageShown, offered < needed);
@@ -140,13 +134,13 @@ class ContentTest : public QObject {
       QVERIFY(allPictures);
       QVERIFY(!game->isVisible());
     }
-    QVERIFY(fmMain->isVisible());
+    QVERIFY(program.fmMain()->isVisible());
   }
 
  private:
-  std::unique_ptr<ProgramDir> dir_;
   std::unique_ptr<testing::FakeSleep> sleep_;
   std::unique_ptr<testing::FakeSound> sound_;
+  std::unique_ptr<testing::ProgramFixture> fixture_;
 };
 
 QTEST_MAIN(ContentTest)

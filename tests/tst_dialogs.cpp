@@ -17,12 +17,13 @@
 #include "results/_cstatrec.h"
 #include "screens/Oprogramie.h"
 #include "screens/Reklama.h"
-#include "shell/Komunikat.h"
+#include "screens/Komunikat.h"
 #include "shell/_cblad.h"
-#include "shell/_custgry.h"
+#include "words/_custgry.h"
 #include "shell/_specfunc.h"
 #include "support/fakeclock.h"
 #include "support/pictures.h"
+#include "support/program.h"
 #include "support/programdir.h"
 #include "support/seams.h"
 #include "widgets/_cprzycisk.h"
@@ -30,12 +31,6 @@
 using namespace testing;
 
 namespace {
-
-void SetMode(qint16 mode) {
-  screenMode = mode;
-  screenWidth = mode == 1 ? 800 : 1024;
-  screenHeight = mode == 1 ? 600 : 768;
-}
 
 struct ModalRun {
   int result = -1;
@@ -83,16 +78,16 @@ void DragBody(QWidget* window, QPoint from, QPoint by, Qt::MouseButton button = 
   QTest::mouseRelease(window, button, {}, window->mapFromGlobal(start + by));
 }
 
-// The store's game: `correct` and `wrong` answers, `hints` hints, `seconds`
+// A game in `store`: `correct` and `wrong` answers, `hints` hints, `seconds`
 // long, stopped and saved as the game screens do before the summary.
-void PlayGame(FakeClock& clock, int correct, int wrong, int hints, int seconds) {
-  statRec->StartGame(1, podpisywanieSettings);
-  for (int i = 0; i < correct; ++i) statRec->AddCorrect();
-  for (int i = 0; i < wrong; ++i) statRec->AddWrong();
-  for (int i = 0; i < hints; ++i) statRec->AddHint();
+void PlayGame(FakeClock& clock, CStatRec& store, int correct, int wrong, int hints, int seconds) {
+  store.StartGame(1, podpisywanieSettings);
+  for (int i = 0; i < correct; ++i) store.AddCorrect();
+  for (int i = 0; i < wrong; ++i) store.AddWrong();
+  for (int i = 0; i < hints; ++i) store.AddHint();
   clock.AdvanceMs(qint64(seconds) * 1000);
-  statRec->StopGame();
-  statRec->WriteRecord(true);
+  store.StopGame();
+  store.WriteRecord(true);
 }
 
 void ClickMiddle(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
@@ -127,15 +122,9 @@ class DialogsTest : public QObject {
   void init() {
     dir_ = std::make_unique<ProgramDir>();
     QVERIFY(dir_->UseBuiltContent());
-    SetMode(1);
+    SetScreenMode(1);
   }
-  void cleanup() {
-    delete statRec;
-    statRec = nullptr;
-    delete fmMain;
-    fmMain = nullptr;
-    dir_.reset();
-  }
+  void cleanup() { dir_.reset(); }
 
   // --- message dialog --------------------------------------------------------
 
@@ -239,16 +228,19 @@ class DialogsTest : public QObject {
     QCOMPARE(shown.pixelColor(QPoint(180, 150) + inButton), normal.pixelColor(inButton));
   }
 
-  void dialogStandsCentredOverTheMainWindow() {
-    fmMain = new TfmMain();
-    fmMain->move(40, 20);
-    TfmKomunikat dialog;
-    QPoint where;
-    RunModal(&dialog, [&] {
-      where = dialog.pos();
-      dialog.Close();
-    });
-    QCOMPARE(where, QPoint(40 + (800 - 420) / 2, 20 + (600 - 250) / 2));
+  void dialogAndSummaryStandCentredOverTheMainWindow() {
+    ProgramFixture fixture(1);
+    QVERIFY(fixture.ready);
+    fixture.program.fmMain()->move(40, 20);
+    for (platform::Form* form : {static_cast<platform::Form*>(fixture.program.fmKomunikat()),
+                                 static_cast<platform::Form*>(fixture.program.fmKoniecGry())}) {
+      QPoint where;
+      RunModal(form, [&] {
+        where = form->pos();
+        form->SetModalResult(TfmKoniecGry::kClose);
+      });
+      QCOMPARE(where, QPoint(40 + (800 - form->width()) / 2, 20 + (600 - form->height()) / 2));
+    }
   }
 
   void pressingTheBodyOrTheTextDragsTheDialogAndOnlyWithTheLeftButton() {
@@ -302,8 +294,8 @@ class DialogsTest : public QObject {
 
   void summaryShowsTheStoreAndItsRatingAtEveryShowing() {
     FakeClock clock;
-    statRec = new CStatRec(6);
-    TfmKoniecGry summary;
+    CStatRec store(6);
+    TfmKoniecGry summary(&store);
     QCOMPARE(summary.BackgroundName(), 'M');  // before any game
 
     struct Shown {
@@ -316,7 +308,7 @@ class DialogsTest : public QObject {
     };
 
     // A good game: start plays again.
-    PlayGame(clock, 10, 5, 2, 125);
+    PlayGame(clock, store, 10, 5, 2, 125);
     Shown first;
     ModalRun run = RunModal(&summary, [&] {
       look(first);
@@ -331,7 +323,7 @@ class DialogsTest : public QObject {
     QVERIFY(!summary.lab_Brak->isVisible());
 
     // A fair game, closed by its stop button: new values, new picture.
-    PlayGame(clock, 10, 6, 0, 59);
+    PlayGame(clock, store, 10, 6, 0, 59);
     Shown second;
     run = RunModal(&summary, [&] {
       look(second);
@@ -345,7 +337,7 @@ class DialogsTest : public QObject {
     QCOMPARE(second.background, 'M');
 
     // A game with no answers at all rates poor; Escape closes like stop.
-    PlayGame(clock, 0, 0, 1, 3);
+    PlayGame(clock, store, 0, 0, 1, 3);
     Shown third;
     run = RunModal(&summary, [&] {
       look(third);
@@ -360,9 +352,9 @@ class DialogsTest : public QObject {
   void summarySaysWhenTheGameCouldNotBeSavedAndClosesFromOutsideLikeStop() {
     FakeClock clock;
     delete new CStatRec(6);  // the file with its header, then a disk that takes nothing more
-    statRec = new CStatRec(6, [](QFileDevice&, const char*, qint64) { return qint64(-1); });
-    TfmKoniecGry summary;
-    PlayGame(clock, 3, 1, 0, 20);
+    CStatRec store(6, [](QFileDevice&, const char*, qint64) { return qint64(-1); });
+    TfmKoniecGry summary(&store);
+    PlayGame(clock, store, 3, 1, 0, 20);
     bool lostShown = false;
     ModalRun run = RunModal(&summary, [&] {
       lostShown = summary.lab_Niezapisany->isVisible();
@@ -373,10 +365,10 @@ class DialogsTest : public QObject {
     QCOMPARE(run.result, TfmKoniecGry::kClose);
 
     // A game dropped for want of activity was not due: nothing is said.
-    statRec->StartGame(1, podpisywanieSettings);
-    statRec->OnIdleTimeout();
-    statRec->StopGame();
-    QVERIFY(!statRec->WriteRecord(true));
+    store.StartGame(1, podpisywanieSettings);
+    store.OnIdleTimeout();
+    store.StopGame();
+    QVERIFY(!store.WriteRecord(true));
     RunModal(&summary, [&] {
       lostShown = summary.lab_Niezapisany->isVisible();
       summary.Close();
@@ -386,14 +378,14 @@ class DialogsTest : public QObject {
 
   void summaryBackgroundIsThePictureOfTheRating() {
     FakeClock clock;
-    statRec = new CStatRec(6);
-    TfmKoniecGry summary;
+    CStatRec store(6);
+    TfmKoniecGry summary(&store);
     const struct {
       int correct, wrong;
       const char* file;
     } games[] = {{4, 10, "mStatsB"}, {10, 6, "mStatsM"}, {10, 5, "mStatsG"}};
     for (const auto& game : games) {
-      PlayGame(clock, game.correct, game.wrong, 0, 10);
+      PlayGame(clock, store, game.correct, game.wrong, 0, 10);
       QImage shown;
       RunModal(&summary, [&] {
         QCoreApplication::processEvents();
@@ -411,10 +403,10 @@ class DialogsTest : public QObject {
 
   void summaryValuesStayClearOfTheirCaptions() {
     FakeClock clock;
-    statRec = new CStatRec(6);
-    TfmKoniecGry summary;
+    CStatRec store(6);
+    TfmKoniecGry summary(&store);
     // Wide values: close to an hour of play and three-digit counts.
-    PlayGame(clock, 999, 999, 999, 59 * 60 + 59);
+    PlayGame(clock, store, 999, 999, 999, 59 * 60 + 59);
     RunModal(&summary, [&] { summary.SetModalResult(TfmKoniecGry::kClose); });
     for (QLabel* value : {summary.lab_Czas, summary.lab_Dobre, summary.lab_Zle, summary.lab_Pomoc}) {
       const int textWidth = QFontMetrics(value->font()).horizontalAdvance(value->text());
@@ -429,8 +421,8 @@ class DialogsTest : public QObject {
   }
 
   void summaryDragsWithTheLeftButtonOnly() {
-    statRec = new CStatRec(6);
-    TfmKoniecGry summary;
+    CStatRec store(6);
+    TfmKoniecGry summary(&store);
     QPoint start, afterLeft, afterRight;
     RunModal(&summary, [&] {
       start = summary.pos();
@@ -457,7 +449,7 @@ class DialogsTest : public QObject {
     QFETCH(int, mode);
     QFETCH(QPoint, about);
     QFETCH(QPoint, closing);
-    SetMode(qint16(mode));
+    SetScreenMode(mode);
     TfmOProgramie box;
     TfmReklama bye;
     QCOMPARE(box.StopButton()->geometry().topLeft(), about);
@@ -468,7 +460,7 @@ class DialogsTest : public QObject {
   }
 
   void aboutBoxClosesByItsButtonAndByEscape() {
-    SetMode(1);
+    SetScreenMode(1);
     TfmOProgramie box;
     QVERIFY(RunModal(&box, [&] { ClickMiddle(box.StopButton()); }).closedByItself);
     QVERIFY(!box.isVisible());
@@ -477,7 +469,7 @@ class DialogsTest : public QObject {
   }
 
   void closingScreenIgnoresKeysAndClosesOnlyByItsButton() {
-    SetMode(2);
+    SetScreenMode(2);
     TfmReklama bye;
     bool stillThere = false;
     QPoint where(-1, -1);
@@ -495,7 +487,7 @@ class DialogsTest : public QObject {
   }
 
   void linksOpenTheManualAndANewMail() {
-    SetMode(1);
+    SetScreenMode(1);
     FakeOpener opener;
     TfmOProgramie box;
     QVERIFY(RunModal(&box, [&] {
@@ -518,7 +510,7 @@ class DialogsTest : public QObject {
   }
 
   void aLinkThatOpensNothingSaysSo() {
-    SetMode(1);
+    SetScreenMode(1);
     platform::SetOpenUrlFunction([](const QString&) { return false; });
     FakeMessageBox boxes;
     TfmOProgramie box;
@@ -540,7 +532,7 @@ class DialogsTest : public QObject {
   }
   void aboutTextsDoNotOverlapAndStayOnTheMiddleOfThePicture() {
     QFETCH(int, mode);
-    SetMode(qint16(mode));
+    SetScreenMode(mode);
     TfmOProgramie box;
     QVERIFY(box.LabelVer->text().contains(QStringLiteral(FONIKRA_VERSION)));
     const QList<QLabel*> labels = box.findChildren<QLabel*>();
@@ -563,7 +555,7 @@ class DialogsTest : public QObject {
   }
 
   void largeDisplayGivesOrdinaryWindowsWithACaption() {
-    SetMode(3);
+    SetScreenMode(3);
     TfmOProgramie box;
     TfmReklama bye;
     for (platform::Form* form : {static_cast<platform::Form*>(&box), static_cast<platform::Form*>(&bye)}) {
@@ -578,7 +570,7 @@ class DialogsTest : public QObject {
 
   void missingArtworkIsMissingResources() {
     ProgramDir bare;  // no content at all
-    SetMode(1);
+    SetScreenMode(1);
     QVERIFY(IsMissingResources([] { TfmOProgramie box; }));
     QVERIFY(IsMissingResources([] { TfmReklama bye; }));
     // Pictures and buttons there, the logo missing.

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "results/_cstatrec.h"
-#include "shell/_custgry.h"
+#include "words/_custgry.h"
 #include "support/fakeclock.h"
 #include "support/workdir.h"
 

@@ -3,21 +3,22 @@
 // sleeps and the build's artwork.
 #include <QPointer>
 #include <QtTest>
-#include <utility>
 
 #include "labelling/Podpisywanie.h"
 #include "labelling/_grapodpisywanie.h"
 #include "labelling/labellingrules.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
+#include "results/endofgame.h"
 #include "shell/_cblad.h"
-#include "shell/_custgry.h"
 #include "shell/_dllengine.h"
 #include "shell/_specfunc.h"
 #include "support/fakeclock.h"
+#include "support/program.h"
 #include "support/programdir.h"
 #include "support/seams.h"
 #include "words/_cslowa.h"
+#include "words/_custgry.h"
 
 using namespace testing;
 
@@ -27,68 +28,74 @@ const QColor kRed(255, 0, 0);
 const QColor kYellow(255, 255, 0);
 const QPoint kGrip(20, 20);
 
+// The program around one labelling screen, as start-up and the menu leave
+// it: SZ word-initial at level 1 selects the five built-in words.
+struct Game {
+  explicit Game(int mode);
+  ~Game();
+  QByteArray Stats() const { return app.Stats(); }
+
+  // Installed before the program is made, removed after it is gone.
+  FakeClock clock;
+  FakeSound sound;
+  FakeSleep sleep;
+  ProgramFixture app;
+  bool ready = false;
+};
+
+// The game of the running test.
+Game* current = nullptr;
+
+Program& App() { return current->app.program; }
+TfmPodpisywanie* Screen() { return App().fmPodpisywanie(); }
+graPodpisywanie* Board() { return App().plansza(); }
+CStatRec* Store() { return App().statRec(); }
+
+Game::Game(int mode) : app(mode) {
+  current = this;
+  if (!app.ready) return;
+  podpisywanieSettings.poziom = 1;
+  podpisywanieSettings.gloski = 0x0001;
+  podpisywanieSettings.pozycja = 0x0100;
+  // What the menu does before it shows the screen.
+  App().slowa()->Wybierz(podpisywanieSettings);
+  Screen()->show();
+  ready = QTest::qWaitForWindowExposed(Screen());
+}
+
+Game::~Game() { current = nullptr; }
+
 // Answers the summary as soon as it is shown.
 class SummaryAnswer : public QObject {
  public:
-  explicit SummaryAnswer(int answer) : answer_(answer) { fmKoniecGry->installEventFilter(this); }
+  explicit SummaryAnswer(int answer) : answer_(answer), summary_(App().fmKoniecGry()) {
+    summary_->installEventFilter(this);
+  }
   int shown = 0;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == fmKoniecGry && event->type() == QEvent::Show) {
+    if (watched == summary_ && event->type() == QEvent::Show) {
       ++shown;
-      QTimer::singleShot(0, fmKoniecGry, [this] { fmKoniecGry->SetModalResult(answer_); });
+      QTimer::singleShot(0, summary_, [this] { summary_->SetModalResult(answer_); });
     }
     return false;
   }
 
  private:
   int answer_;
-};
-
-// The program around one labelling screen, as start-up and the menu leave
-// it: SZ word-initial at level 1 selects the five built-in words.
-struct Game {
-  explicit Game(int mode) {
-    if (!dir.UseBuiltContent()) return;
-    screenMode = qint16(mode);
-    screenWidth = mode == 1 ? 800 : 1024;
-    screenHeight = mode == 1 ? 600 : 768;
-    podpisywanieSettings.poziom = 1;
-    podpisywanieSettings.gloski = 0x0001;
-    podpisywanieSettings.pozycja = 0x0100;
-    slowa = new CSlowa();
-    statRec = new CStatRec(6);
-    fmKoniecGry = new TfmKoniecGry();
-    fmPodpisywanie = new TfmPodpisywanie();
-    slowa->Wybierz(podpisywanieSettings);
-    fmPodpisywanie->show();
-    ready = QTest::qWaitForWindowExposed(fmPodpisywanie);
-  }
-  ~Game() {
-    delete std::exchange(fmPodpisywanie, nullptr);
-    delete std::exchange(fmKoniecGry, nullptr);
-    delete std::exchange(statRec, nullptr);
-    delete std::exchange(slowa, nullptr);
-  }
-  QByteArray Stats() const { return dir.Read(QStringLiteral("prgst6.stt")); }
-
-  ProgramDir dir;
-  FakeClock clock;
-  FakeSound sound;
-  FakeSleep sleep;
-  bool ready = false;
+  TfmKoniecGry* summary_;
 };
 
 std::vector<CPrzGloska*> Tiles() {
   std::vector<CPrzGloska*> out;
-  for (auto& t : plansza->Przesuwane) out.push_back(t.get());
+  for (auto& t : Board()->Przesuwane) out.push_back(t.get());
   return out;
 }
-CPusGloska* Slot(int i) { return plansza->Puste.at(size_t(i)).get(); }
+CPusGloska* Slot(int i) { return Board()->Puste.at(size_t(i)).get(); }
 QStringList Wanted() {
   QStringList out;
-  const QString& podzial = slowa->Wylosowane.at(size_t(plansza->Zadanie)).Podzial;
+  const QString& podzial = App().slowa()->Wylosowane.at(size_t(Board()->Zadanie)).Podzial;
   for (const auto& t : labelling::ScanSegmentation(podzial)) out << t.phoneme;
   return out;
 }
@@ -138,29 +145,29 @@ QStringList Misspelled(QStringList w) {
 // Solves every task in order, moving on with "nast".
 void SolveAll() {
   for (;;) {
-    if (!plansza->CzyRozwiazane()) Fill(Wanted());
-    if (plansza->CzyOstatnie()) return;
-    Click(*fmPodpisywanie->PrzyciskNast);
+    if (!Board()->CzyRozwiazane()) Fill(Wanted());
+    if (Board()->CzyOstatnie()) return;
+    Click(*Screen()->PrzyciskNast);
   }
 }
 
 // Moves with "nast" and "pop" to the task of the word with this key.
 bool GoTo(const QString& key) {
-  const auto& drawn = slowa->Wylosowane;
+  const auto& drawn = App().slowa()->Wylosowane;
   const auto it = std::find_if(drawn.begin(), drawn.end(), [&](const CSlowa::SPaczka& w) { return w.Nazwa == key; });
   if (it == drawn.end()) return false;
   const int task = int(it - drawn.begin());
-  while (plansza->Zadanie != task) {
-    Click(task > plansza->Zadanie ? *fmPodpisywanie->PrzyciskNast : *fmPodpisywanie->PrzyciskPop);
+  while (Board()->Zadanie != task) {
+    Click(task > Board()->Zadanie ? *Screen()->PrzyciskNast : *Screen()->PrzyciskPop);
   }
-  return plansza->Slowo == key;
+  return Board()->Slowo == key;
 }
 
 void DoubleClickWindow(QPoint p) {
-  QTest::mousePress(fmPodpisywanie, Qt::LeftButton, {}, p);
-  QTest::mouseRelease(fmPodpisywanie, Qt::LeftButton, {}, p);
-  QTest::mouseDClick(fmPodpisywanie, Qt::LeftButton, {}, p);
-  QTest::mouseRelease(fmPodpisywanie, Qt::LeftButton, {}, p);
+  QTest::mousePress(Screen(), Qt::LeftButton, {}, p);
+  QTest::mouseRelease(Screen(), Qt::LeftButton, {}, p);
+  QTest::mouseDClick(Screen(), Qt::LeftButton, {}, p);
+  QTest::mouseRelease(Screen(), Qt::LeftButton, {}, p);
 }
 
 char CompletedByte(const QByteArray& stats, int record) { return stats.at(20 + 44 * record + 30); }
@@ -183,45 +190,44 @@ class LabellingTest : public QObject {
     QFETCH(QPoint, picture);
     Game g(mode);
     QVERIFY(g.ready);
-    TfmPodpisywanie& fm = *fmPodpisywanie;
+    TfmPodpisywanie& fm = *Screen();
     QCOMPARE(fm.size(), QSize(screenWidth, screenHeight));
     QCOMPARE((QList<QPoint>{fm.PrzyciskPomoc->Rect().topLeft(), fm.PrzyciskStop->Rect().topLeft(),
                             fm.PrzyciskNast->Rect().topLeft(), fm.PrzyciskPop->Rect().topLeft()}),
              buttons);
-    QCOMPARE(QPoint(plansza->ObrazX, plansza->ObrazY), picture);
-    QCOMPARE(plansza->Ostatnie, 4);
+    QCOMPARE(QPoint(Board()->ObrazX, Board()->ObrazY), picture);
+    QCOMPARE(Board()->Ostatnie, 4);
     QVERIFY(!Visible(*fm.PrzyciskPop) && Visible(*fm.PrzyciskNast) && Visible(*fm.PrzyciskPomoc));
-    QVERIFY(statRec->Active());
-    QCOMPARE(statRec->GameNumber(), 1);
+    QVERIFY(Store()->Active());
+    QCOMPARE(Store()->GameNumber(), 1);
 
     QCoreApplication::processEvents();  // the paint that draws the tiles
-    QCOMPARE(plansza->Puste.size(), size_t(Wanted().size()));
+    QCOMPARE(Board()->Puste.size(), size_t(Wanted().size()));
     for (CPrzGloska* t : Tiles()) {
       QCOMPARE(t->Obraz->geometry(), QRect(t->Pozycja(), t->Bitmapa.size()));
       QVERIFY(t->Obraz->Visible());
       QCOMPARE(t->Obraz->cursor().shape(), Qt::PointingHandCursor);
       QCOMPARE(fm.WindowCanvas().Image().copy(QRect(t->Pozycja(), t->Bitmapa.size())), t->Bitmapa);
     }
-    for (auto& s : plansza->Puste) QCOMPARE(FrameOf(s.get(), fm.WindowCanvas()), kRed);
+    for (auto& s : Board()->Puste) QCOMPARE(FrameOf(s.get(), fm.WindowCanvas()), kRed);
   }
 
   void borderedWindowOnLargeDisplaysAndMissingArtworkIsAnError() {
     {
       Game g(3);
       QVERIFY(g.ready);
-      QCOMPARE(fmPodpisywanie->windowTitle(), QStringLiteral("Mini Fonikra Cz.I"));
-      QVERIFY(!(fmPodpisywanie->windowFlags() & Qt::FramelessWindowHint));
-      QCOMPARE(fmPodpisywanie->size(), QSize(1024, 768));
+      QCOMPARE(Screen()->windowTitle(), QStringLiteral("Mini Fonikra Cz.I"));
+      QVERIFY(!(Screen()->windowFlags() & Qt::FramelessWindowHint));
+      QCOMPARE(Screen()->size(), QSize(1024, 768));
     }
     ProgramDir empty;
-    screenMode = 2;
-    screenWidth = 1024;
-    screenHeight = 768;
+    SetScreenMode(2);
+    EndOfGame end(nullptr);
     const qsizetype before = QApplication::allWidgets().size();
     for (bool withBackground : {false, true}) {
       if (withBackground) empty.WriteJpeg(QStringLiteral("Data/Intf/Spec/mT_Pod_b1.xji"), 1024, 768);
       try {
-        TfmPodpisywanie screen;
+        TfmPodpisywanie screen(nullptr, nullptr, end);
         QFAIL("made without its artwork");
       } catch (const CBlad& e) {
         QCOMPARE(e.code, qint16(1));
@@ -233,7 +239,7 @@ class LabellingTest : public QObject {
   void dropSnapsWithinTwentyFivePixelsAndGrabEmptiesTheSlot() {
     Game g(1);
     QVERIFY(g.ready);
-    const platform::Canvas& window = fmPodpisywanie->WindowCanvas();
+    const platform::Canvas& window = Screen()->WindowCanvas();
     CPrzGloska* tile = Tiles()[0];
     CPusGloska* slot = Slot(2);
     for (QPoint off : {QPoint(26, 0), QPoint(0, 26), QPoint(-26, 25)}) {
@@ -254,21 +260,21 @@ class LabellingTest : public QObject {
     QVERIFY(slot->Nazwa.isEmpty());
     QCOMPARE(slot->Gloska(), nullptr);
     QCOMPARE(FrameOf(slot, window), kRed);
-    QCOMPARE(plansza->Przesuwane.back().get(), tile);  // drawn on top from now on
+    QCOMPARE(Board()->Przesuwane.back().get(), tile);  // drawn on top from now on
     QTest::mouseRelease(tile->Obraz, Qt::LeftButton, {}, kGrip);
     QCOMPARE(slot->Gloska(), tile);  // dropped where it was: back in
-    QCOMPARE(statRec->Wrong() + statRec->Correct(), 0);
+    QCOMPARE(Store()->Wrong() + Store()->Correct(), 0);
   }
 
   void dragMovesOnlyWithTheLeftButtonAloneAndRedrawsTheOldPlace() {
     Game g(2);
     QVERIFY(g.ready);
-    TfmPodpisywanie& fm = *fmPodpisywanie;
+    TfmPodpisywanie& fm = *Screen();
     CPrzGloska* a = Tiles()[0];
     CPrzGloska* b = Tiles()[1];
     const QPoint start = a->Pozycja();
     QTest::mousePress(a->Obraz, Qt::RightButton, {}, kGrip);
-    QCOMPARE(plansza->Przesuwane.front().get(), a);  // the right button grabs nothing
+    QCOMPARE(Board()->Przesuwane.front().get(), a);  // the right button grabs nothing
     QTest::mouseRelease(a->Obraz, Qt::RightButton, {}, kGrip);
 
     QTest::mousePress(a->Obraz, Qt::LeftButton, {}, kGrip);
@@ -296,10 +302,10 @@ class LabellingTest : public QObject {
     QVERIFY(g.ready);
     const QStringList wrong = Misspelled(Wanted());
     CPrzGloska* last = Fill(wrong, int(wrong.size()) - 1);
-    QCOMPARE(statRec->Wrong(), 0);  // all but one filled: nothing counted
+    QCOMPARE(Store()->Wrong(), 0);  // all but one filled: nothing counted
     Drop(last, Slot(int(wrong.size()) - 1)->Pozycja());
-    QCOMPARE(statRec->Wrong(), 1);
-    QCOMPARE(statRec->Correct(), 0);
+    QCOMPARE(Store()->Wrong(), 1);
+    QCOMPARE(Store()->Correct(), 0);
     QCOMPARE(g.sound.played.size(), 1);
     QVERIFY(g.sound.played[0].startsWith(QStringLiteral("Data/Intf/Smd/b")));
     QVERIFY(last->Obraz->Visible());
@@ -312,22 +318,22 @@ class LabellingTest : public QObject {
     QCOMPARE(moved->Pozycja(), s0->Pozycja() - QPoint(0, 60));
     QCOMPARE(moved->Obraz->pos(), moved->Pozycja());
     QCOMPARE(s0->Gloska(), inS0);
-    QCOMPARE(FrameOf(s0, fmPodpisywanie->WindowCanvas()), kYellow);
-    QCOMPARE(FrameOf(Slot(1), fmPodpisywanie->WindowCanvas()), kRed);
-    QCOMPARE(statRec->Wrong(), 1);
+    QCOMPARE(FrameOf(s0, Screen()->WindowCanvas()), kYellow);
+    QCOMPARE(FrameOf(Slot(1), Screen()->WindowCanvas()), kRed);
+    QCOMPARE(Store()->Wrong(), 1);
     Drop(moved, Slot(1)->Pozycja());
-    QCOMPARE(statRec->Wrong(), 2);
+    QCOMPARE(Store()->Wrong(), 2);
   }
 
   void equalTilesAreInterchangeableAndTilesUseTheirLetterPictures() {
     Game g(2);
     QVERIFY(g.ready);
     QVERIFY(GoTo(QStringLiteral("szkola")));
-    QCOMPARE(plansza->Odpowiedz, QStringLiteral("szkoła"));  // spelled, unlike the key
+    QCOMPARE(Board()->Odpowiedz, QStringLiteral("szkoła"));  // spelled, unlike the key
     QCOMPARE(Tiles()[0]->Bitmapa, LoadNamedPicture(QStringLiteral("sz_red")));
     QCOMPARE(Tiles()[3]->Bitmapa, LoadNamedPicture(QStringLiteral("ll")));
     // A phoneme without a picture still gets a tile of the slot's size.
-    CPrzGloska unknown(plansza, fmPodpisywanie, QStringLiteral("qx"));
+    CPrzGloska unknown(Board(), QStringLiteral("qx"));
     QCOMPARE(unknown.Obraz->size(), QSize(55, 55));
     QCOMPARE(unknown.Bitmapa.size(), QSize(55, 55));
 
@@ -337,51 +343,51 @@ class LabellingTest : public QObject {
     const std::vector<CPrzGloska*> t = Tiles();
     const int order[] = {0, 5, 2, 6, 4, 1, 3};
     for (int slot = 0; slot < 7; ++slot) Drop(t[size_t(order[slot])], Slot(slot)->Pozycja());
-    QCOMPARE(statRec->Wrong(), 0);
-    QCOMPARE(statRec->Correct(), 1);
+    QCOMPARE(Store()->Wrong(), 0);
+    QCOMPARE(Store()->Correct(), 1);
   }
 
   void correctAnswerCountsHidesTheTilesAndHelpAndSpeaksTheWord() {
     Game g(1);
     QVERIFY(g.ready);
-    const QString word = plansza->Slowo;
+    const QString word = Board()->Slowo;
     Fill(Wanted());
-    QCOMPARE(statRec->Correct(), 1);
-    QCOMPARE(statRec->Wrong(), 0);
-    QVERIFY(plansza->CzyRozwiazane());
-    QVERIFY(!Visible(*fmPodpisywanie->PrzyciskPomoc));
+    QCOMPARE(Store()->Correct(), 1);
+    QCOMPARE(Store()->Wrong(), 0);
+    QVERIFY(Board()->CzyRozwiazane());
+    QVERIFY(!Visible(*Screen()->PrzyciskPomoc));
     for (CPrzGloska* t : Tiles()) QVERIFY(!t->Obraz->Visible());
     QCOMPARE(g.sound.played.size(), 2);
     QVERIFY(g.sound.played[0].startsWith(QStringLiteral("Data/Intf/Smd/g")));
     QCOMPARE(g.sound.played[1], QStringLiteral("Data/Smd/") + word + QStringLiteral(".pw"));
     QCOMPARE(g.sleep.sleeps, (std::vector<int>{500, 300}));
-    QVERIFY(!plansza->TimerKoniec->Enabled());  // four words still open
+    QVERIFY(!Board()->TimerKoniec->Enabled());  // four words still open
     // The tiles stay drawn in their slots; the help button is gone.
     QCoreApplication::processEvents();
-    const QRect help = fmPodpisywanie->PrzyciskPomoc->Rect();
-    QCOMPARE(fmPodpisywanie->WindowCanvas().Image().copy(help), fmPodpisywanie->PlotnoTla.Image().copy(help));
+    const QRect help = Screen()->PrzyciskPomoc->Rect();
+    QCOMPARE(Screen()->WindowCanvas().Image().copy(help), Screen()->PlotnoTla.Image().copy(help));
     for (CPrzGloska* t : Tiles()) {
-      QCOMPARE(fmPodpisywanie->WindowCanvas().Image().copy(QRect(t->Pozycja(), t->Bitmapa.size())), t->Bitmapa);
+      QCOMPARE(Screen()->WindowCanvas().Image().copy(QRect(t->Pozycja(), t->Bitmapa.size())), t->Bitmapa);
     }
   }
 
   void navigationEndsAndASolvedWordShownSolvedThenReopenedOnItsPicture() {
     Game g(2);
     QVERIFY(g.ready);
-    TfmPodpisywanie& fm = *fmPodpisywanie;
+    TfmPodpisywanie& fm = *Screen();
     Fill(Wanted());
     // "nast" is hidden on the last task and "pop" on the first.
     for (int i = 1; i <= 4; ++i) {
       Click(*fm.PrzyciskNast);
       QVERIFY(Visible(*fm.PrzyciskPop) && Visible(*fm.PrzyciskNast) == (i < 4));
     }
-    QVERIFY(!plansza->Nastepne());
+    QVERIFY(!Board()->Nastepne());
     for (int i = 0; i < 4; ++i) Click(*fm.PrzyciskPop);
-    QCOMPARE(int(plansza->Zadanie), 0);
+    QCOMPARE(int(Board()->Zadanie), 0);
     QVERIFY(!Visible(*fm.PrzyciskPop) && Visible(*fm.PrzyciskNast));
-    QVERIFY(!plansza->Poprzednie());
+    QVERIFY(!Board()->Poprzednie());
 
-    QVERIFY(plansza->CzyRozwiazane());
+    QVERIFY(Board()->CzyRozwiazane());
     QVERIFY(!Visible(*fm.PrzyciskPomoc));
     const std::vector<CPrzGloska*> t = Tiles();
     for (size_t i = 0; i < t.size(); ++i) {
@@ -391,36 +397,36 @@ class LabellingTest : public QObject {
       QCOMPARE(FrameOf(Slot(int(i)), fm.WindowCanvas()), kYellow);
     }
     // The picture's own edge is outside it.
-    QVERIFY(!plansza->OtworzPonownie(plansza->ObrazX, plansza->ObrazY + 50));
-    DoubleClickWindow(QPoint(plansza->ObrazX - 20, plansza->ObrazY + 50));
-    QVERIFY(plansza->CzyRozwiazane());
+    QVERIFY(!Board()->OtworzPonownie(Board()->ObrazX, Board()->ObrazY + 50));
+    DoubleClickWindow(QPoint(Board()->ObrazX - 20, Board()->ObrazY + 50));
+    QVERIFY(Board()->CzyRozwiazane());
 
-    DoubleClickWindow(QPoint(plansza->ObrazX + 100, plansza->ObrazY + 100));
-    QVERIFY(!plansza->CzyRozwiazane());
+    DoubleClickWindow(QPoint(Board()->ObrazX + 100, Board()->ObrazY + 100));
+    QVERIFY(!Board()->CzyRozwiazane());
     QVERIFY(Visible(*fm.PrzyciskPomoc));
-    for (auto& s : plansza->Puste) QVERIFY(s->Nazwa.isEmpty());
+    for (auto& s : Board()->Puste) QVERIFY(s->Nazwa.isEmpty());
     for (CPrzGloska* tile : Tiles()) QVERIFY(tile->Obraz->Visible());
     Fill(Wanted());
-    QCOMPARE(statRec->Correct(), 2);
+    QCOMPARE(Store()->Correct(), 2);
   }
 
   void hintCountsSpeaksAndLeavesAFreshTask() {
     Game g(2);
     QVERIFY(g.ready);
-    TfmPodpisywanie& fm = *fmPodpisywanie;
+    TfmPodpisywanie& fm = *Screen();
     const QStringList wanted = Wanted();
     Fill(wanted.mid(0, 2));
     QCOMPARE(Slot(1)->Nazwa, wanted[1]);
     Click(*fm.PrzyciskPomoc);
-    QCOMPARE(statRec->Hints(), 1);
-    QCOMPARE(g.sound.played, QStringList{QStringLiteral("Data/Smd/") + plansza->Slowo + QStringLiteral(".pw")});
-    QCOMPARE(plansza->Przesuwane.size(), size_t(wanted.size()));
-    for (auto& s : plansza->Puste) QVERIFY(s->Nazwa.isEmpty());
+    QCOMPARE(Store()->Hints(), 1);
+    QCOMPARE(g.sound.played, QStringList{QStringLiteral("Data/Smd/") + Board()->Slowo + QStringLiteral(".pw")});
+    QCOMPARE(Board()->Przesuwane.size(), size_t(wanted.size()));
+    for (auto& s : Board()->Puste) QVERIFY(s->Nazwa.isEmpty());
     for (CPrzGloska* t : Tiles()) QVERIFY(t->Obraz->Visible());
-    QVERIFY(!plansza->CzyRozwiazane() && Visible(*fm.PrzyciskPomoc));
+    QVERIFY(!Board()->CzyRozwiazane() && Visible(*fm.PrzyciskPomoc));
 
     // Saying the word waits a second instead when its sound is missing.
-    plansza->Slowo = QStringLiteral("brak");
+    Board()->Slowo = QStringLiteral("brak");
     fm.A_Powiedz.Execute();
     QCOMPARE(g.sleep.sleeps.back(), 1000);
   }
@@ -430,19 +436,19 @@ class LabellingTest : public QObject {
     QVERIFY(g.ready);
     SummaryAnswer summary(TfmKoniecGry::kClose);
     SolveAll();
-    QCOMPARE(statRec->Correct(), 5);
-    QPointer<platform::Timer> timer = plansza->TimerKoniec;
+    QCOMPARE(Store()->Correct(), 5);
+    QPointer<platform::Timer> timer = Board()->TimerKoniec;
     QVERIFY(timer->Enabled());
     QCOMPARE(timer->Interval(), 60000);
     // A double click on the window stops it; reopening and solving again
     // starts it anew.
-    DoubleClickWindow(QPoint(plansza->ObrazX + 100, plansza->ObrazY + 100));
+    DoubleClickWindow(QPoint(Board()->ObrazX + 100, Board()->ObrazY + 100));
     QVERIFY(!timer->Enabled());
     Fill(Wanted());
     QVERIFY(timer->Enabled());
     timer->Fire();
     QCOMPARE(summary.shown, 1);
-    QVERIFY(!fmPodpisywanie->isVisible());
+    QVERIFY(!Screen()->isVisible());
     const QByteArray stats = g.Stats();
     QCOMPARE(stats.size(), 20 + 44);
     QCOMPARE(stats.at(20), char(1));
@@ -455,24 +461,24 @@ class LabellingTest : public QObject {
     {
       // Unfinished: saved as not completed; "start" begins a new game here.
       SummaryAnswer summary(TfmKoniecGry::kPlayAgain);
-      Click(*fmPodpisywanie->PrzyciskNast);
+      Click(*Screen()->PrzyciskNast);
       Fill(Wanted());
-      QTest::keyClick(fmPodpisywanie, Qt::Key_Escape);
+      QTest::keyClick(Screen(), Qt::Key_Escape);
       QCOMPARE(summary.shown, 1);
       QCOMPARE(g.Stats().size(), 20 + 44);
       QCOMPARE(CompletedByte(g.Stats(), 0), char(0));
-      QCOMPARE(int(plansza->Zadanie), 0);
-      QCOMPARE(statRec->Correct(), 0);
-      QVERIFY(!plansza->CzyRozwiazane());
-      QVERIFY(fmPodpisywanie->isVisible());
+      QCOMPARE(int(Board()->Zadanie), 0);
+      QCOMPARE(Store()->Correct(), 0);
+      QVERIFY(!Board()->CzyRozwiazane());
+      QVERIFY(Screen()->isVisible());
     }
     // Finished: saved as completed; "stop" closes the screen.
     SummaryAnswer summary(TfmKoniecGry::kClose);
     SolveAll();
-    QTest::keyClick(fmPodpisywanie, Qt::Key_Escape);
+    QTest::keyClick(Screen(), Qt::Key_Escape);
     QCOMPARE(g.Stats().size(), 20 + 2 * 44);
     QCOMPARE(CompletedByte(g.Stats(), 1), char(1));
-    QVERIFY(!fmPodpisywanie->isVisible());
+    QVERIFY(!Screen()->isVisible());
   }
 
   void aDoubleClickReopensOnlyWhereItHappened() {
@@ -481,12 +487,12 @@ class LabellingTest : public QObject {
     Fill(Wanted());
     // A press on the picture, then a double click elsewhere (where a hidden
     // button stood): the word stays solved.
-    const QPoint picture(plansza->ObrazX + 100, plansza->ObrazY + 100);
-    QTest::mousePress(fmPodpisywanie, Qt::LeftButton, {}, picture);
-    QTest::mouseRelease(fmPodpisywanie, Qt::LeftButton, {}, picture);
-    QTest::mouseDClick(fmPodpisywanie, Qt::LeftButton, {}, QPoint(930, 120));
-    QVERIFY(plansza->CzyRozwiazane());
-    QCOMPARE(statRec->Correct(), 1);
+    const QPoint picture(Board()->ObrazX + 100, Board()->ObrazY + 100);
+    QTest::mousePress(Screen(), Qt::LeftButton, {}, picture);
+    QTest::mouseRelease(Screen(), Qt::LeftButton, {}, picture);
+    QTest::mouseDClick(Screen(), Qt::LeftButton, {}, QPoint(930, 120));
+    QVERIFY(Board()->CzyRozwiazane());
+    QCOMPARE(Store()->Correct(), 1);
   }
 
   void aTileLetGoPastTheEdgeStaysWhollyInsideWhereItIsDrawn() {
@@ -512,7 +518,7 @@ class LabellingTest : public QObject {
   void everyTileTheChildTouchesIsActivity() {
     Game g(2);
     QVERIFY(g.ready);
-    platform::Timer& idle = statRec->IdleTimer();
+    platform::Timer& idle = Store()->IdleTimer();
     idle.SetEnabled(false);
     QTest::mousePress(Tiles().front()->Obraz, Qt::LeftButton, {}, kGrip);
     QVERIFY(idle.Enabled());
@@ -526,13 +532,13 @@ class LabellingTest : public QObject {
     QVERIFY(g.ready);
     SummaryAnswer summary(TfmKoniecGry::kClose);
     SolveAll();
-    QPointer<platform::Timer> timer = plansza->TimerKoniec;
+    QPointer<platform::Timer> timer = Board()->TimerKoniec;
     QVERIFY(timer->Enabled());
-    CloseFromOutside(fmPodpisywanie);
+    CloseFromOutside(Screen());
     QTRY_COMPARE(summary.shown, 1);
     QCOMPARE(g.Stats().size(), 20 + 44);
     QCOMPARE(CompletedByte(g.Stats(), 0), char(1));
-    QVERIFY(!fmPodpisywanie->isVisible());
+    QVERIFY(!Screen()->isVisible());
     // Nothing of the finished game runs on.
     QVERIFY(!timer->Enabled());
   }
@@ -541,9 +547,9 @@ class LabellingTest : public QObject {
     Game g(2);
     QVERIFY(g.ready);
     SolveAll();
-    QVERIFY(plansza->TimerKoniec->Enabled());
-    fmPodpisywanie->Close();
-    QVERIFY(!plansza->TimerKoniec->Enabled());
+    QVERIFY(Board()->TimerKoniec->Enabled());
+    Screen()->Close();
+    QVERIFY(!Board()->TimerKoniec->Enabled());
   }
 
   // Keys queued during the praise run inside the answer check and may end
@@ -558,31 +564,31 @@ class LabellingTest : public QObject {
     Game g(2);
     QVERIFY(g.ready);
     SummaryAnswer summary(answer);
-    while (!plansza->CzyOstatnie()) {
+    while (!Board()->CzyOstatnie()) {
       Fill(Wanted());
-      Click(*fmPodpisywanie->PrzyciskNast);
+      Click(*Screen()->PrzyciskNast);
     }
     const QStringList wanted = Wanted();
     CPrzGloska* last = Fill(wanted, int(wanted.size()) - 1);
-    graPodpisywanie* checking = plansza;
+    graPodpisywanie* checking = Board();
     QPointer<platform::Timer> timer = checking->TimerKoniec;
     const QPoint target = Slot(int(wanted.size()) - 1)->Pozycja();
-    QCoreApplication::postEvent(fmPodpisywanie, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    QCoreApplication::postEvent(Screen(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
     Drop(last, target);
 
     QCOMPARE(summary.shown, 1);
     QCOMPARE(g.Stats().size(), 20 + 44);
     QCOMPARE(CompletedByte(g.Stats(), 0), char(1));  // the word was solved before the key ran
-    QVERIFY(plansza);
-    QVERIFY(!plansza->TimerKoniec->Enabled());
+    QVERIFY(Board());
+    QVERIFY(!Board()->TimerKoniec->Enabled());
     if (answer == TfmKoniecGry::kClose) {
-      QCOMPARE(plansza, checking);
-      QVERIFY(!fmPodpisywanie->isVisible());
+      QCOMPARE(Board(), checking);
+      QVERIFY(!Screen()->isVisible());
     } else {
-      QVERIFY(timer.isNull());  // the checking board is gone
-      QCOMPARE(int(plansza->Zadanie), 0);
-      QCOMPARE(statRec->Correct(), 0);
-      QVERIFY(fmPodpisywanie->isVisible());
+      QTRY_VERIFY(timer.isNull());  // the checking board goes from the event loop
+      QCOMPARE(int(Board()->Zadanie), 0);
+      QCOMPARE(Store()->Correct(), 0);
+      QVERIFY(Screen()->isVisible());
     }
   }
 };

@@ -4,7 +4,7 @@
 #include <deque>
 
 #include "labelling/labellingrules.h"
-#include "shell/random.h"
+#include "words/random.h"
 
 using namespace labelling;
 

@@ -3,6 +3,7 @@
 // replaced so that nothing blocks.
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QtTest>
 #include <QtTest/qtestspontaneevent.h>
 #include <map>
@@ -13,30 +14,33 @@
 #include "memory/rules.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
+#include "results/endofgame.h"
 #include "shell/_cblad.h"
-#include "shell/_custgry.h"
 #include "shell/_specfunc.h"
 #include "support/fakeclock.h"
+#include "support/program.h"
 #include "support/programdir.h"
 #include "support/seams.h"
 #include "widgets/_cprzycisk.h"
 #include "words/_cslowa.h"
+#include "words/_custgry.h"
 
 using namespace testing;
 
 namespace {
 
-const QString kStats = QStringLiteral("prgst6.stt");
+// The program of the running test.
+ProgramFixture* current = nullptr;
 
-void SetMode(int mode) {
-  screenMode = qint16(mode);
-  screenWidth = mode == 1 ? 800 : 1024;
-  screenHeight = mode == 1 ? 600 : 768;
-}
+TfmMemory* fmMemory() { return current->program.fmMemory(); }
+graMemory* gra() { return current->program.gra(); }
+TfmKoniecGry* fmKoniecGry() { return current->program.fmKoniecGry(); }
+CStatRec* statRec() { return current->program.statRec(); }
+CSlowa* slowa() { return current->program.slowa(); }
 
 std::vector<CKarta*> OnBoard() {
   std::vector<CKarta*> cards;
-  for (auto& karta : gra->Karty) {
+  for (auto& karta : gra()->Karty) {
     if (karta && karta->NaPlanszy()) cards.push_back(karta.get());
   }
   return cards;
@@ -81,20 +85,31 @@ QRect LargePictureRect(const CKarta* card) {
 }
 
 bool ShowsBackground(const platform::Canvas& canvas, const QRect& r) {
-  return canvas.Image().copy(r) == fmMemory->Tlo().Image().copy(r);
+  return canvas.Image().copy(r) == fmMemory()->Tlo().Image().copy(r);
 }
 
 // Answers the summary with `result` as soon as it is up, counting how often
-// it was shown.
-void AnswerSummary(int result, int* shown) {
-  QTimer::singleShot(0, fmKoniecGry, [result, shown] {
-    if (!fmKoniecGry->isVisible()) {
-      AnswerSummary(result, shown);
+// it was shown; `whileShown` looks at the program meanwhile.
+void AnswerSummary(int result, int* shown, std::function<void()> whileShown = {}) {
+  QTimer::singleShot(0, fmKoniecGry(), [result, shown, whileShown] {
+    if (!fmKoniecGry()->isVisible()) {
+      AnswerSummary(result, shown, whileShown);
       return;
     }
     ++*shown;
-    fmKoniecGry->SetModalResult(result);
+    if (whileShown) whileShown();
+    fmKoniecGry()->SetModalResult(result);
   });
+}
+
+// The board has left the game: no card takes clicks and no turn's timer
+// runs.
+bool Withdrawn(const graMemory* board) {
+  if (!board->Wycofana()) return false;
+  for (const auto& card : board->Karty) {
+    if (card && (card->NaPlanszy() || card->TimerTrafiona->Enabled() || card->TimerChybiona->Enabled())) return false;
+  }
+  return true;
 }
 
 // One colour all over inside its frame: a blank picture put in place of a
@@ -133,34 +148,23 @@ class MemoryTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
   void init() {
-    dir_ = std::make_unique<ProgramDir>();
-    QVERIFY(dir_->UseBuiltContent());
+    // Before the program, whose store reads the clock.
     sound_ = std::make_unique<FakeSound>();
     sleep_ = std::make_unique<FakeSleep>();
     clock_ = std::make_unique<FakeClock>();
-    SetMode(1);
-    memorySettings.poziom = 1;
-    memorySettings.gloski = 1;      // SZ
-    memorySettings.pozycja = 256;   // word-initial
-    slowa = new CSlowa;
-    statRec = new CStatRec(6);
-    fmKoniecGry = new TfmKoniecGry;
+    QVERIFY(Start(1));
   }
 
   void cleanup() {
-    delete fmMemory;
-    fmMemory = nullptr;
-    QCOMPARE(gra, nullptr);
-    delete fmKoniecGry;
-    fmKoniecGry = nullptr;
-    delete statRec;
-    statRec = nullptr;
-    delete slowa;
-    slowa = nullptr;
+    if (program_) {
+      program_->program.DestroyScreens();
+      QCOMPARE(gra(), nullptr);
+    }
+    current = nullptr;
+    program_.reset();
     clock_.reset();
     sleep_.reset();
     sound_.reset();
-    dir_.reset();
   }
 
   // --- layout ----------------------------------------------------------------
@@ -177,28 +181,28 @@ class MemoryTest : public QObject {
     QFETCH(int, mode);
     QFETCH(QPoint, hint);
     QFETCH(QPoint, stop);
-    SetMode(mode);
+    QVERIFY(Start(mode));
     Show();
-    QCOMPARE(fmMemory->size(), QSize(screenWidth, screenHeight));
-    QCOMPARE(fmMemory->pos(), QPoint(0, 0));
-    QCOMPARE(fmMemory->PrzyciskPomoc()->Rect(), QRect(hint, QSize(70, 60)));
-    QCOMPARE(fmMemory->PrzyciskStop()->Rect(), QRect(stop, QSize(70, 60)));
-    const bool bordered = !(fmMemory->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(fmMemory()->size(), QSize(screenWidth, screenHeight));
+    QCOMPARE(fmMemory()->pos(), QPoint(0, 0));
+    QCOMPARE(fmMemory()->PrzyciskPomoc()->Rect(), QRect(hint, QSize(70, 60)));
+    QCOMPARE(fmMemory()->PrzyciskStop()->Rect(), QRect(stop, QSize(70, 60)));
+    const bool bordered = !(fmMemory()->windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(bordered, mode == 3);
     if (mode == 3) {
-      QCOMPARE(fmMemory->windowTitle(), QStringLiteral("Mini Fonikra Cz.I"));
-      QVERIFY(!(fmMemory->windowFlags() & Qt::WindowSystemMenuHint));
+      QCOMPARE(fmMemory()->windowTitle(), QStringLiteral("Mini Fonikra Cz.I"));
+      QVERIFY(!(fmMemory()->windowFlags() & Qt::WindowSystemMenuHint));
     }
     // The window shows the composition: the background, the buttons in their
     // normal picture, and the cards face down at their grid places.
-    QCOMPARE(fmMemory->WindowCanvas().Image(), fmMemory->Kompozycja().Image());
-    QVERIFY(ShowsBackground(fmMemory->WindowCanvas(), QRect(0, 0, 40, 40)));
-    QVERIFY(!ShowsBackground(fmMemory->WindowCanvas(), QRect(hint + QPoint(20, 20), QSize(20, 20))));
+    QCOMPARE(fmMemory()->WindowCanvas().Image(), fmMemory()->Kompozycja().Image());
+    QVERIFY(ShowsBackground(fmMemory()->WindowCanvas(), QRect(0, 0, 40, 40)));
+    QVERIFY(!ShowsBackground(fmMemory()->WindowCanvas(), QRect(hint + QPoint(20, 20), QSize(20, 20))));
     const auto grid = memoryrules::GridFor(6, mode);
-    for (size_t k = 0; k < gra->Karty.size(); ++k) {
-      CKarta* card = gra->Karty[k].get();
+    for (size_t k = 0; k < gra()->Karty.size(); ++k) {
+      CKarta* card = gra()->Karty[k].get();
       QCOMPARE(card->Prostokat(), QRect(memoryrules::SlotPosition(*grid, int(k)), QSize(80, 100)));
-      QVERIFY(Shows(fmMemory->WindowCanvas(), card, card->Rewers));
+      QVERIFY(Shows(fmMemory()->WindowCanvas(), card, card->Rewers));
     }
   }
 
@@ -210,23 +214,23 @@ class MemoryTest : public QObject {
   }
   void everyWordIsDealtTwiceIntoEverySlot() {
     QFETCH(int, level);
-    SetMode(2);
+    QVERIFY(Start(2));
     // Words beyond the built-in five, without files: their faces are blank.
     for (const char* key : {"szafa", "szczotka", "szuflada", "szyba", "szelki"}) {
       CSlowa::SPaczka word;
       word.Nazwa = QString::fromLatin1(key);
       word.Flagi = 0x0101;
-      slowa->Dodaj(word);
+      slowa()->Dodaj(word);
     }
     memorySettings.poziom = qint16(level);
-    slowa->Wybierz(memorySettings);
+    slowa()->Wybierz(memorySettings);
     Show();
     const int pairs = memoryrules::PairsForLevel(level);
-    QCOMPARE(int(gra->Karty.size()), 2 * pairs);
-    QCOMPARE(int(gra->Pozostalo), 2 * pairs);
+    QCOMPARE(int(gra()->Karty.size()), 2 * pairs);
+    QCOMPARE(int(gra()->Pozostalo), 2 * pairs);
     std::map<QString, int> count;
     std::set<std::pair<int, int>> places;
-    for (auto& card : gra->Karty) {
+    for (auto& card : gra()->Karty) {
       QVERIFY(card && card->NaPlanszy());
       ++count[card->Nazwa];
       places.insert({card->Prostokat().x(), card->Prostokat().y()});
@@ -234,7 +238,7 @@ class MemoryTest : public QObject {
     QCOMPARE(int(count.size()), pairs);
     for (const auto& [key, n] : count) QCOMPARE(n, 2);
     QCOMPARE(int(places.size()), 2 * pairs);
-    QCOMPARE(slowa->Wylosowane.size(), size_t(pairs));
+    QCOMPARE(slowa()->Wylosowane.size(), size_t(pairs));
   }
 
   // --- turns -----------------------------------------------------------------
@@ -246,30 +250,30 @@ class MemoryTest : public QObject {
   }
   void foundPairCountsOnceSpeaksAndLeavesAfterItsTimer() {
     QFETCH(int, mode);
-    SetMode(mode);
+    QVERIFY(Start(mode));
     Show();
-    const platform::Canvas& window = fmMemory->WindowCanvas();
+    const platform::Canvas& window = fmMemory()->WindowCanvas();
     auto [a, b] = APair();
     QVERIFY(a && b);
     CKarta* other = AnotherCard(a, b);
 
     Click(a);
     QVERIFY(Shows(window, a, a->Awers));
-    QCOMPARE(gra->Pierwsza, a);
-    QCOMPARE(gra->Odkryte, qint16(1));
+    QCOMPARE(gra()->Pierwsza, a);
+    QCOMPARE(gra()->Odkryte, qint16(1));
     Click(a);  // the turned card again: nothing
-    QCOMPARE(gra->Odkryte, qint16(1));
-    QCOMPARE(gra->Pierwsza, a);
+    QCOMPARE(gra()->Odkryte, qint16(1));
+    QCOMPARE(gra()->Pierwsza, a);
 
     Click(b);
-    QCOMPARE(statRec->Correct(), 1);
-    QCOMPARE(statRec->Wrong(), 0);
+    QCOMPARE(statRec()->Correct(), 1);
+    QCOMPARE(statRec()->Wrong(), 0);
     QCOMPARE(sound_->played, QStringList{QStringLiteral("Data/Smd/") + a->Nazwa + QStringLiteral(".pw")});
     QVERIFY(Shows(window, a, a->Awers));
     QVERIFY(Shows(window, b, b->Awers));
     QVERIFY(!ShowsBackground(window, LargePictureRect(b)));
-    QVERIFY(!gra->Aktywna);
-    QCOMPARE(gra->Pozostalo, qint16(4));
+    QVERIFY(!gra()->Aktywna);
+    QCOMPARE(gra()->Pozostalo, qint16(4));
     QVERIFY(b->TimerTrafiona->Enabled());
     QCOMPARE(b->TimerTrafiona->Interval(), 2000);
 
@@ -277,8 +281,8 @@ class MemoryTest : public QObject {
     Click(other);
     Click(a);
     QVERIFY(Shows(window, other, other->Rewers));
-    QCOMPARE(statRec->Correct(), 1);
-    QCOMPARE(statRec->Wrong(), 0);
+    QCOMPARE(statRec()->Correct(), 1);
+    QCOMPARE(statRec()->Wrong(), 0);
     QCOMPARE(sound_->played.size(), 1);
 
     b->TimerTrafiona->Fire();
@@ -288,26 +292,26 @@ class MemoryTest : public QObject {
     QVERIFY(ShowsBackground(window, b->Prostokat()));
     QVERIFY(ShowsBackground(window, LargePictureRect(b)));
     QVERIFY(Shows(window, other, other->Rewers));
-    QCOMPARE(gra->Pierwsza, nullptr);
-    QVERIFY(gra->Aktywna);
-    QVERIFY(!gra->CzyKoniec());
-    QCOMPARE(statRec->Correct(), 1);
-    QVERIFY(!fmKoniecGry->isVisible());
+    QCOMPARE(gra()->Pierwsza, nullptr);
+    QVERIFY(gra()->Aktywna);
+    QVERIFY(!gra()->CzyKoniec());
+    QCOMPARE(statRec()->Correct(), 1);
+    QVERIFY(!fmKoniecGry()->isVisible());
     // A card off the board takes no clicks: the grid does not close up.
-    QCOMPARE(fmMemory->childAt(a->Prostokat().center()), nullptr);
+    QCOMPARE(fmMemory()->childAt(a->Prostokat().center()), nullptr);
   }
 
   void wrongPairCountsAndTurnsBack() {
     Show();
-    const platform::Canvas& window = fmMemory->WindowCanvas();
+    const platform::Canvas& window = fmMemory()->WindowCanvas();
     auto [a, c] = AWrongPair();
     QVERIFY(a && c);
     CKarta* other = AnotherCard(a, c);
 
     Click(a);
     Click(c);
-    QCOMPARE(statRec->Wrong(), 1);
-    QCOMPARE(statRec->Correct(), 0);
+    QCOMPARE(statRec()->Wrong(), 1);
+    QCOMPARE(statRec()->Correct(), 0);
     QVERIFY(sound_->played.isEmpty());
     QVERIFY(Shows(window, a, a->Awers));
     QVERIFY(Shows(window, c, c->Awers));
@@ -317,23 +321,23 @@ class MemoryTest : public QObject {
 
     Click(other);
     QVERIFY(Shows(window, other, other->Rewers));
-    QCOMPARE(statRec->Wrong(), 1);
+    QCOMPARE(statRec()->Wrong(), 1);
 
     c->TimerChybiona->Fire();
     QVERIFY(!c->TimerChybiona->Enabled());
     QVERIFY(Shows(window, a, a->Rewers));
     QVERIFY(Shows(window, c, c->Rewers));
     QVERIFY(a->NaPlanszy() && c->NaPlanszy());
-    QCOMPARE(gra->Pierwsza, nullptr);
-    QVERIFY(gra->Aktywna);
-    QCOMPARE(gra->Pozostalo, qint16(6));
+    QCOMPARE(gra()->Pierwsza, nullptr);
+    QVERIFY(gra()->Aktywna);
+    QCOMPARE(gra()->Pozostalo, qint16(6));
 
     // The same two cards again count a second wrong answer.
     Click(a);
     Click(c);
-    QCOMPARE(statRec->Wrong(), 2);
+    QCOMPARE(statRec()->Wrong(), 2);
     c->TimerChybiona->Fire();
-    QCOMPARE(statRec->Correct(), 0);
+    QCOMPARE(statRec()->Correct(), 0);
   }
 
   // --- hint and activity -----------------------------------------------------
@@ -344,11 +348,11 @@ class MemoryTest : public QObject {
     std::vector<int> sleeps;
     platform::SetSleepFunction([&](int ms) {
       sleeps.push_back(ms);
-      during = fmMemory->WindowCanvas().Image().copy();
+      during = fmMemory()->WindowCanvas().Image().copy();
     });
 
-    Click(fmMemory->PrzyciskPomoc());
-    QCOMPARE(statRec->Hints(), 1);
+    Click(fmMemory()->PrzyciskPomoc());
+    QCOMPARE(statRec()->Hints(), 1);
     QCOMPARE(sleeps, std::vector<int>{500});
     std::vector<CKarta*> shown;
     platform::Canvas flash;
@@ -365,29 +369,29 @@ class MemoryTest : public QObject {
     // Drawn past the composition, which keeps the backs; afterwards the
     // window shows the backs again and no card is turned.
     for (CKarta* card : OnBoard()) {
-      QVERIFY(Shows(fmMemory->Kompozycja(), card, card->Rewers));
-      QVERIFY(Shows(fmMemory->WindowCanvas(), card, card->Rewers));
+      QVERIFY(Shows(fmMemory()->Kompozycja(), card, card->Rewers));
+      QVERIFY(Shows(fmMemory()->WindowCanvas(), card, card->Rewers));
     }
-    QCOMPARE(gra->Odkryte, qint16(0));
-    QCOMPARE(gra->Pierwsza, nullptr);
+    QCOMPARE(gra()->Odkryte, qint16(0));
+    QCOMPARE(gra()->Pierwsza, nullptr);
 
     // With a card turned, and while a pair is shown, the hint is neither
     // shown nor counted.
     auto [a, b] = APair();
     Click(a);
-    Click(fmMemory->PrzyciskPomoc());
+    Click(fmMemory()->PrzyciskPomoc());
     Click(b);
-    Click(fmMemory->PrzyciskPomoc());
-    QCOMPARE(statRec->Hints(), 1);
+    Click(fmMemory()->PrzyciskPomoc());
+    QCOMPARE(statRec()->Hints(), 1);
     QCOMPARE(sleeps.size(), size_t(1));
     b->TimerTrafiona->Fire();
-    Click(fmMemory->PrzyciskPomoc());
-    QCOMPARE(statRec->Hints(), 2);
+    Click(fmMemory()->PrzyciskPomoc());
+    QCOMPARE(statRec()->Hints(), 2);
   }
 
   void cardsHintKeysAndWheelAreActivity() {
     Show();
-    platform::Timer& idle = statRec->IdleTimer();
+    platform::Timer& idle = statRec()->IdleTimer();
     QVERIFY(idle.Enabled());  // the new game counts as activity
 
     idle.SetEnabled(false);
@@ -400,13 +404,13 @@ class MemoryTest : public QObject {
     b->TimerTrafiona->Fire();
     idle.SetEnabled(false);
 
-    QTest::keyClick(fmMemory, Qt::Key_A);
+    QTest::keyClick(fmMemory(), Qt::Key_A);
     QVERIFY(idle.Enabled());
     idle.SetEnabled(false);
     Wheel(OnBoard().front()->Obraz.data());  // passed on from the card to the screen
     QVERIFY(idle.Enabled());
     idle.SetEnabled(false);
-    Click(fmMemory->PrzyciskPomoc());
+    Click(fmMemory()->PrzyciskPomoc());
     QVERIFY(idle.Enabled());
   }
 
@@ -414,22 +418,22 @@ class MemoryTest : public QObject {
 
   void lastPairOpensTheSummaryAndSavesTheGameAsCompleted() {
     Show();
-    const qint64 before = dir_->Read(kStats).size();
+    const qint64 before = program_->Stats().size();
     int shown = 0;
     PlayPair();
     PlayPair();
     auto [a, b] = APair();
     Click(a);
     Click(b);
-    QVERIFY(gra->CzyKoniec());
+    QVERIFY(gra()->CzyKoniec());
     QCOMPARE(shown, 0);
-    QVERIFY(!fmKoniecGry->isVisible());  // not before the pair has left
-    QCOMPARE(dir_->Read(kStats).size(), before);
+    QVERIFY(!fmKoniecGry()->isVisible());  // not before the pair has left
+    QCOMPARE(program_->Stats().size(), before);
 
     AnswerSummary(TfmKoniecGry::kClose, &shown);
     b->TimerTrafiona->Fire();
     QCOMPARE(shown, 1);
-    const QByteArray file = dir_->Read(kStats);
+    const QByteArray file = program_->Stats();
     QCOMPARE(file.size(), before + 44);
     const QByteArray record = file.right(44);
     QCOMPARE(int(record[0]), 2);  // Memory
@@ -437,64 +441,84 @@ class MemoryTest : public QObject {
     QCOMPARE(int(record[30]), 1);  // completed
     QCOMPARE(int(record[36]), 3);  // three pairs found
     QCOMPARE(int(record[40]), 0);
-    QVERIFY(!fmMemory->isVisible());  // "stop" closes the screen
+    QVERIFY(!fmMemory()->isVisible());  // "stop" closes the screen
   }
 
+  void escapeSavesTheGameAsNotCompleted_data() {
+    QTest::addColumn<bool>("fromOutside");
+    QTest::newRow("Escape") << false;
+    QTest::newRow("window closed from outside") << true;
+  }
   void escapeSavesTheGameAsNotCompleted() {
+    QFETCH(bool, fromOutside);
     Show();
-    const qint64 before = dir_->Read(kStats).size();
+    const qint64 before = program_->Stats().size();
     PlayPair();
     int shown = 0;
     AnswerSummary(TfmKoniecGry::kClose, &shown);
-    QTest::keyClick(fmMemory, Qt::Key_Escape);
-    QCOMPARE(shown, 1);
-    const QByteArray file = dir_->Read(kStats);
+    if (fromOutside) {
+      CloseFromOutside(fmMemory());
+      QTRY_COMPARE(shown, 1);  // acted on from the event loop
+    } else {
+      QTest::keyClick(fmMemory(), Qt::Key_Escape);
+      QCOMPARE(shown, 1);
+    }
+    const QByteArray file = program_->Stats();
     QCOMPARE(file.size(), before + 44);
     QCOMPARE(int(file.right(44)[0]), 2);
     QCOMPARE(int(file.right(44)[30]), 0);
     QCOMPARE(int(file.right(44)[36]), 1);
-    QVERIFY(!fmMemory->isVisible());
+    QVERIFY(!fmMemory()->isVisible());
   }
 
   void startOnTheSummaryDealsAgainOnTheSameWindow() {
     Show();
     PlayPair();
-    QCOMPARE(gra->Pozostalo, qint16(4));
+    QCOMPARE(gra()->Pozostalo, qint16(4));
+    const graMemory* old = gra();
     int shown = 0;
     AnswerSummary(TfmKoniecGry::kPlayAgain, &shown);
-    Click(fmMemory->PrzyciskStop());
+    Click(fmMemory()->PrzyciskStop());
     QCOMPARE(shown, 1);
-    QVERIFY(fmMemory->isVisible());
-    QCOMPARE(gra, fmMemory->Plansza());
+    QVERIFY(fmMemory()->isVisible());
+    // The old board is not freed yet, so a new one cannot share its address.
+    QVERIFY(gra() && gra() != old);
     QCOMPARE(int(OnBoard().size()), 6);
-    QCOMPARE(gra->Pozostalo, qint16(6));
-    QCOMPARE(statRec->Correct(), 0);
-    for (CKarta* card : OnBoard()) QVERIFY(Shows(fmMemory->WindowCanvas(), card, card->Rewers));
+    QCOMPARE(gra()->Pozostalo, qint16(6));
+    QCOMPARE(statRec()->Correct(), 0);
+    for (CKarta* card : OnBoard()) QVERIFY(Shows(fmMemory()->WindowCanvas(), card, card->Rewers));
   }
 
   void startAfterTheLastPairReplacesTheBoardWhoseTimerEndedTheGame() {
     Show();
-    const qint64 before = dir_->Read(kStats).size();
+    const qint64 before = program_->Stats().size();
     PlayPair();
     PlayPair();
+    graMemory* old = gra();
+    const QPointer<platform::ImageControl> oldCard = OnBoard().front()->Obraz;
     int shown = 0;
     AnswerSummary(TfmKoniecGry::kPlayAgain, &shown);
     PlayPair();  // the last timer ends the game, and "start" deals again
     QCOMPARE(shown, 1);
-    QCOMPARE(dir_->Read(kStats).size(), before + 44);
-    QVERIFY(fmMemory->isVisible());
+    QCOMPARE(program_->Stats().size(), before + 44);
+    QVERIFY(fmMemory()->isVisible());
+    QVERIFY(gra() != old);
     QCOMPARE(int(OnBoard().size()), 6);
-    QCoreApplication::processEvents();  // the old board goes
-    QCOMPARE(fmMemory->findChildren<platform::ImageControl*>(Qt::FindDirectChildrenOnly).size(), 6 + 2);
+    // The timer's handler has returned into the old board, which is still
+    // there, out of the game, and goes from the event loop.
+    QVERIFY(oldCard);
+    QVERIFY(Withdrawn(old));
+    QTRY_VERIFY(oldCard.isNull());
+    QCOMPARE(fmMemory()->findChildren<platform::ImageControl*>(Qt::FindDirectChildrenOnly).size(), 6 + 2);
     // The new game plays on.
     PlayPair();
-    QCOMPARE(statRec->Correct(), 1);
-    QCOMPARE(gra->Pozostalo, qint16(4));
+    QCOMPARE(statRec()->Correct(), 1);
+    QCOMPARE(gra()->Pozostalo, qint16(4));
   }
 
   void aSecondStopWhileTheSummaryIsOpenDoesNothing() {
     Show();
-    const qint64 before = dir_->Read(kStats).size();
+    const qint64 before = program_->Stats().size();
     PlayPair();
     PlayPair();
     auto [a, b] = APair();
@@ -503,24 +527,24 @@ class MemoryTest : public QObject {
     // Escape while the last pair is shown; its timer runs out, and Escape
     // reaches the screen again, with the summary open.
     int shown = 0;
-    QTimer::singleShot(0, fmKoniecGry, [&, b = b] {
+    QTimer::singleShot(0, fmKoniecGry(), [&, b = b] {
       b->TimerTrafiona->Fire();
-      fmMemory->A_Stop.Execute(fmMemory);
-      QTest::keyClick(fmMemory, Qt::Key_Escape);
-      shown += fmKoniecGry->isVisible() ? 1 : 0;
-      fmKoniecGry->SetModalResult(TfmKoniecGry::kClose);
+      fmMemory()->A_Stop.Execute(fmMemory());
+      QTest::keyClick(fmMemory(), Qt::Key_Escape);
+      shown += fmKoniecGry()->isVisible() ? 1 : 0;
+      fmKoniecGry()->SetModalResult(TfmKoniecGry::kClose);
     });
-    QTest::keyClick(fmMemory, Qt::Key_Escape);
+    QTest::keyClick(fmMemory(), Qt::Key_Escape);
     QCOMPARE(shown, 1);
-    const QByteArray file = dir_->Read(kStats);
+    const QByteArray file = program_->Stats();
     QCOMPARE(file.size(), before + 44);
     QCOMPARE(int(file.right(44)[30]), 1);  // every pair had been found
-    QVERIFY(!fmMemory->isVisible());
+    QVERIFY(!fmMemory()->isVisible());
   }
 
   void closingTheScreenStopsTheTimerOfAPairStillShown() {
     Show();
-    const qint64 before = dir_->Read(kStats).size();
+    const qint64 before = program_->Stats().size();
     PlayPair();
     PlayPair();
     auto [a, b] = APair();
@@ -528,17 +552,19 @@ class MemoryTest : public QObject {
     Click(b);
     QVERIFY(b->TimerTrafiona->Enabled());
     int shown = 0;
-    AnswerSummary(TfmKoniecGry::kClose, &shown);
-    QTest::keyClick(fmMemory, Qt::Key_Escape);  // "stop" before the pair has left
+    bool withdrawnFirst = false;
+    AnswerSummary(TfmKoniecGry::kClose, &shown, [&] { withdrawnFirst = Withdrawn(gra()); });
+    QTest::keyClick(fmMemory(), Qt::Key_Escape);  // "stop" before the pair has left
     QCOMPARE(shown, 1);
-    QVERIFY(!fmMemory->isVisible());
-    for (auto& card : gra->Karty) {
+    QVERIFY(withdrawnFirst);  // nothing of the game ran on under the summary
+    QVERIFY(!fmMemory()->isVisible());
+    for (auto& card : gra()->Karty) {
       QVERIFY(!card->TimerTrafiona->Enabled());
       QVERIFY(!card->TimerChybiona->Enabled());
     }
-    QCOMPARE(dir_->Read(kStats).size(), before + 44);
+    QCOMPARE(program_->Stats().size(), before + 44);
     // Shown again from the menu: a new game.
-    fmMemory->show();
+    fmMemory()->show();
     QCOMPARE(int(OnBoard().size()), 6);
   }
 
@@ -557,20 +583,20 @@ class MemoryTest : public QObject {
     QFETCH(int, slotCount);
     memorySettings.poziom = qint16(level);
     Show();
-    QCOMPARE(int(gra->Karty.size()), slotCount);
+    QCOMPARE(int(gra()->Karty.size()), slotCount);
     QVERIFY(OnBoard().empty());
-    QCOMPARE(gra->Pozostalo, qint16(0));
-    QVERIFY(gra->CzyKoniec());
-    QVERIFY(ShowsBackground(fmMemory->WindowCanvas(), QRect(0, 0, 700, 450)));
-    QCOMPARE(fmMemory->findChildren<platform::ImageControl*>(Qt::FindDirectChildrenOnly).size(), 2);
+    QCOMPARE(gra()->Pozostalo, qint16(0));
+    QVERIFY(gra()->CzyKoniec());
+    QVERIFY(ShowsBackground(fmMemory()->WindowCanvas(), QRect(0, 0, 700, 450)));
+    QCOMPARE(fmMemory()->findChildren<platform::ImageControl*>(Qt::FindDirectChildrenOnly).size(), 2);
 
-    Click(fmMemory->PrzyciskPomoc());
-    QCOMPARE(statRec->Hints(), 0);
+    Click(fmMemory()->PrzyciskPomoc());
+    QCOMPARE(statRec()->Hints(), 0);
     QVERIFY(sleep_->sleeps.empty());
 
     int shown = 0;
     AnswerSummary(TfmKoniecGry::kClose, &shown);
-    QTest::keyClick(fmMemory, Qt::Key_Escape);
+    QTest::keyClick(fmMemory(), Qt::Key_Escape);
     QCOMPARE(shown, 1);
   }
 
@@ -598,13 +624,13 @@ class MemoryTest : public QObject {
     auto [a, c] = AWrongPair();
     Click(a);
     Click(c);
-    QVERIFY(Shows(fmMemory->WindowCanvas(), c, c->Awers));
+    QVERIFY(Shows(fmMemory()->WindowCanvas(), c, c->Awers));
     c->TimerChybiona->Fire();
-    QVERIFY(Shows(fmMemory->WindowCanvas(), c, c->Rewers));
+    QVERIFY(Shows(fmMemory()->WindowCanvas(), c, c->Rewers));
     PlayPair();
-    QCOMPARE(statRec->Correct(), 1);
-    QCOMPARE(statRec->Wrong(), 1);
-    QCOMPARE(gra->Pozostalo, qint16(4));
+    QCOMPARE(statRec()->Correct(), 1);
+    QCOMPARE(statRec()->Wrong(), 1);
+    QCOMPARE(gra()->Pozostalo, qint16(4));
   }
 
   void missingMaskAndLargePictureFallBackToTheBackAndTheMask() {
@@ -617,7 +643,7 @@ class MemoryTest : public QObject {
     ReplaceBuiltFolder("Bio", [](const QString&) { return false; });
     int shown = 0;
     AnswerSummary(TfmKoniecGry::kPlayAgain, &shown);
-    QTest::keyClick(fmMemory, Qt::Key_Escape);
+    QTest::keyClick(fmMemory(), Qt::Key_Escape);
     QCOMPARE(shown, 1);
     for (CKarta* card : OnBoard()) {
       QCOMPARE(card->Maska, card->Rewers);
@@ -625,18 +651,22 @@ class MemoryTest : public QObject {
     }
     // The found pair still shows something where the large picture goes.
     PlayPair();
-    QCOMPARE(statRec->Correct(), 1);
+    QCOMPARE(statRec()->Correct(), 1);
   }
 
   // --- construction ----------------------------------------------------------
 
   void missingArtworkRaisesMissingResources() {
+    // The screen alone, over a folder of its own.
+    current = nullptr;
+    program_.reset();
     const int before = QApplication::topLevelWidgets().size();
     {
       ProgramDir bare;
-      SetMode(1);
+      SetScreenMode(1);
+      EndOfGame koniec(nullptr);
       try {
-        TfmMemory screen;
+        TfmMemory screen(nullptr, nullptr, koniec);
         QFAIL("made without its background");
       } catch (const CBlad& e) {
         QCOMPARE(e.code, qint16(1));
@@ -644,7 +674,7 @@ class MemoryTest : public QObject {
       // The background alone, without the buttons' artwork.
       bare.WriteJpeg("Data/Intf/Spec/mT_Mem_s.xji", 800, 600);
       try {
-        TfmMemory screen;
+        TfmMemory screen(nullptr, nullptr, koniec);
         QFAIL("made without its buttons");
       } catch (const CBlad& e) {
         QCOMPARE(e.code, qint16(1));
@@ -655,20 +685,31 @@ class MemoryTest : public QObject {
   }
 
  private:
+  // A new program in screen mode `mode`, with SZ word-initial at level 1 in
+  // the Memory settings: the five built-in words.
+  bool Start(int mode) {
+    current = nullptr;
+    program_.reset();
+    program_ = std::make_unique<ProgramFixture>(mode);
+    current = program_.get();
+    memorySettings.poziom = 1;
+    memorySettings.gloski = 1;      // SZ
+    memorySettings.pozycja = 256;   // word-initial
+    return program_->ready;
+  }
+
   void Show() {
-    slowa->Wybierz(memorySettings);  // as the menu does before showing the screen
-    fmMemory = new TfmMemory();
-    fmMemory->show();
-    QVERIFY(QTest::qWaitForWindowExposed(fmMemory));
-    QVERIFY(gra);
-    QCOMPARE(gra, fmMemory->Plansza());
+    slowa()->Wybierz(memorySettings);  // as the menu does before showing the screen
+    fmMemory()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(fmMemory()));
+    QVERIFY(gra());
   }
 
   // Puts a folder of its own in place of a built one, holding copies of the
   // built files that `keep` accepts.
   template <typename Keep>
   void ReplaceBuiltFolder(const QString& sub, Keep keep) {
-    const QString link = dir_->File(QStringLiteral("Data/") + sub);
+    const QString link = program_->dir.File(QStringLiteral("Data/") + sub);
     const QString built = QFileInfo(link).isSymLink() ? QFileInfo(link).symLinkTarget() : built_[sub];
     built_[sub] = built;
     if (QFileInfo(link).isSymLink()) {
@@ -682,10 +723,10 @@ class MemoryTest : public QObject {
     }
   }
 
-  std::unique_ptr<ProgramDir> dir_;
   std::unique_ptr<FakeSound> sound_;
   std::unique_ptr<FakeSleep> sleep_;
   std::unique_ptr<FakeClock> clock_;
+  std::unique_ptr<ProgramFixture> program_;
   std::map<QString, QString> built_;
 };
 

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "memory/rules.h"
-#include "shell/random.h"
+#include "words/random.h"
 
 using namespace memoryrules;
 

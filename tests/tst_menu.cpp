@@ -12,36 +12,34 @@
 #include "menu/_cnagrywanie.h"
 #include "platform/jpeg.h"
 #include "results/Koniecgry.h"
-#include "results/_cstatrec.h"
 #include "screens/Oprogramie.h"
 #include "screens/Reklama.h"
-#include "shell/Komunikat.h"
-#include "shell/Splashscreen.h"
-#include "shell/_custgry.h"
+#include "screens/Komunikat.h"
+#include "words/_custgry.h"
 #include "shell/_specfunc.h"
-#include "shell/startup.h"
-#include "support/programdir.h"
+#include "support/program.h"
 #include "support/seams.h"
 #include "widgets/_ccheckbut.h"
 #include "widgets/_cobiektgraficzny.h"
 #include "widgets/_cprzycisk.h"
-#include "words/_cslowa.h"
-
-using testing::ProgramDir;
 
 namespace {
 
-void SetMode(int mode) {
-  screenMode = qint16(mode);
-  screenWidth = mode == 1 ? 800 : 1024;
-  screenHeight = mode == 1 ? 600 : 768;
-}
+// The program of the case being run.
+testing::ProgramFixture* current = nullptr;
+TfmMain* fmMain() { return current->program.fmMain(); }
+TfmMemory* fmMemory() { return current->program.fmMemory(); }
+TfmPodpisywanie* fmPodpisywanie() { return current->program.fmPodpisywanie(); }
+TfmOProgramie* fmOProgramie() { return current->program.fmOProgramie(); }
+TfmKomunikat* fmKomunikat() { return current->program.fmKomunikat(); }
+TfmReklama* fmReklama() { return current->program.fmReklama(); }
 
-// Runs `step` once the given modal window is up, from inside its loop.
-void WhenShown(QWidget* const* window, std::function<void()> step) {
-  auto* poll = new QTimer(qApp);
-  QObject::connect(poll, &QTimer::timeout, qApp, [=] {
-    if (!*window || !(*window)->isVisible()) return;
+// Runs `step` once the given modal window is up, from inside its loop. The
+// watch goes with the window, so that one never fired cannot act later.
+void WhenShown(QWidget* window, std::function<void()> step) {
+  auto* poll = new QTimer(window);
+  QObject::connect(poll, &QTimer::timeout, poll, [=] {
+    if (!window->isVisible()) return;
     poll->deleteLater();
     step();
   });
@@ -55,16 +53,11 @@ void Click(QWidget* w, QPoint at = QPoint(10, 10)) { QTest::mouseClick(w, Qt::Le
 class MenuTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
-  void init() {
-    dir_ = std::make_unique<ProgramDir>();
-    sleep_ = std::make_unique<testing::FakeSleep>();
-    QVERIFY(dir_->UseBuiltContent());
-    SetMode(1);
-  }
+  void init() { sleep_ = std::make_unique<testing::FakeSleep>(); }
   void cleanup() {
-    Destroy();
+    current = nullptr;
+    fixture_.reset();
     sleep_.reset();
-    dir_.reset();
   }
 
   void controlsStandWhereTheLayoutSays_data() {
@@ -85,20 +78,19 @@ class MenuTest : public QObject {
     QFETCH(QList<int>, amountX);
     QFETCH(QList<int>, soundX);
     QFETCH(QList<int>, rowsY);
-    SetMode(mode);
-    Create();
-    QCOMPARE(fmMain->AboutButton()->pos(), buttons[0]);
-    QCOMPARE(fmMain->ExitButton()->pos(), buttons[1]);
-    QCOMPARE(fmMain->StartButton()->pos(), buttons[2]);
+    QVERIFY(Create(mode));
+    QCOMPARE(fmMain()->AboutButton()->pos(), buttons[0]);
+    QCOMPARE(fmMain()->ExitButton()->pos(), buttons[1]);
+    QCOMPARE(fmMain()->StartButton()->pos(), buttons[2]);
     for (int i = 0; i < 3; ++i) {
-      QCOMPARE(fmMain->AmountButton(i)->Input()->pos(), QPoint(amountX[i], rowsY[0]));
-      QCOMPARE(fmMain->PositionButton(i)->Input()->pos(), QPoint(amountX[i], rowsY[2]));
-      const CObiektGraficzny* caption = fmMain->Caption(i);
+      QCOMPARE(fmMain()->AmountButton(i)->Input()->pos(), QPoint(amountX[i], rowsY[0]));
+      QCOMPARE(fmMain()->PositionButton(i)->Input()->pos(), QPoint(amountX[i], rowsY[2]));
+      const CObiektGraficzny* caption = fmMain()->Caption(i);
       QCOMPARE(caption->Y(), rowsY[3 + i]);
       QCOMPARE(caption->X(), screenWidth / 2 - caption->Width() / 2);
     }
-    for (int i = 0; i < 4; ++i) QCOMPARE(fmMain->SoundButton(i)->Input()->pos(), QPoint(soundX[i], rowsY[1]));
-    QCOMPARE(fmMain->g_Menu->pos(), mode == 1 ? QPoint(152, 422) : QPoint(192, 541));
+    for (int i = 0; i < 4; ++i) QCOMPARE(fmMain()->SoundButton(i)->Input()->pos(), QPoint(soundX[i], rowsY[1]));
+    QCOMPARE(fmMain()->g_Menu->pos(), mode == 1 ? QPoint(152, 422) : QPoint(192, 541));
   }
 
   void tabStripSwitchesOnlyInsideItsRanges_data() {
@@ -123,21 +115,20 @@ class MenuTest : public QObject {
     QFETCH(int, mode);
     QFETCH(int, x);
     QFETCH(int, tab);
-    SetMode(mode);
-    Create();
+    QVERIFY(Create(mode));
     ShowMenu();
     for (int start : {1, 2}) {
       zakladka = qint16(start);
-      const int y = (start == 1) ? 5 : fmMain->g_Menu->height() - 2;  // Y plays no part
-      QTest::mousePress(fmMain->g_Menu, Qt::RightButton, {}, QPoint(x, y));
-      QTest::mouseRelease(fmMain->g_Menu, Qt::RightButton, {}, QPoint(x, y));
+      const int y = (start == 1) ? 5 : fmMain()->g_Menu->height() - 2;  // Y plays no part
+      QTest::mousePress(fmMain()->g_Menu, Qt::RightButton, {}, QPoint(x, y));
+      QTest::mouseRelease(fmMain()->g_Menu, Qt::RightButton, {}, QPoint(x, y));
       QCOMPARE(int(zakladka), tab == 0 ? start : tab);
-      QCOMPARE(int(fmMain->PreviousTab()), start);
+      QCOMPARE(int(fmMain()->PreviousTab()), start);
     }
   }
 
   void switchingTabsShowsEachGamesOwnChoices() {
-    Create();
+    QVERIFY(Create());
     podpisywanieSettings.gloski = 1;
     podpisywanieSettings.pozycja = 256;
     podpisywanieSettings.poziom = 1;
@@ -147,29 +138,29 @@ class MenuTest : public QObject {
     ShowMenu();
     auto states = [] {
       QString s;
-      for (int i = 0; i < 3; ++i) s += fmMain->AmountButton(i)->State() ? '1' : '0';
+      for (int i = 0; i < 3; ++i) s += fmMain()->AmountButton(i)->State() ? '1' : '0';
       s += ' ';
-      for (int i = 0; i < 4; ++i) s += fmMain->SoundButton(i)->State() ? '1' : '0';
+      for (int i = 0; i < 4; ++i) s += fmMain()->SoundButton(i)->State() ? '1' : '0';
       s += ' ';
-      for (int i = 0; i < 3; ++i) s += fmMain->PositionButton(i)->State() ? '1' : '0';
+      for (int i = 0; i < 3; ++i) s += fmMain()->PositionButton(i)->State() ? '1' : '0';
       return s;
     };
     QCOMPARE(states(), QString("100 1000 100"));
-    Click(fmMain->g_Menu, QPoint(300, 20));  // tab 2
+    Click(fmMain()->g_Menu, QPoint(300, 20));  // tab 2
     QCOMPARE(int(zakladka), 2);
     QCOMPARE(states(), QString("010 0011 001"));
-    Click(fmMain->AmountButton(2)->Input());  // "duzo" on tab 2
+    Click(fmMain()->AmountButton(2)->Input());  // "duzo" on tab 2
     QCOMPARE(int(memorySettings.poziom), 3);
     QCOMPARE(int(podpisywanieSettings.poziom), 1);
-    Click(fmMain->g_Menu, QPoint(100, 20));  // back to tab 1
+    Click(fmMain()->g_Menu, QPoint(100, 20));  // back to tab 1
     QCOMPARE(states(), QString("100 1000 100"));
     // The page picture is drawn at the tab strip.
     const QImage page = platform::LoadBmpFile("Data/Intf/Spec/mT_m1_s.xbi");
-    QCOMPARE(fmMain->WindowCanvas().Image().pixel(152 + 100, 422 + 30), page.pixel(100, 30));
+    QCOMPARE(fmMain()->WindowCanvas().Image().pixel(152 + 100, 422 + 30), page.pixel(100, 30));
   }
 
   void choiceHandlersEditTheRecordOfTheCurrentTab() {
-    Create();
+    QVERIFY(Create());
     ShowMenu();
     // Tabs 1, 2 and 4 toggle single sound bits; tab 3 toggles pairs.
     for (int tab : {1, 2, 3, 4}) {
@@ -177,29 +168,29 @@ class MenuTest : public QObject {
       CUstGry* record = TfmMain::SettingsForTab(tab);
       record->gloski = 0;
       record->pozycja = 0;
-      Click(fmMain->SoundButton(1)->Input());  // Ż/RZ
+      Click(fmMain()->SoundButton(1)->Input());  // Ż/RZ
       QCOMPARE(int(record->gloski), tab == 3 ? 2 | 32 : 2);
-      Click(fmMain->PositionButton(2)->Input());
+      Click(fmMain()->PositionButton(2)->Input());
       QCOMPARE(int(record->pozycja), 1024);
-      Click(fmMain->AmountButton(0)->Input());
+      Click(fmMain()->AmountButton(0)->Input());
       QCOMPARE(int(record->poziom), 1);
-      QVERIFY(fmMain->AmountButton(0)->State());
-      QVERIFY(!fmMain->AmountButton(1)->State() && !fmMain->AmountButton(2)->State());
-      Click(fmMain->SoundButton(1)->Input());
+      QVERIFY(fmMain()->AmountButton(0)->State());
+      QVERIFY(!fmMain()->AmountButton(1)->State() && !fmMain()->AmountButton(2)->State());
+      Click(fmMain()->SoundButton(1)->Input());
       QCOMPARE(int(record->gloski), 0);
     }
     // Outside 1 to 4: a sound does nothing at all; a position or amount
     // changes its picture but no record.
     zakladka = 9;
     const qint16 before[] = {podpisywanieSettings.gloski, podpisywanieSettings.pozycja, podpisywanieSettings.poziom};
-    const bool soundWas = fmMain->SoundButton(0)->State();
-    Click(fmMain->SoundButton(0)->Input());
-    QCOMPARE(fmMain->SoundButton(0)->State(), soundWas);
-    const bool positionWas = fmMain->PositionButton(0)->State();
-    Click(fmMain->PositionButton(0)->Input());
-    QCOMPARE(fmMain->PositionButton(0)->State(), !positionWas);
-    Click(fmMain->AmountButton(2)->Input());
-    QVERIFY(fmMain->AmountButton(2)->State());
+    const bool soundWas = fmMain()->SoundButton(0)->State();
+    Click(fmMain()->SoundButton(0)->Input());
+    QCOMPARE(fmMain()->SoundButton(0)->State(), soundWas);
+    const bool positionWas = fmMain()->PositionButton(0)->State();
+    Click(fmMain()->PositionButton(0)->Input());
+    QCOMPARE(fmMain()->PositionButton(0)->State(), !positionWas);
+    Click(fmMain()->AmountButton(2)->Input());
+    QVERIFY(fmMain()->AmountButton(2)->State());
     QCOMPARE(podpisywanieSettings.gloski, before[0]);
     QCOMPARE(podpisywanieSettings.pozycja, before[1]);
     QCOMPARE(podpisywanieSettings.poziom, before[2]);
@@ -222,7 +213,7 @@ class MenuTest : public QObject {
     QFETCH(int, gloski);
     QFETCH(int, pozycja);
     QFETCH(int, poziom);
-    Create();
+    QVERIFY(Create());
     zakladka = qint16(tab);
     CUstGry* record = TfmMain::SettingsForTab(tab);
     record->gloski = qint16(gloski);
@@ -231,91 +222,92 @@ class MenuTest : public QObject {
     ShowMenu();
     QString shownText;
     bool gameShown = false;
-    WhenShown(reinterpret_cast<QWidget* const*>(&fmKomunikat), [&] {
-      shownText = fmKomunikat->findChild<QLabel*>()->text();
-      gameShown = fmMemory->isVisible() || fmPodpisywanie->isVisible();
-      Click(fmKomunikat->findChild<CPrzyciskP*>());
+    WhenShown(fmKomunikat(), [&] {
+      shownText = fmKomunikat()->findChild<QLabel*>()->text();
+      gameShown = fmMemory()->isVisible() || fmPodpisywanie()->isVisible();
+      Click(fmKomunikat()->findChild<CPrzyciskP*>());
     });
-    Click(fmMain->StartButton());
+    Click(fmMain()->StartButton());
     QCOMPARE(shownText, QString::fromUtf8("Proszę wybrać większą liczbę głosek lub pozycji."));
     QVERIFY(!gameShown);
-    QVERIFY(!fmKomunikat->isVisible());
-    QVERIFY(fmMain->isVisible());
-    QVERIFY(fmMain->Recorder()->Wlaczony());
+    QVERIFY(!fmKomunikat()->isVisible());
+    QVERIFY(fmMain()->isVisible());
+    QVERIFY(fmMain()->Recorder()->Wlaczony());
   }
 
   void aboutBoxOpensAndClosesByButtonAndEscape() {
-    Create();
+    QVERIFY(Create());
     ShowMenu();
     int opened = 0;
-    WhenShown(reinterpret_cast<QWidget* const*>(&fmOProgramie), [&] {
+    WhenShown(fmOProgramie(), [&] {
       ++opened;
-      Click(fmOProgramie->findChild<CPrzyciskP*>());
+      Click(fmOProgramie()->findChild<CPrzyciskP*>());
     });
-    Click(fmMain->AboutButton());
+    Click(fmMain()->AboutButton());
     QCOMPARE(opened, 1);
-    QVERIFY(!fmOProgramie->isVisible());
-    WhenShown(reinterpret_cast<QWidget* const*>(&fmOProgramie), [&] {
+    QVERIFY(!fmOProgramie()->isVisible());
+    WhenShown(fmOProgramie(), [&] {
       ++opened;
-      QTest::keyClick(fmOProgramie, Qt::Key_Escape);
+      QTest::keyClick(fmOProgramie(), Qt::Key_Escape);
     });
-    Click(fmMain->AboutButton());
+    Click(fmMain()->AboutButton());
     QCOMPARE(opened, 2);
-    QVERIFY(!fmOProgramie->isVisible());
+    QVERIFY(!fmOProgramie()->isVisible());
   }
 
   void leavingGoesThroughTheClosingScreenAndClosesTheMenu() {
-    Create();
+    QVERIFY(Create());
     ShowMenu();
-    QSignalSpy closed(fmMain, &platform::Form::Closed);
+    QSignalSpy closed(fmMain(), &platform::Form::Closed);
     bool menuHidden = false;
-    WhenShown(reinterpret_cast<QWidget* const*>(&fmReklama), [&] {
-      menuHidden = !fmMain->isVisible();
-      QTest::keyClick(fmReklama, Qt::Key_Escape);  // takes no keys
-      QVERIFY(fmReklama->isVisible());
-      Click(fmReklama->findChild<CPrzyciskP*>());
+    WhenShown(fmReklama(), [&] {
+      menuHidden = !fmMain()->isVisible();
+      QTest::keyClick(fmReklama(), Qt::Key_Escape);  // takes no keys
+      QVERIFY(fmReklama()->isVisible());
+      Click(fmReklama()->findChild<CPrzyciskP*>());
     });
-    QTest::keyClick(fmMain, Qt::Key_Escape);
+    QTest::keyClick(fmMain(), Qt::Key_Escape);
     QVERIFY(menuHidden);
     QCOMPARE(closed.count(), 1);
   }
 
   void firstShowingRemovesTheSplashAfterTwoSeconds() {
-    fmSplash = new TfmSplash();
-    Create();
+    QVERIFY(Create());
+    // The splash comes before the screens, as at start-up.
+    Program& program = fixture_->program;
+    program.DestroyScreens();
+    program.CreateSplash();
+    program.CreateScreens();
     ShowMenu();
-    QVERIFY(fmSplash == nullptr);
+    QVERIFY(program.fmSplash() == nullptr);
     QCOMPARE(sleep_->sleeps, std::vector<int>{2000});
-    fmMain->hide();
-    fmMain->show();
+    fmMain()->hide();
+    fmMain()->show();
     QCOMPARE(sleep_->sleeps.size(), size_t(1));
   }
 
   void destroyingTheMenuWritesTheConfiguration() {
-    Create();
+    QVERIFY(Create());
     launchCount = 7;
-    Destroy();
-    QVERIFY(dir_->Read("Data/data.ini").contains("LU=7\n"));
+    fixture_->program.DestroyScreens();
+    QVERIFY(fixture_->dir.Read("Data/data.ini").contains("LU=7\n"));
   }
 
  private:
-  void Create() {
-    slowa = new CSlowa();
-    statRec = new CStatRec(6);
-    CreateScreens();
-  }
-  void Destroy() {
-    DestroyScreens();
-    delete statRec; statRec = nullptr;
-    delete slowa; slowa = nullptr;
+  // The program in a screen mode, as start-up makes it; false when it could
+  // not be made.
+  bool Create(int mode = 1) {
+    fixture_ = std::make_unique<testing::ProgramFixture>(mode);
+    current = fixture_.get();
+    return fixture_->ready;
   }
   void ShowMenu() {
-    fmMain->show();
-    QVERIFY(QTest::qWaitForWindowExposed(fmMain));
-    fmMain->Repaint();
+    fmMain()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(fmMain()));
+    fmMain()->Repaint();
   }
 
-  std::unique_ptr<ProgramDir> dir_;
+  std::unique_ptr<testing::ProgramFixture> fixture_;
   std::unique_ptr<testing::FakeSleep> sleep_;
 };
 

@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include "shell/_cblad.h"
-#include "shell/_custgry.h"
+#include "words/_custgry.h"
 #include "shell/_specfunc.h"
-#include "shell/random.h"
+#include "words/random.h"
 #include "support/programdir.h"
 #include "support/seams.h"
 

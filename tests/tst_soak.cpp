@@ -19,7 +19,7 @@
 #include "platform/system.h"
 #include "platform/timer.h"
 #include "results/_cstatrec.h"
-#include "shell/startup.h"
+#include "app/startup.h"
 #include "support/fakeclock.h"
 #include "support/programdir.h"
 #include "support/seams.h"
@@ -64,7 +64,15 @@ class Driver : public QObject {
   // The window that takes input now: the innermost modal one, else the menu.
   static QWidget* Top() {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    return (fmMain && fmMain->isVisible()) ? fmMain : nullptr;
+    return ShownMenu();
+  }
+
+  // The main menu when it is on screen, found as the desktop sees it.
+  static TfmMain* ShownMenu() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* menu = qobject_cast<TfmMain*>(w); menu && menu->isVisible()) return menu;
+    }
+    return nullptr;
   }
 
   void Step() {
@@ -97,12 +105,13 @@ class Driver : public QObject {
     }
     if (top != lastLeft_) leaveTries_ = 0;
     lastLeft_ = top;
-    if (fmMain && top == fmMain) {
+    const bool onMenu = qobject_cast<TfmMain*>(top) != nullptr;
+    if (onMenu) {
       QTest::keyClick(top, Qt::Key_Escape);
       return;
     }
     // The closing screen has one button and no key.
-    if (auto* button = top->findChild<platform::ImageControl*>(); button && top != fmMain && leaveTries_ > 1) {
+    if (auto* button = top->findChild<platform::ImageControl*>(); button && !onMenu && leaveTries_ > 1) {
       Click(button, RandomPoint(button));
       return;
     }
@@ -126,8 +135,8 @@ class Driver : public QObject {
   static void Click(QWidget* w, QPoint at) { QTest::mouseClick(w, Qt::LeftButton, {}, at); }
 
   // A left click on a card still on the Memory board; false when none is.
-  bool ClickACard() {
-    graMemory* board = fmMemory->Plansza();
+  bool ClickACard(TfmMemory* memory) {
+    graMemory* board = memory->Plansza();
     if (!board) return false;
     QList<QWidget*> cards;
     for (const auto& card : board->Karty) {
@@ -154,13 +163,13 @@ class Driver : public QObject {
     int kind = rng_.bounded(100);
     // Memory is played by clicks on the cards: mostly those, so that some
     // games are finished and not only abandoned.
-    if (top == fmMemory) {
+    if (auto* memory = qobject_cast<TfmMemory*>(top)) {
       const int r = rng_.bounded(100);
       if (r < 25) {
         FireRandomTimer();
         return;
       }
-      if (r < 90 && ClickACard()) return;
+      if (r < 90 && ClickACard(memory)) return;
     }
     if (kind < 40) {
       if (target == top) {
@@ -202,11 +211,12 @@ class Driver : public QObject {
   }
 
   // Any running timer: a window's, a card's, or the statistics store's idle
-  // timer (rarely: it drops the game being played).
+  // timer (rarely: it drops the game being played). The store's is the one
+  // that waits the two idle minutes.
   void FireRandomTimer() {
     std::vector<platform::Timer*> running = platform::Timer::Running();
-    if (statRec && rng_.bounded(10) != 0) {
-      std::erase(running, &statRec->IdleTimer());
+    if (rng_.bounded(10) != 0) {
+      std::erase_if(running, [](platform::Timer* t) { return t->Interval() == CStatRec::kIdleMs; });
     }
     // Qt never runs a timer again while its handler is still on the stack
     // (in a modal loop, say): neither do we.

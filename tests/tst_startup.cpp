@@ -4,15 +4,14 @@
 
 #include <QApplication>
 
+#include "app/startup.h"
 #include "menu/Main.h"
+#include "platform/form.h"
 #include "platform/instance.h"
 #include "screens/Reklama.h"
-#include "widgets/_cprzycisk.h"
-#include "results/_cstatrec.h"
-#include "words/_cslowa.h"
-#include "shell/Splashscreen.h"
+#include "screens/Splashscreen.h"
 #include "shell/_specfunc.h"
-#include "shell/startup.h"
+#include "widgets/_cprzycisk.h"
 #include "support/programdir.h"
 #include "support/seams.h"
 
@@ -23,14 +22,35 @@ namespace {
 // Every picture the screens need, as the build made them.
 void WriteArtwork(const ProgramDir& dir) { QVERIFY(dir.UseBuiltContent()); }
 
+// The program's windows as the desktop sees them: a window of the given
+// kind, made and not yet destroyed (shown or not).
+template <typename T>
+T* Window() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* window = qobject_cast<T*>(w)) return window;
+  }
+  return nullptr;
+}
+
+template <typename T>
+T* ShownWindow() {
+  T* window = Window<T>();
+  return window && window->isVisible() ? window : nullptr;
+}
+
+// True when no screen of the program is left, shown or hidden: the splash,
+// the menu and every other screen have been destroyed.
+bool NoScreenLeft() { return Window<platform::Form>() == nullptr; }
+
 // Clicks the closing screen's button once it is up. A timer of its own: a
 // timer does not fire again while its own handler is still running.
 void LeaveThroughTheClosingScreen() {
   auto* poll = new QTimer(qApp);
   QObject::connect(poll, &QTimer::timeout, qApp, [=] {
-    if (!fmReklama || !fmReklama->isVisible()) return;
+    TfmReklama* closing = ShownWindow<TfmReklama>();
+    if (!closing) return;
     poll->deleteLater();
-    QTest::mouseClick(fmReklama->findChild<CPrzyciskP*>(), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(closing->findChild<CPrzyciskP*>(), Qt::LeftButton, {}, QPoint(10, 10));
   });
   poll->start(10);
 }
@@ -40,9 +60,10 @@ void PressEscapeOnTheMenu(bool* sawSplashGone, QSize* menuSize) {
   auto* poll = new QTimer(qApp);
   auto* ticks = new int(0);
   QObject::connect(poll, &QTimer::timeout, qApp, [=] {
-    if (fmMain && fmMain->isVisible()) {
-      *sawSplashGone = fmSplash == nullptr;
-      *menuSize = fmMain->size();
+    TfmMain* menu = ShownWindow<TfmMain>();
+    if (menu) {
+      *sawSplashGone = Window<TfmSplash>() == nullptr;
+      *menuSize = menu->size();
     } else if (++*ticks < 500) {
       return;
     } else {
@@ -54,7 +75,7 @@ void PressEscapeOnTheMenu(bool* sawSplashGone, QSize* menuSize) {
     poll->deleteLater();
     delete ticks;
     LeaveThroughTheClosingScreen();
-    QTest::keyClick(fmMain, Qt::Key_Escape);
+    QTest::keyClick(menu, Qt::Key_Escape);
   });
   poll->start(10);
 }
@@ -111,7 +132,7 @@ class StartupTest : public QObject {
       QCOMPARE(QDir::currentPath(), QDir(elsewhere.path()).canonicalPath());
       QVERIFY(dir.Read("Data/data.ini").contains(QStringLiteral("LU=%1\n").arg(n).toUtf8()));
       QVERIFY(dir.Read("Data/data.ini").contains("Position=111002"));
-      QVERIFY(fmMain == nullptr && fmSplash == nullptr);
+      QVERIFY(NoScreenLeft());
       // The statistics file is made once, in the program's folder.
       QCOMPARE(QFileInfo(dir.File("prgst6.stt")).size(), 20);
       QVERIFY(!QFile::exists(QDir(elsewhere.path()).filePath("prgst6.stt")));
@@ -126,7 +147,7 @@ class StartupTest : public QObject {
     QVERIFY(run.exitCode != 0);
     QCOMPARE(run.boxes.size(), size_t(1));
     QCOMPARE(run.boxes[0].text, CBladText(3));
-    QVERIFY(slowa == nullptr && statRec == nullptr && fmMain == nullptr);
+    QVERIFY(NoScreenLeft());
     // The configuration was read and counted before the failure.
     QVERIFY(dir.Read("Data/data.ini").contains("LU=0"));
   }
@@ -157,7 +178,7 @@ class StartupTest : public QObject {
     QCOMPARE(run.boxes[0].caption, QString::fromUtf8("Błąd"));
     QVERIFY(!QFile::exists(dir.File("Data/data.ini")));
     QCOMPARE(QDir::currentPath(), before);
-    QVERIFY(fmSplash == nullptr);
+    QVERIFY(Window<TfmSplash>() == nullptr);
   }
 
   void secondCopySaysSoAndEndsWithSuccess() {
@@ -199,7 +220,7 @@ class StartupTest : public QObject {
     QVERIFY(run.exitCode != 0);
     QCOMPARE(run.boxes.size(), size_t(1));
     QCOMPARE(run.boxes[0].text, CBladText(1));
-    QVERIFY(fmMain == nullptr && fmSplash == nullptr);
+    QVERIFY(NoScreenLeft());
   }
 
   void unusableConfigurationShowsMessage4AndFails() {

@@ -7,7 +7,7 @@
 
 #include "results/_cstatrec.h"
 #include "shell/_cblad.h"
-#include "shell/_custgry.h"
+#include "words/_custgry.h"
 #include "support/fakeclock.h"
 #include "support/workdir.h"
 

@@ -6,7 +6,7 @@
 #include <QSet>
 #include <QtTest>
 
-#include "shell/_custgry.h"
+#include "words/_custgry.h"
 #include "shell/_specfunc.h"
 #include "support/fakeclock.h"
 #include "support/programdir.h"

@@ -3,9 +3,10 @@
 #include <QImage>
 #include <QSet>
 #include <QtTest>
+#include <memory>
 
-#include "shell/_custgry.h"
-#include "shell/random.h"
+#include "words/_custgry.h"
+#include "words/random.h"
 #include "support/fakeclock.h"
 #include "support/workdir.h"
 #include "words/_cslowa.h"
@@ -56,6 +57,14 @@ class TestWords : public QObject {
   Q_OBJECT
 
  private slots:
+  // Each case in a working folder of its own: the catalogue reads the word
+  // list of the working folder, which must not be the build's.
+  void init() {
+    dir_ = std::make_unique<TemporaryWorkingDir>();
+    QVERIFY(dir_->IsValid());
+  }
+  void cleanup() { dir_.reset(); }
+
   void builtInTableHasTheFiveSzWordsWithTheirFiles();
   void wybierzSelectsWordsSharingASoundAndAPositionBit_data();
   void wybierzSelectsWordsSharingASoundAndAPositionBit();
@@ -65,6 +74,9 @@ class TestWords : public QObject {
   void losujProbesForwardPastDrawnWordsAndWraps();
   void memoryPicturesMissingOrCorruptStayEmpty();
   void labellingPicturesComeAsAPair();
+
+ private:
+  std::unique_ptr<TemporaryWorkingDir> dir_;
 };
 
 void TestWords::builtInTableHasTheFiveSzWordsWithTheirFiles() {
@@ -223,8 +235,6 @@ void TestWords::losujProbesForwardPastDrawnWordsAndWraps() {
 }
 
 void TestWords::memoryPicturesMissingOrCorruptStayEmpty() {
-  TemporaryWorkingDir dir;
-  QVERIFY(dir.IsValid());
   FakeClock clock;
   CSlowa katalog;
   katalog.Wybierz(Settings(kSz, kNaglos));
@@ -254,8 +264,6 @@ void TestWords::memoryPicturesMissingOrCorruptStayEmpty() {
 }
 
 void TestWords::labellingPicturesComeAsAPair() {
-  TemporaryWorkingDir dir;
-  QVERIFY(dir.IsValid());
   FakeClock clock;
   CSlowa katalog;
   katalog.Wybierz(Settings(kSz, kNaglos));

@@ -1,22 +1,21 @@
 #include "labelling/Podpisywanie.h"
 
-#include "labelling/_grapodpisywanie.h"
 #include "platform/jpeg.h"
-#include "results/Koniecgry.h"
+#include "platform/wait.h"
 #include "results/_cstatrec.h"
+#include "results/endofgame.h"
 #include "shell/_cblad.h"
-#include "shell/_custgry.h"
 #include "shell/_specfunc.h"
 #include "words/_cslowa.h"
-
-TfmPodpisywanie* fmPodpisywanie = nullptr;
+#include "words/_custgry.h"
 
 namespace {
 // The labelling game's number in the statistics file.
 constexpr qint32 kNumerGry = 1;
 }  // namespace
 
-TfmPodpisywanie::TfmPodpisywanie() {
+TfmPodpisywanie::TfmPodpisywanie(CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec)
+    : slowa_(slowa), statRec_(statRec), koniec_(koniec) {
   // The buttons copy their action's handler when they are made.
   A_Stop.OnExecute = [this](QObject*) { A_StopExecute(); };
   A_NowaGra.OnExecute = [this](QObject*) { A_NowaGraExecute(); };
@@ -27,7 +26,7 @@ TfmPodpisywanie::TfmPodpisywanie() {
   A_Powiedz.OnExecute = [this](QObject*) { A_PowiedzExecute(); };
   // A closed screen keeps no timer of its game running: the end timer of a
   // finished game must not end it again over whatever is shown next.
-  connect(this, &platform::Form::Closed, this, [this] { WylaczKoniec(); });
+  connect(this, &platform::Form::Closed, this, [this] { WycofajPlansze(); });
 
   try {
     Tlo = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mT_Pod") + ArtSuffix() + QStringLiteral("1.xji"));
@@ -35,7 +34,7 @@ TfmPodpisywanie::TfmPodpisywanie() {
     throw CBlad(1);
   }
   if (screenMode == 3) {
-    SetBordered(QStringLiteral("Mini Fonikra Cz.I"), false);
+    SetBordered(QString::fromUtf16(kProgramTitle), false);
     // An ordinary window over the menu, not in a corner of a large screen.
     SetCentredOnOwner(true);
   } else {
@@ -66,66 +65,75 @@ TfmPodpisywanie::TfmPodpisywanie() {
     PrzyciskNast.reset();
     PrzyciskStop.reset();
     PrzyciskPomoc.reset();
-    if (plansza && plansza->Ekran() == this) {
-      delete plansza;
-      plansza = nullptr;
-    }
     throw CBlad(1);
   }
 }
 
-TfmPodpisywanie::~TfmPodpisywanie() {
-  if (plansza && plansza->Ekran() == this) {
-    delete plansza;
-    plansza = nullptr;
-  }
-}
+TfmPodpisywanie::~TfmPodpisywanie() = default;
 
 void TfmPodpisywanie::NotujAktywnosc() {
-  if (statRec) statRec->NoteActivity();
+  if (statRec_) statRec_->NoteActivity();
 }
 
 void TfmPodpisywanie::WylaczKoniec() {
-  if (plansza && plansza->TimerKoniec) plansza->TimerKoniec->SetEnabled(false);
+  if (plansza_ && plansza_->TimerKoniec) plansza_->TimerKoniec->SetEnabled(false);
+}
+
+void TfmPodpisywanie::WycofajPlansze() {
+  if (plansza_) plansza_->Wycofaj();
 }
 
 void TfmPodpisywanie::PokazNawigacje() {
-  if (plansza->CzyOstatnie()) PrzyciskNast->Hide(); else PrzyciskNast->Show();
-  if (plansza->CzyPierwsze()) PrzyciskPop->Hide(); else PrzyciskPop->Show();
+  if (plansza_->CzyOstatnie()) PrzyciskNast->Hide(); else PrzyciskNast->Show();
+  if (plansza_->CzyPierwsze()) PrzyciskPop->Hide(); else PrzyciskPop->Show();
+}
+
+void TfmPodpisywanie::RysujPrzyciski(bool ostatnie, bool pierwsze) {
+  PrzyciskPomoc->Paint();
+  PrzyciskStop->Paint();
+  if (ostatnie) PrzyciskNast->Hide(); else PrzyciskNast->Show();
+  if (pierwsze) PrzyciskPop->Hide(); else PrzyciskPop->Show();
+}
+
+void TfmPodpisywanie::UkryjPomoc() {
+  PrzyciskPomoc->Hide();
+  // Its picture goes with it: a solved word shows no help that cannot be pressed.
+  const QRect pomoc = PrzyciskPomoc->Rect();
+  PlotnoRobocze.CopyRect(pomoc, PlotnoTla, pomoc);
 }
 
 void TfmPodpisywanie::A_NowaGraExecute() {
-  ++numerGry_;
-  delete plansza;
-  plansza = nullptr;
+  // The old board may be running the handler that got here: it goes later.
+  WycofajPlansze();
+  platform::DeleteLater(std::move(plansza_), this);
   // The board counts its tasks from the draw, so the draw comes first. The
   // menu starts the game only when enough words fit the settings.
-  if (slowa) slowa->Losuj(5 * podpisywanieSettings.poziom);
-  plansza = new graPodpisywanie(this);
+  if (slowa_) slowa_->Losuj(5 * podpisywanieSettings.poziom);
+  plansza_ = std::make_unique<graPodpisywanie>(*this, slowa_, statRec_);
   if (screenMode == 1) {
-    plansza->UstawObraz(274, 140);
-    if (slowa) slowa->WczytajObrazkiPodpisywania(QStringLiteral("_ups.xji"));
+    plansza_->UstawObraz(274, 140);
+    if (slowa_) slowa_->WczytajObrazkiPodpisywania(QStringLiteral("_ups.xji"));
   } else {
-    plansza->UstawObraz(348, 172);
-    if (slowa) slowa->WczytajObrazkiPodpisywania(QStringLiteral("_upb.xji"));
+    plansza_->UstawObraz(348, 172);
+    if (slowa_) slowa_->WczytajObrazkiPodpisywania(QStringLiteral("_upb.xji"));
   }
-  plansza->PrzygotujZadanie();
-  if (statRec) statRec->StartGame(kNumerGry, podpisywanieSettings);
+  plansza_->PrzygotujZadanie();
+  if (statRec_) statRec_->StartGame(kNumerGry, podpisywanieSettings);
   A_EkranPaint.Execute(this);
 }
 
 void TfmPodpisywanie::RysujZadanie() {
-  if (!plansza) return;
+  if (!plansza_) return;
   const QRect& K = ProstokatKlienta;
   PlotnoTla.Draw(0, 0, Tlo);
   PlotnoRobocze.CopyRect(K, PlotnoTla, K);
   PlotnoPodkladu.CopyRect(K, PlotnoRobocze, K);
-  plansza->UstawPlotna(&PlotnoRobocze, &PlotnoPodkladu);
+  plansza_->UstawPlotna(&PlotnoRobocze, &PlotnoPodkladu);
   PrzyciskStop->Paint();
   PokazNawigacje();
-  if (plansza->CzyRozwiazane()) PrzyciskPomoc->Hide(); else PrzyciskPomoc->Show();
-  plansza->RysujObraz();
-  plansza->NoweUlozenie();
+  if (plansza_->CzyRozwiazane()) PrzyciskPomoc->Hide(); else PrzyciskPomoc->Show();
+  plansza_->RysujObraz();
+  plansza_->NoweUlozenie();
   WindowCanvas().CopyRect(K, PlotnoRobocze, K);
   // The tiles are not on the work surface yet: the next paint draws them.
   Invalidate();
@@ -134,10 +142,10 @@ void TfmPodpisywanie::RysujZadanie() {
 void TfmPodpisywanie::Przejdz(bool naprzod) {
   NotujAktywnosc();
   WylaczKoniec();
-  if (!plansza) return;
-  if (!(naprzod ? plansza->Nastepne() : plansza->Poprzednie())) return;
-  if (!plansza->CzyRozwiazane()) {
-    plansza->PrzygotujZadanie();
+  if (!plansza_) return;
+  if (!(naprzod ? plansza_->Nastepne() : plansza_->Poprzednie())) return;
+  if (!plansza_->CzyRozwiazane()) {
+    plansza_->PrzygotujZadanie();
     A_EkranPaint.Execute(this);
     return;
   }
@@ -145,56 +153,45 @@ void TfmPodpisywanie::Przejdz(bool naprzod) {
   const QRect& K = ProstokatKlienta;
   PlotnoTla.Draw(0, 0, Tlo);
   PlotnoRobocze.CopyRect(K, PlotnoTla, K);
-  plansza->PrzygotujZadanie();
+  plansza_->PrzygotujZadanie();
   PrzyciskStop->Paint();
   PokazNawigacje();
   PrzyciskPomoc->Hide();
-  plansza->RysujObraz();
-  plansza->PokazRozwiazanie();
+  plansza_->RysujObraz();
+  plansza_->PokazRozwiazanie();
   WindowCanvas().CopyRect(K, PlotnoRobocze, K);
 }
 
 void TfmPodpisywanie::A_PomocExecute() {
   NotujAktywnosc();
   WylaczKoniec();
-  if (!plansza) return;
+  if (!plansza_) return;
   const QRect& K = ProstokatKlienta;
   PlotnoTla.Draw(0, 0, Tlo);
   PlotnoRobocze.CopyRect(K, PlotnoTla, K);
-  plansza->PrzygotujZadanie();
+  plansza_->PrzygotujZadanie();
   PrzyciskPomoc->Paint();
   PrzyciskStop->Paint();
   PokazNawigacje();
-  plansza->Podpowiedz();
+  plansza_->Podpowiedz();
   RysujZadanie();
 }
 
 void TfmPodpisywanie::A_PowiedzExecute() {
   NotujAktywnosc();
   WylaczKoniec();
-  if (plansza) plansza->Powiedz();
+  if (plansza_) plansza_->Powiedz();
 }
 
 void TfmPodpisywanie::A_StopExecute() {
-  WylaczKoniec();
-  // The game was already ended and its summary is open.
-  if (fmKoniecGry && fmKoniecGry->isVisible()) return;
+  const bool wszystkie = plansza_ && plansza_->CzyWszystkie();
   // The game is over from here on, whatever the summary answers.
-  ++numerGry_;
-  if (statRec) {
-    statRec->StopGame();
-    statRec->WriteRecord(plansza && plansza->CzyWszystkie());
-  }
-  if (!fmKoniecGry) return;
-  switch (fmKoniecGry->ShowModal()) {
-    case TfmKoniecGry::kPlayAgain: A_NowaGra.Execute(this); break;
-    case TfmKoniecGry::kClose: Close(); break;
-    default: break;
-  }
+  WycofajPlansze();
+  koniec_.Finish(wszystkie, *this, A_NowaGra);
 }
 
 void TfmPodpisywanie::FormPaint() {
-  if (plansza) plansza->RysujGloski();
+  if (plansza_) plansza_->RysujGloski();
   WindowCanvas().CopyRect(ProstokatKlienta, PlotnoRobocze, ProstokatKlienta);
 }
 
@@ -212,6 +209,6 @@ void TfmPodpisywanie::FormMouseWheel() { NotujAktywnosc(); }
 void TfmPodpisywanie::FormDblClick(int x, int y) {
   NotujAktywnosc();
   WylaczKoniec();
-  if (!plansza || !plansza->CzyRozwiazane()) return;
-  if (plansza->OtworzPonownie(x, y)) RysujZadanie();
+  if (!plansza_ || !plansza_->CzyRozwiazane()) return;
+  if (plansza_->OtworzPonownie(x, y)) RysujZadanie();
 }

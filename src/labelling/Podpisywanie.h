@@ -5,10 +5,15 @@
 #include <QRect>
 #include <memory>
 
+#include "labelling/_grapodpisywanie.h"
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "platform/timer.h"
 #include "widgets/_cprzycisk.h"
+
+class CSlowa;
+class CStatRec;
+class EndOfGame;
 
 // The labelling game's screen: the word's picture above a row of slots, the
 // phoneme tiles, and the buttons "pomoc" (hint), "stop", "nast" (next) and
@@ -18,12 +23,14 @@
 //
 // Everything the window shows is composed on PlotnoRobocze and copied to the
 // window's canvas, whole or by rectangle.
-class TfmPodpisywanie : public platform::Form {
+class TfmPodpisywanie : public platform::Form, public CEkranPodpisywania {
   Q_OBJECT
  public:
-  // Needs only the screen-mode globals. Raises CBlad(1) when the background
-  // or a button picture cannot be loaded, with nothing left behind.
-  TfmPodpisywanie();
+  // Draws the words from the catalogue, counts in the store (either may be
+  // absent) and ends every game through `koniec`. Raises CBlad(1) when the
+  // background or a button picture cannot be loaded, with nothing left
+  // behind.
+  TfmPodpisywanie(CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec);
   ~TfmPodpisywanie() override;
 
   platform::Action A_Stop;
@@ -37,10 +44,16 @@ class TfmPodpisywanie : public platform::Form {
   // Redraws the whole screen and lays the current task out afresh.
   void RysujZadanie();
 
-  // Changes whenever a game begins or ends on this screen. Code that lets
-  // pending events run compares it before and after to learn whether its
-  // game is still the one being played.
-  quint64 NumerGry() const { return numerGry_; }
+  // The board of the game being played; none before the first game.
+  graPodpisywanie* Plansza() const { return plansza_.get(); }
+
+  // What the board needs of its screen.
+  platform::Form& Okno() override { return *this; }
+  platform::Canvas& TloPlanszy() override { return PlotnoTla; }
+  platform::Canvas& PodkladPlanszy() override { return PlotnoPodkladu; }
+  void RysujPrzyciski(bool ostatnie, bool pierwsze) override;
+  void UkryjPomoc() override;
+  void KoniecCzasu() override { A_Stop.Execute(plansza_ ? plansza_->TimerKoniec.data() : nullptr); }
 
   QImage Tlo;
   QRect ProstokatKlienta;
@@ -71,8 +84,11 @@ class TfmPodpisywanie : public platform::Form {
   void WylaczKoniec();
   // "nast" and "pop" shown unless the task is the last or the first.
   void PokazNawigacje();
+  // The game is over: its board takes no more input and runs no timer.
+  void WycofajPlansze();
 
-  quint64 numerGry_ = 0;
+  CSlowa* slowa_;
+  CStatRec* statRec_;
+  EndOfGame& koniec_;
+  std::unique_ptr<graPodpisywanie> plansza_;
 };
-
-extern TfmPodpisywanie* fmPodpisywanie;

@@ -5,16 +5,13 @@
 #include <QPainter>
 #include <utility>
 
-#include "labelling/Podpisywanie.h"
 #include "labelling/labellingrules.h"
 #include "platform/jpeg.h"
 #include "platform/system.h"
 #include "results/_cstatrec.h"
 #include "shell/_dllengine.h"
 #include "shell/_specfunc.h"
-#include "shell/random.h"
-
-graPodpisywanie* plansza = nullptr;
+#include "words/random.h"
 
 namespace {
 
@@ -92,17 +89,16 @@ void COGloska::Przesun(int x, int y) {
 
 // --- CPrzGloska --------------------------------------------------------------
 
-CPrzGloska::CPrzGloska(graPodpisywanie* plansza, platform::Form* ekran, const QString& gloska,
-                       const QString& przyrostek) {
+CPrzGloska::CPrzGloska(graPodpisywanie* plansza, const QString& gloska, const QString& przyrostek) {
   plansza_ = plansza;
-  ekran_ = ekran;
+  ekran_ = &plansza->Okno();
   Nazwa = gloska;
   try {
     Bitmapa = LoadNamedPicture(LetterFileName(gloska) + przyrostek);
   } catch (const platform::Exception&) {
     Bitmapa = ZapasowyObrazek(gloska, !przyrostek.isEmpty());
   }
-  Obraz = new platform::ImageControl(ekran);
+  Obraz = new platform::ImageControl(ekran_);
   Obraz->setGeometry(0, 0, Bitmapa.width(), Bitmapa.height());
   Obraz->setCursor(Qt::PointingHandCursor);
   Obraz->OnMouseDown = [this](platform::MouseButton b, int shift, int x, int y) { ObrazMouseDown(b, shift, x, y); };
@@ -113,7 +109,7 @@ CPrzGloska::CPrzGloska(graPodpisywanie* plansza, platform::Form* ekran, const QS
 }
 
 void CPrzGloska::ObrazMouseDown(platform::MouseButton button, int, int x, int y) {
-  if (statRec) statRec->NoteActivity();
+  if (plansza_ && plansza_->Statystyki()) plansza_->Statystyki()->NoteActivity();
   if (button != platform::MouseButton::Left || !plansza_ || !plansza_->PlotnoRobocze) return;
   for (auto& slot : plansza_->Puste) {
     if (slot->Gloska() == this) {
@@ -143,7 +139,7 @@ void CPrzGloska::ObrazMouseMove(int shift, int x, int y) {
 }
 
 void CPrzGloska::ObrazMouseUp(platform::MouseButton button) {
-  if (statRec) statRec->NoteActivity();
+  if (plansza_ && plansza_->Statystyki()) plansza_->Statystyki()->NoteActivity();
   if (button != platform::MouseButton::Left || !plansza_ || !plansza_->PlotnoRobocze) return;
   graPodpisywanie* plansza = plansza_;
   // Wholly inside the window, where it can be seen and grabbed again.
@@ -179,7 +175,7 @@ void CPrzGloska::ObrazMouseUp(platform::MouseButton button) {
 }
 
 void CPrzGloska::ObrazDblClick() {
-  if (statRec) statRec->NoteActivity();
+  if (plansza_ && plansza_->Statystyki()) plansza_->Statystyki()->NoteActivity();
   if (!plansza_ || !plansza_->PlotnoRobocze) return;
   for (auto& slot : plansza_->Puste) {
     if (slot->Nazwa == Nazwa && slot->Pozycja() == Pozycja()) {
@@ -207,8 +203,9 @@ void CPusGloska::RysujRamke(platform::Canvas& plotno) const {
 
 // --- graPodpisywanie ---------------------------------------------------------
 
-graPodpisywanie::graPodpisywanie(TfmPodpisywanie* ekran) : ekran_(ekran) {
-  Ostatnie = slowa ? qint32(slowa->Wylosowane.size()) - 1 : -1;
+graPodpisywanie::graPodpisywanie(CEkranPodpisywania& ekran, CSlowa* slowa, CStatRec* statRec)
+    : ekran_(ekran), slowa_(slowa), statRec_(statRec) {
+  Ostatnie = slowa_ ? qint32(slowa_->Wylosowane.size()) - 1 : -1;
   const QString matowka = screenMode == 1 ? QStringLiteral("Data/Bio/_matr_ups.xji")
                                           : QStringLiteral("Data/Bio/_matr_upb.xji");
   if (QFileInfo(matowka).isFile()) {
@@ -219,7 +216,7 @@ graPodpisywanie::graPodpisywanie(TfmPodpisywanie* ekran) : ekran_(ekran) {
       Maska = QImage();
     }
   }
-  TimerKoniec = new platform::Timer(ekran);
+  TimerKoniec = new platform::Timer(&ekran_.Okno());
   TimerKoniec->SetInterval(kKoniecMs);
   TimerKoniec->SetEnabled(false);
   TimerKoniec->OnTimer = [this] { TimerKoniecTimer(); };
@@ -231,8 +228,8 @@ graPodpisywanie::~graPodpisywanie() {
 }
 
 CSlowa::SPaczka* graPodpisywanie::Biezace() const {
-  if (!slowa || Zadanie < 0 || size_t(Zadanie) >= slowa->Wylosowane.size()) return nullptr;
-  return &slowa->Wylosowane[size_t(Zadanie)];
+  if (!slowa_ || Zadanie < 0 || size_t(Zadanie) >= slowa_->Wylosowane.size()) return nullptr;
+  return &slowa_->Wylosowane[size_t(Zadanie)];
 }
 
 void graPodpisywanie::UstawObraz(int x, int y) {
@@ -247,8 +244,8 @@ void graPodpisywanie::PrzygotujZadanie() {
   if (!slowo) return;
   Slowo = slowo->Nazwa;
   for (const labelling::Token& token : labelling::ScanSegmentation(slowo->Podzial)) {
-    Przesuwane.push_back(std::make_unique<CPrzGloska>(this, ekran_, token.phoneme,
-                                                      token.marked ? QStringLiteral("_red") : QString()));
+    Przesuwane.push_back(
+        std::make_unique<CPrzGloska>(this, token.phoneme, token.marked ? QStringLiteral("_red") : QString()));
     Odpowiedz += token.phoneme;
   }
   Przesuwane.shrink_to_fit();
@@ -335,32 +332,23 @@ void graPodpisywanie::Sprawdz() {
     ulozone += slot->Nazwa;
   }
   if (ulozone != Odpowiedz) {
-    if (statRec) statRec->AddWrong();
+    if (statRec_) statRec_->AddWrong();
     PlayInterfaceSound(1, true);
     return;
   }
-  if (statRec) statRec->AddCorrect();
+  if (statRec_) statRec_->AddCorrect();
   PlayInterfaceSound(0, true);
   platform::SleepMs(300);
   PlayWordSound(Slowo);
   if (CSlowa::SPaczka* slowo = Biezace()) slowo->Flagi &= quint16(~CSlowa::kZnacznik);
   UkryjGloski();
-  if (ekran_->PrzyciskPomoc) {
-    ekran_->PrzyciskPomoc->Hide();
-    // Its picture goes with it: a solved word shows no help that cannot be pressed.
-    if (PlotnoRobocze) {
-      const QRect pomoc = ekran_->PrzyciskPomoc->Rect();
-      PlotnoRobocze->CopyRect(pomoc, ekran_->PlotnoTla, pomoc);
-    }
-  }
+  ekran_.UkryjPomoc();
 
   // Clicks and keys that waited through the sounds run now; they may end the
-  // game, start another or replace this board.
-  const std::weak_ptr<char> zywa = zywa_;
-  const QPointer<TfmPodpisywanie> ekran = ekran_;
-  const quint64 gra = ekran_->NumerGry();
+  // game or start another, which withdraws this board (it stays in memory
+  // until this handler has returned).
   QCoreApplication::processEvents();
-  if (zywa.expired() || !ekran || plansza != this || ekran->NumerGry() != gra) return;
+  if (wycofana_) return;
 
   if (CzyWszystkie()) TimerKoniec->SetEnabled(true);
 }
@@ -370,10 +358,10 @@ void graPodpisywanie::Podpowiedz() {
   PokazRozwiazanie();
   if (PlotnoRobocze) {
     const QRect calosc = Prostokat(*PlotnoRobocze);
-    ekran_->WindowCanvas().CopyRect(calosc, *PlotnoRobocze, calosc);
+    ekran_.Okno().WindowCanvas().CopyRect(calosc, *PlotnoRobocze, calosc);
   }
   Powiedz();
-  if (statRec) statRec->AddHint();
+  if (statRec_) statRec_->AddHint();
   NoweUlozenie();
 }
 
@@ -386,16 +374,13 @@ void graPodpisywanie::PoczatekPrzeciagania(CPrzGloska* gloska) {
   Przeciagana = gloska;
   platform::Canvas& robocze = *PlotnoRobocze;
   const QRect calosc = Prostokat(robocze);
-  robocze.CopyRect(calosc, ekran_->PlotnoTla, calosc);
-  ekran_->PrzyciskPomoc->Paint();
-  ekran_->PrzyciskStop->Paint();
-  if (CzyOstatnie()) ekran_->PrzyciskNast->Hide(); else ekran_->PrzyciskNast->Show();
-  if (CzyPierwsze()) ekran_->PrzyciskPop->Hide(); else ekran_->PrzyciskPop->Show();
+  robocze.CopyRect(calosc, ekran_.TloPlanszy(), calosc);
+  ekran_.RysujPrzyciski(CzyOstatnie(), CzyPierwsze());
   RysujObraz();
   RysujPuste(robocze);
   RysujGloski();
-  ekran_->PlotnoPodkladu.CopyRect(calosc, robocze, calosc);
-  PlotnoPodkladu = &ekran_->PlotnoPodkladu;
+  ekran_.PodkladPlanszy().CopyRect(calosc, robocze, calosc);
+  PlotnoPodkladu = &ekran_.PodkladPlanszy();
   Przeciagana = nullptr;
 }
 
@@ -417,8 +402,8 @@ bool graPodpisywanie::CzyRozwiazane() const {
 }
 
 bool graPodpisywanie::CzyWszystkie() const {
-  if (!slowa) return true;
-  for (const CSlowa::SPaczka& slowo : slowa->Wylosowane) {
+  if (!slowa_) return true;
+  for (const CSlowa::SPaczka& slowo : slowa_->Wylosowane) {
     if (slowo.Flagi & CSlowa::kZnacznik) return false;
   }
   return true;
@@ -442,6 +427,13 @@ void graPodpisywanie::Wyczysc() {
 
 void graPodpisywanie::TimerKoniecTimer() {
   TimerKoniec->SetEnabled(false);
-  // Ends the game, and may replace this board: the last thing done here.
-  ekran_->A_Stop.Execute(TimerKoniec.data());
+  if (wycofana_) return;
+  // Ends the game: the last thing done here.
+  ekran_.KoniecCzasu();
+}
+
+void graPodpisywanie::Wycofaj() {
+  wycofana_ = true;
+  if (TimerKoniec) TimerKoniec->SetEnabled(false);
+  UkryjGloski();
 }

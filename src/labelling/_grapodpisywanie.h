@@ -14,8 +14,27 @@
 #include "platform/timer.h"
 #include "words/_cslowa.h"
 
-class TfmPodpisywanie;
+class CStatRec;
 class graPodpisywanie;
+
+// What the board needs of its screen; the screen implements it, so that the
+// board knows no screen and a test can drive a board with a small host.
+class CEkranPodpisywania {
+ public:
+  virtual ~CEkranPodpisywania() = default;
+  // The window: the tiles' input areas lie on it, its canvas is what shows.
+  virtual platform::Form& Okno() = 0;
+  // The background alone, and the backdrop kept for a drag.
+  virtual platform::Canvas& TloPlanszy() = 0;
+  virtual platform::Canvas& PodkladPlanszy() = 0;
+  // Paints "pomoc" and "stop" on the work surface and shows "nast" and
+  // "pop" unless the task is the last or the first.
+  virtual void RysujPrzyciski(bool ostatnie, bool pierwsze) = 0;
+  // A solved word: "pomoc" hidden, its picture gone from the work surface.
+  virtual void UkryjPomoc() = 0;
+  // The end timer ran out: the game ends as by "stop".
+  virtual void KoniecCzasu() = 0;
+};
 
 // A positioned piece of the labelling game: a phoneme tile or a slot. A tile
 // is never painted by its control: its picture is drawn onto the board's work
@@ -54,7 +73,7 @@ class COGloska {
 
  protected:
   graPodpisywanie* plansza_ = nullptr;  // the board the tile belongs to
-  platform::Form* ekran_ = nullptr;     // the screen its input area lies on
+  platform::Form* ekran_ = nullptr;     // the window its input area lies on
 };
 
 // A draggable phoneme tile.
@@ -64,8 +83,7 @@ class CPrzGloska : public COGloska {
   // for the practised sound). A picture the image library cannot supply is
   // replaced by a plain tile with the phoneme written on it, so the word
   // stays playable. The input area takes the picture's size.
-  CPrzGloska(graPodpisywanie* plansza, platform::Form* ekran, const QString& gloska,
-             const QString& przyrostek = QString());
+  CPrzGloska(graPodpisywanie* plansza, const QString& gloska, const QString& przyrostek = QString());
 
   // Left button only: empties the slot holding the tile, puts the tile on
   // top of the others and builds the drag backdrop.
@@ -105,13 +123,19 @@ class CPusGloska : public COGloska {
 // surface, checks the answer, gives hints, keeps which words are solved (a
 // drawn word still carries CSlowa::kZnacznik while it is open) and ends the
 // game a minute after the last word is solved.
+//
+// The screen owns its board and never destroys it under one of the board's
+// own handlers: a board whose game is over is withdrawn (Wycofaj) and freed
+// from the event loop. A handler that let other events run checks Wycofana()
+// before it touches the board again.
 class graPodpisywanie {
  public:
   static constexpr int kKoniecMs = 60000;
 
   // Takes the number of tasks from the words drawn so far, and the matte of
-  // the screen mode when it exists.
-  explicit graPodpisywanie(TfmPodpisywanie* ekran);
+  // the screen mode when it exists. The catalogue and the store may be
+  // absent.
+  graPodpisywanie(CEkranPodpisywania& ekran, CSlowa* slowa, CStatRec* statRec);
   ~graPodpisywanie();
   graPodpisywanie(const graPodpisywanie&) = delete;
   graPodpisywanie& operator=(const graPodpisywanie&) = delete;
@@ -151,8 +175,14 @@ class graPodpisywanie {
   bool OtworzPonownie(int x, int y);
   void Wyczysc();
   void TimerKoniecTimer();
+  // The game is over: the end timer stops for good and no tile can be
+  // grabbed any more.
+  void Wycofaj();
+  bool Wycofana() const { return wycofana_; }
 
-  TfmPodpisywanie* Ekran() const { return ekran_; }
+  CEkranPodpisywania& Ekran() const { return ekran_; }
+  platform::Form& Okno() const { return ekran_.Okno(); }
+  CStatRec* Statystyki() const { return statRec_; }
 
   qint16 Zadanie = 0;
   QString Odpowiedz;
@@ -173,11 +203,8 @@ class graPodpisywanie {
   // The drawn word of the current task; none when nothing was drawn.
   CSlowa::SPaczka* Biezace() const;
 
-  TfmPodpisywanie* ekran_;
-  // Expires with the board: code that let other handlers run checks it
-  // before touching the board again.
-  std::shared_ptr<char> zywa_ = std::make_shared<char>();
+  CEkranPodpisywania& ekran_;
+  CSlowa* slowa_;
+  CStatRec* statRec_;
+  bool wycofana_ = false;
 };
-
-// The current board of the labelling screen; none outside a game.
-extern graPodpisywanie* plansza;

@@ -1,28 +1,25 @@
 #include "memory/Memory.h"
 
-#include <QTimer>
 #include <new>
 
-#include "memory/_gramemory.h"
 #include "memory/rules.h"
 #include "platform/jpeg.h"
-#include "results/Koniecgry.h"
+#include "platform/wait.h"
 #include "results/_cstatrec.h"
+#include "results/endofgame.h"
 #include "shell/_cblad.h"
-#include "shell/_custgry.h"
 #include "shell/_specfunc.h"
-#include "shell/startup.h"
 #include "widgets/_cprzycisk.h"
 #include "words/_cslowa.h"
-
-TfmMemory* fmMemory = nullptr;
+#include "words/_custgry.h"
 
 namespace {
 constexpr qint32 kGraMemory = 2;
 constexpr int kEscape = 27;
 }  // namespace
 
-TfmMemory::TfmMemory() {
+TfmMemory::TfmMemory(CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec)
+    : slowa_(slowa), statRec_(statRec), koniec_(koniec) {
   const int w = screenWidth;
   const int h = screenHeight;
   A_Stop.OnExecute = [this](QObject* sender) { A_StopExecute(sender); };
@@ -62,9 +59,7 @@ TfmMemory::TfmMemory() {
 }
 
 TfmMemory::~TfmMemory() {
-  if (gra == plansza_.get()) gra = nullptr;
   plansza_.reset();
-  wycofane_.clear();
   pomoc_.reset();
   stop_.reset();
 }
@@ -85,25 +80,24 @@ void TfmMemory::FormShow() { A_NowaGra.Execute(this); }
 void TfmMemory::FormPaint() { WindowCanvas().CopyRect(ekran_, kompozycja_, ekran_); }
 
 void TfmMemory::FormKeyPress(int key) {
-  if (statRec) statRec->NoteActivity();
+  if (statRec_) statRec_->NoteActivity();
   if (key == kEscape) A_Stop.Execute(this);
 }
 
 void TfmMemory::FormMouseWheel() {
-  if (statRec) statRec->NoteActivity();
+  if (statRec_) statRec_->NoteActivity();
 }
 
 void TfmMemory::A_NowaGraExecute(QObject*) {
   ZwolnijPlansze();
   const int pary = memoryrules::PairsForLevel(memorySettings.poziom);
   // The game goes on with whatever could be drawn and loaded.
-  if (slowa) {
-    slowa->Losuj(pary);
-    slowa->WczytajObrazkiMemory();
+  if (slowa_) {
+    slowa_->Losuj(pary);
+    slowa_->WczytajObrazkiMemory();
   }
-  plansza_ = std::make_unique<graMemory>(this, qint16(pary));
-  gra = plansza_.get();
-  if (statRec) statRec->StartGame(kGraMemory, memorySettings);
+  plansza_ = std::make_unique<graMemory>(*this, slowa_, statRec_, qint16(pary));
+  if (statRec_) statRec_->StartGame(kGraMemory, memorySettings);
   A_EkranPaint.Execute(this);
 }
 
@@ -116,38 +110,18 @@ void TfmMemory::A_EkranPaintExecute(QObject*) {
 }
 
 void TfmMemory::A_PomocExecute(QObject*) {
-  if (statRec) statRec->NoteActivity();
+  if (statRec_) statRec_->NoteActivity();
   if (plansza_) plansza_->Pomoc();
 }
 
 void TfmMemory::A_StopExecute(QObject*) {
-  // The last pair's timer may run out while the summary is already open.
-  if (fmKoniecGry && fmKoniecGry->isVisible()) return;
-  if (statRec) {
-    statRec->StopGame();
-    statRec->WriteRecord(plansza_ && plansza_->CzyKoniec());
-  }
-  const int wynik = fmKoniecGry ? fmKoniecGry->ShowModal() : TfmKoniecGry::kClose;
-  if (wynik == TfmKoniecGry::kPlayAgain) {
-    A_NowaGra.Execute(this);
-  } else if (wynik == TfmKoniecGry::kClose) {
-    Close();
-  }
+  const bool wszystkie = plansza_ && plansza_->CzyKoniec();
+  // The game is over from here on, whatever the summary answers.
+  if (plansza_) plansza_->Wycofaj();
+  koniec_.Finish(wszystkie, *this, A_NowaGra);
 }
 
 void TfmMemory::ZwolnijPlansze() {
-  if (!plansza_) return;
-  if (gra == plansza_.get()) gra = nullptr;
-  if (!plansza_->Zajeta()) {
-    plansza_.reset();
-    return;
-  }
-  plansza_->Wycofaj();
-  wycofane_.push_back(std::move(plansza_));
-  QTimer::singleShot(0, this, [this] { UsunWycofane(); });
-}
-
-void TfmMemory::UsunWycofane() {
-  std::erase_if(wycofane_, [](const std::unique_ptr<graMemory>& p) { return !p->Zajeta(); });
-  if (!wycofane_.empty()) QTimer::singleShot(100, this, [this] { UsunWycofane(); });
+  if (plansza_) plansza_->Wycofaj();
+  platform::DeleteLater(std::move(plansza_), this);
 }

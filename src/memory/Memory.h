@@ -5,23 +5,27 @@
 #include <memory>
 #include <vector>
 
+#include "memory/_gramemory.h"
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "platform/timer.h"
 
 class CPrzyciskC;
-class graMemory;
+class CSlowa;
+class CStatRec;
+class EndOfGame;
 
 // The Memory screen: the background, the "pomoc" and "stop" buttons and the
 // board of cards. Everything it shows is composed in its composition buffer
 // and copied to the window whole. Every showing starts a new game; the end of
 // a game saves the record and opens the summary.
-class TfmMemory : public platform::Form {
+class TfmMemory : public platform::Form, public CEkranMemory {
   Q_OBJECT
  public:
-  // Needs only the screen globals and the artwork; raises CBlad(1), with
-  // everything made so far freed, when the artwork cannot be loaded.
-  TfmMemory();
+  // Deals from the catalogue, counts in the store (either may be absent)
+  // and ends every game through `koniec`. Raises CBlad(1), with everything
+  // made so far freed, when the artwork cannot be loaded.
+  TfmMemory(CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec);
   ~TfmMemory() override;
 
   platform::Action A_Stop;
@@ -31,13 +35,13 @@ class TfmMemory : public platform::Form {
 
   // The background artwork as drawn at (0, 0); never changed.
   const platform::Canvas& Tlo() const { return tlo_; }
-  // Where the game composes what the window shows.
-  platform::Canvas& Kompozycja() { return kompozycja_; }
-  // Copies the composition buffer onto the window, whole, and shows it at
-  // once (the program may block right after, speaking a word).
-  void OdswiezTeraz();
-  // Shows at once what was drawn straight on the window canvas in `r`.
-  void PokazOkno(const QRect& r);
+  // What the board needs of its screen.
+  platform::Form& Okno() override { return *this; }
+  platform::Canvas& Kompozycja() override { return kompozycja_; }
+  void OdswiezTeraz() override;
+  void PokazOkno(const QRect& r) override;
+  void RysujEkran() override { A_EkranPaint.Execute(this); }
+  void KoniecGry() override { A_Stop.Execute(this); }
 
   CPrzyciskC* PrzyciskPomoc() const { return pomoc_.get(); }
   CPrzyciskC* PrzyciskStop() const { return stop_.get(); }
@@ -54,8 +58,9 @@ class TfmMemory : public platform::Form {
   void A_NowaGraExecute(QObject* sender);
   void A_PomocExecute(QObject* sender);
   void A_EkranPaintExecute(QObject* sender);
+  // The board goes from the event loop: one of its handlers may be what
+  // got here.
   void ZwolnijPlansze();
-  void UsunWycofane();
 
   QRect ekran_;
   QImage tloObraz_;
@@ -63,10 +68,8 @@ class TfmMemory : public platform::Form {
   platform::Canvas kompozycja_;
   std::unique_ptr<CPrzyciskC> pomoc_;
   std::unique_ptr<CPrzyciskC> stop_;
+  CSlowa* slowa_;
+  CStatRec* statRec_;
+  EndOfGame& koniec_;
   std::unique_ptr<graMemory> plansza_;
-  // Boards replaced while one of their own handlers was still running; freed
-  // once it has returned.
-  std::vector<std::unique_ptr<graMemory>> wycofane_;
 };
-
-extern TfmMemory* fmMemory;

@@ -2,17 +2,14 @@
 
 #include <QFileInfo>
 
-#include "memory/Memory.h"
 #include "memory/rules.h"
 #include "platform/jpeg.h"
 #include "platform/sound.h"
 #include "platform/system.h"
 #include "results/_cstatrec.h"
 #include "shell/_specfunc.h"
-#include "shell/random.h"
+#include "words/random.h"
 #include "words/_cslowa.h"
-
-graMemory* gra = nullptr;
 
 namespace {
 
@@ -59,7 +56,7 @@ QImage CObrazyKart::Duzy(const QString& nazwa) {
 
 // --- CKarta ------------------------------------------------------------------
 
-CKarta::CKarta(graMemory* plansza, qint16 indeks, CObrazyKart& obrazy) : plansza_(plansza) {
+CKarta::CKarta(graMemory* plansza, const CSlowa* slowa, qint16 indeks, CObrazyKart& obrazy) : plansza_(plansza) {
   if (slowa) {
     const CSlowa::SPaczka& slowo = slowa->Wylosowane.at(size_t(indeks));
     Nazwa = slowo.Nazwa;
@@ -83,7 +80,7 @@ CKarta::CKarta(graMemory* plansza, qint16 indeks, CObrazyKart& obrazy) : plansza
   const QImage duzy = obrazy.Duzy(Nazwa);
   Duzy = duzy.isNull() ? Maska : duzy;
 
-  Obraz = new platform::ImageControl(plansza_->Ekran);
+  Obraz = new platform::ImageControl(&plansza_->Ekran->Okno());
   Obraz->setGeometry(0, 0, Awers.width(), Awers.height());
   Obraz->OnClick = [this](QObject* sender) { ObrazClick(sender); };
   Obraz->setVisible(true);
@@ -134,11 +131,12 @@ bool CKarta::Powiedz() {
 }
 
 void CKarta::ObrazClick(QObject*) {
+  graMemory& g = *plansza_;
+  CStatRec* statRec = g.Statystyki();
   // Every card the child turns (or tries to) shows the game is being played.
   if (statRec) statRec->NoteActivity();
-  graMemory& g = *plansza_;
   if (!g.Aktywna || !NaPlanszy()) return;
-  TfmMemory& ekran = *g.Ekran;
+  CEkranMemory& ekran = *g.Ekran;
   if (g.Odkryte == 0) {
     g.Pierwsza = this;
     g.Odkryte = 1;
@@ -169,22 +167,23 @@ void CKarta::ObrazClick(QObject*) {
 
 void CKarta::TimerTrafionaTimer() {
   graMemory& g = *plansza_;
-  // The end of the game below may start a new one, which replaces this
-  // board; the guard keeps it alive until this handler has returned.
-  graMemory::Zajetosc zajeta(g);
   TimerTrafiona->SetEnabled(false);
+  if (g.Wycofana()) return;
   if (Obraz) Obraz->setVisible(false);
   if (g.Pierwsza && g.Pierwsza->Obraz) g.Pierwsza->Obraz->setVisible(false);
   g.Pierwsza = nullptr;
-  TfmMemory& ekran = *g.Ekran;
-  ekran.A_EkranPaint.Execute(&ekran);
+  CEkranMemory& ekran = *g.Ekran;
+  ekran.RysujEkran();
   g.Aktywna = true;
-  if (g.Pozostalo == 0) ekran.A_Stop.Execute(&ekran);
+  // Ends the game, which may start another and withdraw this board: the
+  // last thing done here.
+  if (g.Pozostalo == 0) ekran.KoniecGry();
 }
 
 void CKarta::TimerChybionaTimer() {
   graMemory& g = *plansza_;
   TimerChybiona->SetEnabled(false);
+  if (g.Wycofana()) return;
   platform::Canvas& canvas = g.Ekran->Kompozycja();
   RysujRewers(canvas);
   if (g.Pierwsza) g.Pierwsza->RysujRewers(canvas);
@@ -195,7 +194,8 @@ void CKarta::TimerChybionaTimer() {
 
 // --- graMemory ---------------------------------------------------------------
 
-graMemory::graMemory(TfmMemory* ekran, qint16 pary) : Ekran(ekran) {
+graMemory::graMemory(CEkranMemory& ekran, CSlowa* slowa, CStatRec* statRec, qint16 pary)
+    : Ekran(&ekran), statRec_(statRec) {
   const int sloty = memoryrules::SlotsForPairs(pary);
   const int slowaWylosowane = slowa ? int(slowa->Wylosowane.size()) : 0;
   const std::vector<int> rozdanie = memoryrules::DealCards(sloty, slowaWylosowane, [] { return RandomNext(); });
@@ -203,7 +203,7 @@ graMemory::graMemory(TfmMemory* ekran, qint16 pary) : Ekran(ekran) {
   Karty.resize(rozdanie.size());
   for (size_t k = 0; k < rozdanie.size(); ++k) {
     if (rozdanie[k] < 0) continue;
-    Karty[k] = std::make_unique<CKarta>(this, qint16(rozdanie[k]), obrazy);
+    Karty[k] = std::make_unique<CKarta>(this, slowa, qint16(rozdanie[k]), obrazy);
     ++Pozostalo;
   }
 }
@@ -233,7 +233,7 @@ void graMemory::Pomoc() {
     }
   }
   if (!jestKarta) return;
-  if (statRec) statRec->AddHint();
+  if (statRec_) statRec_->AddHint();
   const auto para = memoryrules::PickHintPair(nazwy, RandomNext());
   if (!para) return;
 
@@ -241,7 +241,7 @@ void graMemory::Pomoc() {
   CKarta& c = *Karty[size_t(para->second)];
   // Straight on the window, past the composition buffer: the next repaint
   // of the screen leaves no trace of the hint.
-  platform::Canvas& okno = Ekran->WindowCanvas();
+  platform::Canvas& okno = Ekran->Okno().WindowCanvas();
   b.RysujAwers(okno);
   c.RysujAwers(okno);
   Ekran->PokazOkno(b.Prostokat());
@@ -267,4 +267,5 @@ void graMemory::Wycofaj() {
     if (karta->Obraz) karta->Obraz->setVisible(false);
   }
   Aktywna = false;
+  wycofana_ = true;
 }

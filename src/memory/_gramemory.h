@@ -10,11 +10,33 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/form.h"
 #include "platform/imagecontrol.h"
 #include "platform/timer.h"
 
-class TfmMemory;
+class CSlowa;
+class CStatRec;
 class graMemory;
+
+// What the board needs of its screen; the screen implements it, so that the
+// board knows no screen and a test can drive a board with a small host.
+class CEkranMemory {
+ public:
+  virtual ~CEkranMemory() = default;
+  // The window: the cards' click targets lie on it.
+  virtual platform::Form& Okno() = 0;
+  // Where the game composes what the window shows.
+  virtual platform::Canvas& Kompozycja() = 0;
+  // The composition, whole, on the window at once (a word may be spoken
+  // right after, and the program handles no input meanwhile).
+  virtual void OdswiezTeraz() = 0;
+  // Shows at once what was drawn straight on the window canvas in `r`.
+  virtual void PokazOkno(const QRect& r) = 0;
+  // The whole screen composed anew and shown (A_EkranPaint).
+  virtual void RysujEkran() = 0;
+  // The last pair is gone: the game ends as by "stop".
+  virtual void KoniecGry() = 0;
+};
 
 // The pictures every card of one deal shares, read once per deal rather than
 // once per card: the card back, the mask of the large picture and each word's
@@ -47,7 +69,7 @@ class CKarta {
   // Card for the drawn word `indeks` of the catalogue. Never fails: a
   // picture that cannot be had is replaced so that the card can still be
   // clicked and turned.
-  CKarta(graMemory* plansza, qint16 indeks, CObrazyKart& obrazy);
+  CKarta(graMemory* plansza, const CSlowa* slowa, qint16 indeks, CObrazyKart& obrazy);
   ~CKarta();
   CKarta(const CKarta&) = delete;
   CKarta& operator=(const CKarta&) = delete;
@@ -83,12 +105,17 @@ class CKarta {
 
 // One game of Memory: two cards per drawn word in a grid of 6, 12 or 20
 // slots, the turn in progress, and what is left on the board.
+//
+// The screen owns its board and never destroys it under one of the board's
+// own handlers: a board whose game is over is withdrawn (Wycofaj) and freed
+// from the event loop.
 class graMemory {
  public:
   // Deals the catalogue's drawn words (at most `pary` of them) with the
   // program's generator, without seeding it. Any number of pairs but 3, 6
-  // and 10 gives a board without slots.
-  graMemory(TfmMemory* ekran, qint16 pary);
+  // and 10 gives a board without slots. The catalogue and the store may be
+  // absent.
+  graMemory(CEkranMemory& ekran, CSlowa* slowa, CStatRec* statRec, qint16 pary);
   ~graMemory();
   graMemory(const graMemory&) = delete;
   graMemory& operator=(const graMemory&) = delete;
@@ -102,29 +129,21 @@ class graMemory {
   bool CzyKoniec() const;
   bool CzyPara(const CKarta* a, const CKarta* b) const;
 
-  // A handler of this board is running: the screen must not destroy it now.
-  bool Zajeta() const { return zajeta_ > 0; }
-  // Takes every card off input and stops every timer, so that a board whose
-  // destruction has to wait does nothing meanwhile.
+  // The game is over: every card off input and every timer stopped, for
+  // good.
   void Wycofaj();
+  bool Wycofana() const { return wycofana_; }
+  CStatRec* Statystyki() const { return statRec_; }
 
   // Slots in grid order; null where no card was dealt.
   std::vector<std::unique_ptr<CKarta>> Karty;
-  TfmMemory* Ekran;
+  CEkranMemory* Ekran;
   CKarta* Pierwsza = nullptr;
   qint16 Pozostalo = 0;
   qint16 Odkryte = 0;
   bool Aktywna = true;
 
  private:
-  friend class CKarta;
-  struct Zajetosc {
-    explicit Zajetosc(graMemory& g) : g(g) { ++g.zajeta_; }
-    ~Zajetosc() { --g.zajeta_; }
-    graMemory& g;
-  };
-  int zajeta_ = 0;
+  CStatRec* statRec_;
+  bool wycofana_ = false;
 };
-
-// The current board, owned by the Memory screen; null before the first game.
-extern graMemory* gra;

@@ -1,24 +1,17 @@
 #include "menu/Main.h"
 
-#include "labelling/Podpisywanie.h"
-#include "memory/Memory.h"
 #include "menu/_cnagrywanie.h"
 #include "platform/jpeg.h"
 #include "platform/system.h"
-#include "screens/Oprogramie.h"
-#include "screens/Reklama.h"
-#include "shell/Komunikat.h"
-#include "shell/Splashscreen.h"
+#include "screens/Komunikat.h"
 #include "shell/_cblad.h"
-#include "shell/_custgry.h"
+#include "words/_custgry.h"
 #include "shell/_specfunc.h"
 #include "widgets/_ccheckbut.h"
 #include "widgets/_cobiektgraficzny.h"
 #include "widgets/_cprzycisk.h"
 #include "words/_cslowa.h"
 #include "words/wordbits.h"
-
-TfmMain* fmMain = nullptr;
 
 namespace {
 // The menu's rows, top to bottom.
@@ -47,7 +40,7 @@ int TfmMain::TabAt(int mode, int x) {
   return 0;
 }
 
-TfmMain::TfmMain() {
+TfmMain::TfmMain(CSlowa* slowa, const Ekrany& ekrany) : slowa_(slowa), ekrany_(ekrany) {
   BindActions();
   try {
     Build();
@@ -102,7 +95,7 @@ void TfmMain::Build() {
   for (int i = 0; i < 3; ++i) captions_[size_t(i)]->SetPosition(W / 2 - captions_[size_t(i)]->Width() / 2, (H / 6) * (i + 1));
 
   if (screenMode == 3) {
-    SetBordered(QStringLiteral("Mini Fonikra Cz.I"), true);
+    SetBordered(QString::fromUtf16(kProgramTitle), true);
   } else {
     SetBorderless();
   }
@@ -144,9 +137,9 @@ void TfmMain::Build() {
 }
 
 void TfmMain::FormShow() {
-  if (fmSplash) {
+  if (ekrany_.fmSplash) {
     platform::SleepMs(2000);
-    DestroySplash();
+    if (ekrany_.UsunSplash) ekrany_.UsunSplash();
   }
 }
 
@@ -214,14 +207,17 @@ void TfmMain::ChooseAmount(int level) {
 }
 
 void TfmMain::StartGame(CUstGry& settings, int wordsPerLevel, platform::Form* screen) {
-  slowa->Wybierz(settings);
+  if (!slowa_ || !screen) return;
+  slowa_->Wybierz(settings);
   const int needed = wordsPerLevel * settings.poziom;
   // The labelling game has nothing to show without a word, whatever amount
   // the configuration file holds; Memory simply deals an empty board.
-  const bool noTask = needed < 1 && screen == fmPodpisywanie;
-  if (int(slowa->Dostepne.size()) < needed || noTask) {
-    fmKomunikat->SetMessage(3);
-    fmKomunikat->ShowModal();
+  const bool noTask = needed < 1 && screen == ekrany_.fmPodpisywanie;
+  if (int(slowa_->Dostepne.size()) < needed || noTask) {
+    if (TfmKomunikat* komunikat = ekrany_.fmKomunikat) {
+      komunikat->SetMessage(3);
+      komunikat->ShowModal();
+    }
     return;
   }
   recorder_->ZamknijIWylacz();
@@ -231,9 +227,9 @@ void TfmMain::StartGame(CUstGry& settings, int wordsPerLevel, platform::Form* sc
 
 void TfmMain::A_StartExecute() {
   if (zakladka == 1) {
-    StartGame(podpisywanieSettings, 5, fmPodpisywanie);
+    StartGame(podpisywanieSettings, 5, ekrany_.fmPodpisywanie);
   } else if (zakladka == 2) {
-    StartGame(memorySettings, 4, fmMemory);
+    StartGame(memorySettings, 4, ekrany_.fmMemory);
   }
   recorder_->Zamknij();
 }
@@ -241,11 +237,13 @@ void TfmMain::A_StartExecute() {
 void TfmMain::A_StopExecute() {
   hide();
   setWindowState(Qt::WindowNoState);
-  fmReklama->ShowModal();
+  if (ekrany_.fmReklama) ekrany_.fmReklama->ShowModal();
   Close();
 }
 
-void TfmMain::A_OprogramieExecute() { fmOProgramie->ShowModal(); }
+void TfmMain::A_OprogramieExecute() {
+  if (ekrany_.fmOProgramie) ekrany_.fmOProgramie->ShowModal();
+}
 
 void TfmMain::MPStopExecute() {
   recorder_->Zatrzymaj();

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "platform/canvas.h"
@@ -13,7 +14,9 @@ class CCheckBut;
 class CNagrywanie;
 class CObiektGraficzny;
 class CPrzyciskP;
+class CSlowa;
 class CUstGry;
+class TfmKomunikat;
 
 // The main menu: one page per game on a tab strip, with three rows of
 // choices (amount of work, sounds, word positions) that edit the settings
@@ -22,8 +25,23 @@ class CUstGry;
 class TfmMain : public platform::Form {
   Q_OBJECT
  public:
-  // Raises CBlad(1) when its artwork cannot be loaded.
-  TfmMain();
+  // The windows the menu opens and the splash it removes. Start-up makes
+  // them after the menu and fills this in as it goes; the menu reads it only
+  // once it is shown.
+  struct Ekrany {
+    platform::Form* fmMemory = nullptr;
+    platform::Form* fmPodpisywanie = nullptr;
+    platform::Form* fmOProgramie = nullptr;
+    platform::Form* fmReklama = nullptr;
+    TfmKomunikat* fmKomunikat = nullptr;
+    // Up until the menu removes it, 2000 ms after the menu is first shown.
+    platform::Form* fmSplash = nullptr;
+    std::function<void()> UsunSplash;
+  };
+
+  // Selects words from `slowa` before a game starts. Raises CBlad(1) when
+  // its artwork cannot be loaded.
+  TfmMain(CSlowa* slowa, const Ekrany& ekrany);
   ~TfmMain() override;
 
   platform::Action A_Start, A_Stop, A_Oprogramie;
@@ -86,6 +104,6 @@ class TfmMain : public platform::Form {
   std::array<std::unique_ptr<CObiektGraficzny>, 3> captions_;
   std::unique_ptr<CNagrywanie> recorder_;
   qint16 poprzedniaZakladka_ = 1;
+  CSlowa* slowa_;
+  const Ekrany& ekrany_;
 };
-
-extern TfmMain* fmMain;

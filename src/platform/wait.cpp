@@ -66,4 +66,21 @@ void Defer(QObject* context, std::function<void()> action) {
   timer->start();
 }
 
+namespace {
+
+// Holds what is to be freed until its deferred deletion comes round.
+class Keeper : public QObject {
+ public:
+  Keeper(std::shared_ptr<void> held, QObject* owner) : QObject(owner), held_(std::move(held)) {}
+
+ private:
+  std::shared_ptr<void> held_;
+};
+
+}  // namespace
+
+void DeleteLaterErased(std::shared_ptr<void> object, QObject* owner) {
+  (new Keeper(std::move(object), owner))->deleteLater();
+}
+
 }  // namespace platform

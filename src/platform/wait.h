@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 class QObject;
 class QWidget;
@@ -27,5 +28,16 @@ void WaitUntilExposed(QWidget* window, int maxMs);
 // wait now running, unless `context` is gone by then. (A zero-time single
 // shot would be a posted call, which a wait lets through.)
 void Defer(QObject* context, std::function<void()> action);
+
+// Frees `object` from the event loop once the handler now running, and any
+// event loop it entered (a modal window), have returned: deleteLater for
+// what is no QObject. A game's board is freed this way, so that a handler of
+// the board that ended its own game returns into a board still there. When
+// `owner` goes first, the object goes with it.
+void DeleteLaterErased(std::shared_ptr<void> object, QObject* owner);
+template <class T>
+void DeleteLater(std::unique_ptr<T> object, QObject* owner) {
+  if (object) DeleteLaterErased(std::shared_ptr<T>(std::move(object)), owner);
+}
 
 }  // namespace platform

@@ -3,13 +3,10 @@
 #include <QCursor>
 #include <QLabel>
 
-#include "menu/Main.h"
 #include "platform/jpeg.h"
 #include "results/_cstatrec.h"
 #include "shell/_cblad.h"
 #include "widgets/_cprzycisk.h"
-
-TfmKoniecGry* fmKoniecGry = nullptr;
 
 namespace {
 constexpr int kWidth = 600;
@@ -20,7 +17,7 @@ const QColor kKolorTekstu(20, 20, 20);
 const QColor kKolorBledu(170, 20, 20);
 }  // namespace
 
-TfmKoniecGry::TfmKoniecGry() {
+TfmKoniecGry::TfmKoniecGry(CStatRec* statRec, QWidget* owner) : statRec_(statRec), owner_(owner) {
   SetBorderless();
   SetClientSize(kWidth, kHeight);
   SetRoundedShape(QRect(QPoint(5, 5), QPoint(599, 449)), 50, 50);
@@ -82,8 +79,8 @@ QLabel* TfmKoniecGry::MakeLabel(const QString& text, int left, int top, bool val
 }
 
 void TfmKoniecGry::FormShow() {
-  CenterOver(fmMain);
-  if (statRec) {
+  CenterOver(owner_);
+  if (CStatRec* statRec = statRec_) {
     lab_Pomoc->setText(statRec->HintsText());
     lab_Czas->setText(statRec->DurationText());
     lab_Dobre->setText(statRec->CorrectText());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
 #include <memory>
 
 #include "platform/canvas.h"
@@ -8,6 +9,7 @@
 #include "platform/timer.h"
 
 class QLabel;
+class CStatRec;
 class CPrzyciskP;
 
 // The end-of-game summary: the time, the correct and wrong answers and the
@@ -19,8 +21,10 @@ class TfmKoniecGry : public platform::Form {
   static constexpr int kPlayAgain = 1;  // "start"
   static constexpr int kClose = 2;      // "stop" or Escape
 
-  // Raises CBlad(1) when its artwork cannot be loaded.
-  TfmKoniecGry();
+  // Shows the game just saved in `statRec` (none: the counts stay as they
+  // are), centred over `owner` (the main menu). Raises CBlad(1) when its
+  // artwork cannot be loaded.
+  explicit TfmKoniecGry(CStatRec* statRec, QWidget* owner = nullptr);
   ~TfmKoniecGry() override;
 
   platform::Action A_Stop;
@@ -47,6 +51,8 @@ class TfmKoniecGry : public platform::Form {
   void FormMouseDown(platform::MouseButton button, int shift, int x, int y) override;
 
  private:
+  CStatRec* statRec_;
+  QPointer<QWidget> owner_;
   QLabel* MakeLabel(const QString& text, int left, int top, bool value, int rightEdge = 0);
 
   QImage statsB_;
@@ -57,5 +63,3 @@ class TfmKoniecGry : public platform::Form {
   std::unique_ptr<CPrzyciskP> start_;
   std::unique_ptr<CPrzyciskP> stop_;
 };
-
-extern TfmKoniecGry* fmKoniecGry;

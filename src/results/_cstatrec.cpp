@@ -5,10 +5,8 @@
 #include <QtEndian>
 
 #include "shell/_cblad.h"
-#include "shell/_custgry.h"
+#include "words/_custgry.h"
 #include "shell/_specfunc.h"
-
-CStatRec* statRec = nullptr;
 
 namespace statrec {
 

@@ -142,6 +142,3 @@ class CStatRec {
   qint32 correct_ = 0;
   qint32 wrong_ = 0;
 };
-
-// The one store, made by start-up and freed at shutdown.
-extern CStatRec* statRec;

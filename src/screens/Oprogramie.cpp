@@ -6,7 +6,6 @@
 #include <QUrl>
 #include <functional>
 
-#include "menu/Main.h"
 #include "platform/jpeg.h"
 #include "platform/system.h"
 #include "shell/_cblad.h"
@@ -14,11 +13,9 @@
 #include "shell/_specfunc.h"
 #include "widgets/_cprzycisk.h"
 
-TfmOProgramie* fmOProgramie = nullptr;
-
 namespace {
 
-const QString kCaption = QStringLiteral("Mini Fonikra Cz.I");
+const QString kCaption = QString::fromUtf16(kProgramTitle);
 
 // A line of text that runs a handler when clicked: a left press and release
 // inside it.
@@ -94,7 +91,7 @@ int CentredLeft(int clientWidth, const QLabel* label) { return clientWidth / 2 -
 
 }  // namespace
 
-TfmOProgramie::TfmOProgramie() {
+TfmOProgramie::TfmOProgramie(QWidget* owner) : owner_(owner) {
   const QFont plain = TextFont(11, false);
   const QFont contact = TextFont(13, true);
   LabelVer = MakeCentredText(this, QString(), plain, 230);
@@ -199,7 +196,7 @@ void TfmOProgramie::FormResize() {
   LabelAutList->move(LabelAut->x() + LabelAut->width() + 6, LabelAut->y());
 }
 
-void TfmOProgramie::FormShow() { CenterOver(fmMain); }
+void TfmOProgramie::FormShow() { CenterOver(owner_); }
 
 void TfmOProgramie::FormPaint() { WindowCanvas().Draw(0, 0, tlo_.Image()); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
 #include <memory>
 
 #include "platform/canvas.h"
@@ -17,7 +18,9 @@ class TfmOProgramie : public platform::Form {
   Q_OBJECT
  public:
   // Raises CBlad(1) when its background, logo or button cannot be loaded.
-  TfmOProgramie();
+  // Shown centred over `owner` (the main menu). Raises CBlad(1) when its
+  // artwork cannot be loaded.
+  explicit TfmOProgramie(QWidget* owner = nullptr);
   ~TfmOProgramie() override;
 
   // Lays the labels out for the client size; run after every size change.
@@ -61,8 +64,7 @@ class TfmOProgramie : public platform::Form {
   void FormKeyPress(int key) override;
 
  private:
+  QPointer<QWidget> owner_;
   platform::Canvas tlo_;
   std::unique_ptr<CPrzyciskP> stop_;
 };
-
-extern TfmOProgramie* fmOProgramie;

@@ -5,8 +5,6 @@
 #include "shell/_specfunc.h"
 #include "widgets/_cprzycisk.h"
 
-TfmReklama* fmReklama = nullptr;
-
 TfmReklama::TfmReklama() {
   QImage background;
   try {
@@ -14,7 +12,7 @@ TfmReklama::TfmReklama() {
   } catch (const platform::Exception&) {
     throw CBlad(1);
   }
-  const QString caption = QStringLiteral("Mini Fonikra Cz.I");
+  const QString caption = QString::fromUtf16(kProgramTitle);
   if (screenMode == 3) {
     // No system menu: the button is the only way out of this screen.
     SetBordered(caption, false);

@@ -30,5 +30,3 @@ class TfmReklama : public platform::Form {
   platform::Canvas tlo_;
   std::unique_ptr<CPrzyciskP> wyjdz_;
 };
-
-extern TfmReklama* fmReklama;

@@ -5,8 +5,8 @@
 #include "platform/inifile.h"
 #include "platform/sound.h"
 #include "platform/system.h"
-#include "shell/_custgry.h"
-#include "shell/random.h"
+#include "words/_custgry.h"
+#include "words/random.h"
 
 qint32 screenWidth = 0;
 qint32 screenHeight = 0;

@@ -7,6 +7,9 @@
 // LetterFileName, shared with the asset build.
 #include "words/letterfilename.h"
 
+// The title the single-instance message and the bordered windows carry.
+inline constexpr const char16_t* kProgramTitle = u"Mini Fonikra Cz.I";
+
 // The working screen: the display size in modes 1 (800 x 600) and 2
 // (1024 x 768); a 1024 x 768 area in mode 3 (larger displays). Mode 0 is a
 // display below 800 x 600 and -1 one between the two sizes; neither is usable.

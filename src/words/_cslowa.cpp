@@ -5,11 +5,10 @@
 
 #include "platform/jpeg.h"
 #include "platform/system.h"
-#include "shell/_custgry.h"
-#include "shell/random.h"
+#include "words/_custgry.h"
+#include "words/random.h"
 #include "words/wordlist.h"
 
-CSlowa* slowa = nullptr;
 
 namespace {
 

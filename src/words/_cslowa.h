@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "words/spaczka.h"
 #include "words/wordbits.h"
 
 class CUstGry;
@@ -18,16 +19,8 @@ class CSlowa {
   // Bit of `Flagi` marking a drawn word.
   static constexpr quint16 kZnacznik = words::kDrawnMark;
 
-  // One word. Flagi holds the sound and position bits of words/wordbits.h,
-  // the same bits as CUstGry, plus kZnacznik.
-  struct SPaczka {
-    QString Nazwa;        // ASCII key; every file name of the word comes from it
-    quint16 Flagi = 0;
-    QImage Obrazek;       // "Data/Sio/s<key>.xji"; a null image when not loaded
-    QImage ObrazekDuzy;   // the labelling picture "Data/Bio/<key><suffix>"
-    QString Dzwiek;       // "Data/Smd/<key>.pw"
-    QString Podzial;      // phonemes, each followed by ','; "_" marks the practised one
-  };
+  // One word (words/spaczka.h).
+  using SPaczka = ::SPaczka;
 
   // The built-in words, then those of the word list at words::kWordListPath
   // (relative to the working folder, which start-up sets to the program
@@ -75,6 +68,3 @@ class CSlowa {
  private:
   std::vector<SPaczka> slownik_;
 };
-
-// The one catalogue, made by start-up and freed at shutdown.
-extern CSlowa* slowa;

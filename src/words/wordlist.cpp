@@ -56,7 +56,7 @@ bool IsSegmentationOf(const QString& podzial, const QString& word, int keyLength
          Spelling(checked.tokens) == word;
 }
 
-bool ParseLine(QByteArray line, CSlowa::SPaczka& slowo) {
+bool ParseLine(QByteArray line, SPaczka& slowo) {
   if (line.endsWith('\r')) line.chop(1);
   const QList<QByteArray> fields = line.split('\t');
   if (fields.size() != 4) return false;
@@ -74,19 +74,19 @@ bool ParseLine(QByteArray line, CSlowa::SPaczka& slowo) {
 
 }  // namespace
 
-std::vector<CSlowa::SPaczka> ParseWordList(const QByteArray& text) {
-  std::vector<CSlowa::SPaczka> result;
+std::vector<SPaczka> ParseWordList(const QByteArray& text) {
+  std::vector<SPaczka> result;
   QByteArray body = text;
   if (body.startsWith("\xEF\xBB\xBF")) body.remove(0, 3);
   for (const QByteArray& line : body.split('\n')) {
     if (line.trimmed().isEmpty() || line.startsWith('#')) continue;
-    CSlowa::SPaczka slowo;
+    SPaczka slowo;
     if (ParseLine(line, slowo)) result.push_back(std::move(slowo));
   }
   return result;
 }
 
-std::vector<CSlowa::SPaczka> LoadWordList(const QString& path) {
+std::vector<SPaczka> LoadWordList(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
   return ParseWordList(file.readAll());

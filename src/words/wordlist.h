@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "words/_cslowa.h"
+#include "words/spaczka.h"
 
 // The word list shipped in Data/ beside the built-in words: UTF-8 text, one
 // word a line, four tab-separated fields
@@ -25,9 +25,9 @@ inline constexpr const char* kWordListPath = "Data/words.txt";
 // Every well-formed line of `text`, in order; a line breaking any rule above
 // is skipped, so that a damaged file costs only its damaged words. Records
 // carry Nazwa, Flagi and Podzial only. Never throws on any input.
-std::vector<CSlowa::SPaczka> ParseWordList(const QByteArray& text);
+std::vector<SPaczka> ParseWordList(const QByteArray& text);
 
 // ParseWordList of the file; a missing or unreadable file gives no words.
-std::vector<CSlowa::SPaczka> LoadWordList(const QString& path);
+std::vector<SPaczka> LoadWordList(const QString& path);
 
 }  // namespace words

@@ -6,7 +6,7 @@
 #include <QImage>
 
 #include "platform/system.h"
-#include "shell/_custgry.h"
+#include "words/_custgry.h"
 #include "shell/_specfunc.h"
 
 namespace testing {

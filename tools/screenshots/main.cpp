@@ -9,43 +9,42 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QFileInfo>
 #include <QTest>
 #include <QTimer>
 
 #include <cstdio>
 #include <functional>
 
+#include "app/program.h"
 #include "labelling/Podpisywanie.h"
 #include "memory/Memory.h"
 #include "memory/_gramemory.h"
 #include "menu/Main.h"
 #include "platform/exception.h"
-#include "platform/sound.h"
 #include "platform/system.h"
 #include "results/Koniecgry.h"
-#include "results/_cstatrec.h"
 #include "screens/Oprogramie.h"
-#include "shell/_custgry.h"
 #include "shell/_specfunc.h"
-#include "shell/startup.h"
+#include "support/program.h"
+#include "support/seams.h"
 #include "widgets/_ccheckbut.h"
 #include "widgets/_cprzycisk.h"
 #include "words/_cslowa.h"
+#include "words/_custgry.h"
+#include "words/wordlist.h"
 
 namespace {
-
-class Silence : public platform::SoundOutput {
- public:
-  void PlaySync(const QString&) override {}
-  void PlayAsync(const QString&) override {}
-};
 
 // A clock stopped at one moment, so that every run draws the same words and
 // the pictures only change when the program does; the game timers still run.
 class StoppedClock : public platform::Clock {
  public:
-  StoppedClock() { running_.start(); }
+  StoppedClock() {
+    running_.start();
+    platform::SetClock(this);
+  }
+  ~StoppedClock() override { platform::SetClock(nullptr); }
   platform::SystemTime UtcNow() override { return {2026, 6, 1, 1, 10, 0, 0, 0}; }
   qint64 LocalSeconds() override { return 36000; }
   qint64 MonotonicMs() override { return running_.elapsed(); }
@@ -59,6 +58,8 @@ struct Failure {
 };
 
 QString outDir;
+// The program being photographed, for the helpers below.
+Program* program = nullptr;
 
 void Save(QWidget* window, const QString& name) {
   window->repaint();
@@ -70,7 +71,7 @@ void Save(QWidget* window, const QString& name) {
 }
 
 // Runs `step` from inside the window's modal loop once it is visible.
-void WhenShown(QWidget* const* window, std::function<void()> step) {
+void WhenShown(QWidget* window, std::function<void()> step) {
   auto* poll = new QTimer(qApp);
   auto* clock = new QElapsedTimer;
   clock->start();
@@ -79,7 +80,7 @@ void WhenShown(QWidget* const* window, std::function<void()> step) {
       std::fprintf(stderr, "screenshots: a window never showed up\n");
       std::exit(1);
     }
-    if (!*window || !(*window)->isVisible()) return;
+    if (!window->isVisible()) return;
     poll->stop();
     poll->deleteLater();
     delete clock;
@@ -95,22 +96,27 @@ void ClickCentre(QWidget* w) { Click(w, w->rect().center()); }
 // them as a child would. The clicks toggle, so the current choice is read
 // first.
 void Choose(int tab, int amount, int sound, int position) {
+  TfmMain* menu = program->fmMain();
   const int tabX = screenMode == 1 ? (tab == 1 ? 120 : 370) : (tab == 1 ? 150 : 470);
-  Click(fmMain->g_Menu, QPoint(tabX, 10));
+  Click(menu->g_Menu, QPoint(tabX, 10));
   CUstGry& s = tab == 1 ? podpisywanieSettings : memorySettings;
-  ClickCentre(fmMain->AmountButton(amount - 1)->Input());
+  ClickCentre(menu->AmountButton(amount - 1)->Input());
   for (int i = 0; i < 4; ++i) {
     const bool on = (s.gloski >> i) & 1;
-    if (on != (i == sound)) ClickCentre(fmMain->SoundButton(i)->Input());
+    if (on != (i == sound)) ClickCentre(menu->SoundButton(i)->Input());
   }
   for (int i = 0; i < 3; ++i) {
     const bool on = (s.pozycja >> (8 + i)) & 1;
-    if (on != (i == position)) ClickCentre(fmMain->PositionButton(i)->Input());
+    if (on != (i == position)) ClickCentre(menu->PositionButton(i)->Input());
   }
-  fmMain->Repaint();
+  menu->Repaint();
 }
 
+// Two cards of one word still on the Memory board; none once the game is
+// over.
 std::pair<CKarta*, CKarta*> APair() {
+  graMemory* gra = program->gra();
+  if (!gra) return {nullptr, nullptr};
   for (auto& a : gra->Karty) {
     for (auto& b : gra->Karty) {
       if (a && b && a != b && a->NaPlanszy() && b->NaPlanszy() && a->Nazwa == b->Nazwa) return {a.get(), b.get()};
@@ -122,60 +128,58 @@ std::pair<CKarta*, CKarta*> APair() {
 void ClickCard(CKarta* card) { Click(card->Obraz.data(), QPoint(40, 50)); }
 
 void Run(const QString& data, QSize screen) {
-  QTemporaryDir program;
-  if (!program.isValid()) throw Failure{QStringLiteral("no temporary folder")};
-  QDir().mkpath(program.filePath("Data"));
-  for (const char* name : {"Intf", "Pict", "Bio", "Sio", "Smd", "words.txt", "LICENSE-icons.txt", "manual.html"}) {
-    const QString target = QDir(data).filePath(QString::fromLatin1(name));
-    if (!QFileInfo::exists(target)) throw Failure{QStringLiteral("no ") + target + QStringLiteral(" (build first)")};
-    QFile::link(target, program.filePath(QStringLiteral("Data/") + QString::fromLatin1(name)));
-  }
-  platform::SetProgramDir(program.path());
-  QDir::setCurrent(program.path());
-  platform::SetScreenSizeProvider([screen] { return screen; });
-  platform::SetSleepFunction([](int) {});
-  Silence silence;
-  platform::SetSoundOutput(&silence);
+  const QString wordList = QDir(data).filePath(QStringLiteral("words.txt"));
+  if (!QFileInfo::exists(wordList)) throw Failure{QStringLiteral("no ") + wordList + QStringLiteral(" (build first)")};
+  // The shared program fixture takes the build's content from here.
+  qputenv("FONIKRA_DATA_DIR", QFile::encodeName(data));
+  testing::FakeScreen display(screen);
+  testing::FakeSleep sleep;
+  testing::FakeSound sound;
   StoppedClock clock;
-  platform::SetClock(&clock);
-  DetectScreenMode();
-  if (!LoadConfiguration()) throw Failure{QStringLiteral("no configuration")};
+  testing::ProgramFixture fixture(screen.width() == 800 ? 1 : 2);
+  if (!fixture.ready) throw Failure{QStringLiteral("the screens cannot be made from ") + data + QStringLiteral(" (build first)")};
+  program = &fixture.program;
+  // The pictures show the games over the build's whole word list, as the
+  // program reads it beside the built-in words.
+  CSlowa* slowa = program->slowa();
+  for (SPaczka& slowo : words::LoadWordList(wordList)) {
+    if (!slowa->Ma(slowo.Nazwa)) slowa->Dodaj(std::move(slowo));
+  }
 
-  slowa = new CSlowa();
-  statRec = new CStatRec(6);
-  CreateScreens();
-  fmMain->show();
-  if (!QTest::qWaitForWindowExposed(fmMain)) throw Failure{QStringLiteral("the menu never showed")};
+  TfmMain* menu = program->fmMain();
+  menu->show();
+  if (!QTest::qWaitForWindowExposed(menu)) throw Failure{QStringLiteral("the menu never showed")};
 
   // Menu, on the labelling tab: CZ in the middle of the word, ten words.
   Choose(1, 2, 2, 1);
-  Save(fmMain, QStringLiteral("menu"));
+  Save(menu, QStringLiteral("menu"));
 
   // The labelling game as it opens, with its first word.
-  WhenShown(reinterpret_cast<QWidget* const*>(&fmPodpisywanie), [] {
+  WhenShown(program->fmPodpisywanie(), [] {
     QTest::qWait(100);
-    Save(fmPodpisywanie, QStringLiteral("labelling"));
-    WhenShown(reinterpret_cast<QWidget* const*>(&fmKoniecGry), [] { fmKoniecGry->SetModalResult(TfmKoniecGry::kClose); });
-    fmPodpisywanie->A_Stop.Execute(fmPodpisywanie);
+    TfmPodpisywanie* labelling = program->fmPodpisywanie();
+    Save(labelling, QStringLiteral("labelling"));
+    WhenShown(program->fmKoniecGry(), [] { program->fmKoniecGry()->SetModalResult(TfmKoniecGry::kClose); });
+    labelling->A_Stop.Execute(labelling);
   });
-  ClickCentre(fmMain->StartButton());
-  fmMain->Repaint();
+  ClickCentre(menu->StartButton());
+  menu->Repaint();
 
   // Memory on its smallest board: one card turned, then every pair found,
   // which ends in the summary.
   Choose(2, 1, 0, 2);
-  WhenShown(reinterpret_cast<QWidget* const*>(&fmMemory), [] {
+  WhenShown(program->fmMemory(), [] {
     QTest::qWait(100);
     auto [a, b] = APair();
     if (!a) throw Failure{QStringLiteral("no pair on the Memory board")};
     ClickCard(a);
-    Save(fmMemory, QStringLiteral("memory"));
+    Save(program->fmMemory(), QStringLiteral("memory"));
     ClickCard(b);
     b->TimerTrafiona->Fire();
-    WhenShown(reinterpret_cast<QWidget* const*>(&fmKoniecGry), [] {
+    WhenShown(program->fmKoniecGry(), [] {
       QTest::qWait(100);
-      Save(fmKoniecGry, QStringLiteral("summary"));
-      fmKoniecGry->SetModalResult(TfmKoniecGry::kClose);
+      Save(program->fmKoniecGry(), QStringLiteral("summary"));
+      program->fmKoniecGry()->SetModalResult(TfmKoniecGry::kClose);
     });
     for (auto [c, d] = APair(); c; std::tie(c, d) = APair()) {
       ClickCard(c);
@@ -183,24 +187,17 @@ void Run(const QString& data, QSize screen) {
       d->TimerTrafiona->Fire();
     }
   });
-  ClickCentre(fmMain->StartButton());
-  fmMain->Repaint();
+  ClickCentre(menu->StartButton());
+  menu->Repaint();
 
-  WhenShown(reinterpret_cast<QWidget* const*>(&fmOProgramie), [] {
+  WhenShown(program->fmOProgramie(), [] {
     QTest::qWait(100);
-    Save(fmOProgramie, QStringLiteral("about"));
-    fmOProgramie->A_Stop.Execute(fmOProgramie);
+    TfmOProgramie* about = program->fmOProgramie();
+    Save(about, QStringLiteral("about"));
+    about->A_Stop.Execute(about);
   });
-  ClickCentre(fmMain->AboutButton());
-
-  DestroyScreens();
-  delete statRec;
-  statRec = nullptr;
-  delete slowa;
-  slowa = nullptr;
-  platform::SetSoundOutput(nullptr);
-  platform::SetClock(nullptr);
-  QDir::setCurrent(QDir::tempPath());
+  ClickCentre(menu->AboutButton());
+  program = nullptr;
 }
 
 }  // namespace

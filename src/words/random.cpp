@@ -1,4 +1,4 @@
-#include "shell/random.h"
+#include "words/random.h"
 
 #include <random>
 

@@ -1,12 +1,10 @@
-#include "shell/Splashscreen.h"
+#include "screens/Splashscreen.h"
 
 #include <QFileInfo>
 
 #include "platform/jpeg.h"
 #include "platform/system.h"
 #include "shell/_cblad.h"
-
-TfmSplash* fmSplash = nullptr;
 
 QString TfmSplash::PicturePath() {
   // Found beside the program, so that a start from another folder (a
@@ -30,9 +28,4 @@ TfmSplash::TfmSplash() {
 void TfmSplash::FormPaint() {
   // Stretched to the same rectangle whatever the picture's own size.
   WindowCanvas().StretchDraw(QRect(0, 0, 600, 348), bitmap_);
-}
-
-void DestroySplash() {
-  delete fmSplash;
-  fmSplash = nullptr;
 }

@@ -1,56 +1,17 @@
-#include "shell/startup.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
 
-#include "labelling/Podpisywanie.h"
-#include "memory/Memory.h"
-#include "menu/Main.h"
-#include "results/Koniecgry.h"
-#include "screens/Oprogramie.h"
-#include "screens/Reklama.h"
-#include "shell/Komunikat.h"
+#include "app/program.h"
 #include "platform/instance.h"
-#include "results/_cstatrec.h"
-#include "words/_cslowa.h"
 #include "platform/system.h"
 #include "platform/wait.h"
-#include "shell/Splashscreen.h"
+#include "screens/Splashscreen.h"
 #include "shell/_cblad.h"
 #include "shell/_specfunc.h"
-
-namespace {
-
-template <typename T>
-void Destroy(T*& screen) {
-  delete screen;
-  screen = nullptr;
-}
-
-}  // namespace
-
-void CreateScreens() {
-  fmMain = new TfmMain();
-  fmMemory = new TfmMemory();
-  fmPodpisywanie = new TfmPodpisywanie();
-  fmOProgramie = new TfmOProgramie();
-  fmKoniecGry = new TfmKoniecGry();
-  fmKomunikat = new TfmKomunikat();
-  fmReklama = new TfmReklama();
-}
-
-// The screens go in the reverse order of their making; the main menu, which
-// writes the configuration as it goes, is the last.
-void DestroyScreens() {
-  Destroy(fmReklama);
-  Destroy(fmKomunikat);
-  Destroy(fmKoniecGry);
-  Destroy(fmOProgramie);
-  Destroy(fmPodpisywanie);
-  Destroy(fmMemory);
-  Destroy(fmMain);
-}
+#include "menu/Main.h"
 
 int RunMiniFonikra() {
   const QString title = QString::fromUtf16(kProgramTitle);
@@ -72,16 +33,18 @@ int RunMiniFonikra() {
                         << QStringLiteral("; program działa bez ochrony przed drugim uruchomieniem.\n");
   }
 
+  Program program;
+
   // 2. Splash, on screen before the slow work begins.
   try {
-    fmSplash = new TfmSplash();
+    program.CreateSplash();
   } catch (const CBlad& e) {
     e.Show();
     return 1;
   }
-  fmSplash->show();
-  fmSplash->Repaint();
-  platform::WaitUntilExposed(fmSplash, 500);
+  program.fmSplash()->show();
+  program.fmSplash()->Repaint();
+  platform::WaitUntilExposed(program.fmSplash(), 500);
 
   // 3. Screen mode, working folder, configuration.
   QString startDir;
@@ -94,7 +57,7 @@ int RunMiniFonikra() {
   } catch (const CBlad& e) {
     e.Show();
     if (!startDir.isEmpty()) QDir::setCurrent(startDir);
-    DestroySplash();
+    program.DestroySplash();
     return 1;
   }
 
@@ -102,15 +65,14 @@ int RunMiniFonikra() {
   int exitCode = 0;
   QApplication::setQuitOnLastWindowClosed(false);
   try {
-    slowa = new CSlowa();
-    statRec = new CStatRec(6);
-    CreateScreens();
-    QObject::connect(fmMain, &platform::Form::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    fmMain->show();
+    program.CreateCatalogueAndStore();
+    program.CreateScreens();
+    QObject::connect(program.fmMain(), &platform::Form::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    program.fmMain()->show();
     QApplication::exec();
   } catch (const CBlad& e) {
     // The menu window goes before the message is shown.
-    DestroyScreens();
+    program.DestroyScreens();
     e.Show();
     exitCode = 1;
   } catch (const platform::Exception& e) {
@@ -118,13 +80,11 @@ int RunMiniFonikra() {
     exitCode = 1;
   }
 
-  // 5. Shutdown.
-  delete statRec;
-  statRec = nullptr;
-  delete slowa;
-  slowa = nullptr;
-  DestroySplash();
+  // 5. Shutdown: the store, the catalogue, a splash still up, then the
+  // screens.
+  program.DestroyCatalogueAndStore();
+  program.DestroySplash();
   if (!startDir.isEmpty()) QDir::setCurrent(startDir);
-  DestroyScreens();
+  program.DestroyScreens();
   return exitCode;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -21,7 +22,8 @@ class TfmKomunikat : public platform::Form {
   static constexpr int kHeight = 250;
 
   // Raises CBlad(1) when its background or button artwork cannot be loaded.
-  TfmKomunikat();
+  // Shown centred over `owner` (the main menu).
+  explicit TfmKomunikat(QWidget* owner = nullptr);
   ~TfmKomunikat() override;
 
   // The text for a message code; an unknown code gives "Błąd.".
@@ -41,8 +43,7 @@ class TfmKomunikat : public platform::Form {
   void FormMouseDown(platform::MouseButton button, int shift, int x, int y) override;
 
  private:
+  QPointer<QWidget> owner_;
   platform::Canvas tlo_;
   std::unique_ptr<CPrzyciskP> stop_;
 };
-
-extern TfmKomunikat* fmKomunikat;

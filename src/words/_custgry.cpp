@@ -1,4 +1,4 @@
-#include "shell/_custgry.h"
+#include "words/_custgry.h"
 
 #include <bit>
 

@@ -19,8 +19,3 @@ class TfmSplash : public platform::Form {
  private:
   QImage bitmap_;
 };
-
-extern TfmSplash* fmSplash;
-
-// Destroys the splash if it is still up; safe to call more than once.
-void DestroySplash();

@@ -1,20 +1,17 @@
-#include "shell/Komunikat.h"
+#include "screens/Komunikat.h"
 
 #include <QCursor>
 #include <QLabel>
 
-#include "menu/Main.h"
 #include "platform/jpeg.h"
 #include "shell/_cblad.h"
 #include "widgets/_cprzycisk.h"
-
-TfmKomunikat* fmKomunikat = nullptr;
 
 namespace {
 const QColor kKolorTekstu(20, 20, 20);
 }  // namespace
 
-TfmKomunikat::TfmKomunikat() {
+TfmKomunikat::TfmKomunikat(QWidget* owner) : owner_(owner) {
   SetBorderless();
   SetClientSize(kWidth, kHeight);
   SetRoundedShape(QRect(0, 0, kWidth, kHeight), 25, 25);
@@ -67,7 +64,7 @@ QString TfmKomunikat::MessageText(int code) {
 
 void TfmKomunikat::SetMessage(int code) { vL_Komunikat->setText(MessageText(code)); }
 
-void TfmKomunikat::FormShow() { CenterOver(fmMain); }
+void TfmKomunikat::FormShow() { CenterOver(owner_); }
 
 void TfmKomunikat::FormPaint() { WindowCanvas().Draw(0, 0, tlo_.Image()); }
 

@@ -1,5 +1,5 @@
 #include "platform/application.h"
-#include "shell/startup.h"
+#include "app/startup.h"
 
 int main(int argc, char** argv) {
   platform::Application app(argc, argv);

@@ -1,0 +1,84 @@
+#include "app/program.h"
+
+#include "labelling/Podpisywanie.h"
+#include "memory/Memory.h"
+#include "results/Koniecgry.h"
+#include "results/_cstatrec.h"
+#include "results/endofgame.h"
+#include "screens/Komunikat.h"
+#include "screens/Oprogramie.h"
+#include "screens/Reklama.h"
+#include "screens/Splashscreen.h"
+#include "words/_cslowa.h"
+
+namespace {
+// The labelling and Memory games share the statistics file of program 6.
+constexpr qint32 kProgramNumber = 6;
+}  // namespace
+
+Program::Program() = default;
+
+Program::~Program() {
+  DestroyCatalogueAndStore();
+  DestroySplash();
+  DestroyScreens();
+}
+
+void Program::CreateSplash() {
+  fmSplash_ = std::make_unique<TfmSplash>();
+  ekrany_.fmSplash = fmSplash_.get();
+  ekrany_.UsunSplash = [this] { DestroySplash(); };
+}
+
+void Program::DestroySplash() {
+  ekrany_.fmSplash = nullptr;
+  fmSplash_.reset();
+}
+
+void Program::CreateCatalogueAndStore() {
+  slowa_ = std::make_unique<CSlowa>();
+  statRec_ = std::make_unique<CStatRec>(kProgramNumber);
+}
+
+void Program::DestroyCatalogueAndStore() {
+  statRec_.reset();
+  slowa_.reset();
+}
+
+void Program::CreateScreens() {
+  koniec_ = std::make_unique<EndOfGame>(statRec_.get());
+  fmMain_ = std::make_unique<TfmMain>(slowa_.get(), ekrany_);
+  fmMemory_ = std::make_unique<TfmMemory>(slowa_.get(), statRec_.get(), *koniec_);
+  ekrany_.fmMemory = fmMemory_.get();
+  fmPodpisywanie_ = std::make_unique<TfmPodpisywanie>(slowa_.get(), statRec_.get(), *koniec_);
+  ekrany_.fmPodpisywanie = fmPodpisywanie_.get();
+  fmOProgramie_ = std::make_unique<TfmOProgramie>(fmMain_.get());
+  ekrany_.fmOProgramie = fmOProgramie_.get();
+  fmKoniecGry_ = std::make_unique<TfmKoniecGry>(statRec_.get(), fmMain_.get());
+  koniec_->SetSummary(fmKoniecGry_.get());
+  fmKomunikat_ = std::make_unique<TfmKomunikat>(fmMain_.get());
+  ekrany_.fmKomunikat = fmKomunikat_.get();
+  fmReklama_ = std::make_unique<TfmReklama>();
+  ekrany_.fmReklama = fmReklama_.get();
+}
+
+void Program::DestroyScreens() {
+  ekrany_.fmMemory = nullptr;
+  ekrany_.fmPodpisywanie = nullptr;
+  ekrany_.fmOProgramie = nullptr;
+  ekrany_.fmKomunikat = nullptr;
+  ekrany_.fmReklama = nullptr;
+  fmReklama_.reset();
+  fmKomunikat_.reset();
+  if (koniec_) koniec_->SetSummary(nullptr);
+  fmKoniecGry_.reset();
+  fmOProgramie_.reset();
+  fmPodpisywanie_.reset();
+  fmMemory_.reset();
+  fmMain_.reset();
+  koniec_.reset();
+}
+
+graMemory* Program::gra() const { return fmMemory_ ? fmMemory_->Plansza() : nullptr; }
+
+graPodpisywanie* Program::plansza() const { return fmPodpisywanie_ ? fmPodpisywanie_->Plansza() : nullptr; }

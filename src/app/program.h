@@ -1,0 +1,80 @@
+#pragma once
+
+#include <memory>
+
+#include "menu/Main.h"
+
+class CSlowa;
+class CStatRec;
+class EndOfGame;
+class TfmKoniecGry;
+class TfmKomunikat;
+class TfmMemory;
+class TfmOProgramie;
+class TfmPodpisywanie;
+class TfmReklama;
+class TfmSplash;
+class graMemory;
+class graPodpisywanie;
+
+// The program's objects, owned in one place: the splash while it is up, the
+// word catalogue, the statistics store and the seven screens. Everything
+// else receives what it uses from here through its constructor. Start-up,
+// the tests, the benchmarks and the screenshot tool all make the program
+// through this one object.
+class Program {
+ public:
+  Program();
+  // Whatever is still there goes: the store, the catalogue, the splash,
+  // then the screens.
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // The splash; raises CBlad(1) when its picture is missing or broken.
+  void CreateSplash();
+  // Safe at any point and more than once.
+  void DestroySplash();
+
+  // The catalogue (its built-in words and Data/words.txt of the working
+  // folder) and the store of prgst6.stt in the working folder; raises
+  // CBlad(3) when the statistics file cannot be made.
+  void CreateCatalogueAndStore();
+  void DestroyCatalogueAndStore();
+
+  // The seven screens in their order: main menu, Memory, labelling, about
+  // box, summary, message dialog, closing screen. Raises CBlad(1) when
+  // artwork is missing, leaving the screens made so far.
+  void CreateScreens();
+  // Whatever screens exist, in the reverse order; the main menu, which
+  // writes the configuration as it goes, is the last.
+  void DestroyScreens();
+
+  CSlowa* slowa() const { return slowa_.get(); }
+  CStatRec* statRec() const { return statRec_.get(); }
+  TfmSplash* fmSplash() const { return fmSplash_.get(); }
+  TfmMain* fmMain() const { return fmMain_.get(); }
+  TfmMemory* fmMemory() const { return fmMemory_.get(); }
+  TfmPodpisywanie* fmPodpisywanie() const { return fmPodpisywanie_.get(); }
+  TfmOProgramie* fmOProgramie() const { return fmOProgramie_.get(); }
+  TfmKoniecGry* fmKoniecGry() const { return fmKoniecGry_.get(); }
+  TfmKomunikat* fmKomunikat() const { return fmKomunikat_.get(); }
+  TfmReklama* fmReklama() const { return fmReklama_.get(); }
+  // The boards of the games being played, held by their screens.
+  graMemory* gra() const;
+  graPodpisywanie* plansza() const;
+
+ private:
+  std::unique_ptr<TfmSplash> fmSplash_;
+  std::unique_ptr<CSlowa> slowa_;
+  std::unique_ptr<CStatRec> statRec_;
+  std::unique_ptr<EndOfGame> koniec_;
+  TfmMain::Ekrany ekrany_;
+  std::unique_ptr<TfmMain> fmMain_;
+  std::unique_ptr<TfmMemory> fmMemory_;
+  std::unique_ptr<TfmPodpisywanie> fmPodpisywanie_;
+  std::unique_ptr<TfmOProgramie> fmOProgramie_;
+  std::unique_ptr<TfmKoniecGry> fmKoniecGry_;
+  std::unique_ptr<TfmKomunikat> fmKomunikat_;
+  std::unique_ptr<TfmReklama> fmReklama_;
+};

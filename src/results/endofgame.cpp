@@ -1,0 +1,30 @@
+#include "results/endofgame.h"
+
+#include "results/Koniecgry.h"
+#include "results/_cstatrec.h"
+#include "platform/form.h"
+#include "platform/timer.h"
+
+EndOfGame::Choice EndOfGame::Finish(bool completed) {
+  // A timer of the game or a second key may end it again while its summary
+  // is up: one record and one summary per game.
+  if (summary_ && summary_->isVisible()) return kNothing;
+  if (statRec_) {
+    statRec_->StopGame();
+    statRec_->WriteRecord(completed);
+  }
+  if (!summary_) return kClose;
+  switch (summary_->ShowModal()) {
+    case TfmKoniecGry::kPlayAgain: return kPlayAgain;
+    case TfmKoniecGry::kClose: return kClose;
+    default: return kNothing;
+  }
+}
+
+void EndOfGame::Finish(bool completed, platform::Form& screen, const platform::Action& nowaGra) {
+  switch (Finish(completed)) {
+    case kPlayAgain: nowaGra.Execute(&screen); break;
+    case kClose: screen.Close(); break;
+    case kNothing: break;
+  }
+}
