@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto words = words::ParseWordList(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-  for (const CSlowa::SPaczka& w : words) {
+  for (const SPaczka& w : words) {
     if (w.Nazwa.isEmpty()) std::abort();
     for (QChar c : w.Nazwa) {
       if (c.unicode() > 127 || !c.isLetter()) std::abort();
