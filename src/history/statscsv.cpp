@@ -4,6 +4,7 @@
 #include <QIODevice>
 #include <QSaveFile>
 #include <QTextStream>
+#include <algorithm>
 
 namespace history {
 
@@ -12,14 +13,9 @@ namespace {
 // RFC 4180: a field with the separator, a quote or a line break goes in
 // quotes, its quotes doubled.
 void AppendField(QString& line, const QString& field) {
-  static const QString kSpecial = QStringLiteral(";\"\r\n");
-  bool quote = false;
-  for (QChar c : field) {
-    if (kSpecial.contains(c)) {
-      quote = true;
-      break;
-    }
-  }
+  const bool quote = std::any_of(field.cbegin(), field.cend(), [](QChar c) {
+    return c == QLatin1Char(';') || c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+  });
   if (!quote) {
     line += field;
     return;
@@ -27,6 +23,21 @@ void AppendField(QString& line, const QString& field) {
   line += QLatin1Char('"');
   line += QString(field).replace(QLatin1Char('"'), QStringLiteral("\"\""));
   line += QLatin1Char('"');
+}
+
+// Without the mark a spreadsheet takes the file for the system code page.
+const char kBom[] = "\xEF\xBB\xBF";
+
+// One row and its line end onto `out`; `line` is scratch space kept between
+// rows.
+void AppendLine(QByteArray& out, QString& line, const QStringList& row) {
+  line.clear();
+  for (qsizetype i = 0; i < row.size(); ++i) {
+    if (i > 0) line += QLatin1Char(';');
+    AppendField(line, row[i]);
+  }
+  line += QLatin1String("\r\n");
+  out += line.toUtf8();
 }
 
 }  // namespace
@@ -38,11 +49,11 @@ QStringList StatsHeadings() {
           QStringLiteral("Podpowiedzi"),    QStringLiteral("Ocena")};
 }
 
-QStringList StatsRow(const StatsRecord& r) {
+QStringList StatsRow(const StatsRecord& r, const QTimeZone& zone) {
   const statrec::GameRecord& s = r.stored;
   // A start that is no date stays an empty cell rather than a made-up one.
   const QString when =
-      r.startUtc.isValid() ? r.startUtc.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+      r.startUtc.isValid() ? r.startUtc.toTimeZone(zone).toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
   return {when,
           GameText(s.gameNumber),
           SoundsText(s.gloski),
@@ -56,33 +67,39 @@ QStringList StatsRow(const StatsRecord& r) {
           RatingText(r.rating)};
 }
 
+QList<QStringList> StatsTable(const QList<StatsRecord>& records) {
+  // One zone for all rows: asking for local time row by row looks the zone
+  // up again each time, which made a long history slow to export.
+  const QTimeZone zone = QTimeZone::systemTimeZone();
+  QList<QStringList> rows;
+  rows.reserve(records.size() + 1);
+  rows.append(StatsHeadings());
+  for (const StatsRecord& r : records) rows.append(StatsRow(r, zone));
+  return rows;
+}
+
 bool WriteCsv(const QList<QStringList>& rows, QIODevice& device) {
-  // Without the mark a spreadsheet takes the file for the system code page.
-  QByteArray bytes("\xEF\xBB\xBF");
+  QByteArray bytes(kBom);
   QString line;
-  for (const QStringList& row : rows) {
-    line.clear();
-    for (qsizetype i = 0; i < row.size(); ++i) {
-      if (i > 0) line += QLatin1Char(';');
-      AppendField(line, row[i]);
-    }
-    line += QLatin1String("\r\n");
-    bytes += line.toUtf8();
-  }
+  for (const QStringList& row : rows) AppendLine(bytes, line, row);
   return device.write(bytes) == bytes.size();
 }
 
 QString SaveStatsCsv(const QList<StatsRecord>& records, const QString& csvPath) {
-  QList<QStringList> rows;
-  rows.reserve(records.size() + 1);
-  rows.append(StatsHeadings());
-  for (const StatsRecord& r : records) rows.append(StatsRow(r));
+  // Row by row into one buffer: a table of every cell first costs more in
+  // allocations than the formatting itself.
+  const QTimeZone zone = QTimeZone::systemTimeZone();
+  QByteArray bytes(kBom);
+  bytes.reserve(128 * (records.size() + 1));
+  QString line;
+  AppendLine(bytes, line, StatsHeadings());
+  for (const StatsRecord& r : records) AppendLine(bytes, line, StatsRow(r, zone));
 
   const QString shown = QDir::toNativeSeparators(csvPath);
   QSaveFile file(csvPath);
   if (!file.open(QIODevice::WriteOnly))
     return QStringLiteral("Nie można utworzyć pliku „%1”: %2.").arg(shown, file.errorString());
-  if (!WriteCsv(rows, file)) {
+  if (file.write(bytes) != bytes.size()) {
     file.cancelWriting();
     return QStringLiteral("Nie można zapisać pliku „%1”: %2.").arg(shown, file.errorString());
   }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTimeZone>
 
 #include "history/statsfile.h"
 
@@ -16,8 +17,10 @@ namespace history {
 
 // The column headings, in the order of the rows of StatsRow.
 QStringList StatsHeadings();
-// One game: start in local time, texts as the screens say them.
-QStringList StatsRow(const StatsRecord& record);
+// One game: start in the given zone's time, texts as the screens say them.
+QStringList StatsRow(const StatsRecord& record, const QTimeZone& zone);
+// Headings, then a row for each game, in the computer's time zone.
+QList<QStringList> StatsTable(const QList<StatsRecord>& records);
 
 // Writes the rows (headings first) as CSV, quoting a field only where it
 // needs it. False when the device does not take it all.

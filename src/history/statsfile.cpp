@@ -178,8 +178,11 @@ QString DurationText(double seconds) {
   if (seconds < 0) return QStringLiteral("nieznany");
   const qint64 total = qRound64(seconds);
   const qint64 h = total / 3600;
-  const QString minSec = QStringLiteral("%1 min %2 s").arg((total / 60) % 60).arg(total % 60, 2, 10, QLatin1Char('0'));
-  return h > 0 ? QStringLiteral("%1 h %2").arg(h).arg(minSec) : minSec;
+  const qint64 min = (total / 60) % 60;
+  const qint64 s = total % 60;
+  const QLatin1Char zero('0');
+  if (h == 0) return QStringLiteral("%1 min %2 s").arg(min).arg(s, 2, 10, zero);
+  return QStringLiteral("%1 h %2 min %3 s").arg(h).arg(min, 2, 10, zero).arg(s, 2, 10, zero);
 }
 
 QString RatingText(int rating) {
