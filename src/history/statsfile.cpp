@@ -113,23 +113,30 @@ StatsFile ReadStatsBytes(const QByteArray& bytes, const QString& name) {
 }
 
 StatsFile ReadStatsFile(const QString& path) {
+  // Six million games: far beyond any child's history, and still little
+  // memory; anything larger is some other file, read whole for nothing.
+  constexpr qint64 kMaxBytes = 256LL << 20;
   const QFileInfo info(path);
   QFile in(path);
-  if (info.isDir() || !in.open(QIODevice::ReadOnly)) {
-    StatsFile file;
-    const QString why = !info.exists() ? QStringLiteral("nie ma takiego pliku")
-                        : info.isDir() ? QStringLiteral("to jest folder")
-                                       : QStringLiteral("brak prawa do odczytu");
-    file.error = QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(Shown(path), why);
-    return file;
+  StatsFile file;
+  QString why;
+  if (!info.exists())
+    why = QStringLiteral("nie ma takiego pliku");
+  else if (info.isDir())
+    why = QStringLiteral("to jest folder");
+  else if (!info.isFile())  // a device or a pipe, which might never end
+    why = QStringLiteral("to nie jest zwykły plik");
+  else if (info.size() > kMaxBytes)
+    why = QStringLiteral("ma %1 MB, za dużo jak na plik statystyk").arg(info.size() >> 20);
+  else if (!in.open(QIODevice::ReadOnly))
+    why = QStringLiteral("brak prawa do odczytu");
+  if (why.isEmpty()) {
+    const QByteArray bytes = in.readAll();
+    if (in.error() == QFileDevice::NoError) return ReadStatsBytes(bytes, path);
+    why = QStringLiteral("błąd odczytu");
   }
-  const QByteArray bytes = in.readAll();
-  if (in.error() != QFileDevice::NoError) {
-    StatsFile file;
-    file.error = QStringLiteral("Nie można odczytać pliku „%1”: błąd odczytu.").arg(Shown(path));
-    return file;
-  }
-  return ReadStatsBytes(bytes, path);
+  file.error = QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(Shown(path), why);
+  return file;
 }
 
 QString GameText(qint32 gameNumber) {
