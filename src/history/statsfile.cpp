@@ -12,7 +12,8 @@ namespace history {
 
 namespace {
 
-// Reads the file's integers at a byte offset; the caller has checked the size.
+// Reads the little-endian fields one after another; the caller has checked
+// that the bytes are there.
 class Cursor {
  public:
   explicit Cursor(const char* data) : p_(reinterpret_cast<const uchar*>(data)) {}

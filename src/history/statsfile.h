@@ -23,7 +23,7 @@ struct StatsRecord {
   // The stored start as UTC; invalid when the stored fields are no date.
   QDateTime startUtc;
   // The stored duration in real seconds (units of 0.864 s); negative when
-  // the clock was set back during a game of an older version.
+  // the clock was set back during the game.
   double seconds = 0;
   // 1, 2 or 4, by the rule of the summary screen.
   int rating = 1;
