@@ -52,8 +52,14 @@ QStringList StatsHeadings() {
 QStringList StatsRow(const StatsRecord& r, const QTimeZone& zone) {
   const statrec::GameRecord& s = r.stored;
   // A start that is no date stays an empty cell rather than a made-up one.
-  const QString when =
-      r.startUtc.isValid() ? r.startUtc.toTimeZone(zone).toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+  QString when;
+  if (r.startUtc.isValid()) {
+    // yyyy-MM-dd HH:mm, without parsing a format pattern for every row.
+    const QDateTime local = r.startUtc.toTimeZone(zone);
+    const QDate d = local.date();
+    const QTime t = local.time();
+    when = QString::asprintf("%04d-%02d-%02d %02d:%02d", d.year(), d.month(), d.day(), t.hour(), t.minute());
+  }
   return {when,
           GameText(s.gameNumber),
           SoundsText(s.gloski),

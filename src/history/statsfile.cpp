@@ -188,9 +188,8 @@ QString DurationText(double seconds) {
   const qint64 h = total / 3600;
   const qint64 min = (total / 60) % 60;
   const qint64 s = total % 60;
-  const QLatin1Char zero('0');
-  if (h == 0) return QStringLiteral("%1 min %2 s").arg(min).arg(s, 2, 10, zero);
-  return QStringLiteral("%1 h %2 min %3 s").arg(h).arg(min, 2, 10, zero).arg(s, 2, 10, zero);
+  if (h == 0) return QString::asprintf("%lld min %02lld s", min, s);
+  return QString::asprintf("%lld h %02lld min %02lld s", h, min, s);
 }
 
 QString RatingText(int rating) {
