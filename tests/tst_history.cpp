@@ -199,7 +199,7 @@ void HistoryTest::refusesAPathThatCannotBeRead() {
   QVERIFY(QDir().mkdir("folder.stt"));
   e = RunExport("folder.stt", "wyniki.csv");
   QCOMPARE(e.code, 1);
-  QVERIFY2(e.err.contains("folder"), qPrintable(e.err));
+  QVERIFY2(e.err.contains("„folder.stt”: to jest folder"), qPrintable(e.err));
 
   QVERIFY(WriteBytes("prgst6.stt", kHeader + kRecord));
   QVERIFY(QFile::setPermissions("prgst6.stt", QFile::WriteOwner));
