@@ -1,0 +1,133 @@
+#include "history/statscsv.h"
+
+#include <QDir>
+#include <QIODevice>
+#include <QSaveFile>
+#include <QTextStream>
+#include <algorithm>
+
+namespace history {
+
+namespace {
+
+// RFC 4180: a field with the separator, a quote or a line break goes in
+// quotes, its quotes doubled.
+void AppendField(QString& line, const QString& field) {
+  const bool quote = std::any_of(field.cbegin(), field.cend(), [](QChar c) {
+    return c == QLatin1Char(';') || c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+  });
+  if (!quote) {
+    line += field;
+    return;
+  }
+  line += QLatin1Char('"');
+  line += QString(field).replace(QLatin1Char('"'), QStringLiteral("\"\""));
+  line += QLatin1Char('"');
+}
+
+// Without the mark a spreadsheet takes the file for the system code page.
+const char kBom[] = "\xEF\xBB\xBF";
+
+// One row and its line end onto `out`; `line` is scratch space kept between
+// rows.
+void AppendLine(QByteArray& out, QString& line, const QStringList& row) {
+  line.clear();
+  for (qsizetype i = 0; i < row.size(); ++i) {
+    if (i > 0) line += QLatin1Char(';');
+    AppendField(line, row[i]);
+  }
+  line += QLatin1String("\r\n");
+  out += line.toUtf8();
+}
+
+}  // namespace
+
+QStringList StatsHeadings() {
+  return {QStringLiteral("Data i godzina"), QStringLiteral("Gra"),      QStringLiteral("Głoski"),
+          QStringLiteral("Pozycje"),        QStringLiteral("Ilość"),    QStringLiteral("Czas gry"),
+          QStringLiteral("Ukończona"),      QStringLiteral("Poprawne"), QStringLiteral("Błędne"),
+          QStringLiteral("Podpowiedzi"),    QStringLiteral("Ocena")};
+}
+
+QStringList StatsRow(const StatsRecord& r, const QTimeZone& zone) {
+  const statrec::GameRecord& s = r.stored;
+  // A start that is no date stays an empty cell rather than a made-up one.
+  QString when;
+  if (r.startUtc.isValid()) {
+    // yyyy-MM-dd HH:mm, without parsing a format pattern for every row.
+    const QDateTime local = r.startUtc.toTimeZone(zone);
+    const QDate d = local.date();
+    const QTime t = local.time();
+    when = QString::asprintf("%04d-%02d-%02d %02d:%02d", d.year(), d.month(), d.day(), t.hour(), t.minute());
+  }
+  return {when,
+          GameText(s.gameNumber),
+          SoundsText(s.gloski),
+          PositionsText(s.pozycja),
+          AmountText(s.poziom),
+          DurationText(r.seconds),
+          s.completed ? QStringLiteral("tak") : QStringLiteral("nie"),
+          QString::number(s.correct),
+          QString::number(s.wrong),
+          QString::number(s.hints),
+          RatingText(r.rating)};
+}
+
+QList<QStringList> StatsTable(const QList<StatsRecord>& records) {
+  // One zone for all rows: asking for local time row by row looks the zone
+  // up again each time, which made a long history slow to export.
+  const QTimeZone zone = QTimeZone::systemTimeZone();
+  QList<QStringList> rows;
+  rows.reserve(records.size() + 1);
+  rows.append(StatsHeadings());
+  for (const StatsRecord& r : records) rows.append(StatsRow(r, zone));
+  return rows;
+}
+
+bool WriteCsv(const QList<QStringList>& rows, QIODevice& device) {
+  QByteArray bytes(kBom);
+  QString line;
+  for (const QStringList& row : rows) AppendLine(bytes, line, row);
+  return device.write(bytes) == bytes.size();
+}
+
+QString SaveStatsCsv(const QList<StatsRecord>& records, const QString& csvPath) {
+  // Row by row into one buffer: a table of every cell first costs more in
+  // allocations than the formatting itself.
+  const QTimeZone zone = QTimeZone::systemTimeZone();
+  QByteArray bytes(kBom);
+  bytes.reserve(128 * (records.size() + 1));
+  QString line;
+  AppendLine(bytes, line, StatsHeadings());
+  for (const StatsRecord& r : records) AppendLine(bytes, line, StatsRow(r, zone));
+
+  const QString shown = QDir::toNativeSeparators(csvPath);
+  QSaveFile file(csvPath);
+  if (!file.open(QIODevice::WriteOnly))
+    return QStringLiteral("Nie można utworzyć pliku „%1”: %2.").arg(shown, file.errorString());
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return QStringLiteral("Nie można zapisać pliku „%1”: %2.").arg(shown, file.errorString());
+  }
+  if (!file.commit()) return QStringLiteral("Nie można zapisać pliku „%1”: %2.").arg(shown, file.errorString());
+  return {};
+}
+
+int ExportStatsCsv(const QString& statsPath, const QString& csvPath, QTextStream& out, QTextStream& err) {
+  const StatsFile stats = ReadStatsFile(statsPath);
+  if (!stats.Ok()) {
+    err << stats.error << Qt::endl;
+    return 1;
+  }
+  if (!stats.warning.isEmpty()) err << stats.warning << Qt::endl;
+  const QString failure = SaveStatsCsv(stats.records, csvPath);
+  if (!failure.isEmpty()) {
+    err << failure << Qt::endl;
+    return 1;
+  }
+  out << QStringLiteral("Zapisano plik „%1” (gry: %2).").arg(QDir::toNativeSeparators(csvPath)).arg(stats.records.size())
+      << Qt::endl;
+  return 0;
+}
+
+}  // namespace history

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTimeZone>
+
+#include "history/statsfile.h"
+
+class QIODevice;
+class QTextStream;
+
+// The games of the statistics file as a CSV table that a spreadsheet set to
+// Polish opens as it is: UTF-8 with a byte-order mark, ';' between fields
+// (',' is the decimal separator there), CRLF line ends.
+namespace history {
+
+// The column headings, in the order of the rows of StatsRow.
+QStringList StatsHeadings();
+// One game: start in the given zone's time, texts as the screens say them.
+QStringList StatsRow(const StatsRecord& record, const QTimeZone& zone);
+// Headings, then a row for each game, in the computer's time zone.
+QList<QStringList> StatsTable(const QList<StatsRecord>& records);
+
+// Writes the rows (headings first) as CSV, quoting a field only where it
+// needs it. False when the device does not take it all.
+bool WriteCsv(const QList<QStringList>& rows, QIODevice& device);
+
+// Writes the games, headings first, to a file through a temporary one that
+// replaces it only when complete: a failed export leaves any old file as it
+// was and no half file. Returns an empty string or the reason in Polish.
+QString SaveStatsCsv(const QList<StatsRecord>& records, const QString& csvPath);
+
+// The command-line export: reads the statistics file, writes the CSV, says
+// what it did on `out` and what went wrong on `err`. 0 when the CSV was
+// written (a torn last record is only warned about), 1 otherwise. Needs no
+// display.
+int ExportStatsCsv(const QString& statsPath, const QString& csvPath, QTextStream& out, QTextStream& err);
+
+}  // namespace history

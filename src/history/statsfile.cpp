@@ -1,0 +1,206 @@
+#include "history/statsfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QtEndian>
+
+#include "words/wordbits.h"
+
+namespace history {
+
+namespace {
+
+// Reads the little-endian fields one after another; the caller has checked
+// that the bytes are there.
+class Cursor {
+ public:
+  explicit Cursor(const char* data) : p_(reinterpret_cast<const uchar*>(data)) {}
+  template <typename T>
+  T Next() {
+    const T v = qFromLittleEndian<T>(p_);
+    p_ += sizeof(T);
+    return v;
+  }
+  platform::SystemTime NextTime() {
+    platform::SystemTime t;
+    for (quint16* field : {&t.year, &t.month, &t.dayOfWeek, &t.day, &t.hour, &t.minute, &t.second, &t.milliseconds})
+      *field = Next<quint16>();
+    return t;
+  }
+
+ private:
+  const uchar* p_;
+};
+
+QString Shown(const QString& name) { return QDir::toNativeSeparators(name); }
+
+StatsRecord DecodeRecord(const char* data) {
+  Cursor in(data);
+  StatsRecord r;
+  statrec::GameRecord& s = r.stored;
+  s.gameNumber = in.Next<qint32>();
+  s.startTime = in.NextTime();
+  s.poziom = in.Next<qint16>();
+  s.gloski = in.Next<qint16>();
+  s.pozycja = in.Next<qint16>();
+  s.duration = in.Next<qint32>();
+  s.completed = in.Next<qint16>();
+  s.hints = in.Next<qint32>();
+  s.correct = in.Next<qint32>();
+  s.wrong = in.Next<qint32>();
+  r.startUtc = ToUtcDateTime(s.startTime);
+  r.seconds = s.duration * 0.864;
+  r.rating = statrec::RatingFor(s.correct, s.wrong);
+  return r;
+}
+
+QString JoinNamed(qint16 bits, const QList<QPair<quint16, QString>>& names) {
+  QStringList parts;
+  for (const auto& [bit, name] : names)
+    if (quint16(bits) & bit) parts << name;
+  return parts.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+QDateTime ToUtcDateTime(const platform::SystemTime& t) {
+  if (t.dayOfWeek > 6 || t.hour > 23 || t.minute > 59 || t.second > 59 || t.milliseconds > 999) return {};
+  const QDate date(t.year, t.month, t.day);  // null unless the day exists
+  if (!date.isValid()) return {};
+  return QDateTime(date, QTime(t.hour, t.minute, t.second, t.milliseconds), Qt::UTC);
+}
+
+StatsFile ReadStatsBytes(const QByteArray& bytes, const QString& name) {
+  StatsFile file;
+  if (bytes.size() < statrec::kHeaderSize) {
+    file.error = QStringLiteral("Plik „%1” nie jest plikiem statystyk: ma %2 B, a sam nagłówek ma %3 B.")
+                     .arg(Shown(name))
+                     .arg(bytes.size())
+                     .arg(statrec::kHeaderSize);
+    return file;
+  }
+  Cursor header(bytes.constData());
+  const qint32 program = header.Next<qint32>();
+  if (program != kProgramNumber) {
+    file.error = QStringLiteral("Plik „%1” nie jest plikiem statystyk tego programu: ma numer programu %2 zamiast %3.")
+                     .arg(Shown(name))
+                     .arg(program)
+                     .arg(kProgramNumber);
+    return file;
+  }
+  file.createdUtc = ToUtcDateTime(header.NextTime());
+  if (!file.createdUtc.isValid()) {
+    file.error = QStringLiteral("Plik „%1” nie jest plikiem statystyk: data jego utworzenia w nagłówku jest błędna.")
+                     .arg(Shown(name));
+    return file;
+  }
+
+  const qint64 body = bytes.size() - statrec::kHeaderSize;
+  const qint64 whole = body / statrec::kRecordSize;
+  file.records.reserve(whole);
+  for (qint64 i = 0; i < whole; ++i)
+    file.records.append(DecodeRecord(bytes.constData() + statrec::kHeaderSize + i * statrec::kRecordSize));
+  // A crash while appending leaves part of a record; the games before it are
+  // whole and worth keeping.
+  file.ignoredBytes = body % statrec::kRecordSize;
+  if (file.ignoredBytes > 0) {
+    file.warning = QStringLiteral("Plik „%1” kończy się niepełnym zapisem gry: pominięto ostatnie %2 B.")
+                       .arg(Shown(name))
+                       .arg(file.ignoredBytes);
+  }
+  return file;
+}
+
+StatsFile ReadStatsFile(const QString& path) {
+  // Six million games: far beyond any child's history, and still little
+  // memory; anything larger is some other file, read whole for nothing.
+  constexpr qint64 kMaxBytes = 256LL << 20;
+  const QFileInfo info(path);
+  QFile in(path);
+  StatsFile file;
+  QString why;
+  if (!info.exists())
+    why = QStringLiteral("nie ma takiego pliku");
+  else if (info.isDir())
+    why = QStringLiteral("to jest folder");
+  else if (!info.isFile())  // a device or a pipe, which might never end
+    why = QStringLiteral("to nie jest zwykły plik");
+  else if (info.size() > kMaxBytes)
+    why = QStringLiteral("ma %1 MB, za dużo jak na plik statystyk").arg(info.size() >> 20);
+  else if (!in.open(QIODevice::ReadOnly))
+    why = QStringLiteral("brak prawa do odczytu");
+  if (why.isEmpty()) {
+    const QByteArray bytes = in.readAll();
+    if (in.error() == QFileDevice::NoError) return ReadStatsBytes(bytes, path);
+    why = QStringLiteral("błąd odczytu");
+  }
+  file.error = QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(Shown(path), why);
+  return file;
+}
+
+QString GameText(qint32 gameNumber) {
+  switch (gameNumber) {
+    case 1:
+      return QStringLiteral("Podpisywanie");
+    case 2:
+      return QStringLiteral("Memory");
+    default:
+      return QStringLiteral("gra nr %1").arg(gameNumber);
+  }
+}
+
+QString SoundsText(qint16 soundBits) {
+  static const QList<QPair<quint16, QString>> kNames = {
+      {words::kSoundSz, QStringLiteral("SZ")},
+      {words::kSoundZRz, QStringLiteral("Ż/RZ")},
+      {words::kSoundCz, QStringLiteral("CZ")},
+      {words::kSoundDz, QStringLiteral("DŻ")}};
+  return JoinNamed(soundBits, kNames);
+}
+
+QString PositionsText(qint16 positionBits) {
+  static const QList<QPair<quint16, QString>> kNames = {
+      {words::kWordInitial, QStringLiteral("nagłos")},
+      {words::kWordMedial, QStringLiteral("śródgłos")},
+      {words::kWordFinal, QStringLiteral("wygłos")}};
+  return JoinNamed(positionBits, kNames);
+}
+
+QString AmountText(qint16 amount) {
+  switch (amount) {
+    case 1:
+      return QStringLiteral("mało");
+    case 2:
+      return QStringLiteral("średnio");
+    case 3:
+      return QStringLiteral("dużo");
+    default:
+      return QString::number(amount);
+  }
+}
+
+QString DurationText(double seconds) {
+  // A negative duration is a clock set back during the game: no real time.
+  if (seconds < 0) return QStringLiteral("nieznany");
+  const qint64 total = qRound64(seconds);
+  const qint64 h = total / 3600;
+  const qint64 min = (total / 60) % 60;
+  const qint64 s = total % 60;
+  if (h == 0) return QString::asprintf("%lld min %02lld s", min, s);
+  return QString::asprintf("%lld h %02lld min %02lld s", h, min, s);
+}
+
+QString RatingText(int rating) {
+  switch (rating) {
+    case 4:
+      return QStringLiteral("Doskonale!");
+    case 2:
+      return QStringLiteral("Dobrze!");
+    default:
+      return QStringLiteral("Spróbuj jeszcze raz!");
+  }
+}
+
+}  // namespace history

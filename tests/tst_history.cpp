@@ -1,0 +1,287 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+#include <QtTest>
+#include <ctime>
+#include <unistd.h>
+
+#include "history/statscsv.h"
+#include "history/statsfile.h"
+#include "results/_cstatrec.h"
+#include "words/_custgry.h"
+#include "words/wordbits.h"
+#include "support/fakeclock.h"
+#include "support/workdir.h"
+
+using testing::FakeClock;
+using testing::TemporaryWorkingDir;
+
+namespace {
+
+// Sunday 6 December 2026, 21:38:49.123 UTC.
+const QByteArray kHeader = QByteArray::fromHex("06000000 EA070C00 00000600 15002600 31007B00");
+// A finished labelling game started then: amount 1, SZ, word-initial,
+// duration 69, no hints, 5 correct, 2 wrong.
+const QByteArray kRecord = QByteArray::fromHex("01000000") + kHeader.mid(4) +
+                           QByteArray::fromHex("01000100 00014500 00000100 00000000 05000000 02000000");
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// The export's exit code, with what it said.
+struct Export {
+  int code = -1;
+  QString out;
+  QString err;
+};
+
+Export RunExport(const QString& stats, const QString& csv) {
+  Export e;
+  QTextStream out(&e.out);
+  QTextStream err(&e.err);
+  e.code = history::ExportStatsCsv(stats, csv, out, err);
+  return e;
+}
+
+// The CSV's lines after the mark, each split at ';' (the games' own fields
+// need no quoting).
+QList<QStringList> CsvRows(const QByteArray& csv) {
+  QList<QStringList> rows;
+  const QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
+  for (const QString& line : lines)
+    if (!line.isEmpty()) rows << line.split(QLatin1Char(';'));
+  return rows;
+}
+
+}  // namespace
+
+class HistoryTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void decodesTheKnownHeaderAndRecord();
+  void describesSettingsAndTimeInWords();
+  void fiftyGamesExportWithTheirCounts();
+  void refusesWhatIsNoStatisticsFile_data();
+  void refusesWhatIsNoStatisticsFile();
+  void refusesAPathThatCannotBeRead();
+  void aTornLastRecordIsLeftOutWithAWarning();
+  void csvIsWhatAPolishSpreadsheetOpens();
+  void aFailedExportIsReportedAndLeavesNoFile();
+  void readsBackWhatTheGameWrote();
+};
+
+void HistoryTest::initTestCase() {
+  // Central European winter time without the time-zone database: the CSV
+  // shows local time.
+  qputenv("TZ", "CET-1");
+  tzset();
+}
+
+void HistoryTest::decodesTheKnownHeaderAndRecord() {
+  const history::StatsFile file = history::ReadStatsBytes(kHeader + kRecord, QStringLiteral("prgst6.stt"));
+  QVERIFY2(file.Ok(), qPrintable(file.error));
+  QVERIFY(file.warning.isEmpty());
+  const QDateTime moment(QDate(2026, 12, 6), QTime(21, 38, 49, 123), Qt::UTC);
+  QCOMPARE(file.createdUtc, moment);
+  QCOMPARE(file.records.size(), 1);
+
+  const history::StatsRecord& r = file.records[0];
+  // Every stored field, through the encoder that is pinned byte for byte.
+  QCOMPARE(statrec::EncodeRecord(r.stored), kRecord);
+  QCOMPARE(r.startUtc, moment);
+  QCOMPARE(r.seconds, 69 * 0.864);
+  QCOMPARE(r.rating, 4);
+  QCOMPARE(history::StatsTable({r}).value(1),
+           QStringList({"2026-12-06 22:38", "Podpisywanie", "SZ", "nagłos", "mało", "1 min 00 s", "tak", "5", "2",
+                        "0", "Doskonale!"}));
+}
+
+void HistoryTest::describesSettingsAndTimeInWords() {
+  QCOMPARE(history::SoundsText(words::kSoundSz | words::kSoundCz), QStringLiteral("SZ, CZ"));
+  QCOMPARE(history::SoundsText(words::kSoundMask), QStringLiteral("SZ, Ż/RZ, CZ, DŻ"));
+  QCOMPARE(history::PositionsText(words::kWordInitial | words::kWordFinal), QStringLiteral("nagłos, wygłos"));
+  QCOMPARE(history::DurationText(125.28), QStringLiteral("2 min 05 s"));
+  QCOMPARE(history::DurationText(3725), QStringLiteral("1 h 02 min 05 s"));
+  QCOMPARE(history::DurationText(-0.864), QStringLiteral("nieznany"));
+  QCOMPARE(history::RatingText(1), QStringLiteral("Spróbuj jeszcze raz!"));
+}
+
+void HistoryTest::fiftyGamesExportWithTheirCounts() {
+  TemporaryWorkingDir dir;
+  QVERIFY(dir.IsValid());
+  QByteArray bytes = kHeader;
+  QList<statrec::GameRecord> games;
+  for (int i = 0; i < 50; ++i) {
+    statrec::GameRecord g;
+    g.gameNumber = 1 + i % 2;
+    g.startTime = FakeClock::Utc(2026, 1 + i % 12, 1 + i % 28, i % 24, i, 59 - i % 60, i);
+    g.poziom = qint16(1 + i % 3);
+    g.gloski = qint16(words::kSounds[i % 4] | (i % 5 == 0 ? words::kSoundDz : 0));
+    g.pozycja = qint16(words::kPositions[i % 3]);
+    g.duration = i == 7 ? -40 : i * 97;
+    g.completed = qint16(i % 2);
+    g.hints = i * 3;
+    g.correct = i == 49 ? 2000000000 : i * 7 + 1;
+    g.wrong = i == 48 ? -5 : (i * 11) % 13;
+    games << g;
+    bytes += statrec::EncodeRecord(g);
+  }
+  QVERIFY(WriteBytes("prgst6.stt", bytes));
+
+  const Export e = RunExport("prgst6.stt", "wyniki.csv");
+  QCOMPARE(e.code, 0);
+  QVERIFY(e.err.isEmpty());
+  const QList<QStringList> rows = CsvRows(ReadAll("wyniki.csv"));
+  QCOMPARE(rows.size(), 51);
+  for (int i = 0; i < 50; ++i) {
+    const QStringList& row = rows[i + 1];
+    QCOMPARE(row.size(), 11);
+    QCOMPARE(row[1], history::GameText(games[i].gameNumber));
+    QCOMPARE(row[7], QString::number(games[i].correct));
+    QCOMPARE(row[8], QString::number(games[i].wrong));
+    QCOMPARE(row[9], QString::number(games[i].hints));
+  }
+  QCOMPARE(rows[8][5], QStringLiteral("nieznany"));
+  QCOMPARE(rows[1][0], QStringLiteral("2026-01-01 01:00"));
+}
+
+void HistoryTest::refusesWhatIsNoStatisticsFile_data() {
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<QString>("says");
+  QTest::newRow("shorter than the header") << kHeader.left(19) << "19 B";
+  QByteArray program7 = kHeader + kRecord;
+  program7[0] = 7;
+  QTest::newRow("program number 7") << program7 << "numer programu 7";
+  QByteArray month13 = kHeader;
+  month13[6] = 13;
+  QTest::newRow("month 13") << month13 << "data";
+  QByteArray february30 = kHeader;
+  february30[6] = 2;
+  february30[10] = 30;
+  QTest::newRow("30 February") << february30 << "data";
+  QByteArray hour24 = kHeader + kRecord;
+  hour24[12] = 24;
+  QTest::newRow("hour 24") << hour24 << "data";
+  QTest::newRow("a text file") << QByteArray("Imie;Nazwisko\r\nAla;Kowalska\r\n") << "numer programu";
+}
+
+void HistoryTest::refusesWhatIsNoStatisticsFile() {
+  QFETCH(QByteArray, bytes);
+  QFETCH(QString, says);
+  TemporaryWorkingDir dir;
+  QVERIFY(dir.IsValid());
+  QVERIFY(WriteBytes("prgst6.stt", bytes));
+
+  const Export e = RunExport("prgst6.stt", "wyniki.csv");
+  QCOMPARE(e.code, 1);
+  QVERIFY2(e.err.contains("„prgst6.stt”") && e.err.contains(says), qPrintable(e.err));
+  QCOMPARE(ReadAll("prgst6.stt"), bytes);
+  QVERIFY(!QFileInfo::exists("wyniki.csv"));
+}
+
+void HistoryTest::refusesAPathThatCannotBeRead() {
+  TemporaryWorkingDir dir;
+  QVERIFY(dir.IsValid());
+  Export e = RunExport("brak.stt", "wyniki.csv");
+  QCOMPARE(e.code, 1);
+  QVERIFY2(e.err.contains("„brak.stt”"), qPrintable(e.err));
+
+  QVERIFY(QDir().mkdir("folder.stt"));
+  e = RunExport("folder.stt", "wyniki.csv");
+  QCOMPARE(e.code, 1);
+  QVERIFY2(e.err.contains("„folder.stt”: to jest folder"), qPrintable(e.err));
+
+  QVERIFY(WriteBytes("prgst6.stt", kHeader + kRecord));
+  QVERIFY(QFile::setPermissions("prgst6.stt", QFile::WriteOwner));
+  if (::access("prgst6.stt", R_OK) != 0) {
+    e = RunExport("prgst6.stt", "wyniki.csv");
+    QCOMPARE(e.code, 1);
+    QVERIFY2(e.err.contains("odczyt"), qPrintable(e.err));
+  }
+  QVERIFY(QFile::setPermissions("prgst6.stt", QFile::ReadOwner | QFile::WriteOwner));
+  QCOMPARE(ReadAll("prgst6.stt"), kHeader + kRecord);
+  QVERIFY(!QFileInfo::exists("wyniki.csv"));
+}
+
+void HistoryTest::aTornLastRecordIsLeftOutWithAWarning() {
+  TemporaryWorkingDir dir;
+  QVERIFY(dir.IsValid());
+  const QByteArray bytes = kHeader + kRecord + kRecord + kRecord.left(17);
+  QVERIFY(WriteBytes("prgst6.stt", bytes));
+
+  const Export e = RunExport("prgst6.stt", "wyniki.csv");
+  QCOMPARE(e.code, 0);
+  QVERIFY2(e.err.contains("„prgst6.stt”") && e.err.contains("17 B"), qPrintable(e.err));
+  QCOMPARE(CsvRows(ReadAll("wyniki.csv")).size(), 3);
+  QCOMPARE(ReadAll("prgst6.stt"), bytes);
+}
+
+void HistoryTest::csvIsWhatAPolishSpreadsheetOpens() {
+  TemporaryWorkingDir dir;
+  QVERIFY(dir.IsValid());
+  QVERIFY(WriteBytes("prgst6.stt", kHeader + kRecord));
+  QCOMPARE(RunExport("prgst6.stt", "wyniki.csv").code, 0);
+  QCOMPARE(ReadAll("wyniki.csv"),
+           QByteArray("\xEF\xBB\xBF") +
+               "Data i godzina;Gra;Głoski;Pozycje;Ilość;Czas gry;Ukończona;Poprawne;Błędne;Podpowiedzi;Ocena\r\n"
+               "2026-12-06 22:38;Podpisywanie;SZ;nagłos;mało;1 min 00 s;tak;5;2;0;Doskonale!\r\n");
+
+  QBuffer buffer;
+  QVERIFY(buffer.open(QIODevice::WriteOnly));
+  QVERIFY(history::WriteCsv({{"a;b", "powiedz \"szafa\"", "dwa\r\nwiersze", "zwykłe"}}, buffer));
+  QCOMPARE(buffer.data(), QByteArray("\xEF\xBB\xBF\"a;b\";\"powiedz \"\"szafa\"\"\";\"dwa\r\nwiersze\";zwykłe\r\n"));
+}
+
+void HistoryTest::aFailedExportIsReportedAndLeavesNoFile() {
+  TemporaryWorkingDir dir;
+  QVERIFY(dir.IsValid());
+  QVERIFY(WriteBytes("prgst6.stt", kHeader + kRecord));
+  const Export e = RunExport("prgst6.stt", "brak/wyniki.csv");
+  QCOMPARE(e.code, 1);
+  QVERIFY2(e.err.contains("„brak/wyniki.csv”"), qPrintable(e.err));
+  QVERIFY(e.out.isEmpty());
+  QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList("prgst6.stt"));
+}
+
+void HistoryTest::readsBackWhatTheGameWrote() {
+  TemporaryWorkingDir dir;
+  QVERIFY(dir.IsValid());
+  FakeClock clock;
+  CStatRec store(6);
+  CUstGry settings(QStringLiteral("Memory"));
+  settings.poziom = 2;
+  settings.gloski = qint16(words::kSoundCz | words::kSoundDz);
+  settings.pozycja = qint16(words::kWordFinal);
+  store.StartGame(2, settings);
+  const QDateTime started(QDate(2026, 12, 6), QTime(21, 38, 49, 123), Qt::UTC);
+  clock.AdvanceMs(125400);
+  store.AddHint();
+  for (int i = 0; i < 3; ++i) store.AddCorrect();
+  store.AddWrong();
+  store.AddWrong();
+  store.StopGame();
+  QVERIFY(store.WriteRecord(false));
+
+  const history::StatsFile file = history::ReadStatsFile(store.FileName());
+  QVERIFY2(file.Ok(), qPrintable(file.error));
+  QCOMPARE(file.createdUtc, started);
+  QCOMPARE(file.records.size(), 1);
+  const history::StatsRecord& r = file.records[0];
+  QCOMPARE(r.startUtc, started);
+  QCOMPARE(r.rating, store.Rating());
+  QCOMPARE(history::StatsTable({r}).value(1), QStringList({"2026-12-06 22:38", "Memory", "CZ, DŻ", "wygłos", "średnio",
+                                              "2 min 05 s", "nie", "3", "2", "1", "Dobrze!"}));
+}
+
+QTEST_GUILESS_MAIN(HistoryTest)
+#include "tst_history.moc"
