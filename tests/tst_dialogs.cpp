@@ -554,6 +554,26 @@ class DialogsTest : public QObject {
     }
   }
 
+  void aboutBoxSaysWhereTheStatisticsAre_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("800x600") << 1;
+    QTest::newRow("1024x768") << 2;
+  }
+  void aboutBoxSaysWhereTheStatisticsAre() {
+    QFETCH(int, mode);
+    SetScreenMode(mode);
+    TfmOProgramie beside(nullptr, dir_->Path());
+    QCOMPARE(beside.LabelF4->text(), QStringLiteral("w folderze programu."));
+    TfmOProgramie user(nullptr, QDir::homePath() + "/.local/share/Fonikra");
+    QCOMPARE(user.LabelF4->text(), QStringLiteral("w folderze ~/.local/share/Fonikra"));
+    // A folder too long for the picture keeps both ends and stays on it.
+    TfmOProgramie deep(nullptr, "/srv/" + QString(40, 'x') + "/Fonikra");
+    const QString shown = deep.LabelF4->text();
+    QVERIFY(shown.startsWith("w folderze /srv/"));
+    QVERIFY(shown.endsWith("/Fonikra"));
+    QVERIFY(TextRect(deep.LabelF4).right() < screenWidth * 86 / 100);
+  }
+
   void largeDisplayGivesOrdinaryWindowsWithACaption() {
     SetScreenMode(3);
     TfmOProgramie box;

@@ -35,9 +35,9 @@ void Program::DestroySplash() {
   fmSplash_.reset();
 }
 
-void Program::CreateCatalogueAndStore() {
+void Program::CreateCatalogueAndStore(const QString& statsFolder) {
   slowa_ = std::make_unique<CSlowa>();
-  statRec_ = std::make_unique<CStatRec>(kProgramNumber);
+  statRec_ = std::make_unique<CStatRec>(kProgramNumber, statsFolder);
 }
 
 void Program::DestroyCatalogueAndStore() {
@@ -52,7 +52,7 @@ void Program::CreateScreens() {
   ekrany_.fmMemory = fmMemory_.get();
   fmPodpisywanie_ = std::make_unique<TfmPodpisywanie>(slowa_.get(), statRec_.get(), *koniec_);
   ekrany_.fmPodpisywanie = fmPodpisywanie_.get();
-  fmOProgramie_ = std::make_unique<TfmOProgramie>(fmMain_.get());
+  fmOProgramie_ = std::make_unique<TfmOProgramie>(fmMain_.get(), statRec_ ? statRec_->Folder() : QString());
   ekrany_.fmOProgramie = fmOProgramie_.get();
   fmKoniecGry_ = std::make_unique<TfmKoniecGry>(statRec_.get(), fmMain_.get());
   koniec_->SetSummary(fmKoniecGry_.get());

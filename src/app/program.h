@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 #include "menu/Main.h"
@@ -37,9 +38,9 @@ class Program {
   void DestroySplash();
 
   // The catalogue (its built-in words and Data/words.txt of the working
-  // folder) and the store of prgst6.stt in the working folder; raises
-  // CBlad(3) when the statistics file cannot be made.
-  void CreateCatalogueAndStore();
+  // folder) and the store of prgst6.stt in `statsFolder` (empty: the working
+  // folder); raises CBlad(3) when the statistics file cannot be made.
+  void CreateCatalogueAndStore(const QString& statsFolder = QString());
   void DestroyCatalogueAndStore();
 
   // The seven screens in their order: main menu, Memory, labelling, about

@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include "app/program.h"
+#include "locations/filelocations.h"
 #include "platform/instance.h"
 #include "platform/system.h"
 #include "platform/wait.h"
@@ -48,11 +49,22 @@ int RunMiniFonikra() {
 
   // 3. Screen mode, working folder, configuration.
   QString startDir;
+  QString statsDir;
   try {
     DetectScreenMode();
     if (screenMode < 1 || screenMode > 3) throw CBlad(2);
+    // Content beside the program or installed; the two files the program
+    // writes beside it or in the user's data folder.
+    const locations::FileLocations where = locations::Current();
+    if (!locations::MakeUserFolder(where)) {
+      QTextStream(stderr) << title << QStringLiteral(": nie można utworzyć folderu danych użytkownika ")
+                          << (where.statsDir.isEmpty() ? QStringLiteral("(brak folderu domowego)") : where.statsDir)
+                          << QStringLiteral(".\n");
+      throw CBlad(4);
+    }
+    statsDir = where.statsDir;
     startDir = QDir::currentPath();
-    QDir::setCurrent(platform::ProgramDir());
+    QDir::setCurrent(where.contentRoot);
     if (!LoadConfiguration()) throw CBlad(4);
   } catch (const CBlad& e) {
     e.Show();
@@ -65,7 +77,7 @@ int RunMiniFonikra() {
   int exitCode = 0;
   QApplication::setQuitOnLastWindowClosed(false);
   try {
-    program.CreateCatalogueAndStore();
+    program.CreateCatalogueAndStore(statsDir);
     program.CreateScreens();
     QObject::connect(program.fmMain(), &platform::Form::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     program.fmMain()->show();

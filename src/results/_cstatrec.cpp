@@ -1,5 +1,6 @@
 #include "results/_cstatrec.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -102,7 +103,10 @@ bool CreateWithBlock(const QString& path, const QByteArray& block, const BlockWr
 }  // namespace statrec
 
 CStatRec::CStatRec(qint32 programNumber, statrec::BlockWriter writer)
-    : writer_(std::move(writer)), programNumber_(programNumber) {
+    : CStatRec(programNumber, QString(), std::move(writer)) {}
+
+CStatRec::CStatRec(qint32 programNumber, const QString& folder, statrec::BlockWriter writer)
+    : writer_(std::move(writer)), folder_(folder), programNumber_(programNumber) {
   timer_.SetInterval(kIdleMs);
   timer_.SetEnabled(false);
   timer_.OnTimer = [this] { OnIdleTimeout(); };
@@ -116,7 +120,8 @@ CStatRec::CStatRec(qint32 programNumber, statrec::BlockWriter writer)
 }
 
 QString CStatRec::FileName() const {
-  return QStringLiteral("prgst") + QString::number(programNumber_) + QStringLiteral(".stt");
+  const QString name = QStringLiteral("prgst") + QString::number(programNumber_) + QStringLiteral(".stt");
+  return folder_.isEmpty() ? name : QDir(folder_).filePath(name);
 }
 
 void CStatRec::StartGame(qint32 gameNumber, const CUstGry& settings) {

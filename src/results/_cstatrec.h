@@ -62,16 +62,19 @@ bool CreateWithBlock(const QString& path, const QByteArray& block, const BlockWr
 }  // namespace statrec
 
 // The score of the game being played (hints, correct and wrong answers,
-// start time, duration), appended to "prgst<number>.stt" in the working
-// folder when the game is stopped. A game without activity for two minutes
+// start time, duration), appended to "prgst<number>.stt" in its folder when
+// the game is stopped. A game without activity for two minutes
 // is dropped: stopping it writes nothing.
 class CStatRec {
  public:
   static constexpr int kIdleMs = 120000;
 
-  // Makes the statistics file with its header when it does not exist yet;
-  // raises CBlad(3) when there is still no such file afterwards. The writer
-  // is for tests; the default writes straight to the file.
+  // Makes the statistics file with its header in `folder` when it does not
+  // exist yet; raises CBlad(3) when there is still no such file afterwards.
+  // An empty folder is the working folder. The writer is for tests; the
+  // default writes straight to the file.
+  CStatRec(qint32 programNumber, const QString& folder, statrec::BlockWriter writer = {});
+  // The file in the working folder.
   explicit CStatRec(qint32 programNumber, statrec::BlockWriter writer = {});
   CStatRec(const CStatRec&) = delete;
   CStatRec& operator=(const CStatRec&) = delete;
@@ -105,7 +108,10 @@ class CStatRec {
   // Run by the idle timer: stops recording the game.
   void OnIdleTimeout();
 
+  // The file's path: its bare name when it lies in the working folder.
   QString FileName() const;
+  // Where the file lies; empty for the working folder.
+  const QString& Folder() const { return folder_; }
   qint32 ProgramNumber() const { return programNumber_; }
   bool Active() const { return active_; }
   qint32 GameNumber() const { return gameNumber_; }
@@ -123,6 +129,7 @@ class CStatRec {
  private:
   platform::Timer timer_;
   statrec::BlockWriter writer_;
+  QString folder_;
   qint32 programNumber_;
   bool active_ = false;
   bool recordLost_ = false;

@@ -1,11 +1,13 @@
 #include "screens/Oprogramie.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPointer>
 #include <QMouseEvent>
 #include <QUrl>
 #include <functional>
 
+#include "locations/filelocations.h"
 #include "platform/jpeg.h"
 #include "platform/system.h"
 #include "shell/_cblad.h"
@@ -89,9 +91,22 @@ LinkLabel* MakeLink(QWidget* parent, const QString& text, std::function<void()> 
 
 int CentredLeft(int clientWidth, const QLabel* label) { return clientWidth / 2 - label->width() / 2; }
 
+QString StatsFolderLine(const QString& folder) {
+  if (folder.isEmpty() || QDir(folder) == QDir(platform::ProgramDir())) {
+    return QStringLiteral("w folderze programu.");
+  }
+  // The home folder as "~", as the manual writes it: the line then fits
+  // whatever the user's name is.
+  QString path = QDir::cleanPath(QDir(folder).absolutePath());
+  const QString home = QDir::homePath();
+  if (path == home || path.startsWith(home + QLatin1Char('/'))) path = QLatin1Char('~') + path.mid(home.size());
+  return QStringLiteral("w folderze ") + QDir::toNativeSeparators(path);
+}
+
 }  // namespace
 
-TfmOProgramie::TfmOProgramie(QWidget* owner) : owner_(owner) {
+TfmOProgramie::TfmOProgramie(QWidget* owner, const QString& statsFolder)
+    : owner_(owner), statsFolderLine_(StatsFolderLine(statsFolder)) {
   const QFont plain = TextFont(11, false);
   const QFont contact = TextFont(13, true);
   LabelVer = MakeCentredText(this, QString(), plain, 230);
@@ -104,7 +119,7 @@ TfmOProgramie::TfmOProgramie(QWidget* owner) : owner_(owner) {
   LabelF1 = MakeText(this, QStringLiteral("Zespół Mini Fonikry"), contact);
   LabelF2 = MakeText(this, QStringLiteral("Program niczego nie wysyła do sieci."), contact);
   LabelF3 = MakeText(this, QStringLiteral("Statystyki gier: plik prgst6.stt"), contact);
-  LabelF4 = MakeText(this, QStringLiteral("w folderze programu."), contact);
+  LabelF4 = MakeText(this, statsFolderLine_, contact);
   LabelF5 = MakeText(this, QStringLiteral("Instrukcja i list do nas:"), contact);
   LabelF6 = MakeLink(this, QStringLiteral("Instrukcja programu"), [this] { Label11Click(); });
   LabelF7 = MakeLink(this, QStringLiteral("Napisz do nas"), [this] { Label12Click(); });
@@ -153,7 +168,7 @@ TfmOProgramie::TfmOProgramie(QWidget* owner) : owner_(owner) {
 TfmOProgramie::~TfmOProgramie() = default;
 
 QString TfmOProgramie::ManualUrl() {
-  return QUrl::fromLocalFile(platform::ProgramDir() + QStringLiteral("/Data/manual.html")).toString();
+  return QUrl::fromLocalFile(locations::Current().contentRoot + QStringLiteral("/Data/manual.html")).toString();
 }
 
 QString TfmOProgramie::MailUrl() { return QStringLiteral("mailto:?subject=Wiadomosc%20z%20Fonikra"); }
@@ -192,6 +207,11 @@ void TfmOProgramie::FormResize() {
     line->move(LabelF1->x(), above->y() + 16);
     above = line;
   }
+  // A long folder keeps its start and its end, and stays on the calm middle
+  // of the picture where white text reads.
+  const int folderWidth = W * 84 / 100 - LabelF4->x();
+  LabelF4->setText(LabelF4->fontMetrics().elidedText(statsFolderLine_, Qt::ElideMiddle, folderWidth));
+  LabelF4->adjustSize();
   LabelAut->move(LabelF2->x() - LabelAut->width() - 6, LabelF7->y() + 20);
   LabelAutList->move(LabelAut->x() + LabelAut->width() + 6, LabelAut->y());
 }

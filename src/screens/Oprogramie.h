@@ -18,15 +18,16 @@ class TfmOProgramie : public platform::Form {
   Q_OBJECT
  public:
   // Raises CBlad(1) when its background, logo or button cannot be loaded.
-  // Shown centred over `owner` (the main menu). Raises CBlad(1) when its
-  // artwork cannot be loaded.
-  explicit TfmOProgramie(QWidget* owner = nullptr);
+  // Shown centred over `owner` (the main menu). `statsFolder` is where the
+  // statistics file lies; empty, like the program's own folder, says "the
+  // program's folder".
+  explicit TfmOProgramie(QWidget* owner = nullptr, const QString& statsFolder = QString());
   ~TfmOProgramie() override;
 
   // Lays the labels out for the client size; run after every size change.
   void FormResize();
 
-  // The web link: opens the manual that ships beside the program.
+  // The web link: opens the manual that ships with the content.
   void Label11Click();
   // The mail link: a new message with the subject filled in.
   void Label12Click();
@@ -65,6 +66,8 @@ class TfmOProgramie : public platform::Form {
 
  private:
   QPointer<QWidget> owner_;
+  // The line under LabelF3 in full; shortened in the middle to fit.
+  QString statsFolderLine_;
   platform::Canvas tlo_;
   std::unique_ptr<CPrzyciskP> stop_;
 };

@@ -2,14 +2,15 @@
 
 #include <QFileInfo>
 
+#include "locations/filelocations.h"
 #include "platform/jpeg.h"
 #include "platform/system.h"
 #include "shell/_cblad.h"
 
 QString TfmSplash::PicturePath() {
-  // Found beside the program, so that a start from another folder (a
-  // shortcut, a menu entry) still shows it.
-  return platform::ProgramDir() + QStringLiteral("/Data/Intf/Spec/mT_Splh.xji");
+  // Found in the content folder (beside the program or installed), so that
+  // a start from another folder (a shortcut, a menu entry) still shows it.
+  return locations::Current().contentRoot + QStringLiteral("/Data/Intf/Spec/mT_Splh.xji");
 }
 
 TfmSplash::TfmSplash() {

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "locations/filelocations.h"
 #include "platform/inifile.h"
 #include "platform/sound.h"
 #include "platform/system.h"
@@ -39,7 +40,7 @@ void DetectScreenMode() {
 
 QString ArtSuffix() { return screenMode == 1 ? QStringLiteral("_s") : QStringLiteral("_b"); }
 
-QString ConfigPath() { return platform::ProgramDir() + QStringLiteral("/Data/data.ini"); }
+QString ConfigPath() { return locations::Current().configPath; }
 
 bool LoadConfiguration() {
   const QString path = ConfigPath();

@@ -37,7 +37,8 @@ void DetectScreenMode();
 // "_s" for the small artwork of mode 1, "_b" for the big artwork otherwise.
 QString ArtSuffix();
 
-// Data/data.ini beside the program.
+// Data/data.ini beside the program, or data.ini in the user's data folder
+// for an installed or read-only copy (see locations::Decide).
 QString ConfigPath();
 // Reads the configuration, or creates it when it does not exist, and counts
 // this start. False when the file cannot be read or written.

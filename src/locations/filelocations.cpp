@@ -1,0 +1,64 @@
+#include "locations/filelocations.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "platform/system.h"
+
+namespace locations {
+
+namespace {
+
+bool IsFolder(const QString& path) { return QFileInfo(path).isDir(); }
+
+// The user's access as the system would grant it (a read-only mount
+// included), not the permission bits alone.
+bool IsWritableFolder(const QString& path) {
+  const QFileInfo info(path);
+  return info.isDir() && info.isWritable();
+}
+
+}  // namespace
+
+QString SharedContentRoot(const QString& programDir) {
+  return QDir::cleanPath(programDir + QStringLiteral("/../share/minifonikra"));
+}
+
+FileLocations Decide(const Machine& m) {
+  FileLocations where;
+  const bool installed = !m.programDirHasData && m.sharedContent;
+  where.contentRoot = installed ? SharedContentRoot(m.programDir) : m.programDir;
+  // Without any content the files stay beside the program as well: the
+  // missing content is what start-up reports, and no user folder is made.
+  if (!installed && (m.programDirWritable || !m.programDirHasData)) {
+    where.configPath = m.programDir + QStringLiteral("/Data/data.ini");
+    where.statsDir = m.programDir;
+    return where;
+  }
+  where.perUser = true;
+  where.statsDir = m.userDataDir;
+  // No home folder, no location: nothing may land in the working folder.
+  if (!m.userDataDir.isEmpty()) where.configPath = m.userDataDir + QStringLiteral("/data.ini");
+  return where;
+}
+
+Machine ThisMachine() {
+  Machine m;
+  m.programDir = platform::ProgramDir();
+  m.programDirHasData = IsFolder(m.programDir + QStringLiteral("/Data"));
+  m.programDirWritable = IsWritableFolder(m.programDir) && IsWritableFolder(m.programDir + QStringLiteral("/Data"));
+  m.sharedContent = IsFolder(SharedContentRoot(m.programDir) + QStringLiteral("/Data"));
+  m.userDataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  return m;
+}
+
+FileLocations Current() { return Decide(ThisMachine()); }
+
+bool MakeUserFolder(const FileLocations& where) {
+  if (!where.perUser) return true;
+  // No home folder at all gives an empty location.
+  return !where.statsDir.isEmpty() && QDir().mkpath(where.statsDir);
+}
+
+}  // namespace locations

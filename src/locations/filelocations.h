@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+// Where the program finds its content and keeps the two files it writes
+// (the configuration Data/data.ini and the statistics prgst6.stt).
+//
+// A copy whose own folder holds Data/ and can be written (the build folder,
+// a copy on a USB stick) keeps everything beside the program. An installed
+// copy (<prefix>/bin/MiniFonikra with its content in
+// <prefix>/share/minifonikra/Data) or a copy in a folder that cannot be
+// written reads its content where it lies and keeps both files in the user's
+// data folder instead: the content is never written.
+namespace locations {
+
+// What the rule needs to know about this machine.
+struct Machine {
+  QString programDir;             // the folder of the program file
+  bool programDirHasData = false;  // <programDir>/Data is a folder
+  // The program's folder and its Data folder can both be written.
+  bool programDirWritable = false;
+  bool sharedContent = false;  // <programDir>/../share/minifonikra/Data is a folder
+  QString userDataDir;         // the user's data folder for this program; may not exist yet
+};
+
+struct FileLocations {
+  QString contentRoot;  // the folder holding Data/; start-up makes it the working folder
+  QString configPath;   // data.ini
+  QString statsDir;     // the folder of prgst6.stt
+  bool perUser = false;  // configPath and statsDir lie in the user's data folder
+};
+
+// The rule itself, without looking at any disk. Content beside the program
+// wins over installed content; with none at all the program's folder stays
+// the content root, so that the missing content is what gets reported.
+FileLocations Decide(const Machine& machine);
+
+// <programDir>/../share/minifonikra, the content folder of an installed copy.
+QString SharedContentRoot(const QString& programDir);
+
+// This machine as it is now: the program's folder (platform::ProgramDir())
+// and the user's data folder under the application's name.
+Machine ThisMachine();
+
+// Decide(ThisMachine()).
+FileLocations Current();
+
+// Makes the user's data folder (with its parents) when the files live there.
+// False when it is needed and cannot be made; nothing to do for files
+// beside the program.
+bool MakeUserFolder(const FileLocations& where);
+
+}  // namespace locations

@@ -1,0 +1,77 @@
+// The program's command line: its own options, Qt's options let through,
+// everything else refused; and the program answering without a display.
+#include <QtTest>
+
+#include "app/commandline.h"
+
+using Action = CommandLine::Action;
+Q_DECLARE_METATYPE(Action)
+
+class CommandLineTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void argumentsDecideWhatToDo_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Action>("action");
+    QTest::newRow("nothing") << QStringList{} << Action::Run;
+    QTest::newRow("--help") << QStringList{"--help"} << Action::Help;
+    QTest::newRow("-h") << QStringList{"-h"} << Action::Help;
+    QTest::newRow("--version") << QStringList{"--version"} << Action::Version;
+    QTest::newRow("-v") << QStringList{"-v"} << Action::Version;
+    // Qt's options with their values, one dash or two.
+    QTest::newRow("-platform") << QStringList{"-platform", "offscreen"} << Action::Run;
+    QTest::newRow("--platform") << QStringList{"--platform", "offscreen"} << Action::Run;
+    QTest::newRow("X11") << QStringList{"-display", ":1", "-geometry", "800x600+0+0", "--title", "x"} << Action::Run;
+    QTest::newRow("style") << QStringList{"-style", "Fusion", "--style=Fusion", "-stylesheet=a.qss"} << Action::Run;
+    QTest::newRow("no value") << QStringList{"-reverse", "--widgetcount"} << Action::Run;
+    QTest::newRow("Qt and ours") << QStringList{"-qwindowgeometry", "1024x768", "--version"} << Action::Version;
+    // A value is a value even when it looks like one of ours.
+    QTest::newRow("value -h") << QStringList{"-qwindowtitle", "-h"} << Action::Run;
+    QTest::newRow("unknown") << QStringList{"--pelny-ekran"} << Action::Error;
+    QTest::newRow("unknown after help") << QStringList{"--help", "-x"} << Action::Error;
+    QTest::newRow("stray argument") << QStringList{"plik.txt"} << Action::Error;
+    QTest::newRow("missing value") << QStringList{"-platform"} << Action::Error;
+    QTest::newRow("value glued on") << QStringList{"-platform=offscreen"} << Action::Error;
+  }
+  void argumentsDecideWhatToDo() {
+    QFETCH(QStringList, arguments);
+    QFETCH(Action, action);
+    const CommandLine line = ParseCommandLine(arguments);
+    QCOMPARE(line.action, action);
+    QCOMPARE(line.error.isEmpty(), action != Action::Error);
+  }
+
+  // The real program, where no display can be opened: a QApplication made
+  // before the command line is read would abort instead of answering.
+  void theProgramAnswersWithoutADisplay() {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    process.setProcessEnvironment(env);
+
+    process.start(QStringLiteral(MINIFONIKRA_PROGRAM), {"--help"});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 0);
+    const QString usage = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY(usage.startsWith(QString::fromUtf8("Użycie: MiniFonikra")));
+    for (const char* option : {"--help", "--version"}) QVERIFY(usage.contains(option));
+
+    process.start(QStringLiteral(MINIFONIKRA_PROGRAM), {"-v"});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(process.readAllStandardOutput().contains(FONIKRA_VERSION));
+
+    process.start(QStringLiteral(MINIFONIKRA_PROGRAM), {"--bogus"});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(process.readAllStandardOutput().isEmpty());
+    const QString error = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY(error.contains("--bogus"));
+    QVERIFY(error.contains(QString::fromUtf8("Użycie:")));
+  }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_commandline.moc"
