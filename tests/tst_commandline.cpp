@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "app/commandline.h"
+#include "profiles/profiles.h"
 
 using Action = CommandLine::Action;
 Q_DECLARE_METATYPE(Action)
@@ -32,6 +33,11 @@ class CommandLineTest : public QObject {
     QTest::newRow("stray argument") << QStringList{"plik.txt"} << Action::Error;
     QTest::newRow("missing value") << QStringList{"-platform"} << Action::Error;
     QTest::newRow("value glued on") << QStringList{"-platform=offscreen"} << Action::Error;
+    QTest::newRow("--csv") << QStringList{"--csv", "wyniki.csv"} << Action::ExportCsv;
+    QTest::newRow("--csv --profil") << QStringList{"--profil", "Ala", "--csv", "w.csv"} << Action::ExportCsv;
+    QTest::newRow("--csv no file") << QStringList{"--csv"} << Action::Error;
+    QTest::newRow("--profil alone") << QStringList{"--profil", "Ala"} << Action::Error;
+    QTest::newRow("--csv twice") << QStringList{"--csv", "a.csv", "--csv", "b.csv"} << Action::Error;
   }
   void argumentsDecideWhatToDo() {
     QFETCH(QStringList, arguments);
@@ -70,6 +76,56 @@ class CommandLineTest : public QObject {
     const QString error = QString::fromUtf8(process.readAllStandardError());
     QVERIFY(error.contains("--bogus"));
     QVERIFY(error.contains(QString::fromUtf8("Użycie:")));
+  }
+
+  // --csv from outside, on a copy of the program whose own folder holds the
+  // files: the default statistics, a child's profile, an unknown child; no
+  // display, and the statistics left as they were.
+  void csvExportsTheChosenChildsGamesWithoutADisplay() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString program = dir.filePath("MiniFonikra");
+    QVERIFY(QFile::copy(QStringLiteral(MINIFONIKRA_PROGRAM), program));
+    QVERIFY(QDir(dir.path()).mkpath("Data"));
+    const QByteArray header = QByteArray::fromHex("06000000 EA070C00 00000600 15002600 31007B00");
+    const QByteArray record = QByteArray::fromHex("01000000") + header.mid(4) +
+                              QByteArray::fromHex("0100 0100 0001 45000000 0100 03000000 05000000 02000000");
+    QVERIFY(WriteFile(dir.filePath("prgst6.stt"), header + record));
+    QString error;
+    profiles::Profile ala;
+    QVERIFY((error = profiles::Add(dir.path(), QStringLiteral("Ala"), QString(), &ala)).isEmpty());
+    QVERIFY(WriteFile(ala.folder + "/prgst6.stt", header + record + record));
+
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    process.setProcessEnvironment(env);
+    const auto rows = [&](const QStringList& args) {
+      process.start(program, args);
+      if (!process.waitForFinished() || process.exitCode() != 0) return -1;
+      QFile csv(args[1]);
+      return csv.open(QIODevice::ReadOnly) ? int(csv.readAll().count("\r\n")) - 1 : -1;
+    };
+    QCOMPARE(rows({"--csv", dir.filePath("domyslny.csv")}), 1);
+    QCOMPARE(rows({"--csv", dir.filePath("ala.csv"), "--profil", "ala"}), 2);
+
+    process.start(program, {"--csv", dir.filePath("ola.csv"), "--profil", "Ola"});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardError().contains("Ola"));
+    QVERIFY(!QFile::exists(dir.filePath("ola.csv")));
+    QCOMPARE(ReadFile(dir.filePath("prgst6.stt")), header + record);
+  }
+
+ private:
+  static bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+  }
+  static QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
 };
 

@@ -13,9 +13,12 @@ struct CommandLine {
     Help,     // print UsageText() to standard output, exit 0
     Version,  // print VersionText() to standard output, exit 0
     Error,    // print `error` and UsageText() to standard error, exit 2
+    ExportCsv,  // write a profile's games to `csvPath` and exit, no window
   };
   Action action = Action::Run;
   QString error;  // what was wrong, in Polish, for Action::Error
+  QString csvPath;  // --csv FILE
+  QString profile;  // --profil NAME; empty for the default files
 };
 
 // `arguments` without the program's name. Any mistake wins over --help and

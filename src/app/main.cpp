@@ -1,10 +1,38 @@
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
 #include <cstdio>
 
 #include "app/commandline.h"
 #include "app/startup.h"
+#include "history/statscsv.h"
+#include "locations/filelocations.h"
+#include "profiles/profiles.h"
 #include "platform/application.h"
+
+namespace {
+
+// --csv: the games of the default files or of a child's profile, written
+// without any window, so that it runs where there is no display.
+int ExportCsv(const CommandLine& commandLine, int& argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  // The same user folder as the program's.
+  QCoreApplication::setApplicationName(locations::ApplicationName());
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  locations::FileLocations where = locations::Default();
+  if (!commandLine.profile.isEmpty()) {
+    profiles::Profile profile;
+    if (!profiles::Find(where.statsDir, commandLine.profile, &profile)) {
+      err << "MiniFonikra: nie ma profilu " << commandLine.profile << ".\n";
+      return 1;
+    }
+    where = locations::InProfile(where, profile.folder);
+  }
+  return history::ExportStatsCsv(where.statsDir + QStringLiteral("/prgst6.stt"), commandLine.csvPath, out, err);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // Read before the application object exists: --help and --version must
@@ -22,6 +50,8 @@ int main(int argc, char** argv) {
     case CommandLine::Action::Error:
       QTextStream(stderr) << "MiniFonikra: " << commandLine.error << "\n\n" << UsageText();
       return 2;
+    case CommandLine::Action::ExportCsv:
+      return ExportCsv(commandLine, argc, argv);
     case CommandLine::Action::Run:
       break;
   }

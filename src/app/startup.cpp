@@ -18,7 +18,7 @@ int RunMiniFonikra() {
   const QString title = QString::fromUtf16(kProgramTitle);
   // The task bar's name of every window, the splash first. Not the display
   // name, which would be appended to the captions of bordered windows.
-  QApplication::setApplicationName(QStringLiteral("Fonikra"));
+  QApplication::setApplicationName(locations::ApplicationName());
 
   // 1. Single instance.
   platform::SingleInstanceLock lock(title);

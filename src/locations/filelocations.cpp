@@ -21,6 +21,8 @@ bool IsWritableFolder(const QString& path) {
 
 }  // namespace
 
+QString ApplicationName() { return QStringLiteral("Fonikra"); }
+
 QString SharedContentRoot(const QString& programDir) {
   return QDir::cleanPath(programDir + QStringLiteral("/../share/minifonikra"));
 }
@@ -53,7 +55,29 @@ Machine ThisMachine() {
   return m;
 }
 
-FileLocations Current() { return Decide(ThisMachine()); }
+FileLocations InProfile(const FileLocations& where, const QString& profileFolder) {
+  FileLocations result = where;
+  result.configPath = profileFolder + QStringLiteral("/data.ini");
+  result.statsDir = profileFolder;
+  return result;
+}
+
+namespace {
+// The one choice of the run, made on the chooser before anything is read.
+QString& ChosenProfile() {
+  static QString folder;
+  return folder;
+}
+}  // namespace
+
+void UseProfile(const QString& profileFolder) { ChosenProfile() = profileFolder; }
+
+FileLocations Default() { return Decide(ThisMachine()); }
+
+FileLocations Current() {
+  const FileLocations where = Default();
+  return ChosenProfile().isEmpty() ? where : InProfile(where, ChosenProfile());
+}
 
 bool MakeUserFolder(const FileLocations& where) {
   if (!where.perUser) return true;

@@ -13,6 +13,11 @@
 // data folder instead: the content is never written.
 namespace locations {
 
+// The application's name: the task bar's name of its windows and the name
+// of the user's data folder (~/.local/share/Fonikra). Set before anything
+// asks for that folder.
+QString ApplicationName();
+
 // What the rule needs to know about this machine.
 struct Machine {
   QString programDir;             // the folder of the program file
@@ -42,8 +47,19 @@ QString SharedContentRoot(const QString& programDir);
 // and the user's data folder under the application's name.
 Machine ThisMachine();
 
-// Decide(ThisMachine()).
+// The same files in a child's profile folder: data.ini and prgst6.stt in
+// it; the content stays where it is.
+FileLocations InProfile(const FileLocations& where, const QString& profileFolder);
+
+// The profile chosen at start-up, for the rest of the run; empty for the
+// default files. Set once, before the configuration is read.
+void UseProfile(const QString& profileFolder);
+
+// Decide(ThisMachine()), in the chosen profile if there is one.
 FileLocations Current();
+// Decide(ThisMachine()) whatever the profile: where the default files and
+// the profiles' folder are.
+FileLocations Default();
 
 // Makes the user's data folder (with its parents) when the files live there.
 // False when it is needed and cannot be made; nothing to do for files

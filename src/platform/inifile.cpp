@@ -49,6 +49,10 @@ QString IniFile::ReadString(const QString& section, const QString& key, const QS
   return value ? QString::fromUtf8(value) : fallback;
 }
 
+void IniFile::WriteString(const QString& section, const QString& key, const QString& value) {
+  impl_->ini.SetValue(section.toUtf8().constData(), key.toUtf8().constData(), value.toUtf8().constData());
+}
+
 QByteArray IniFile::Text() const {
   std::string text;
   impl_->ini.Save(text);

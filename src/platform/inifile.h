@@ -25,6 +25,8 @@ class IniFile {
   qint32 ReadInteger(const QString& section, const QString& key, qint32 fallback) const;
   void WriteInteger(const QString& section, const QString& key, qint32 value);
   QString ReadString(const QString& section, const QString& key, const QString& fallback) const;
+  // Kept as UTF-8.
+  void WriteString(const QString& section, const QString& key, const QString& value);
 
   // Writes the whole file in one replacement, so a crash never leaves half a
   // file. False when the file or its folder cannot be written, including a

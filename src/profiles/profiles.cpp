@@ -1,0 +1,158 @@
+#include "profiles/profiles.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "history/statsfile.h"
+#include "platform/inifile.h"
+
+namespace profiles {
+
+namespace {
+
+const QString kSection = QStringLiteral("Profil");
+const QString kInfoFile = QStringLiteral("profil.ini");
+constexpr int kMaxNameLength = 30;
+
+QString Clean(const QString& name) { return name.simplified(); }
+
+bool ReadProfile(const QString& folder, Profile* profile) {
+  const QString info = folder + QLatin1Char('/') + kInfoFile;
+  if (!QFileInfo(info).isFile()) return false;
+  platform::IniFile ini;
+  if (!ini.Load(info)) return false;
+  profile->folder = folder;
+  profile->name = Clean(ini.ReadString(kSection, QStringLiteral("Imie"), QFileInfo(folder).fileName()));
+  profile->picture = ini.ReadString(kSection, QStringLiteral("Obrazek"), QString());
+  return !profile->name.isEmpty();
+}
+
+bool WriteInfo(const QString& folder, const QString& name, const QString& picture) {
+  platform::IniFile ini;
+  const QString info = folder + QLatin1Char('/') + kInfoFile;
+  if (QFileInfo::exists(info) && !ini.Load(info)) return false;
+  ini.WriteString(kSection, QStringLiteral("Imie"), name);
+  ini.WriteString(kSection, QStringLiteral("Obrazek"), picture);
+  return ini.Save(info);
+}
+
+// Only letters (any alphabet), digits, spaces and a few marks: the name is
+// the folder's name on every system and reads well on a button.
+bool AllowedCharacter(QChar c) {
+  return c.isLetterOrNumber() || c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char('_') ||
+         c == QLatin1Char('.') || c == QLatin1Char('\'');
+}
+
+}  // namespace
+
+QString ProfilesRoot(const QString& base) { return base + QStringLiteral("/Profile"); }
+
+std::vector<Profile> List(const QString& base) {
+  std::vector<Profile> result;
+  const QDir root(ProfilesRoot(base));
+  if (!root.exists()) return result;
+  for (const QString& entry : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    Profile p;
+    if (ReadProfile(root.filePath(entry), &p)) result.push_back(p);
+  }
+  QCollator collator(QLocale(QLocale::Polish, QLocale::Poland));
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  std::sort(result.begin(), result.end(),
+            [&](const Profile& a, const Profile& b) { return collator.compare(a.name, b.name) < 0; });
+  return result;
+}
+
+bool Find(const QString& base, const QString& name, Profile* found) {
+  const QString wanted = Clean(name);
+  for (const Profile& p : List(base)) {
+    if (p.name.compare(wanted, Qt::CaseInsensitive) == 0) {
+      if (found) *found = p;
+      return true;
+    }
+  }
+  return false;
+}
+
+QString CheckName(const QString& base, const QString& name, const QString& renaming) {
+  const QString clean = Clean(name);
+  if (clean.isEmpty()) return QStringLiteral("Wpisz imię dziecka.");
+  if (clean.size() > kMaxNameLength) return QStringLiteral("Imię może mieć najwyżej %1 znaków.").arg(kMaxNameLength);
+  if (clean.startsWith(QLatin1Char('.'))) return QStringLiteral("Imię nie może zaczynać się od kropki.");
+  if (!std::all_of(clean.begin(), clean.end(), AllowedCharacter)) {
+    return QStringLiteral("Imię może zawierać tylko litery, cyfry, spacje i znaki - _ . '");
+  }
+  const bool sameProfile = !renaming.isEmpty() && clean.compare(Clean(renaming), Qt::CaseInsensitive) == 0;
+  // Two folders differing only in case are one folder on some systems.
+  if (!sameProfile && (Find(base, clean, nullptr) || QFileInfo::exists(ProfilesRoot(base) + QLatin1Char('/') + clean))) {
+    return QStringLiteral("Profil o imieniu %1 już jest.").arg(clean);
+  }
+  return QString();
+}
+
+QString Add(const QString& base, const QString& name, const QString& picture, Profile* added) {
+  const QString problem = CheckName(base, name);
+  if (!problem.isEmpty()) return problem;
+  const QString clean = Clean(name);
+  const QString folder = ProfilesRoot(base) + QLatin1Char('/') + clean;
+  if (!QDir().mkpath(folder)) return QStringLiteral("Nie można utworzyć folderu %1.").arg(QDir::toNativeSeparators(folder));
+  if (!WriteInfo(folder, clean, picture)) {
+    QDir(folder).removeRecursively();
+    return QStringLiteral("Nie można zapisać profilu w folderze %1.").arg(QDir::toNativeSeparators(folder));
+  }
+  if (added) *added = Profile{clean, folder, picture};
+  return QString();
+}
+
+QString Rename(const QString& base, const Profile& profile, const QString& newName, Profile* renamed) {
+  const QString problem = CheckName(base, newName, profile.name);
+  if (!problem.isEmpty()) return problem;
+  const QString clean = Clean(newName);
+  const QString folder = ProfilesRoot(base) + QLatin1Char('/') + clean;
+  const bool move = QFileInfo(folder).absoluteFilePath() != QFileInfo(profile.folder).absoluteFilePath();
+  if (move && !QDir().rename(profile.folder, folder)) {
+    return QStringLiteral("Nie można zmienić nazwy folderu %1.").arg(QDir::toNativeSeparators(profile.folder));
+  }
+  if (!WriteInfo(folder, clean, profile.picture)) {
+    if (move) QDir().rename(folder, profile.folder);
+    return QStringLiteral("Nie można zapisać profilu w folderze %1.").arg(QDir::toNativeSeparators(folder));
+  }
+  if (renamed) *renamed = Profile{clean, folder, profile.picture};
+  return QString();
+}
+
+QString SetPicture(const Profile& profile, const QString& picture) {
+  if (!WriteInfo(profile.folder, profile.name, picture)) {
+    return QStringLiteral("Nie można zapisać profilu w folderze %1.").arg(QDir::toNativeSeparators(profile.folder));
+  }
+  return QString();
+}
+
+QString Remove(const Profile& profile) {
+  QDir folder(profile.folder);
+  if (!folder.exists()) return QString();
+  if (!folder.removeRecursively()) {
+    return QStringLiteral("Nie udało się usunąć całego folderu %1.").arg(QDir::toNativeSeparators(profile.folder));
+  }
+  return QString();
+}
+
+Contents ContentsOf(const Profile& profile) {
+  Contents c;
+  QDirIterator it(profile.folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    it.next();
+    ++c.files;
+    c.bytes += it.fileInfo().size();
+  }
+  const QString stats = profile.folder + QStringLiteral("/prgst6.stt");
+  if (QFileInfo(stats).isFile()) {
+    const history::StatsFile file = history::ReadStatsFile(stats);
+    if (file.Ok()) c.games = int(file.records.size());
+  }
+  return c;
+}
+
+}  // namespace profiles

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// Children's profiles. A profile is a folder of its own holding the two files
+// the program writes for a child, data.ini and prgst6.stt, in the formats the
+// program has always used, plus profil.ini with the child's name and the word
+// picture the adult chose. Profiles live in Profile/ under the folder of the
+// default statistics file (beside the program, or the user's data folder);
+// the default files themselves stay where they are, and the program starts
+// as it always has while no profile has been added.
+namespace profiles {
+
+struct Profile {
+  QString name;     // as the adult wrote it, shown on the child's button
+  QString folder;   // the profile's folder, absolute
+  QString picture;  // a word's key (its picture); empty for none
+};
+
+// <base>/Profile
+QString ProfilesRoot(const QString& base);
+
+// The profiles under `base`, sorted by name the Polish way. Folders without
+// a readable profil.ini are not profiles and are left alone.
+std::vector<Profile> List(const QString& base);
+
+// The profile of that name (case and surrounding spaces ignored), or none.
+bool Find(const QString& base, const QString& name, Profile* found);
+
+// Why a name cannot be used, in Polish; empty when it can. A name becomes a
+// folder name, so it is kept to what every file system takes.
+QString CheckName(const QString& base, const QString& name, const QString& renaming = QString());
+
+// Each returns an empty string on success, else what went wrong in Polish;
+// nothing is half done.
+QString Add(const QString& base, const QString& name, const QString& picture, Profile* added = nullptr);
+QString Rename(const QString& base, const Profile& profile, const QString& newName, Profile* renamed = nullptr);
+QString SetPicture(const Profile& profile, const QString& picture);
+// Deletes the profile's folder with everything in it (its settings,
+// statistics and recordings): the caller asks the adult first.
+QString Remove(const Profile& profile);
+
+// What Remove would delete, for the question: file count and bytes.
+struct Contents {
+  int files = 0;
+  qint64 bytes = 0;
+  int games = 0;  // whole records in its statistics file
+};
+Contents ContentsOf(const Profile& profile);
+
+}  // namespace profiles
