@@ -10,7 +10,7 @@ FUZZ_BUILD ?= build-fuzz
 SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_string_checks=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: deps configure build run test test-sanitizers clean bench fuzz-smoke
+.PHONY: deps configure build run test test-sanitizers clean bench fuzz-smoke package
 
 deps:
 	@scripts/install-deps
@@ -59,3 +59,10 @@ bench: build
 screenshots: build
 	@cmake --build $(BUILD) --target screenshots -j$(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./tools/screenshots/screenshots Data $(CURDIR)/docs/screenshots
+
+# The Debian package (CPack) in the build folder, then lintian over it: any
+# error fails the target, warnings are shown.
+package: build
+	@rm -f $(BUILD)/minifonikra_*.deb
+	@cmake --build $(BUILD) --target package
+	lintian --fail-on error $(BUILD)/minifonikra_*.deb

@@ -1,8 +1,10 @@
 // The asset build: the word and phrase lists it refuses, the contracts its
 // pictures keep with the program (names, sizes, masks), and the encoders.
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QtTest>
 
+#include "appicon.h"
 #include "asseterror.h"
 #include "buttons.h"
 #include "encoders.h"
@@ -424,6 +426,32 @@ class AssetgenTest : public QObject {
     QVERIFY(!png.hasAlphaChannel());
     QCOMPARE(png.pixel(3, 3), palette::kCoral.rgb());
     QVERIFY(!Thrown([&] { writer.Write(QStringLiteral("Pict/t.jpg"), image); }).isEmpty());
+  }
+
+  // The desktop shows the SVG or a PNG, whichever fits: both must be the same
+  // picture, round with see-through corners.
+  void appIconSvgShowsWhatThePngsShow() {
+    const int size = 128;
+    const QImage png = AppIconPicture(size);
+    QSvgRenderer renderer(AppIconSvg());
+    QVERIFY(renderer.isValid());
+    QImage svg(size, size, QImage::Format_ARGB32_Premultiplied);
+    svg.fill(Qt::transparent);
+    QPainter p(&svg);
+    renderer.render(&p);
+    p.end();
+    int differing = 0;
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) {
+        const QRgb a = png.pixel(x, y), b = svg.pixel(x, y);
+        if (qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) +
+                qAbs(qAlpha(a) - qAlpha(b)) > 60)
+          ++differing;
+      }
+    // Only edges may differ, by their anti-aliasing.
+    QVERIFY2(differing < size * size / 100, qPrintable(QString::number(differing)));
+    QCOMPARE(qAlpha(png.pixel(1, 1)), 0);
+    QCOMPARE(png.pixel(size / 2, size / 6), palette::kYellow.rgb());
   }
 
   void aRecordingReplacesTheSynthesisedSound() {

@@ -1,9 +1,11 @@
 // assetgen <assets folder> <Data folder> <icon set folder>
+// assetgen --app-icon <hicolor theme folder> <icon name>
 //
 // Renders every picture and synthesises every sound the program opens. It
 // overwrites its own outputs and leaves anything else in the Data folder
 // alone. Any fault ends it with a message and a non-zero status, which fails
-// the build.
+// the build. The second form draws only the program's desktop icon, which is
+// installed beside the program rather than read by it.
 #include <QDir>
 #include <QFile>
 #include <QElapsedTimer>
@@ -11,6 +13,7 @@
 
 #include <cstdio>
 
+#include "appicon.h"
 #include "asseterror.h"
 #include "buttons.h"
 #include "encoders.h"
@@ -67,13 +70,21 @@ int main(int argc, char** argv) {
   // Nothing is shown: the offscreen platform is enough to render text.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  const bool appIcon = argc == 4 && qstrcmp(argv[1], "--app-icon") == 0;
   if (argc != 4) {
-    std::fprintf(stderr, "usage: assetgen <assets folder> <Data folder> <icon set folder>\n");
+    std::fprintf(stderr,
+                 "usage: assetgen <assets folder> <Data folder> <icon set folder>\n"
+                 "       assetgen --app-icon <hicolor theme folder> <icon name>\n");
     return 2;
   }
   QElapsedTimer clock;
   clock.start();
   try {
+    if (appIcon) {
+      InitFonts();
+      RenderAppIcons(QDir(QString::fromLocal8Bit(argv[2])).absolutePath(), QString::fromLocal8Bit(argv[3]));
+      return 0;
+    }
     Run(QDir(QString::fromLocal8Bit(argv[1])).absolutePath(), QDir(QString::fromLocal8Bit(argv[2])).absolutePath(),
         QDir(QString::fromLocal8Bit(argv[3])).absolutePath());
   } catch (const platform::Exception& e) {
