@@ -17,6 +17,8 @@ qint16 zakladka = 1;
 namespace {
 const QString kProgramSection = QStringLiteral("DaneProgramu");
 constexpr qint32 kPositionValue = 111002;
+const QString kFullScreenKey = QStringLiteral("PelnyEkran");
+bool fullScreenChosen = false;
 }  // namespace
 
 ScreenModeResult ScreenModeFor(qint32 w, qint32 h) {
@@ -43,12 +45,14 @@ QString ConfigPath() { return platform::ProgramDir() + QStringLiteral("/Data/dat
 
 bool LoadConfiguration() {
   const QString path = ConfigPath();
+  fullScreenChosen = false;
   if (!QFileInfo::exists(path)) return WriteConfiguration();
 
   platform::IniFile ini;
   if (!ini.Load(path)) return false;
   launchCount = ini.ReadInteger(kProgramSection, QStringLiteral("LU"), launchCount);
   zakladka = qint16(ini.ReadInteger(kProgramSection, QStringLiteral("Zakladka"), zakladka));
+  fullScreenChosen = ini.ReadInteger(kProgramSection, kFullScreenKey, 0) != 0;
   podpisywanieSettings.Read(ini);
   memorySettings.Read(ini);
   uzupelnianieSettings.Read(ini);
@@ -66,6 +70,17 @@ bool WriteConfiguration() {
   if (QFileInfo::exists(path) && !ini.Load(path)) return false;
   ini.WriteInteger(kProgramSection, QStringLiteral("LU"), launchCount);
   ini.WriteInteger(kProgramSection, QStringLiteral("Position"), kPositionValue);
+  return ini.Save(path);
+}
+
+bool FullScreenChosen() { return fullScreenChosen; }
+
+bool WriteFullScreenChoice(bool on) {
+  fullScreenChosen = on;
+  const QString path = ConfigPath();
+  platform::IniFile ini;
+  if (QFileInfo::exists(path) && !ini.Load(path)) return false;
+  ini.WriteInteger(kProgramSection, kFullScreenKey, on ? 1 : 0);
   return ini.Save(path);
 }
 
