@@ -299,8 +299,13 @@ class PlatformTest : public QObject {
     QCOMPARE(form.presses, QList<QPoint>({QPoint(180, 130)}));
     QVERIFY(underneath.events.isEmpty());
 
-    // F11 goes back to the window at its own size, and says so.
+    // F11 goes back to the window at its own size, and says so; a drag
+    // under way ends where it was.
+    r.events.clear();
+    QTest::mousePress(&form, Qt::LeftButton, {}, OnTarget(view, {55, 45}));
     QTest::keyClick(&form, Qt::Key_F11);
+    QTRY_COMPARE(r.events, QStringList({"down 0 5,5", "up 0 5,5"}));
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(switched, QList<bool>({false}));
     QVERIFY(!Form::FullScreenView());
     QVERIFY(!form.InScaledView());
@@ -308,6 +313,7 @@ class PlatformTest : public QObject {
     r.events.clear();
     QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(r.events, QStringList({"down 0 5,5", "click", "up 0 5,5"}));
+    Form::OfferFullScreenView(Qt::black, {});  // `switched` goes with this test
   }
 
   void showModalReturnsTheModalResult() {

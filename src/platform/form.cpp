@@ -194,6 +194,10 @@ void Form::ApplyView() {
   // takes the mouse and passes it on.
   for (ImageControl* control : findChildren<ImageControl*>(Qt::FindDirectChildrenOnly)) {
     control->setAttribute(Qt::WA_TransparentForMouseEvents, wanted);
+    // A drag cannot go on in the other geometry: it ends as a press whose
+    // release was lost.
+    QEvent ungrab(QEvent::UngrabMouse);
+    QCoreApplication::sendEvent(control, &ungrab);
   }
   setMouseTracking(wanted);
   gesture_ = false;
