@@ -14,7 +14,8 @@ Run by hand:
     /usr/bin/python3 tests/desktop/desktop_smoke.py --list
 
 Each scenario gets its own X display (Xvfb at the size that picks the screen
-mode: 1024x768 borderless, 1920x1080 an ordinary window), its own openbox and
+mode: 1024x768 borderless, 1920x1080 an ordinary window or, after F11, the
+scaled full-screen view), its own openbox and
 a fresh program folder in a temporary directory: a copy of the program and a
 Data folder of links to the content, with a data.ini written for the test, so
 that data.ini and prgst6.stt are the test's own.
