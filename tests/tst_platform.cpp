@@ -5,10 +5,12 @@
 
 #include <QFileInfo>
 #include <QLockFile>
+#include <cmath>
 
 #include "platform/form.h"
 #include "platform/imagecontrol.h"
 #include "platform/instance.h"
+#include "platform/scaledview.h"
 #include "platform/system.h"
 #include "platform/timer.h"
 #include "platform/wait.h"
@@ -65,6 +67,12 @@ struct Recorder {
     };
   }
 };
+
+// The target pixel under the middle of a game pixel in a scaled view.
+QPoint OnTarget(const ScaledView& view, QPoint game) {
+  const QPointF middle = view.ToTarget(QRectF(game, QSizeF(1, 1))).center();
+  return QPoint(int(std::floor(middle.x())), int(std::floor(middle.y())));
+}
 
 }  // namespace
 
@@ -194,6 +202,118 @@ class PlatformTest : public QObject {
                       Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(&form, &wheel);
     QCOMPARE(form.wheels, 1);
+  }
+
+  void scaledViewIsAsLargeAsFitsCentredWithItsAspect_data() {
+    QTest::addColumn<QSize>("target");
+    QTest::addColumn<QRect>("shown");
+    QTest::newRow("1920x1080 wide") << QSize(1920, 1080) << QRect(240, 0, 1440, 1080);
+    QTest::newRow("1280x1024 tall") << QSize(1280, 1024) << QRect(0, 32, 1280, 960);
+    QTest::newRow("3840x2160") << QSize(3840, 2160) << QRect(480, 0, 2880, 2160);
+    QTest::newRow("768x1024 portrait, smaller") << QSize(768, 1024) << QRect(0, 224, 768, 576);
+    QTest::newRow("1366x768 odd fill") << QSize(1366, 768) << QRect(171, 0, 1024, 768);
+    QTest::newRow("same size") << QSize(1024, 768) << QRect(0, 0, 1024, 768);
+    QTest::newRow("no target") << QSize(0, 0) << QRect(0, 0, 1024, 768);
+  }
+  void scaledViewIsAsLargeAsFitsCentredWithItsAspect() {
+    QFETCH(QSize, target);
+    QFETCH(QRect, shown);
+    const ScaledView view(QSize(1024, 768), target);
+    QCOMPARE(view.Shown(), shown);
+    // Every game pixel is found again where it is shown (on a smaller
+    // target some share a pixel), and the target's pixels at the edges of
+    // the shown area belong to the game's edges.
+    if (shown.width() >= 1024) {
+      for (const QPoint game : {QPoint(0, 0), QPoint(1023, 767), QPoint(1, 766), QPoint(512, 384), QPoint(700, 5)}) {
+        QCOMPARE(view.ToGame(OnTarget(view, game)), game);
+      }
+    }
+    QCOMPARE(view.ToGame(shown.topLeft()), QPoint(0, 0));
+    QCOMPARE(view.ToGame(shown.bottomRight()), QPoint(1023, 767));
+    // The fill is outside the game.
+    const QRect game(0, 0, 1024, 768);
+    QVERIFY(!game.contains(view.ToGame(shown.topLeft() - QPoint(1, 1))));
+    QVERIFY(!game.contains(view.ToGame(shown.bottomRight() + QPoint(1, 1))));
+    // A repaint in game terms covers the target pixels it is shown on, and
+    // back again at least the game pixels it came from.
+    const QRect part(100, 200, 7, 5);
+    const QRect covering = view.ToTargetCovering(part);
+    QVERIFY(covering.contains(view.ToTarget(QRectF(part)).toAlignedRect()));
+    QVERIFY(view.ToGameCovering(covering).contains(part));
+    QCOMPARE(view.ToGameCovering(QRect(QPoint(0, 0), target)), target.isEmpty() ? QRect() : game);
+  }
+
+  void theScaledViewPassesTheMouseToTheInputAreaUnderThePoint() {
+    QList<bool> switched;
+    Form::OfferFullScreenView(QColor(0, 0, 255), [&](bool on) { switched << on; });
+    Form::SetFullScreenView(true);
+    ProbeForm form;
+    form.SetClientSize(200, 150);
+    form.SetFollowsView(true);
+    auto* below = new ImageControl(&form);
+    below->setGeometry(10, 10, 120, 100);
+    auto* control = new ImageControl(&form);  // made later: on top
+    control->setGeometry(50, 40, 40, 30);
+    Recorder r, underneath;
+    r.Attach(control);
+    underneath.Attach(below);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(form.InScaledView());
+    const ScaledView view = form.View();
+    QVERIFY(!view.IsIdentity());
+    const QRegion fill = QRegion(form.rect()).subtracted(view.Shown());
+    QVERIFY(!fill.isEmpty());
+    const QImage shown = form.grab().toImage();
+    QCOMPARE(shown.pixelColor(fill.begin()->center()), QColor(0, 0, 255));
+    QCOMPARE(shown.pixelColor(OnTarget(view, {199, 149})), QColor(10, 20, 30));
+
+    QTest::mouseClick(&form, Qt::LeftButton, {}, OnTarget(view, {55, 45}));
+    QCOMPARE(r.events, QStringList({"down 0 5,5", "click", "up 0 5,5"}));
+
+    // A drag: the area that took the press keeps the moves and the release,
+    // over another area and past the game's edge.
+    r.events.clear();
+    QTest::mousePress(&form, Qt::LeftButton, {}, OnTarget(view, {55, 45}));
+    QTest::mouseMove(&form, OnTarget(view, {20, 30}));
+    QTest::mouseMove(&form, form.rect().bottomRight());
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, OnTarget(view, {20, 30}));
+    const QPoint beyond = view.ToGame(form.rect().bottomRight()) - control->pos();
+    QCOMPARE(r.events, QStringList({"down 0 5,5", "move -30,-10 left",
+                                    QStringLiteral("move %1,%2 left").arg(beyond.x()).arg(beyond.y()),
+                                    "up 0 -30,-10"}));
+    QVERIFY(underneath.events.isEmpty());
+
+    // A double click arrives as in a window at its own size.
+    r.events.clear();
+    const QPoint at = OnTarget(view, {53, 43});
+    QTest::mousePress(&form, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(&form, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, at);
+    QCOMPARE(r.events, QStringList({"down 0 3,3", "click", "up 0 3,3", "dblclick", "down 0 3,3 double", "up 0 3,3"}));
+
+    // The form's own place and the fill, which is nobody's.
+    QTest::mouseClick(&form, Qt::LeftButton, {}, OnTarget(view, {180, 130}));
+    QTest::mouseClick(&form, Qt::LeftButton, {}, fill.begin()->center());
+    QCOMPARE(form.presses, QList<QPoint>({QPoint(180, 130)}));
+    QVERIFY(underneath.events.isEmpty());
+
+    // F11 goes back to the window at its own size, and says so; a drag
+    // under way ends where it was.
+    r.events.clear();
+    QTest::mousePress(&form, Qt::LeftButton, {}, OnTarget(view, {55, 45}));
+    QTest::keyClick(&form, Qt::Key_F11);
+    QTRY_COMPARE(r.events, QStringList({"down 0 5,5", "up 0 5,5"}));
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(switched, QList<bool>({false}));
+    QVERIFY(!Form::FullScreenView());
+    QVERIFY(!form.InScaledView());
+    QCOMPARE(form.size(), QSize(200, 150));
+    r.events.clear();
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(r.events, QStringList({"down 0 5,5", "click", "up 0 5,5"}));
+    Form::OfferFullScreenView(Qt::black, {});  // `switched` goes with this test
   }
 
   void showModalReturnsTheModalResult() {

@@ -94,6 +94,28 @@ class ShellTest : public QObject {
     QVERIFY(!text.contains("=41"));
   }
 
+  void fullScreenChoiceIsReadAndWrittenKeepingTheRest() {
+    ProgramDir dir;
+    dir.Write("Data/data.ini", "[DaneProgramu]\nLU=3\nPelnyEkran=1\nOther=keep me\n");
+    QVERIFY(LoadConfiguration());
+    QVERIFY(FullScreenChosen());
+    QVERIFY(WriteFullScreenChoice(false));
+    QVERIFY(!FullScreenChosen());
+    const QString text = Ini(dir);
+    QVERIFY(text.contains("PelnyEkran=0\n"));
+    QVERIFY(text.contains("Other=keep me"));
+    QVERIFY(text.contains("LU=4\n"));
+    QVERIFY(WriteFullScreenChoice(true));
+    testing::ResetProgramState();
+    QVERIFY(LoadConfiguration());
+    QVERIFY(FullScreenChosen());
+
+    // Absent means the window.
+    dir.Write("Data/data.ini", "[DaneProgramu]\nLU=3\n");
+    QVERIFY(LoadConfiguration());
+    QVERIFY(!FullScreenChosen());
+  }
+
   void fileWithoutProgramSectionGetsOneWithLU1() {
     ProgramDir dir;
     dir.Write("Data/data.ini", "[Memory]\nPoziom=1\n");
@@ -115,6 +137,7 @@ class ShellTest : public QObject {
       QDir().mkpath(dir.File("Data/data.ini"));
       QVERIFY(!LoadConfiguration());
       QVERIFY(!WriteConfiguration());
+      QVERIFY(!WriteFullScreenChoice(true));
     }
     if (::geteuid() == 0) QSKIP("running as root: file permissions do not stop writes");
     ProgramDir dir;

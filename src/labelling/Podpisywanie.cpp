@@ -37,6 +37,7 @@ TfmPodpisywanie::TfmPodpisywanie(CSlowa* slowa, CStatRec* statRec, EndOfGame& ko
     SetBordered(QString::fromUtf16(kProgramTitle), false);
     // An ordinary window over the menu, not in a corner of a large screen.
     SetCentredOnOwner(true);
+    SetFollowsView(true);
   } else {
     SetBorderless();
   }

@@ -37,8 +37,9 @@ TfmMemory::TfmMemory(CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec)
     tloObraz_ = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mT_Mem") + ArtSuffix() + QStringLiteral(".xji"));
     if (screenMode == 3) {
       SetBordered(QString::fromUtf16(kProgramTitle), false);
-    // An ordinary window over the menu, not in a corner of a large screen.
-    SetCentredOnOwner(true);
+      // An ordinary window over the menu, not in a corner of a large screen.
+      SetCentredOnOwner(true);
+      SetFollowsView(true);
     } else {
       SetBorderless();
     }
@@ -72,7 +73,7 @@ void TfmMemory::OdswiezTeraz() {
 }
 
 void TfmMemory::PokazOkno(const QRect& r) {
-  if (isVisible() && !r.isEmpty()) repaint(r);
+  if (isVisible()) RepaintArea(r);
 }
 
 void TfmMemory::FormShow() { A_NowaGra.Execute(this); }

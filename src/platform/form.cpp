@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QBitmap>
+#include <QChildEvent>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,13 +15,36 @@
 
 namespace platform {
 
+namespace {
+
+// The program's one choice of view, shared by every form.
+struct ViewChoice {
+  bool offered = false;
+  bool on = false;
+  QColor fill = Qt::black;
+  std::function<void(bool)> switched;
+};
+
+ViewChoice& Choice() {
+  static ViewChoice choice;
+  return choice;
+}
+
+MouseButton ButtonOf(const QMouseEvent& event) {
+  if (event.button() == Qt::RightButton) return MouseButton::Right;
+  if (event.button() == Qt::MiddleButton) return MouseButton::Middle;
+  return MouseButton::Left;
+}
+
+}  // namespace
+
 Form::Form(QWidget* parent) : QDialog(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setModal(false);
   SetBorderless();
   surface_.OnChanged = [this](const QRect& r) {
-    if (!inFormPaint_) update(r);
+    if (!inFormPaint_) update(scaled_ ? View().ToTargetCovering(r).adjusted(-1, -1, 1, 1) : r);
   };
 }
 
@@ -28,7 +52,7 @@ Form::~Form() = default;
 
 void Form::SetClientSize(int width, int height) {
   if (surface_.Size() != QSize(width, height)) surface_.Resize(QSize(width, height));
-  setFixedSize(width, height);
+  if (!scaled_) setFixedSize(width, height);
   formPaintPending_ = true;
 }
 
@@ -79,6 +103,7 @@ int Form::ShowModal() {
   formPaintPending_ = true;
   QWidget* owner = QApplication::activeModalWidget();
   if (!owner) owner = QApplication::activeWindow();
+  ApplyView();
   QPointer<QWindow> own;
   if (owner && owner->window() != this && !parentWidget()) {
     create();
@@ -89,7 +114,7 @@ int Form::ShowModal() {
       if (w == own) own = nullptr;
     }
     if (own) own->setTransientParent(ownerWindow);
-    if (centredOnOwner_) CenterOver(owner->window());
+    if (centredOnOwner_ && !scaled_) CenterOver(owner->window());
   }
   const int result = exec();
   // Owned only while shown: the next showing may come from another window.
@@ -127,6 +152,76 @@ void Form::BeginWindowDrag(const QPoint& globalPos) {
   dragOffset_ = globalPos - pos();
 }
 
+void Form::RepaintArea(const QRect& area) {
+  if (area.isEmpty()) return;
+  repaint(scaled_ ? View().ToTargetCovering(area).adjusted(-1, -1, 1, 1) : area);
+}
+
+void Form::OfferFullScreenView(const QColor& fill, std::function<void(bool on)> switched) {
+  ViewChoice& choice = Choice();
+  choice.offered = true;
+  choice.fill = fill;
+  choice.switched = std::move(switched);
+}
+
+bool Form::FullScreenViewOffered() { return Choice().offered; }
+
+void Form::SetFullScreenView(bool on) {
+  Choice().on = on;
+  // Hidden forms take the choice when they are next shown.
+  const auto windows = QApplication::topLevelWidgets();
+  for (QWidget* window : windows) {
+    if (auto* form = qobject_cast<Form*>(window); form && form->isVisible()) form->ApplyView();
+  }
+}
+
+bool Form::FullScreenView() { return Choice().on; }
+
+void Form::SetFollowsView(bool follows) {
+  followsView_ = follows;
+  if (isVisible()) ApplyView();
+}
+
+ScaledView Form::View() const {
+  return scaled_ ? ScaledView(surface_.Size(), size()) : ScaledView(surface_.Size(), surface_.Size());
+}
+
+void Form::ApplyView() {
+  const bool wanted = followsView_ && Choice().offered && Choice().on;
+  if (wanted == scaled_) return;
+  scaled_ = wanted;
+  // The input areas keep their places on the surface; while scaled the form
+  // takes the mouse and passes it on.
+  for (ImageControl* control : findChildren<ImageControl*>(Qt::FindDirectChildrenOnly)) {
+    control->setAttribute(Qt::WA_TransparentForMouseEvents, wanted);
+    // A drag cannot go on in the other geometry: it ends as a press whose
+    // release was lost.
+    QEvent ungrab(QEvent::UngrabMouse);
+    QCoreApplication::sendEvent(control, &ungrab);
+  }
+  setMouseTracking(wanted);
+  gesture_ = false;
+  captured_ = nullptr;
+  SetHover(nullptr, {});
+  if (wanted) {
+    normalGeometry_ = isVisible() ? geometry() : QRect();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // Asked of the window manager, and done directly where there is none.
+    if (const QScreen* s = screen()) setGeometry(s->geometry());
+    setWindowState(windowState() | Qt::WindowFullScreen);
+  } else {
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    setFixedSize(surface_.Size());
+    if (normalGeometry_.isValid()) {
+      setGeometry(normalGeometry_);
+    } else {
+      CenterOnScreen();
+    }
+  }
+  update();
+}
+
 void Form::RunFormPaint() {
   formPaintPending_ = false;
   inFormPaint_ = true;
@@ -144,18 +239,44 @@ void Form::paintEvent(QPaintEvent* event) {
     area = rect();
   }
   QPainter painter(this);
-  painter.drawImage(area, surface_.Image(), area);
+  if (scaled_) {
+    PaintScaled(painter, area);
+  } else {
+    painter.drawImage(area, surface_.Image(), area);
+  }
   if (area != event->rect()) update();
+}
+
+void Form::PaintScaled(QPainter& painter, const QRect& area) {
+  const ScaledView view = View();
+  painter.setClipRect(area);
+  for (const QRect& r : QRegion(area).subtracted(view.Shown())) painter.fillRect(r, Choice().fill);
+  // A pixel more on each side: smooth scaling reads the neighbours, and a
+  // part drawn alone must match the whole drawn at once.
+  const QRect source = view.ToGameCovering(area.intersected(view.Shown()))
+                           .adjusted(-1, -1, 1, 1)
+                           .intersected(QRect(QPoint(0, 0), surface_.Size()));
+  if (source.isEmpty()) return;
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(view.ToTarget(QRectF(source)), surface_.Image(), QRectF(source));
 }
 
 void Form::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
+  ApplyView();
   formPaintPending_ = true;
   FormShow();
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F11 && Choice().offered) {
+    if (event->isAutoRepeat()) return;
+    const bool on = !Choice().on;
+    SetFullScreenView(on);
+    if (Choice().switched) Choice().switched(on);
+    return;
+  }
   // Character keys only, as a key-press handler sees them; Escape is 27.
   int key = 0;
   if (event->key() == Qt::Key_Escape) {
@@ -166,31 +287,113 @@ void Form::keyPressEvent(QKeyEvent* event) {
   if (key != 0) FormKeyPress(key);
 }
 
+void Form::TakePress(const QMouseEvent& event, const QPoint& p) {
+  int shift = ShiftFromQt(event.buttons(), event.modifiers());
+  if (event.type() == QEvent::MouseButtonDblClick) {
+    if (event.button() == Qt::LeftButton) FormDblClick(p.x(), p.y());
+    shift |= kDouble;
+  }
+  FormMouseDown(ButtonOf(event), shift, p.x(), p.y());
+}
+
 void Form::mousePressEvent(QMouseEvent* event) {
-  MouseButton button = MouseButton::Left;
-  if (event->button() == Qt::RightButton) button = MouseButton::Right;
-  if (event->button() == Qt::MiddleButton) button = MouseButton::Middle;
-  const QPoint p = event->position().toPoint();
-  FormMouseDown(button, ShiftFromQt(event->buttons(), event->modifiers()), p.x(), p.y());
+  if (scaled_) {
+    RouteMouse(*event);
+    return;
+  }
+  TakePress(*event, event->position().toPoint());
 }
 
 void Form::mouseMoveEvent(QMouseEvent* event) {
+  if (scaled_) {
+    RouteMouse(*event);
+    return;
+  }
   if (manualDrag_ && (event->buttons() & Qt::LeftButton)) {
     move(event->globalPosition().toPoint() - dragOffset_);
   }
 }
 
 void Form::mouseReleaseEvent(QMouseEvent* event) {
+  if (scaled_) {
+    RouteMouse(*event);
+    return;
+  }
   if (event->button() == Qt::LeftButton) manualDrag_ = false;
 }
 
 void Form::mouseDoubleClickEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
-  if (event->button() == Qt::LeftButton) FormDblClick(p.x(), p.y());
-  MouseButton button = MouseButton::Left;
-  if (event->button() == Qt::RightButton) button = MouseButton::Right;
-  if (event->button() == Qt::MiddleButton) button = MouseButton::Middle;
-  FormMouseDown(button, ShiftFromQt(event->buttons(), event->modifiers()) | kDouble, p.x(), p.y());
+  if (scaled_) {
+    RouteMouse(*event);
+    return;
+  }
+  TakePress(*event, event->position().toPoint());
+}
+
+void Form::RouteMouse(const QMouseEvent& event) {
+  const QPoint p = View().ToGame(event.position());
+  const QEvent::Type type = event.type();
+  const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+  // A press with no other button held starts a gesture, even if the end of
+  // the last one was lost on the way.
+  if (press && (!gesture_ || event.buttons() == event.button())) {
+    gesture_ = true;
+    captured_ = ControlAt(p);
+  }
+  if (!gesture_) {
+    if (type == QEvent::MouseMove) SetHover(ControlAt(p), p);
+    return;
+  }
+  if (captured_) {
+    captured_->TakeMouse(event, p - captured_->pos());
+  } else if (press && QRect(QPoint(0, 0), surface_.Size()).contains(p)) {
+    // The fill around the game is nobody's.
+    TakePress(event, p);
+  }
+  if (type == QEvent::MouseButtonRelease && event.buttons() == Qt::NoButton) {
+    gesture_ = false;
+    captured_ = nullptr;
+    SetHover(ControlAt(p), p);
+  }
+}
+
+ImageControl* Form::ControlAt(const QPoint& p) const {
+  // Topmost first: the last child is drawn, and hit, over the others.
+  const QObjectList& list = children();
+  for (auto it = list.rbegin(); it != list.rend(); ++it) {
+    auto* control = qobject_cast<ImageControl*>(*it);
+    if (control && control->Visible() && control->geometry().contains(p)) return control;
+  }
+  return nullptr;
+}
+
+void Form::SetHover(ImageControl* control, const QPoint& p) {
+  if (control == hovered_) return;
+  if (hovered_) hovered_->TakeLeave();
+  hovered_ = control;
+  if (control) control->TakeEnter(p - control->pos());
+  if (control && control->testAttribute(Qt::WA_SetCursor)) {
+    setCursor(control->cursor());
+  } else {
+    unsetCursor();
+  }
+}
+
+void Form::leaveEvent(QEvent* event) {
+  QDialog::leaveEvent(event);
+  if (scaled_ && !gesture_) SetHover(nullptr, {});
+}
+
+void Form::childEvent(QChildEvent* event) {
+  // Input areas made while scaled (a new game's tiles and cards) leave the
+  // mouse to the form as the others do.
+  // (Polished: first shown, and by then made in full.)
+  if (event->polished() && scaled_) {
+    if (auto* control = qobject_cast<ImageControl*>(event->child())) {
+      control->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+  }
+  QDialog::childEvent(event);
 }
 
 void Form::wheelEvent(QWheelEvent*) { FormMouseWheel(); }

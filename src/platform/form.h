@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
+#include <QPointer>
+#include <functional>
 
 #include "platform/canvas.h"
 #include "platform/imagecontrol.h"
+#include "platform/scaledview.h"
 
 namespace platform {
 
@@ -61,6 +65,27 @@ class Form : public QDialog {
   // button press on the body.
   void BeginWindowDrag(const QPoint& globalPos);
 
+  // Shows a rectangle of the surface at once (in surface coordinates).
+  void RepaintArea(const QRect& area);
+
+  // The full-screen view: a form that follows it fills its screen, with its
+  // surface scaled up as large as fits and the rest of the screen in one
+  // colour. Input in it is taken by the form and passed to the input area
+  // under the point in surface coordinates, with the same capture as a
+  // window at its own size. The view is one choice for the whole program;
+  // it exists only once offered, and from then on F11 in any form switches
+  // it and tells `switched` the new choice.
+  static void OfferFullScreenView(const QColor& fill, std::function<void(bool on)> switched);
+  static bool FullScreenViewOffered();
+  // Switches the view without telling anyone (the choice read at start).
+  static void SetFullScreenView(bool on);
+  static bool FullScreenView();
+  // Forms that do not follow keep their window whatever the choice.
+  void SetFollowsView(bool follows);
+  bool InScaledView() const { return scaled_; }
+  // Where the surface lies in the window now.
+  ScaledView View() const;
+
  signals:
   void Closed();
 
@@ -87,9 +112,20 @@ class Form : public QDialog {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void childEvent(QChildEvent* event) override;
 
  private:
   void RunFormPaint();
+  // Puts the window into, or out of, the full-screen view as the program's
+  // choice says.
+  void ApplyView();
+  void PaintScaled(QPainter& painter, const QRect& area);
+  // The form's own mouse-down handlers, at a point in surface coordinates.
+  void TakePress(const QMouseEvent& event, const QPoint& p);
+  void RouteMouse(const QMouseEvent& event);
+  ImageControl* ControlAt(const QPoint& p) const;
+  void SetHover(ImageControl* control, const QPoint& p);
 
   Canvas surface_;
   bool formPaintPending_ = true;
@@ -97,6 +133,16 @@ class Form : public QDialog {
   bool manualDrag_ = false;
   bool centredOnOwner_ = false;
   QPoint dragOffset_;
+
+  bool followsView_ = false;
+  bool scaled_ = false;
+  // The window's place before it went full-screen.
+  QRect normalGeometry_;
+  // A gesture runs from the first press to the release of the last button;
+  // the input area that took its press gets all of it (none: the form).
+  bool gesture_ = false;
+  QPointer<ImageControl> captured_;
+  QPointer<ImageControl> hovered_;
 };
 
 // Text drawn over the program's own artwork keeps the colour chosen for

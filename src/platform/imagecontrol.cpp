@@ -86,54 +86,60 @@ void ImageControl::setVisible(bool visible) {
   if (was != Visible()) Dispatch({MessageKind::VisibleChanged, {}, MouseButton::Left, 0});
 }
 
-void ImageControl::mousePressEvent(QMouseEvent* e) {
+void ImageControl::TakeMouse(const QMouseEvent& e, const QPoint& pos) {
   Message m;
-  m.pos = e->position().toPoint();
-  m.shift = ShiftFromQt(e->buttons(), e->modifiers());
-  if (e->button() == Qt::LeftButton) {
-    m.kind = MessageKind::LButtonDown;
-    leftHeld_ = true;
-    lastPos_ = m.pos;
-  } else {
-    m.kind = MessageKind::OtherButtonDown;
-    m.button = ButtonFromQt(e->button());
+  m.pos = pos;
+  m.shift = ShiftFromQt(e.buttons(), e.modifiers());
+  switch (e.type()) {
+    case QEvent::MouseButtonPress:
+      if (e.button() == Qt::LeftButton) {
+        m.kind = MessageKind::LButtonDown;
+        leftHeld_ = true;
+        lastPos_ = pos;
+      } else {
+        m.kind = MessageKind::OtherButtonDown;
+        m.button = ButtonFromQt(e.button());
+      }
+      break;
+    case QEvent::MouseButtonDblClick:
+      if (e.button() == Qt::LeftButton) {
+        m.kind = MessageKind::LButtonDblClk;
+      } else {
+        m.kind = MessageKind::OtherButtonDown;
+        m.button = ButtonFromQt(e.button());
+        m.shift |= kDouble;
+      }
+      break;
+    case QEvent::MouseButtonRelease:
+      if (e.button() == Qt::LeftButton) {
+        m.kind = MessageKind::LButtonUp;
+        leftHeld_ = false;
+      } else {
+        m.kind = MessageKind::OtherButtonUp;
+        m.button = ButtonFromQt(e.button());
+      }
+      break;
+    case QEvent::MouseMove:
+      if (leftHeld_) lastPos_ = pos;
+      m.kind = MessageKind::MouseMove;
+      break;
+    default:
+      return;
   }
   Dispatch(m);
 }
 
-void ImageControl::mouseDoubleClickEvent(QMouseEvent* e) {
-  Message m;
-  m.pos = e->position().toPoint();
-  m.shift = ShiftFromQt(e->buttons(), e->modifiers());
-  if (e->button() == Qt::LeftButton) {
-    m.kind = MessageKind::LButtonDblClk;
-  } else {
-    m.kind = MessageKind::OtherButtonDown;
-    m.button = ButtonFromQt(e->button());
-    m.shift |= kDouble;
-  }
-  Dispatch(m);
-}
+void ImageControl::TakeEnter(const QPoint& pos) { Dispatch({MessageKind::MouseEnter, pos, MouseButton::Left, 0}); }
 
-void ImageControl::mouseReleaseEvent(QMouseEvent* e) {
-  Message m;
-  m.pos = e->position().toPoint();
-  m.shift = ShiftFromQt(e->buttons(), e->modifiers());
-  if (e->button() == Qt::LeftButton) {
-    m.kind = MessageKind::LButtonUp;
-    leftHeld_ = false;
-  } else {
-    m.kind = MessageKind::OtherButtonUp;
-    m.button = ButtonFromQt(e->button());
-  }
-  Dispatch(m);
-}
+void ImageControl::TakeLeave() { Dispatch({MessageKind::MouseLeave, {}, MouseButton::Left, 0}); }
 
-void ImageControl::mouseMoveEvent(QMouseEvent* e) {
-  if (leftHeld_) lastPos_ = e->position().toPoint();
-  Dispatch({MessageKind::MouseMove, e->position().toPoint(), MouseButton::Left,
-            ShiftFromQt(e->buttons(), e->modifiers())});
-}
+void ImageControl::mousePressEvent(QMouseEvent* e) { TakeMouse(*e, e->position().toPoint()); }
+
+void ImageControl::mouseDoubleClickEvent(QMouseEvent* e) { TakeMouse(*e, e->position().toPoint()); }
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* e) { TakeMouse(*e, e->position().toPoint()); }
+
+void ImageControl::mouseMoveEvent(QMouseEvent* e) { TakeMouse(*e, e->position().toPoint()); }
 
 bool ImageControl::event(QEvent* e) {
   switch (e->type()) {
@@ -160,10 +166,8 @@ void ImageControl::EndLostPress() {
   Dispatch({MessageKind::LButtonUp, lastPos_, MouseButton::Left, 0});
 }
 
-void ImageControl::enterEvent(QEnterEvent* e) {
-  Dispatch({MessageKind::MouseEnter, e->position().toPoint(), MouseButton::Left, 0});
-}
+void ImageControl::enterEvent(QEnterEvent* e) { TakeEnter(e->position().toPoint()); }
 
-void ImageControl::leaveEvent(QEvent*) { Dispatch({MessageKind::MouseLeave, {}, MouseButton::Left, 0}); }
+void ImageControl::leaveEvent(QEvent*) { TakeLeave(); }
 
 }  // namespace platform

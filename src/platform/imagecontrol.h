@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <functional>
 
+class QMouseEvent;
+
 namespace platform {
 
 enum class MouseButton { Left, Right, Middle };
@@ -80,6 +82,13 @@ class ImageControl : public QWidget {
 
   int Left() const { return x(); }
   int Top() const { return y(); }
+
+  // Mouse input its window took and passes on (the window's scaled view),
+  // at `pos` in this control's own coordinates: handled exactly as the
+  // control's own events.
+  void TakeMouse(const QMouseEvent& event, const QPoint& pos);
+  void TakeEnter(const QPoint& pos);
+  void TakeLeave();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

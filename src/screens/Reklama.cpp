@@ -16,6 +16,7 @@ TfmReklama::TfmReklama() {
   if (screenMode == 3) {
     // No system menu: the button is the only way out of this screen.
     SetBordered(caption, false);
+    SetFollowsView(true);
   } else {
     SetBorderless();
     setWindowTitle(caption);

@@ -18,6 +18,8 @@ qint16 zakladka = 1;
 namespace {
 const QString kProgramSection = QStringLiteral("DaneProgramu");
 constexpr qint32 kPositionValue = 111002;
+const QString kFullScreenKey = QStringLiteral("PelnyEkran");
+bool fullScreenChosen = false;
 }  // namespace
 
 ScreenModeResult ScreenModeFor(qint32 w, qint32 h) {
@@ -44,12 +46,14 @@ QString ConfigPath() { return locations::Current().configPath; }
 
 bool LoadConfiguration() {
   const QString path = ConfigPath();
+  fullScreenChosen = false;
   if (!QFileInfo::exists(path)) return WriteConfiguration();
 
   platform::IniFile ini;
   if (!ini.Load(path)) return false;
   launchCount = ini.ReadInteger(kProgramSection, QStringLiteral("LU"), launchCount);
   zakladka = qint16(ini.ReadInteger(kProgramSection, QStringLiteral("Zakladka"), zakladka));
+  fullScreenChosen = ini.ReadInteger(kProgramSection, kFullScreenKey, 0) != 0;
   podpisywanieSettings.Read(ini);
   memorySettings.Read(ini);
   uzupelnianieSettings.Read(ini);
@@ -67,6 +71,17 @@ bool WriteConfiguration() {
   if (QFileInfo::exists(path) && !ini.Load(path)) return false;
   ini.WriteInteger(kProgramSection, QStringLiteral("LU"), launchCount);
   ini.WriteInteger(kProgramSection, QStringLiteral("Position"), kPositionValue);
+  return ini.Save(path);
+}
+
+bool FullScreenChosen() { return fullScreenChosen; }
+
+bool WriteFullScreenChoice(bool on) {
+  fullScreenChosen = on;
+  const QString path = ConfigPath();
+  platform::IniFile ini;
+  if (QFileInfo::exists(path) && !ini.Load(path)) return false;
+  ini.WriteInteger(kProgramSection, kFullScreenKey, on ? 1 : 0);
   return ini.Save(path);
 }
 

@@ -45,6 +45,10 @@ QString ConfigPath();
 bool LoadConfiguration();
 // Writes "LU" and "Position", creating the file when needed; other keys stay.
 bool WriteConfiguration();
+// Screen mode 3's choice of the full-screen view ("PelnyEkran"): as the last
+// LoadConfiguration read it (off when absent), and written as it changes.
+bool FullScreenChosen();
+bool WriteFullScreenChoice(bool on);
 
 // Plays a praise (kind 0, g00..g07) or error (kind 1, b00..b04) sound chosen
 // at random. With `wait` it returns when the sound has finished and a further

@@ -14,7 +14,8 @@ Run by hand:
     /usr/bin/python3 tests/desktop/desktop_smoke.py --list
 
 Each scenario gets its own X display (Xvfb at the size that picks the screen
-mode: 1024x768 borderless, 1920x1080 an ordinary window), its own openbox and
+mode: 1024x768 borderless, 1920x1080 an ordinary window or, after F11, the
+scaled full-screen view), its own openbox and
 a fresh program folder in a temporary directory: a copy of the program and a
 Data folder of links to the content, with a data.ini written for the test, so
 that data.ini and prgst6.stt are the test's own.
@@ -42,6 +43,8 @@ SKIP = 77
 
 RED = (255, 0, 0)
 YELLOW = (255, 255, 0)
+# Around the scaled game in the full-screen view (the titles' deep blue).
+VIEW_FILL = (0x2A, 0x56, 0x8C)
 
 MAIN_CAPTION = "Mini Fonikra Cz.I"
 
@@ -244,6 +247,17 @@ class Artwork:
             self.cache[name] = parse_ppm(out.stdout)
         return self.cache[name]
 
+    def scaled(self, name, width, height):
+        """The picture resized to width x height, as the full-screen view
+        shows it (to within the resampling filter)."""
+        key = (name, width, height)
+        if key not in self.cache:
+            path = os.path.join(self.data, "Intf", "Spec", name)
+            out = subprocess.run(["convert", "jpeg:" + path, "-resize", "%dx%d!" % (width, height), "-depth", "8",
+                                  "ppm:-"], capture_output=True, check=True)
+            self.cache[key] = parse_ppm(out.stdout)
+        return self.cache[key]
+
 
 def draw_frame(picture, x, y, colour):
     """A slot's frame: a 5-px band around the 55 x 55 square at (x, y)."""
@@ -352,7 +366,8 @@ class Desktop:
     def launch(self, hold_window_manager=0.0):
         """Starts the program in a fresh folder. With a hold, openbox is
         frozen from just before the start for that many seconds, so that it
-        maps the first windows late, as a busy desktop does."""
+        maps the first windows late, as a busy desktop does. A second launch
+        starts the same copy again, with what the first left in its folder."""
         if hold_window_manager:
             os.kill(self.openbox.pid, signal.SIGSTOP)
             self.resume = threading.Timer(hold_window_manager, self.resume_openbox)
@@ -360,20 +375,22 @@ class Desktop:
             self.resume.start()
         folder = os.path.join(self.root, "program")
         data = os.path.join(folder, "Data")
-        os.makedirs(data)
-        self.binary = os.path.join(folder, "MiniFonikra")
-        shutil.copy2(self.program, self.binary)
-        for entry in sorted(os.listdir(self.data_dir)):
-            if entry != "data.ini":
-                os.symlink(os.path.abspath(os.path.join(self.data_dir, entry)), os.path.join(data, entry))
-        if self.config is not None:
-            with open(os.path.join(data, "data.ini"), "w") as f:
-                f.write(self.config)
+        self.ini = os.path.join(data, "data.ini")
+        if not os.path.isdir(data):
+            os.makedirs(data)
+            self.binary = os.path.join(folder, "MiniFonikra")
+            shutil.copy2(self.program, self.binary)
+            for entry in sorted(os.listdir(self.data_dir)):
+                if entry != "data.ini":
+                    os.symlink(os.path.abspath(os.path.join(self.data_dir, entry)), os.path.join(data, entry))
+            if self.config is not None:
+                with open(self.ini, "w") as f:
+                    f.write(self.config)
         self.stats = os.path.join(folder, "prgst6.stt")
         private = {}
         for name in ("runtime", "tmp", "home"):
             private[name] = os.path.join(self.root, name)
-            os.makedirs(private[name], mode=0o700)
+            os.makedirs(private[name], mode=0o700, exist_ok=True)
         # Own lock folder, temp folder and home: a copy the developer runs
         # beside the test neither blocks it nor sees its files.
         env = dict(self.env, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy", XDG_RUNTIME_DIR=private["runtime"],
@@ -384,6 +401,12 @@ class Desktop:
         with open(self.program_log, "wb") as log:
             self.started = time.monotonic()
             self.app = self.spawn([self.binary], log, env=env, cwd=folder)
+
+    def quit_program(self):
+        """Ends the program from outside, as a logout does."""
+        if self.app.poll() is None:
+            os.killpg(self.app.pid, signal.SIGTERM)
+        self.app.wait(timeout=10)
 
     def resume_openbox(self):
         if self.openbox.poll() is None:
@@ -980,6 +1003,107 @@ def close_summary_by_window_manager(d):
                % (after_close, d.describe(screen)), screen)
 
 
+class FullScreenView:
+    """Where the full-screen view puts the W x H game on the screen: as large
+    as fits, aspect kept, centred."""
+
+    def __init__(self, d):
+        scale = min(d.width / d.layout.W, d.height / d.layout.H)
+        self.w, self.h = round(d.layout.W * scale), round(d.layout.H * scale)
+        self.x, self.y = (d.width - self.w) // 2, (d.height - self.h) // 2
+        self.sx, self.sy = self.w / d.layout.W, self.h / d.layout.H
+
+    def to_screen(self, point):
+        return int(self.x + (point[0] + 0.5) * self.sx), int(self.y + (point[1] + 0.5) * self.sy)
+
+
+def scaled_art_shown(d, view, screen, name):
+    """True when the screen shows the artwork scaled into the view: the top
+    band (the title's background) and the four corners of the scaled area."""
+    reference = d.art.scaled(name, view.w, view.h)
+    band = grid(int(150 * view.sx), int(20 * view.sy), int(870 * view.sx), int(110 * view.sy), 16)
+    inset = 3
+    corners = [(x, y) for x in (inset, view.w - 1 - inset) for y in (inset, view.h - 1 - inset)]
+    return (match_fraction(screen, (view.x, view.y), reference, band) >= 0.9
+            and match_fraction(screen, (view.x, view.y), reference, corners) == 1.0)
+
+
+def fill_around(d, view, screen):
+    """The screen's corners and the middles of the bands beside the scaled
+    game, all in the fill colour."""
+    points = [(0, 0), (d.width - 1, 0), (0, d.height - 1), (d.width - 1, d.height - 1)]
+    if view.x > 0:
+        points += [(view.x // 2, d.height // 2), (view.x + view.w + view.x // 2, d.height // 2)]
+    if view.y > 0:
+        points += [(d.width // 2, view.y // 2), (d.width // 2, view.y + view.h + view.y // 2)]
+    return all(close(screen.pixel(x, y), VIEW_FILL, 12) for x, y in points)
+
+
+def wait_for_scaled(d, view, name, what, timeout=8):
+    screen, ok = d.wait_for(lambda s: fill_around(d, view, s) and scaled_art_shown(d, view, s, name), timeout)
+    if not ok:
+        d.fail("%s: the screen does not show %s scaled to %dx%d at (%d, %d) with the fill around it (corner %s, "
+               "scaled area's top-left %s)" % (what, name, view.w, view.h, view.x, view.y, screen.pixel(0, 0),
+                                               screen.pixel(view.x + 3, view.y + 3)), screen)
+    return screen
+
+
+def chosen_full_screen(d):
+    with open(d.ini) as f:
+        lines = [line.strip() for line in f]
+    for value in ("0", "1"):
+        if "PelnyEkran=" + value in lines:
+            return value == "1"
+    return None
+
+
+def full_screen_view(d):
+    """At 1920x1080: F11 shows the menu scaled to fill the screen; start,
+    clicked at its scaled place, opens the game full-screen; F11 there goes
+    back to 1024x768 windows; F11 again, and a restart opens the menu
+    full-screen."""
+    view = FullScreenView(d)
+    d.launch()
+    d.wait_for_menu()
+    d.key("F11")
+    d.park_pointer()
+    wait_for_scaled(d, view, "mT_m0%s.xji" % d.layout.size, "F11 on the menu")
+    d.save("menu-full-screen")
+    if chosen_full_screen(d) is not True:
+        d.fail("after F11 data.ini does not say PelnyEkran=1")
+
+    start = view.to_screen(d.layout.menu_start())
+    d.x(["xdotool", "mousemove", str(start[0]), str(start[1]), "click", "1"])
+    d.park_pointer()
+    wait_for_scaled(d, view, "mT_Pod%s1.xji" % d.layout.size, "start clicked at its scaled place %s" % (start,))
+
+    d.key("F11")
+    deadline = time.monotonic() + 8
+    while True:
+        windows = [w for w in d.visible_windows(MAIN_CAPTION) if w[3:] == (d.layout.W, d.layout.H)]
+        screen = d.grab()
+        if windows:
+            d.origin = windows[-1][1:3]
+            if d.full_screen_art(screen) == "game" and not close(screen.pixel(0, 0), VIEW_FILL, 12):
+                break
+        if time.monotonic() > deadline:
+            d.fail("F11 in the game did not bring back a %dx%d window showing the game (windows: %s)"
+                   % (d.layout.W, d.layout.H, d.visible_windows(MAIN_CAPTION)), screen)
+        time.sleep(0.2)
+    d.save("game-window")
+    if chosen_full_screen(d) is not False:
+        d.fail("after F11 back to the window data.ini does not say PelnyEkran=0")
+
+    d.key("F11")
+    d.park_pointer()
+    wait_for_scaled(d, view, "mT_Pod%s1.xji" % d.layout.size, "F11 again in the game")
+    if chosen_full_screen(d) is not True:
+        d.fail("after F11 again data.ini does not say PelnyEkran=1")
+    d.quit_program()
+    d.launch()
+    wait_for_scaled(d, view, "mT_m0%s.xji" % d.layout.size, "the start after choosing the full-screen view", 15)
+
+
 SCENARIOS = {
     "splash": (splash_is_painted, (1024, 768)),
     "hint": (hint_shows_solution, (1024, 768)),
@@ -987,6 +1111,7 @@ SCENARIOS = {
     "close-game": (close_game_by_window_manager, (1024, 768)),
     "finished": (finished_game_closed_leaves_nothing_behind, (1024, 768)),
     "close-summary": (close_summary_by_window_manager, (1024, 768)),
+    "fullscreen": (full_screen_view, (1920, 1080)),
 }
 
 
