@@ -19,6 +19,8 @@ int RunMiniFonikra() {
   // The task bar's name of every window, the splash first. Not the display
   // name, which would be appended to the captions of bordered windows.
   QApplication::setApplicationName(locations::ApplicationName());
+  // Lets a desktop match the windows to the installed menu entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.minifonikra.MiniFonikra"));
 
   // 1. Single instance.
   platform::SingleInstanceLock lock(title);
