@@ -211,7 +211,7 @@ void TfmKtoCwiczy::RysujPrzycisk(int fokus) {
   } else if (fokus == kFokusGosc) {
     DrawCard(p, body, body.height() / 2, lit ? kHighlight : kGuest, lit ? kHighlightRim : kGuestRim, rim);
     DrawText(p, body.toRect().adjusted(int(body.height() / 2), 2, -int(body.height() / 2), -2), QStringLiteral("Gość"),
-             int(body.height() * 0.55), kInk);
+             int(body.height() * 0.62), kInk);
   } else {
     DrawCard(p, body, r.width() / 9.0, lit ? kHighlight : kPanel, lit ? kHighlightRim : kRim, rim);
     const int child = strona_ * chooser::kPerPage + fokus;
@@ -226,8 +226,11 @@ void TfmKtoCwiczy::RysujPrzycisk(int fokus) {
       QSize size = picture.size().scaled(pictureBox.size(), Qt::KeepAspectRatio);
       const QRect place(pictureBox.center().x() - size.width() / 2 + 1, pictureBox.center().y() - size.height() / 2 + 1,
                         size.width(), size.height());
+      // Word pictures are cards with a rounded frame on the Memory table's
+      // cream: cut along the frame so that a lit button shows no corners.
       QPainterPath rounded;
-      rounded.addRoundedRect(QRectF(place), pad / 2.0, pad / 2.0);
+      const qreal corner = place.width() * 0.14;
+      rounded.addRoundedRect(QRectF(place).adjusted(1, 1, -1, -1), corner, corner);
       p.save();
       p.setClipPath(rounded);
       p.drawImage(place, picture);
