@@ -73,15 +73,6 @@ class ChooserTest : public QObject {
     QVERIFY(chooser::LayoutGrid(4, QRect(0, 0, 20, 10), kSmallMax, kGap).cells.empty());
   }
 
-  void childrenArePagedTwelveToAPage() {
-    QCOMPARE(chooser::PageCount(0), 1);
-    QCOMPARE(chooser::PageCount(12), 1);
-    QCOMPARE(chooser::PageCount(13), 2);
-    QCOMPARE(chooser::CountOnPage(13, 0), 12);
-    QCOMPARE(chooser::CountOnPage(13, 1), 1);
-    QCOMPARE(chooser::CountOnPage(13, 2), 0);
-  }
-
   void arrowsLeadToTheButtonThatLiesThatWay() {
     // Three over two, and the wide default button under them.
     std::vector<QRect> b = chooser::LayoutGrid(5, kSmallArea, kSmallMax, kGap).cells;
