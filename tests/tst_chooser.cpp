@@ -20,7 +20,7 @@ constexpr int kGap = 16;
 std::vector<profiles::Profile> Children(const QStringList& names, const QStringList& pictures = {}) {
   std::vector<profiles::Profile> children;
   for (int i = 0; i < names.size(); ++i) {
-    children.push_back({names[i], QStringLiteral("/nonexistent/") + names[i], pictures.value(i)});
+    children.push_back({names[i], QStringLiteral("Profile/") + names[i], pictures.value(i)});
   }
   return children;
 }
