@@ -338,6 +338,7 @@ class AssetgenTest : public QObject {
     const QMap<QString, QSize> expected = {
         {"Intf/Spec/mT_Splh.xji", {600, 348}},  {"Intf/Spec/mKom_kp.xji", {420, 250}},
         {"Intf/Spec/mT_m0_s.xji", small},       {"Intf/Spec/mT_m0_b.xji", big},
+        {"Intf/Spec/mT_Kto_s.xji", small},      {"Intf/Spec/mT_Kto_b.xji", big},
         {"Intf/Spec/mT_m1_s.xbi", {496, 64}},   {"Intf/Spec/mT_m2_s.xbi", {496, 64}},
         {"Intf/Spec/mT_m1_b.xbi", {640, 80}},   {"Intf/Spec/mT_m2_b.xbi", {640, 80}},
         {"Intf/Spec/mT_Mem_s.xji", small},      {"Intf/Spec/mT_Mem_b.xji", big},

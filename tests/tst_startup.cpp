@@ -8,6 +8,8 @@
 #include "menu/Main.h"
 #include "platform/form.h"
 #include "platform/instance.h"
+#include "profiles/profiles.h"
+#include "screens/KtoCwiczy.h"
 #include "screens/Reklama.h"
 #include "screens/Splashscreen.h"
 #include "shell/_specfunc.h"
@@ -44,19 +46,20 @@ bool NoScreenLeft() { return Window<platform::Form>() == nullptr; }
 
 // Clicks the closing screen's button once it is up. A timer of its own: a
 // timer does not fire again while its own handler is still running.
-void LeaveThroughTheClosingScreen() {
+void LeaveThroughTheClosingScreen(bool* seen = nullptr) {
   auto* poll = new QTimer(qApp);
   QObject::connect(poll, &QTimer::timeout, qApp, [=] {
     TfmReklama* closing = ShownWindow<TfmReklama>();
     if (!closing) return;
     poll->deleteLater();
+    if (seen) *seen = true;
     QTest::mouseClick(closing->findChild<CPrzyciskP*>(), Qt::LeftButton, {}, QPoint(10, 10));
   });
   poll->start(10);
 }
 
 // Leaves the program through Escape on the main window once it is up.
-void PressEscapeOnTheMenu(bool* sawSplashGone, QSize* menuSize) {
+void PressEscapeOnTheMenu(bool* sawSplashGone, QSize* menuSize, QString* menuTitle = nullptr) {
   auto* poll = new QTimer(qApp);
   auto* ticks = new int(0);
   QObject::connect(poll, &QTimer::timeout, qApp, [=] {
@@ -64,6 +67,7 @@ void PressEscapeOnTheMenu(bool* sawSplashGone, QSize* menuSize) {
     if (menu) {
       *sawSplashGone = Window<TfmSplash>() == nullptr;
       *menuSize = menu->size();
+      if (menuTitle) *menuTitle = menu->windowTitle();
     } else if (++*ticks < 500) {
       return;
     } else {
@@ -80,21 +84,49 @@ void PressEscapeOnTheMenu(bool* sawSplashGone, QSize* menuSize) {
   poll->start(10);
 }
 
+// Once the child chooser is up: presses a child's button (its place on the
+// page), the default button (-1), or Escape (-2, then the closing screen's
+// button). Notes whether the splash had gone by then.
+void AnswerTheChooser(int answer, bool* splashGoneBefore, bool* closingSeen) {
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, qApp, [=] {
+    TfmKtoCwiczy* chooser = ShownWindow<TfmKtoCwiczy>();
+    if (!chooser) return;
+    poll->deleteLater();
+    *splashGoneBefore = Window<TfmSplash>() == nullptr;
+    if (answer == -2) {
+      LeaveThroughTheClosingScreen(closingSeen);
+      QTest::keyClick(chooser, Qt::Key_Escape);
+      return;
+    }
+    platform::ImageControl* button = answer == -1 ? chooser->PrzyciskGosc() : chooser->PrzyciskDziecka(answer);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+  });
+  poll->start(10);
+}
+
 struct Run {
   int exitCode = -1;
   std::vector<testing::FakeMessageBox::Shown> boxes;
   std::vector<int> sleeps;
   bool splashGone = false;
   QSize menuSize;
+  QString menuTitle;
+  bool splashGoneBeforeChooser = false;
+  bool closingSeen = false;
 };
 
-Run Start(QSize display, bool escapeFromMenu = true) {
+// The chooser's answer when it comes up; none when it is not expected.
+constexpr int kNoChooser = -3;
+
+Run Start(QSize display, bool escapeFromMenu = true, int chooserAnswer = kNoChooser) {
   testing::FakeScreen screen(display);
   testing::FakeMessageBox box;
   testing::FakeSleep sleep;
   testing::ResetProgramState();
   Run run;
-  if (escapeFromMenu) PressEscapeOnTheMenu(&run.splashGone, &run.menuSize);
+  if (chooserAnswer != kNoChooser) AnswerTheChooser(chooserAnswer, &run.splashGoneBeforeChooser, &run.closingSeen);
+  if (escapeFromMenu) PressEscapeOnTheMenu(&run.splashGone, &run.menuSize, &run.menuTitle);
   run.exitCode = RunMiniFonikra();
   run.boxes = box.shown;
   run.sleeps = sleep.sleeps;
@@ -137,6 +169,58 @@ class StartupTest : public QObject {
       QCOMPARE(QFileInfo(dir.File("prgst6.stt")).size(), 20);
       QVERIFY(!QFile::exists(QDir(elsewhere.path()).filePath("prgst6.stt")));
     }
+  }
+
+  void withProfilesTheChosenChildsFilesAreTheOnesWritten_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("folder");  // where data.ini and prgst6.stt must be made
+    QTest::addColumn<QString>("name");  // in the menu's title
+    QTest::addColumn<QStringList>("untouched");
+    QTest::newRow("second child") << 1 << QStringLiteral("Profile/Bartek/") << QStringLiteral("Bartek")
+                                  << QStringList{"Data/data.ini", "prgst6.stt", "Profile/Ala/data.ini", "Profile/Ala/prgst6.stt"};
+    QTest::newRow("guest") << -1 << QString() << QString()
+                           << QStringList{"Profile/Ala/data.ini", "Profile/Ala/prgst6.stt", "Profile/Bartek/data.ini",
+                                          "Profile/Bartek/prgst6.stt"};
+  }
+  void withProfilesTheChosenChildsFilesAreTheOnesWritten() {
+    QFETCH(int, answer);
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    QFETCH(QStringList, untouched);
+    ProgramDir dir;
+    WriteArtwork(dir);
+    QCOMPARE(profiles::Add(dir.Path(), QStringLiteral("Ala"), QStringLiteral("szalik")), QString());
+    QCOMPARE(profiles::Add(dir.Path(), QStringLiteral("Bartek"), QStringLiteral("nie-ma-takiego")), QString());
+    const Run run = Start(QSize(800, 600), true, answer);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.boxes.empty());
+    // The splash's two seconds come before the chooser, and only once.
+    QVERIFY(run.splashGoneBeforeChooser);
+    QCOMPARE(run.sleeps, std::vector<int>{2000});
+    if (name.isEmpty()) {
+      QVERIFY(!run.menuTitle.contains(QStringLiteral("Ala")) && !run.menuTitle.contains(QStringLiteral("Bartek")));
+    } else {
+      QCOMPARE(run.menuTitle, QString::fromUtf8("Mini Fonikra Cz.I – ") + name);
+    }
+    const QString config = folder.isEmpty() ? QStringLiteral("Data/data.ini") : folder + QStringLiteral("data.ini");
+    QVERIFY(dir.Read(config).contains("LU=0\n"));
+    QCOMPARE(QFileInfo(dir.File(folder + QStringLiteral("prgst6.stt"))).size(), 20);
+    for (const QString& other : untouched) QVERIFY2(!QFile::exists(dir.File(other)), qPrintable(other));
+    QVERIFY(NoScreenLeft());
+  }
+
+  void escapeOnTheChooserLeavesThroughTheClosingScreenWritingNothing() {
+    ProgramDir dir;
+    WriteArtwork(dir);
+    QCOMPARE(profiles::Add(dir.Path(), QStringLiteral("Ala"), QStringLiteral("szalik")), QString());
+    const Run run = Start(QSize(1280, 1024), false, -2);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.closingSeen);
+    QVERIFY(run.boxes.empty());
+    QVERIFY(!QFile::exists(dir.File("Data/data.ini")));
+    QVERIFY(!QFile::exists(dir.File("Profile/Ala/data.ini")));
+    QVERIFY(!QFile::exists(dir.File("prgst6.stt")));
+    QVERIFY(NoScreenLeft());
   }
 
   void statisticsFileThatCannotBeMadeShowsMessage3AndFails() {

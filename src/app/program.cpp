@@ -6,6 +6,7 @@
 #include "results/_cstatrec.h"
 #include "results/endofgame.h"
 #include "screens/Komunikat.h"
+#include "screens/KtoCwiczy.h"
 #include "screens/Oprogramie.h"
 #include "screens/Reklama.h"
 #include "screens/Splashscreen.h"
@@ -21,6 +22,7 @@ Program::Program() = default;
 Program::~Program() {
   DestroyCatalogueAndStore();
   DestroySplash();
+  DestroyChooser();
   DestroyScreens();
 }
 
@@ -34,6 +36,14 @@ void Program::DestroySplash() {
   ekrany_.fmSplash = nullptr;
   fmSplash_.reset();
 }
+
+void Program::CreateChooser(const std::vector<profiles::Profile>& children) {
+  std::function<void()> removeSplash;
+  if (fmSplash_) removeSplash = [this] { DestroySplash(); };
+  fmKtoCwiczy_ = std::make_unique<TfmKtoCwiczy>(children, removeSplash);
+}
+
+void Program::DestroyChooser() { fmKtoCwiczy_.reset(); }
 
 void Program::CreateCatalogueAndStore(const QString& statsFolder) {
   slowa_ = std::make_unique<CSlowa>();

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "menu/Main.h"
 
@@ -10,6 +11,7 @@ class CStatRec;
 class EndOfGame;
 class TfmKoniecGry;
 class TfmKomunikat;
+class TfmKtoCwiczy;
 class TfmMemory;
 class TfmOProgramie;
 class TfmPodpisywanie;
@@ -17,6 +19,9 @@ class TfmReklama;
 class TfmSplash;
 class graMemory;
 class graPodpisywanie;
+namespace profiles {
+struct Profile;
+}
 
 // The program's objects, owned in one place: the splash while it is up, the
 // word catalogue, the statistics store and the seven screens. Everything
@@ -27,7 +32,7 @@ class Program {
  public:
   Program();
   // Whatever is still there goes: the store, the catalogue, the splash,
-  // then the screens.
+  // the chooser, then the screens.
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -36,6 +41,12 @@ class Program {
   void CreateSplash();
   // Safe at any point and more than once.
   void DestroySplash();
+
+  // The chooser of the child who practises today, for start-up while
+  // profiles exist; it removes the splash as the menu would. Raises CBlad(1)
+  // when its background is missing or broken.
+  void CreateChooser(const std::vector<profiles::Profile>& children);
+  void DestroyChooser();
 
   // The catalogue (its built-in words and Data/words.txt of the working
   // folder) and the store of prgst6.stt in `statsFolder` (empty: the working
@@ -54,6 +65,7 @@ class Program {
   CSlowa* slowa() const { return slowa_.get(); }
   CStatRec* statRec() const { return statRec_.get(); }
   TfmSplash* fmSplash() const { return fmSplash_.get(); }
+  TfmKtoCwiczy* fmKtoCwiczy() const { return fmKtoCwiczy_.get(); }
   TfmMain* fmMain() const { return fmMain_.get(); }
   TfmMemory* fmMemory() const { return fmMemory_.get(); }
   TfmPodpisywanie* fmPodpisywanie() const { return fmPodpisywanie_.get(); }
@@ -67,6 +79,7 @@ class Program {
 
  private:
   std::unique_ptr<TfmSplash> fmSplash_;
+  std::unique_ptr<TfmKtoCwiczy> fmKtoCwiczy_;
   std::unique_ptr<CSlowa> slowa_;
   std::unique_ptr<CStatRec> statRec_;
   std::unique_ptr<EndOfGame> koniec_;

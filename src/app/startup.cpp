@@ -2,17 +2,61 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
+#include <memory>
+#include <vector>
 
 #include "app/program.h"
 #include "locations/filelocations.h"
+#include "platform/inifile.h"
 #include "platform/instance.h"
 #include "platform/system.h"
 #include "platform/wait.h"
+#include "profiles/profiles.h"
+#include "screens/KtoCwiczy.h"
+#include "screens/Reklama.h"
 #include "screens/Splashscreen.h"
 #include "shell/_cblad.h"
 #include "shell/_specfunc.h"
 #include "menu/Main.h"
+
+namespace {
+
+// Around the scaled screen in the full-screen view, as the menu has it.
+const QColor kViewFill(0x2a, 0x56, 0x8c);
+
+// The full-screen choice the configuration at `path` keeps (the key
+// WriteFullScreenChoice writes), read without counting a start.
+bool SavedFullScreenChoice(const QString& path) {
+  platform::IniFile ini;
+  if (path.isEmpty() || !QFileInfo(path).isFile() || !ini.Load(path)) return false;
+  return ini.ReadInteger(QStringLiteral("DaneProgramu"), QStringLiteral("PelnyEkran"), 0) != 0;
+}
+
+// Shows the chooser and returns the chosen child's index in `children`,
+// TfmKtoCwiczy::kGosc or TfmKtoCwiczy::kWyjscie. In mode 3 the chooser is
+// seen the way the default files chose, no child being known yet; F11 on it
+// is kept there too and `viewSwitched` says so.
+int ChooseChild(Program& program, const std::vector<profiles::Profile>& children, const QString& defaultConfig,
+                const std::shared_ptr<bool>& viewSwitched) {
+  if (screenMode == 3) {
+    // Called before any profile is in use: WriteFullScreenChoice writes the
+    // default configuration.
+    platform::Form::OfferFullScreenView(kViewFill, [defaultConfig, viewSwitched](bool on) {
+      *viewSwitched = true;
+      if (QFileInfo::exists(defaultConfig)) WriteFullScreenChoice(on);
+    });
+    platform::Form::SetFullScreenView(SavedFullScreenChoice(defaultConfig));
+  }
+  program.CreateChooser(children);
+  program.fmKtoCwiczy()->ShowModal();
+  const int chosen = program.fmKtoCwiczy()->Wybor();
+  program.DestroyChooser();
+  return chosen;
+}
+
+}  // namespace
 
 int RunMiniFonikra() {
   const QString title = QString::fromUtf16(kProgramTitle);
@@ -49,26 +93,51 @@ int RunMiniFonikra() {
   program.fmSplash()->Repaint();
   platform::WaitUntilExposed(program.fmSplash(), 500);
 
-  // 3. Screen mode, working folder, configuration.
+  // 3. Screen mode, working folder, the child who practises today,
+  // configuration. The chooser's modal loop runs before the program's own.
+  QApplication::setQuitOnLastWindowClosed(false);
   QString startDir;
   QString statsDir;
+  QString childName;
+  auto viewSwitched = std::make_shared<bool>(false);
   try {
     DetectScreenMode();
     if (screenMode < 1 || screenMode > 3) throw CBlad(2);
     // Content beside the program or installed; the two files the program
-    // writes beside it or in the user's data folder.
-    const locations::FileLocations where = locations::Current();
-    if (!locations::MakeUserFolder(where)) {
+    // writes beside it or in the user's data folder, and the children's
+    // profiles under the same folder.
+    const locations::FileLocations defaults = locations::Default();
+    if (!locations::MakeUserFolder(defaults)) {
       QTextStream(stderr) << title << QStringLiteral(": nie można utworzyć folderu danych użytkownika ")
-                          << (where.statsDir.isEmpty() ? QStringLiteral("(brak folderu domowego)") : where.statsDir)
+                          << (defaults.statsDir.isEmpty() ? QStringLiteral("(brak folderu domowego)") : defaults.statsDir)
                           << QStringLiteral(".\n");
       throw CBlad(4);
     }
-    statsDir = where.statsDir;
     startDir = QDir::currentPath();
-    QDir::setCurrent(where.contentRoot);
+    QDir::setCurrent(defaults.contentRoot);
+    const std::vector<profiles::Profile> children = profiles::List(defaults.statsDir);
+    if (!children.empty()) {
+      const int chosen = ChooseChild(program, children, defaults.configPath, viewSwitched);
+      if (chosen == TfmKtoCwiczy::kWyjscie) {
+        // Left before anyone practised: the closing screen, as from the
+        // menu, and not a file touched.
+        program.DestroySplash();
+        TfmReklama closing;
+        closing.ShowModal();
+        QDir::setCurrent(startDir);
+        return 0;
+      }
+      if (chosen >= 0) {
+        locations::UseProfile(children[size_t(chosen)].folder);
+        childName = children[size_t(chosen)].name;
+      }
+    }
+    statsDir = locations::Current().statsDir;
     if (!LoadConfiguration()) throw CBlad(4);
+    // F11 on the chooser goes with the child it chose.
+    if (*viewSwitched) WriteFullScreenChoice(platform::Form::FullScreenView());
   } catch (const CBlad& e) {
+    program.DestroyChooser();
     e.Show();
     if (!startDir.isEmpty()) QDir::setCurrent(startDir);
     program.DestroySplash();
@@ -77,10 +146,10 @@ int RunMiniFonikra() {
 
   // 4. The program-wide objects, the screens and the event loop.
   int exitCode = 0;
-  QApplication::setQuitOnLastWindowClosed(false);
   try {
     program.CreateCatalogueAndStore(statsDir);
     program.CreateScreens();
+    if (!childName.isEmpty()) program.fmMain()->setWindowTitle(title + QStringLiteral(" – ") + childName);
     QObject::connect(program.fmMain(), &platform::Form::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     program.fmMain()->show();
     QApplication::exec();

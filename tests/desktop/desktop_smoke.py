@@ -363,11 +363,13 @@ class Desktop:
             time.sleep(0.1)
         raise Failed("openbox did not come up on %s (see %s)" % (self.display, self.root))
 
-    def launch(self, hold_window_manager=0.0):
+    def launch(self, hold_window_manager=0.0, profiles=()):
         """Starts the program in a fresh folder. With a hold, openbox is
         frozen from just before the start for that many seconds, so that it
         maps the first windows late, as a busy desktop does. A second launch
-        starts the same copy again, with what the first left in its folder."""
+        starts the same copy again, with what the first left in its folder.
+        `profiles` are (name, picture) of children's profiles made in the
+        folder first, as the adult makes them."""
         if hold_window_manager:
             os.kill(self.openbox.pid, signal.SIGSTOP)
             self.resume = threading.Timer(hold_window_manager, self.resume_openbox)
@@ -386,6 +388,10 @@ class Desktop:
             if self.config is not None:
                 with open(self.ini, "w") as f:
                     f.write(self.config)
+        for name, picture in profiles:
+            os.makedirs(os.path.join(folder, "Profile", name), exist_ok=True)
+            with open(os.path.join(folder, "Profile", name, "profil.ini"), "w") as f:
+                f.write("[Profil]\nImie=%s\nObrazek=%s\n" % (name, picture))
         self.stats = os.path.join(folder, "prgst6.stt")
         private = {}
         for name in ("runtime", "tmp", "home"):
@@ -1104,6 +1110,38 @@ def full_screen_view(d):
     wait_for_scaled(d, view, "mT_m0%s.xji" % d.layout.size, "the start after choosing the full-screen view", 15)
 
 
+def chooser_then_menu(d):
+    """At 1024x768 with two children's profiles: "Kto dziś ćwiczy?" comes up
+    after the splash; a click on the second child's button opens the menu,
+    and that child's data.ini (LU=0) and prgst6.stt are made while the
+    default files stay as they were."""
+    d.launch(profiles=[("Ala", "szalik"), ("Bartek", "czapka")])
+    with open(d.ini) as f:
+        default_config = f.read()
+    chooser = "mT_Kto%s.xji" % d.layout.size
+    band = grid(150, 20, 870, 110, 12)
+    screen, ok = d.wait_for(lambda s: d.art_fraction(s, chooser, (0, 0), band) >= 0.9, 12)
+    if not ok:
+        d.fail("the chooser did not appear; the screen shows %s" % d.describe(screen), screen)
+    d.save("chooser")
+    # Two buttons of the largest size (245 x 294) side by side, 20 apart, in
+    # the middle of the area (51, 145)-(972, 621): the second one's centre.
+    d.click((512 + 10 + 122, 145 + 476 // 2))
+    d.park_pointer()
+    d.wait_for_menu()
+    folder = os.path.join(os.path.dirname(d.stats), "Profile", "Bartek")
+    with open(os.path.join(folder, "data.ini")) as f:
+        if "LU=0" not in f.read().split():
+            d.fail("Bartek's data.ini has no LU=0")
+    if os.path.getsize(os.path.join(folder, "prgst6.stt")) != 20:
+        d.fail("Bartek's prgst6.stt is not a bare header")
+    with open(d.ini) as f:
+        if f.read() != default_config:
+            d.fail("the default data.ini changed")
+    if os.path.exists(d.stats) or os.path.exists(os.path.join(os.path.dirname(folder), "Ala", "data.ini")):
+        d.fail("files were made for someone else than Bartek")
+
+
 SCENARIOS = {
     "splash": (splash_is_painted, (1024, 768)),
     "hint": (hint_shows_solution, (1024, 768)),
@@ -1112,6 +1150,7 @@ SCENARIOS = {
     "finished": (finished_game_closed_leaves_nothing_behind, (1024, 768)),
     "close-summary": (close_summary_by_window_manager, (1024, 768)),
     "fullscreen": (full_screen_view, (1920, 1080)),
+    "chooser": (chooser_then_menu, (1024, 768)),
 }
 
 

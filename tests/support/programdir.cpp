@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include "locations/filelocations.h"
 #include "platform/system.h"
 #include "words/_custgry.h"
 #include "shell/_specfunc.h"
@@ -62,6 +63,7 @@ void ResetProgramState() {
   screenMode = 0;
   launchCount = 0;
   zakladka = 1;
+  locations::UseProfile(QString());
   for (CUstGry* s : {&memorySettings, &uzupelnianieSettings, &podpisywanieSettings, &spadajaceSettings}) {
     s->poziom = 2;
     s->pozycja = 0;

@@ -30,8 +30,8 @@ class ProgramDir {
   QString previousDir_;
 };
 
-// Puts the configuration globals and the four settings records back to the
-// values they have before start-up.
+// Puts the configuration globals, the four settings records and the
+// profile in use back to the values they have before start-up.
 void ResetProgramState();
 
 }  // namespace testing

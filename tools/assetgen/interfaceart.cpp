@@ -115,6 +115,24 @@ QImage MenuBackground(QSize size) {
   return img;
 }
 
+QImage ChooserBackground(QSize size) {
+  const int W = size.width(), H = size.height();
+  QImage img = NewPicture(W, H, kSky);
+  QPainter p(&img);
+  const QRectF all(img.rect());
+  DrawSky(p, all, 2);
+  DrawHills(p, all, H * 0.70, 0);
+  const qreal u = H / 600.0;
+  // Balloons in the corners of the title's band, clear of the children's
+  // buttons below it.
+  DrawBalloon(p, QPointF(W * 0.07, H * 0.06), 22 * u, kCoral);
+  DrawBalloon(p, QPointF(W * 0.13, H * 0.09), 17 * u, kYellow);
+  DrawBalloon(p, QPointF(W * 0.93, H * 0.07), 20 * u, kGreen);
+  DrawLine(p, QRectF(W * 0.16, H * 0.02, W * 0.68, H / 6 - 16 - H * 0.02), QStringLiteral("Kto dziś ćwiczy?"),
+           TitleStyle(H * 0.11));
+  return img;
+}
+
 QImage TabStrip(const QImage& menuBackground, const QRect& strip, int selectedTab) {
   // The strip starts as the menu background under it, so it sits seamlessly.
   QImage img = menuBackground.copy(strip).convertToFormat(QImage::Format_RGB32);
@@ -316,6 +334,7 @@ void RenderInterfaceArt(const PictureSink& sink) {
   for (const Mode& m : modes) {
     const QString s = QLatin1String(m.suffix);
     const QImage menu = MenuBackground(m.size);
+    sink(dir + QStringLiteral("mT_Kto") + s + QStringLiteral(".xji"), ChooserBackground(m.size));
     sink(dir + QStringLiteral("mT_m0") + s + QStringLiteral(".xji"), menu);
     sink(dir + QStringLiteral("mT_m1") + s + QStringLiteral(".xbi"), TabStrip(menu, m.strip, 1));
     sink(dir + QStringLiteral("mT_m2") + s + QStringLiteral(".xbi"), TabStrip(menu, m.strip, 2));

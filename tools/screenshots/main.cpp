@@ -2,8 +2,9 @@
 //
 // Runs the real screens with the built content in a throw-away program
 // folder, plays through them with mouse clicks and saves what each window
-// shows: the menu, the labelling game, Memory with a card turned, the
-// summary after a finished Memory game, and the about box. Sound and sleeps
+// shows: the child chooser with five children, the menu, the labelling
+// game, Memory with a card turned, the summary after a finished Memory
+// game, and the about box. Sound and sleeps
 // are switched off; nothing is written outside the output folder.
 #include <QApplication>
 #include <QDir>
@@ -24,6 +25,7 @@
 #include "platform/exception.h"
 #include "platform/system.h"
 #include "results/Koniecgry.h"
+#include "screens/KtoCwiczy.h"
 #include "screens/Oprogramie.h"
 #include "shell/_specfunc.h"
 #include "support/program.h"
@@ -144,6 +146,20 @@ void Run(const QString& data, QSize screen) {
   CSlowa* slowa = program->slowa();
   for (SPaczka& slowo : words::LoadWordList(wordList)) {
     if (!slowa->Ma(slowo.Nazwa)) slowa->Dodaj(std::move(slowo));
+  }
+
+  // The chooser as a family of five sees it at start, the first child lit.
+  {
+    std::vector<profiles::Profile> children;
+    const char* const names[][2] = {
+        {"Ala", "szalik"}, {"Bartek", "czapka"}, {"Celina", "kaczka"}, {"Dawid", "jez"}, {"Łucja", "gruszka"}};
+    for (const auto& [name, picture] : names) {
+      children.push_back({QString::fromUtf8(name), QString(), QString::fromLatin1(picture)});
+    }
+    TfmKtoCwiczy chooser(children, nullptr);
+    chooser.show();
+    if (!QTest::qWaitForWindowExposed(&chooser)) throw Failure{QStringLiteral("the chooser never showed")};
+    Save(&chooser, QStringLiteral("chooser"));
   }
 
   TfmMain* menu = program->fmMain();
