@@ -9,7 +9,6 @@
 
 #include "app/program.h"
 #include "locations/filelocations.h"
-#include "platform/inifile.h"
 #include "platform/instance.h"
 #include "platform/system.h"
 #include "platform/wait.h"
@@ -23,17 +22,6 @@
 
 namespace {
 
-// Around the scaled screen in the full-screen view, as the menu has it.
-const QColor kViewFill(0x2a, 0x56, 0x8c);
-
-// The full-screen choice the configuration at `path` keeps (the key
-// WriteFullScreenChoice writes), read without counting a start.
-bool SavedFullScreenChoice(const QString& path) {
-  platform::IniFile ini;
-  if (path.isEmpty() || !QFileInfo(path).isFile() || !ini.Load(path)) return false;
-  return ini.ReadInteger(QStringLiteral("DaneProgramu"), QStringLiteral("PelnyEkran"), 0) != 0;
-}
-
 // Shows the chooser and returns the chosen child's index in `children`,
 // TfmKtoCwiczy::kGosc or TfmKtoCwiczy::kWyjscie. In mode 3 the chooser is
 // seen the way the default files chose, no child being known yet; F11 on it
@@ -43,7 +31,7 @@ int ChooseChild(Program& program, const std::vector<profiles::Profile>& children
   if (screenMode == 3) {
     // Called before any profile is in use: WriteFullScreenChoice writes the
     // default configuration.
-    platform::Form::OfferFullScreenView(kViewFill, [defaultConfig, viewSwitched](bool on) {
+    platform::Form::OfferFullScreenView(QColor(FullScreenFill()), [defaultConfig, viewSwitched](bool on) {
       *viewSwitched = true;
       if (QFileInfo::exists(defaultConfig)) WriteFullScreenChoice(on);
     });

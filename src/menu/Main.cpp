@@ -14,9 +14,6 @@
 #include "words/wordbits.h"
 
 namespace {
-// Around the scaled game in the full-screen view: the deep blue that outlines
-// the screens' titles.
-const QColor kViewFill(0x2a, 0x56, 0x8c);
 // The menu's rows, top to bottom.
 constexpr const auto& kSoundBits = words::kSounds;
 constexpr const auto& kPositionBits = words::kPositions;
@@ -101,7 +98,7 @@ void TfmMain::Build() {
     SetBordered(QString::fromUtf16(kProgramTitle), true);
     // A large display may show the big screens full-screen instead (F11);
     // the choice is kept for the next start.
-    platform::Form::OfferFullScreenView(kViewFill, [](bool on) { WriteFullScreenChoice(on); });
+    platform::Form::OfferFullScreenView(QColor(FullScreenFill()), [](bool on) { WriteFullScreenChoice(on); });
     platform::Form::SetFullScreenView(FullScreenChosen());
     SetFollowsView(true);
   } else {

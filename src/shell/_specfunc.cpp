@@ -76,6 +76,14 @@ bool WriteConfiguration() {
 
 bool FullScreenChosen() { return fullScreenChosen; }
 
+bool SavedFullScreenChoice(const QString& path) {
+  platform::IniFile ini;
+  if (path.isEmpty() || !QFileInfo(path).isFile() || !ini.Load(path)) return false;
+  return ini.ReadInteger(kProgramSection, kFullScreenKey, 0) != 0;
+}
+
+QRgb FullScreenFill() { return qRgb(0x2a, 0x56, 0x8c); }
+
 bool WriteFullScreenChoice(bool on) {
   fullScreenChosen = on;
   const QString path = ConfigPath();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QSize>
 #include <QString>
 #include <QtGlobal>
@@ -49,6 +50,11 @@ bool WriteConfiguration();
 // LoadConfiguration read it (off when absent), and written as it changes.
 bool FullScreenChosen();
 bool WriteFullScreenChoice(bool on);
+// The choice the configuration at `path` keeps, read without counting a
+// start (off when the file or the key is missing).
+bool SavedFullScreenChoice(const QString& path);
+// Around the scaled screen in the full-screen view: the titles' deep blue.
+QRgb FullScreenFill();
 
 // Plays a praise (kind 0, g00..g07) or error (kind 1, b00..b04) sound chosen
 // at random. With `wait` it returns when the sound has finished and a further
