@@ -3,6 +3,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
@@ -11,6 +12,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLibraryInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -41,10 +43,10 @@ QFrame#panel QLabel { background: transparent; }
 QLabel#notice { border-radius: 10px; padding: 6px 10px; }
 QLabel#notice[kind="error"] { background: #ffddd8; border: 2px solid #e05044; }
 QLabel#notice[kind="warning"] { background: #fff0c4; border: 2px solid #f2b12a; }
-QTableView { background: white; alternate-background-color: #fff8e8; gridline-color: #e4ecf4;
+QTableView#games { background: white; alternate-background-color: #fff8e8; gridline-color: #e4ecf4;
              selection-background-color: #ffd35a; selection-color: #2d3a5a; color: #2d3a5a;
              border: 2px solid #b8dff5; border-radius: 8px; }
-QHeaderView::section { background: #d4f0ff; color: #2d3a5a; font-weight: bold; padding: 4px 6px;
+QTableView#games QHeaderView::section { background: #d4f0ff; color: #2d3a5a; font-weight: bold; padding: 4px 6px;
                        border: none; border-right: 1px solid #b8dff5; border-bottom: 1px solid #b8dff5; }
 QComboBox, QDateEdit { background: white; color: #2d3a5a; border: 2px solid #b8dff5; border-radius: 8px;
                        padding: 2px 6px; min-height: 22px; }
@@ -92,6 +94,12 @@ void SetNotice(QLabel* notice, const QString& text, const char* kind) {
 
 ResultsWindow::ResultsWindow(const QString& statsPath, const QString& child, QWidget* parent)
     : QDialog(parent), child_(child) {
+  // The file dialogs and the calendar speak Polish as the rest of the
+  // program does; Qt's own texts come from Debian's Qt translations.
+  setLocale(QLocale(QLocale::Polish, QLocale::Poland));
+  if (qtTexts_.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(&qtTexts_);
   setWindowTitle(kTitle);
   setModal(true);
   setStyleSheet(QString::fromLatin1(kStyle));
@@ -99,16 +107,16 @@ ResultsWindow::ResultsWindow(const QString& statsPath, const QString& child, QWi
   AskSavePath = [this](const QString& suggested, const QString& filter) {
     return QFileDialog::getSaveFileName(this, QStringLiteral("Zapisz wyniki"), suggested, filter);
   };
-  // As large as the menu it covers (the whole screen in the full-screen
-  // modes), never larger.
+  // Within the menu it covers (the whole screen in the full-screen modes),
+  // leaving room for a window manager's frame and caption.
   const QSize room = parent ? parent->window()->size() : platform::PrimaryScreenSize();
-  const QSize size = QSize(1000, 720).boundedTo(room);
+  const QSize size = QSize(1000, 720).boundedTo(room - QSize(16, 48));
   Build(size.width() >= 960);
   Load(statsPath);
   resize(size);
 }
 
-ResultsWindow::~ResultsWindow() = default;
+ResultsWindow::~ResultsWindow() { QCoreApplication::removeTranslator(&qtTexts_); }
 
 void ResultsWindow::Build(bool wide) {
   auto* layout = new QVBoxLayout(this);
@@ -175,13 +183,14 @@ void ResultsWindow::Build(bool wide) {
   model_ = new ResultsModel(this);
   rows_ = new ResultsFilter(model_, this);
   table_ = new QTableView(this);
+  table_->setObjectName(QStringLiteral("games"));
   table_->setModel(rows_);
   table_->setSortingEnabled(true);
   table_->setAlternatingRowColors(true);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
-  table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
+  table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + (wide ? 6 : 2));
   table_->horizontalHeader()->setHighlightSections(false);
   table_->horizontalHeader()->setStretchLastSection(true);
   // The newest games first: the ones asked about most.

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QString>
+#include <QTranslator>
 #include <functional>
 
 #include "history/statsfile.h"
@@ -69,6 +70,8 @@ class ResultsWindow : public QDialog {
               const std::function<QString(const QString&)>& save);
   resultswindow::Report MakeReport() const;
 
+  // Installed while the window is open.
+  QTranslator qtTexts_;
   QString child_;
   resultswindow::ResultsModel* model_ = nullptr;
   resultswindow::ResultsFilter* rows_ = nullptr;
