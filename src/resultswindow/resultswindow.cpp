@@ -144,6 +144,7 @@ void ResultsWindow::Build(bool wide) {
   layout->addWidget(notice_);
 
   auto* panel = new QFrame(this);
+  filters_ = panel;
   panel->setObjectName(QStringLiteral("panel"));
   auto* filters = new QGridLayout(panel);
   filters->setContentsMargins(10, 6, 10, 6);
@@ -250,9 +251,11 @@ void ResultsWindow::Load(const QString& statsPath) {
   if (!file.Ok()) {
     // Nothing to show: the reason, and no controls that would act on nothing.
     SetNotice(notice_, file.error + QStringLiteral(" Wyników nie można pokazać."), "error");
-    for (QWidget* w : std::initializer_list<QWidget*>{game_, sound_, position_, from_, to_, csvButton_, pdfButton_})
-      w->setEnabled(false);
+    filters_->hide();
     chartView_->hide();
+    csvButton_->setEnabled(false);
+    pdfButton_->setEnabled(false);
+    table_->resizeColumnsToContents();
     count_->setText(QStringLiteral("brak gier"));
     return;
   }

@@ -79,6 +79,7 @@ class ResultsWindow : public QDialog {
   QList<resultswindow::Period> periods_;
   resultswindow::Step step_ = resultswindow::Step::Day;
 
+  QWidget* filters_ = nullptr;
   QLabel* notice_ = nullptr;
   QLabel* count_ = nullptr;
   QLabel* status_ = nullptr;  // what the last export did
