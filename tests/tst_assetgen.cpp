@@ -348,6 +348,7 @@ class AssetgenTest : public QObject {
         {"Intf/Spec/mStatsB.xji", {600, 450}},  {"Intf/Spec/mStatsM.xji", {600, 450}},
         {"Intf/Spec/mStatsG.xji", {600, 450}},  {"Pict/start_.png", {70, 60}},
         {"Pict/oprogramie_M.png", {70, 60}},    {"Pict/srodglos_A.png", {120, 44}},
+        {"Pict/wyniki_D.png", {70, 60}},
         {"Pict/DZZ_D.png", {90, 44}},           {"Pict/nap_pozycja.png", {320, 40}},
         {"Sio/sszopa.xji", {80, 100}},          {"Sio/blkcard0.xji", {80, 100}},
         {"Bio/szopa_ups.xji", {252, 290}},      {"Bio/_matr_ups.xji", {252, 290}},
@@ -359,8 +360,8 @@ class AssetgenTest : public QObject {
       QVERIFY2(files.contains(it.key()), qPrintable(it.key()));
       QCOMPARE(files.value(it.key()), it.value());
     }
-    // 7 buttons x 4 states, 10 check buttons x 2, 3 captions and the logo.
-    QCOMPARE(files.keys().filter(QStringLiteral("Pict/")).size(), 28 + 20 + 3 + 1);
+    // 8 buttons x 4 states, 10 check buttons x 2, 3 captions and the logo.
+    QCOMPARE(files.keys().filter(QStringLiteral("Pict/")).size(), 32 + 20 + 3 + 1);
   }
 
   // Check buttons, captions, tiles and cards are copied opaque and paint

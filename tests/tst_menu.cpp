@@ -12,6 +12,7 @@
 #include "menu/_cnagrywanie.h"
 #include "platform/jpeg.h"
 #include "results/Koniecgry.h"
+#include "resultswindow/resultswindow.h"
 #include "screens/Oprogramie.h"
 #include "screens/Reklama.h"
 #include "screens/Komunikat.h"
@@ -253,6 +254,46 @@ class MenuTest : public QObject {
     Click(fmMain()->AboutButton());
     QCOMPARE(opened, 2);
     QVERIFY(!fmOProgramie()->isVisible());
+  }
+
+  void resultsButtonCoversNothingAndOpensTheResultsModally_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("800x600") << 1;
+    QTest::newRow("1024x768") << 2;
+  }
+  void resultsButtonCoversNothingAndOpensTheResultsModally() {
+    QFETCH(int, mode);
+    QVERIFY(Create(mode));
+    ShowMenu();
+    const QRect button = fmMain()->ResultsButton()->geometry();
+    QVERIFY(fmMain()->rect().contains(button));
+    for (const QWidget* other : fmMain()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (other != fmMain()->ResultsButton() && other->isVisible())
+        QVERIFY2(!other->geometry().intersects(button), qPrintable(other->objectName()));
+    }
+    for (int i = 0; i < 3; ++i) {
+      const CObiektGraficzny* c = fmMain()->Caption(i);
+      QVERIFY(!QRect(c->X(), c->Y(), c->Width(), c->Height()).intersects(button));
+    }
+
+    bool seen = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+      auto* results = fmMain()->findChild<ResultsWindow*>();
+      if (!results || !results->isVisible()) return;
+      poll.stop();
+      seen = true;
+      QCOMPARE(results->windowTitle(), QStringLiteral("Wyniki"));
+      QCOMPARE(QApplication::activeModalWidget(), results);
+      // The program's own statistics file, new and empty: no complaint.
+      QVERIFY(results->Notice()->isHidden());
+      results->reject();
+    });
+    poll.start(5);
+    Click(fmMain()->ResultsButton(), QPoint(35, 30));
+    QVERIFY(seen);
+    QVERIFY(fmMain()->findChild<ResultsWindow*>() == nullptr);
+    QVERIFY(fmMain()->isVisible());
   }
 
   void leavingGoesThroughTheClosingScreenAndClosesTheMenu() {

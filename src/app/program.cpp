@@ -1,7 +1,10 @@
 #include "app/program.h"
 
+#include <QDir>
+
 #include "labelling/Podpisywanie.h"
 #include "memory/Memory.h"
+#include "resultswindow/resultswindow.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
 #include "results/endofgame.h"
@@ -57,6 +60,7 @@ void Program::DestroyCatalogueAndStore() {
 
 void Program::CreateScreens() {
   koniec_ = std::make_unique<EndOfGame>(statRec_.get());
+  ekrany_.PokazWyniki = [this] { ShowResults(); };
   fmMain_ = std::make_unique<TfmMain>(slowa_.get(), ekrany_);
   fmMemory_ = std::make_unique<TfmMemory>(slowa_.get(), statRec_.get(), *koniec_);
   ekrany_.fmMemory = fmMemory_.get();
@@ -73,6 +77,7 @@ void Program::CreateScreens() {
 }
 
 void Program::DestroyScreens() {
+  ekrany_.PokazWyniki = nullptr;
   ekrany_.fmMemory = nullptr;
   ekrany_.fmPodpisywanie = nullptr;
   ekrany_.fmOProgramie = nullptr;
@@ -87,6 +92,15 @@ void Program::DestroyScreens() {
   fmMemory_.reset();
   fmMain_.reset();
   koniec_.reset();
+}
+
+void Program::ShowResults() {
+  if (!fmMain_) return;
+  // Read afresh at every opening: the games just played are in it. Only
+  // one history so far, which is everyone's.
+  const QString path = QDir().absoluteFilePath(statRec_ ? statRec_->FileName() : QStringLiteral("prgst6.stt"));
+  ResultsWindow window(path, QString(), fmMain_.get());
+  window.exec();
 }
 
 graMemory* Program::gra() const { return fmMemory_ ? fmMemory_->Plansza() : nullptr; }

@@ -62,6 +62,10 @@ class Program {
   // writes the configuration as it goes, is the last.
   void DestroyScreens();
 
+  // The results window over the menu (its child) for the statistics file
+  // in the working folder, until it is closed: the menu's results button.
+  void ShowResults();
+
   CSlowa* slowa() const { return slowa_.get(); }
   CStatRec* statRec() const { return statRec_.get(); }
   TfmSplash* fmSplash() const { return fmSplash_.get(); }

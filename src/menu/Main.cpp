@@ -56,6 +56,9 @@ void TfmMain::BindActions() {
   A_Start.OnExecute = [this](QObject*) { A_StartExecute(); };
   A_Stop.OnExecute = [this](QObject*) { A_StopExecute(); };
   A_Oprogramie.OnExecute = [this](QObject*) { A_OprogramieExecute(); };
+  A_Wyniki.OnExecute = [this](QObject*) {
+    if (ekrany_.PokazWyniki) ekrany_.PokazWyniki();
+  };
   A_Zakladka1.OnExecute = [this](QObject*) { DrawPage(page1_, podpisywanieSettings); };
   A_Zakladka2.OnExecute = [this](QObject*) { DrawPage(page2_, memorySettings); };
   A_SZ.OnExecute = [this](QObject*) { ToggleSound(0, words::kSoundSz); };
@@ -115,6 +118,10 @@ void TfmMain::Build() {
   about_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("oprogramie"), canvas, &tlo_, W / 2 - 155, H - H / 7, A_Oprogramie);
   exit_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("wyjdz"), canvas, &tlo_, W / 2 - 55, H - H / 7, A_Stop);
   start_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("start"), canvas, &tlo_, W / 2 + 35, H - H / 7, A_Start);
+  // For the adult, on the grass in the bottom right corner: well away from
+  // Start, and over no picture of the menu in either size.
+  results_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("wyniki"), canvas, &tlo_, W - 70 - W / 32, H - H / 7,
+                                          A_Wyniki);
 
   const int left = (W / 33) * 9;
   const platform::Action* amountActions[3] = {&A_Malo, &A_Srednio, &A_Duzo};

@@ -37,6 +37,9 @@ class TfmMain : public platform::Form {
     // Up until the menu removes it, 2000 ms after the menu is first shown.
     platform::Form* fmSplash = nullptr;
     std::function<void()> UsunSplash;
+    // Opens the results window over the menu and returns when it is
+    // closed, so that no game can start meanwhile.
+    std::function<void()> PokazWyniki;
   };
 
   // Selects words from `slowa` before a game starts. Raises CBlad(1) when
@@ -44,7 +47,7 @@ class TfmMain : public platform::Form {
   TfmMain(CSlowa* slowa, const Ekrany& ekrany);
   ~TfmMain() override;
 
-  platform::Action A_Start, A_Stop, A_Oprogramie;
+  platform::Action A_Start, A_Stop, A_Oprogramie, A_Wyniki;
   platform::Action A_Zakladka1, A_Zakladka2, A_Zakladka3, A_Zakladka4, A_Zakladka5;
   platform::Action A_SZ, A_ZRZ, A_CZ, A_DZZ;
   platform::Action A_Naglos, A_Srodglos, A_Wyglos;
@@ -65,6 +68,7 @@ class TfmMain : public platform::Form {
   CPrzyciskP* AboutButton() const { return about_.get(); }
   CPrzyciskP* ExitButton() const { return exit_.get(); }
   CPrzyciskP* StartButton() const { return start_.get(); }
+  CPrzyciskP* ResultsButton() const { return results_.get(); }
   CCheckBut* AmountButton(int i) const { return amounts_[size_t(i)].get(); }
   CCheckBut* SoundButton(int i) const { return sounds_[size_t(i)].get(); }
   CCheckBut* PositionButton(int i) const { return positions_[size_t(i)].get(); }
@@ -96,7 +100,7 @@ class TfmMain : public platform::Form {
   platform::Canvas tlo_;  // the background, which the image buttons restore from
   QImage page1_;
   QImage page2_;
-  std::unique_ptr<CPrzyciskP> about_, exit_, start_;
+  std::unique_ptr<CPrzyciskP> about_, exit_, start_, results_;
   std::array<std::unique_ptr<CCheckBut>, 3> amounts_;
   std::array<std::unique_ptr<CCheckBut>, 4> sounds_;
   std::array<std::unique_ptr<CCheckBut>, 3> positions_;

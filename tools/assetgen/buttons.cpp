@@ -10,7 +10,7 @@ using namespace palette;
 
 namespace {
 
-enum class Icon { Play, Door, Info, Stop, Help, Next, Back };
+enum class Icon { Play, Door, Info, Stop, Help, Next, Back, Chart };
 
 struct ImageButtonDef {
   const char* base;
@@ -29,6 +29,9 @@ const QList<ImageButtonDef>& ImageButtonDefs() {
       {"pomoc", u"Pomoc", kYellow, Icon::Help, true},
       {"nast", u"Dalej", kGreenDark, Icon::Next, false},
       {"pop", u"Wstecz", kGreenDark, Icon::Back, false},
+      // The menu's way to the results window, for the adult beside the child:
+      // a sober colour of its own, so it does not pass for Start.
+      {"wyniki", u"Wyniki", kBlueDeep, Icon::Chart, false},
   };
   return defs;
 }
@@ -111,6 +114,23 @@ void DrawIcon(QPainter& p, Icon icon, const QRectF& box, const QColor& ink, cons
     case Icon::Back:
       arrow(false);
       break;
+    case Icon::Chart: {
+      // Three rising bars on a base line, and the rising line of progress.
+      const qreal base = c.y() + s * 0.44;
+      const qreal w = s * 0.22;
+      const qreal heights[3] = {0.36, 0.56, 0.80};
+      for (int i = 0; i < 3; ++i) {
+        const qreal left = c.x() - s * 0.42 + i * s * 0.30;
+        p.drawRoundedRect(QRectF(left, base - s * heights[i], w, s * heights[i]), s * 0.04, s * 0.04);
+      }
+      p.setPen(QPen(kYellow, s * 0.09, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.setBrush(Qt::NoBrush);
+      QPolygonF line;
+      line << QPointF(c.x() - s * 0.46, c.y() + s * 0.06) << QPointF(c.x() - s * 0.10, c.y() - s * 0.10)
+           << QPointF(c.x() + s * 0.12, c.y() - s * 0.02) << QPointF(c.x() + s * 0.46, c.y() - s * 0.44);
+      p.drawPolyline(line);
+      break;
+    }
   }
   p.restore();
 }

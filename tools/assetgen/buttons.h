@@ -16,7 +16,7 @@ struct ButtonPictures {
   QImage mask;     // "_M"
 };
 
-// One of start, wyjdz, oprogramie, stop, pomoc, nast, pop; 70 x 60.
+// One of start, wyjdz, oprogramie, stop, pomoc, nast, pop, wyniki; 70 x 60.
 // Throws AssetError for any other name.
 ButtonPictures ImageButton(const QString& base);
 // The menu's check buttons (malo, ..., SZ, ..., naglos, ...): opaque pictures

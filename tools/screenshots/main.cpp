@@ -4,13 +4,16 @@
 // folder, plays through them with mouse clicks and saves what each window
 // shows: the child chooser with five children, the menu, the labelling
 // game, Memory with a card turned, the summary after a finished Memory
-// game, and the about box. Sound and sleeps
-// are switched off; nothing is written outside the output folder.
+// game, the about box, and the results window over a prepared history of a
+// few weeks, with two pages of its PDF report (drawn by pdftoppm). Sound and
+// sleeps are switched off; nothing is written outside the output folder.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -24,12 +27,15 @@
 #include "menu/Main.h"
 #include "platform/exception.h"
 #include "platform/system.h"
+#include "resultswindow/resultsreport.h"
+#include "resultswindow/resultswindow.h"
 #include "results/Koniecgry.h"
 #include "screens/KtoCwiczy.h"
 #include "screens/Oprogramie.h"
 #include "shell/_specfunc.h"
 #include "support/program.h"
 #include "support/seams.h"
+#include "support/statsfiles.h"
 #include "widgets/_ccheckbut.h"
 #include "widgets/_cprzycisk.h"
 #include "words/_cslowa.h"
@@ -129,6 +135,31 @@ std::pair<CKarta*, CKarta*> APair() {
 
 void ClickCard(CKarta* card) { Click(card->Obraz.data(), QPoint(40, 50)); }
 
+// Pages of the results window's PDF as pictures, through pdftoppm.
+void SavePdfPage(const QString& pdf, int page, const QString& name) {
+  const QString prefix = outDir + QLatin1Char('/') + name;
+  QProcess render;
+  render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("70"),
+                                            QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                            QString::number(page), QStringLiteral("-singlefile"), pdf, prefix});
+  if (!render.waitForFinished(60000) || render.exitStatus() != QProcess::NormalExit || render.exitCode() != 0)
+    throw Failure{QStringLiteral("pdftoppm could not draw ") + pdf + QStringLiteral(" (is poppler-utils installed?)")};
+  std::printf("screenshots: %s.png\n", qPrintable(prefix));
+}
+
+// Runs `step` once the menu's results window is up, from inside its loop.
+void WhenResultsShown(std::function<void(ResultsWindow*)> step) {
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, qApp, [=] {
+    auto* results = program->fmMain()->findChild<ResultsWindow*>();
+    if (!results || !results->isVisible()) return;
+    poll->stop();
+    poll->deleteLater();
+    step(results);
+  });
+  poll->start(10);
+}
+
 void Run(const QString& data, QSize screen) {
   const QString wordList = QDir(data).filePath(QStringLiteral("words.txt"));
   if (!QFileInfo::exists(wordList)) throw Failure{QStringLiteral("no ") + wordList + QStringLiteral(" (build first)")};
@@ -213,6 +244,23 @@ void Run(const QString& data, QSize screen) {
     about->A_Stop.Execute(about);
   });
   ClickCentre(menu->AboutButton());
+
+  // The results window over five weeks of practice, in place of the games
+  // just played.
+  fixture.dir.Write(QStringLiteral("prgst6.stt"),
+                    testing::StatsBytes(testing::PracticeWeeks(QDate(2026, 5, 31), 35, 7)));
+  WhenResultsShown([](ResultsWindow* results) {
+    QTest::qWait(100);
+    Save(results, QStringLiteral("results"));
+    QTemporaryDir pdfDir;
+    const QString pdf = pdfDir.filePath(QStringLiteral("wyniki.pdf"));
+    const QString failure = results->SavePdf(pdf);
+    if (!failure.isEmpty()) throw Failure{failure};
+    SavePdfPage(pdf, 1, QStringLiteral("results-pdf-table"));
+    SavePdfPage(pdf, resultswindow::ReportPageCount(results->Rows()->rowCount()), QStringLiteral("results-pdf-chart"));
+    results->accept();
+  });
+  ClickCentre(menu->ResultsButton());
   program = nullptr;
 }
 

@@ -1,0 +1,59 @@
+#include "resultswindow/progress.h"
+
+#include <QMap>
+
+#include "history/statsfile.h"
+#include "words/wordbits.h"
+
+namespace resultswindow {
+
+Step StepFor(QDate first, QDate last) {
+  if (first.isNull() || last.isNull()) return Step::Day;
+  return first.daysTo(last) + 1 > kMostDaysByDay ? Step::Week : Step::Day;
+}
+
+QString SoundName(int sound) { return history::SoundsText(qint16(words::kSounds[size_t(sound)])); }
+
+double Period::Share(int sound) const {
+  const qint64 answers = correct[size_t(sound)] + wrong[size_t(sound)];
+  if (answers <= 0) return -1;
+  return double(correct[size_t(sound)]) / double(answers);
+}
+
+QList<Period> Progress(const QList<history::StatsRecord>& records, const QTimeZone& zone, Step step) {
+  QMap<QDate, Period> periods;
+  for (const history::StatsRecord& r : records) {
+    if (!r.startUtc.isValid()) continue;
+    QDate start = r.startUtc.toTimeZone(zone).date();
+    if (step == Step::Week) start = start.addDays(1 - start.dayOfWeek());
+    Period& p = periods[start];
+    p.start = start;
+    ++p.games;
+    const statrec::GameRecord& s = r.stored;
+    for (int i = 0; i < kSoundCount; ++i) {
+      if ((quint16(s.gloski) & words::kSounds[size_t(i)]) == 0) continue;
+      // A damaged record may hold negative counts: they are no answers.
+      p.correct[size_t(i)] += qMax(0, s.correct);
+      p.wrong[size_t(i)] += qMax(0, s.wrong);
+    }
+  }
+  return periods.values();
+}
+
+Step StepForRecords(const QList<history::StatsRecord>& records, const QTimeZone& zone) {
+  QDate first, last;
+  for (const history::StatsRecord& r : records) {
+    if (!r.startUtc.isValid()) continue;
+    const QDate day = r.startUtc.toTimeZone(zone).date();
+    if (first.isNull() || day < first) first = day;
+    if (last.isNull() || day > last) last = day;
+  }
+  return StepFor(first, last);
+}
+
+QString PeriodLabel(const Period& period, Step step) {
+  const QString day = QString::asprintf("%02d.%02d", period.start.day(), period.start.month());
+  return step == Step::Week ? QStringLiteral("od ") + day : day;
+}
+
+}  // namespace resultswindow

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QTimeZone>
+#include <array>
+
+#include "history/statsfile.h"
+
+// The progress chart's numbers, apart from any drawing: games put into days
+// (or weeks over a long range), with the share of correct answers for each
+// sound practised.
+namespace resultswindow {
+
+enum class Step { Day, Week };
+
+// Up to this many days from the first game to the last the chart goes day
+// by day; beyond it a day's point would be too thin to read.
+constexpr int kMostDaysByDay = 60;
+
+// Week when the days from `first` to `last` (both counted) are more than
+// kMostDaysByDay.
+Step StepFor(QDate first, QDate last);
+
+// The sounds in the order of the menu's row: SZ, Ż/RZ, CZ, DŻ.
+constexpr int kSoundCount = 4;
+QString SoundName(int sound);
+
+struct Period {
+  QDate start;  // the day, or the Monday of the week
+  int games = 0;
+  // The answers of the games that practised each sound. A game of two
+  // sounds counts for both: the file keeps no score per sound.
+  std::array<qint64, kSoundCount> correct{};
+  std::array<qint64, kSoundCount> wrong{};
+
+  // correct / (correct + wrong) for the sound, 0 to 1; negative when no game
+  // of that sound had an answer in the period.
+  double Share(int sound) const;
+};
+
+// Only periods with a game, earliest first. A game whose start is no date
+// has no place on the time line and is left out.
+QList<Period> Progress(const QList<history::StatsRecord>& records, const QTimeZone& zone, Step step);
+
+// The step for the games' own first and last days (Day when none has a date).
+Step StepForRecords(const QList<history::StatsRecord>& records, const QTimeZone& zone);
+
+// The label under a period: "08.06" for a day, "od 08.06" for a week.
+QString PeriodLabel(const Period& period, Step step);
+
+}  // namespace resultswindow

@@ -1,0 +1,124 @@
+#include "resultswindow/progresschart.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QLegend>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <cmath>
+
+namespace resultswindow {
+
+namespace {
+
+const QColor kInk(0x2d, 0x3a, 0x5a);
+const QColor kPanel(0xff, 0xf8, 0xe8);
+const QColor kBars(0xb8, 0xdf, 0xf5);
+const QColor kBarsEdge(0x7c, 0xc8, 0xf0);
+
+}  // namespace
+
+QFont ResultsFont(qreal pointSize, bool bold) {
+  QFont font(QStringLiteral("Andika"));
+  font.setFamilies({QStringLiteral("Andika"), QStringLiteral("DejaVu Sans")});
+  font.setPointSizeF(pointSize);
+  font.setBold(bold);
+  return font;
+}
+
+QColor SoundColour(int sound) {
+  static const QColor kColours[kSoundCount] = {QColor(0x2f, 0x86, 0xc8), QColor(0xe0, 0x50, 0x44),
+                                               QColor(0x3e, 0x9a, 0x3a), QColor(0xf2, 0xb1, 0x2a)};
+  return kColours[sound];
+}
+
+QChart* MakeProgressChart(const QList<Period>& periods, Step step) {
+  auto* chart = new QChart;
+  chart->setBackgroundBrush(kPanel);
+  chart->setBackgroundRoundness(14);
+  chart->setTitleFont(ResultsFont(12, true));
+  chart->setTitleBrush(kInk);
+  chart->setMargins(QMargins(6, 4, 6, 4));
+  chart->legend()->setAlignment(Qt::AlignTop);
+  chart->legend()->setFont(ResultsFont(9));
+  chart->legend()->setLabelColor(kInk);
+
+  QStringList labels;
+  int mostGames = 1;
+  auto* games = new QBarSet(QStringLiteral("Liczba gier"));
+  games->setColor(kBars);
+  games->setBorderColor(kBarsEdge);
+  for (const Period& p : periods) {
+    labels << PeriodLabel(p, step);
+    *games << p.games;
+    mostGames = qMax(mostGames, p.games);
+  }
+  auto* bars = new QBarSeries;
+  bars->append(games);
+  bars->setBarWidth(0.6);
+  chart->addSeries(bars);
+
+  auto* periodsAxis = new QBarCategoryAxis;
+  periodsAxis->append(labels);
+  periodsAxis->setLabelsFont(ResultsFont(8));
+  periodsAxis->setLabelsColor(kInk);
+  // Upright labels would be cut short once there are more than a few.
+  if (periods.size() > 12) periodsAxis->setLabelsAngle(-90);
+  periodsAxis->setGridLineVisible(false);
+  chart->addAxis(periodsAxis, Qt::AlignBottom);
+  bars->attachAxis(periodsAxis);
+
+  auto* countAxis = new QValueAxis;
+  // Twice the most games: the bars stay in the lower half, under the lines
+  // of the shares, which matter more.
+  countAxis->setRange(0, 2 * mostGames);
+  countAxis->setLabelFormat(QStringLiteral("%d"));
+  // Whole games only: one tick per game up to five, then fewer.
+  countAxis->setTickType(QValueAxis::TicksDynamic);
+  countAxis->setTickAnchor(0);
+  countAxis->setTickInterval(mostGames <= 5 ? 1 : std::ceil(mostGames / 5.0));
+  countAxis->setTitleText(QStringLiteral("gry"));
+  countAxis->setTitleFont(ResultsFont(9));
+  countAxis->setLabelsFont(ResultsFont(8));
+  countAxis->setLabelsColor(kInk);
+  countAxis->setGridLineVisible(false);
+  chart->addAxis(countAxis, Qt::AlignRight);
+  bars->attachAxis(countAxis);
+
+  auto* shareAxis = new QValueAxis;
+  shareAxis->setRange(0, 100);
+  shareAxis->setTickCount(6);
+  shareAxis->setLabelFormat(QStringLiteral("%d%%"));
+  shareAxis->setTitleText(QStringLiteral("poprawne"));
+  shareAxis->setTitleFont(ResultsFont(9));
+  shareAxis->setLabelsFont(ResultsFont(8));
+  shareAxis->setLabelsColor(kInk);
+  chart->addAxis(shareAxis, Qt::AlignLeft);
+
+  for (int sound = 0; sound < kSoundCount; ++sound) {
+    auto* line = new QLineSeries;
+    // The bars' categories stand at 0, 1, 2, ...: a line point at the
+    // period's index sits over its bar.
+    for (int i = 0; i < periods.size(); ++i) {
+      const double share = periods[i].Share(sound);
+      if (share >= 0) line->append(i, share * 100);
+    }
+    if (line->count() == 0) {
+      delete line;
+      continue;
+    }
+    line->setName(SoundName(sound));
+    QPen pen(SoundColour(sound), 3);
+    pen.setCapStyle(Qt::RoundCap);
+    line->setPen(pen);
+    line->setPointsVisible(true);
+    chart->addSeries(line);
+    line->attachAxis(periodsAxis);
+    line->attachAxis(shareAxis);
+  }
+  return chart;
+}
+
+}  // namespace resultswindow

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+
+#include "resultswindow/progress.h"
+
+class QChart;
+
+namespace resultswindow {
+
+// The program's text face: Andika, drawn for beginning readers, or DejaVu
+// Sans where it is missing.
+QFont ResultsFont(qreal pointSize, bool bold = false);
+
+// The line colour of each sound, from the artwork's palette.
+QColor SoundColour(int sound);
+
+// A new chart of the periods, owned by the caller: the share of correct
+// answers of each sound as lines over the left axis (per cent), the number
+// of games as bars over the right one.
+QChart* MakeProgressChart(const QList<Period>& periods, Step step);
+
+}  // namespace resultswindow

@@ -1,0 +1,370 @@
+#include "resultswindow/resultswindow.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLibraryInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "history/statscsv.h"
+#include "platform/system.h"
+#include "resultswindow/progresschart.h"
+#include "words/wordbits.h"
+
+using namespace resultswindow;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Wyniki");
+
+// The artwork's sky, cream panel, blues and coral, as the menu shows them.
+const char kStyle[] = R"(
+ResultsWindow { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #7cc8f0, stop:1 #d4f0ff); }
+QLabel { color: #2d3a5a; }
+QLabel#title { color: #2a568c; }
+QFrame#panel { background: #fff8e8; border: 3px solid #f2b12a; border-radius: 14px; }
+QFrame#panel QLabel { background: transparent; }
+QLabel#notice { border-radius: 10px; padding: 6px 10px; }
+QLabel#notice[kind="error"] { background: #ffddd8; border: 2px solid #e05044; }
+QLabel#notice[kind="warning"] { background: #fff0c4; border: 2px solid #f2b12a; }
+QTableView#games { background: white; alternate-background-color: #fff8e8; gridline-color: #e4ecf4;
+             selection-background-color: #ffd35a; selection-color: #2d3a5a; color: #2d3a5a;
+             border: 2px solid #b8dff5; border-radius: 8px; }
+QTableView#games QHeaderView::section { background: #d4f0ff; color: #2d3a5a; font-weight: bold; padding: 4px 6px;
+                       border: none; border-right: 1px solid #b8dff5; border-bottom: 1px solid #b8dff5; }
+QComboBox, QDateEdit { background: white; color: #2d3a5a; border: 2px solid #b8dff5; border-radius: 8px;
+                       padding: 2px 6px; min-height: 22px; }
+QPushButton { background: #2f86c8; color: white; font-weight: bold; border: 2px solid #2a568c;
+              border-radius: 12px; padding: 5px 14px; }
+QPushButton:hover { background: #4f9ed8; }
+QPushButton:pressed { background: #2a568c; }
+QPushButton:disabled { background: #b8c4d0; border-color: #9aa8b6; }
+QPushButton#close { background: #e05044; border-color: #a8362e; }
+QPushButton#close:hover { background: #ff7b6b; }
+QPushButton#reset { background: white; color: #2a568c; border-color: #b8dff5; }
+QSplitter::handle { background: transparent; }
+)";
+
+QString DayText(QDate d) { return d.toString(QStringLiteral("yyyy-MM-dd")); }
+
+// A name fit for a file name on any system: letters, digits and dashes.
+QString FileNamePart(const QString& text) {
+  QString part = text.trimmed();
+  part.replace(QRegularExpression(QStringLiteral("[^\\w-]+")), QStringLiteral("_"));
+  return part;
+}
+
+QDate Today() {
+  const QDateTime now = history::ToUtcDateTime(platform::CurrentClock().UtcNow());
+  return now.isValid() ? now.toLocalTime().date() : QDate::currentDate();
+}
+
+QLabel* Caption(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(ResultsFont(10, true));
+  return label;
+}
+
+void SetNotice(QLabel* notice, const QString& text, const char* kind) {
+  notice->setText(text);
+  notice->setProperty("kind", QString::fromLatin1(kind));
+  // The style sheet reads the property only when the widget is polished anew.
+  notice->style()->unpolish(notice);
+  notice->style()->polish(notice);
+  notice->setVisible(!text.isEmpty());
+}
+
+}  // namespace
+
+ResultsWindow::ResultsWindow(const QString& statsPath, const QString& child, QWidget* parent)
+    : QDialog(parent), child_(child) {
+  // The file dialogs and the calendar speak Polish as the rest of the
+  // program does; Qt's own texts come from Debian's Qt translations.
+  setLocale(QLocale(QLocale::Polish, QLocale::Poland));
+  if (qtTexts_.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(&qtTexts_);
+  setWindowTitle(kTitle);
+  setModal(true);
+  setStyleSheet(QString::fromLatin1(kStyle));
+  setFont(ResultsFont(10));
+  AskSavePath = [this](const QString& suggested, const QString& filter) {
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Zapisz wyniki"), suggested, filter);
+  };
+  // Within the menu it covers (the whole screen in the full-screen modes),
+  // leaving room for a window manager's frame and caption.
+  const QSize room = parent ? parent->window()->size() : platform::PrimaryScreenSize();
+  const QSize size = QSize(1000, 720).boundedTo(room - QSize(16, 48));
+  Build(size.width() >= 960);
+  Load(statsPath);
+  resize(size);
+}
+
+ResultsWindow::~ResultsWindow() { QCoreApplication::removeTranslator(&qtTexts_); }
+
+void ResultsWindow::Build(bool wide) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(12, 8, 12, 10);
+  layout->setSpacing(6);
+
+  auto* top = new QHBoxLayout;
+  auto* title = new QLabel(kTitle, this);
+  title->setObjectName(QStringLiteral("title"));
+  title->setFont(ResultsFont(20, true));
+  top->addWidget(title);
+  auto* child = new QLabel(QStringLiteral("Dziecko: ") + ChildText(), this);
+  child->setFont(ResultsFont(12, true));
+  top->addSpacing(12);
+  top->addWidget(child, 1, Qt::AlignBottom);
+  count_ = new QLabel(this);
+  top->addWidget(count_, 0, Qt::AlignBottom);
+  layout->addLayout(top);
+
+  notice_ = new QLabel(this);
+  notice_->setObjectName(QStringLiteral("notice"));
+  notice_->setWordWrap(true);
+  notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  notice_->hide();
+  layout->addWidget(notice_);
+
+  auto* panel = new QFrame(this);
+  filters_ = panel;
+  panel->setObjectName(QStringLiteral("panel"));
+  auto* filters = new QGridLayout(panel);
+  filters->setContentsMargins(10, 6, 10, 6);
+  filters->setHorizontalSpacing(6);
+  filters->setVerticalSpacing(4);
+  game_ = new QComboBox(panel);
+  game_->addItem(QStringLiteral("wszystkie"), 0);
+  for (qint32 g : {1, 2}) game_->addItem(history::GameText(g), g);
+  sound_ = new QComboBox(panel);
+  sound_->addItem(QStringLiteral("wszystkie"), 0);
+  for (quint16 bit : words::kSounds) sound_->addItem(history::SoundsText(qint16(bit)), bit);
+  position_ = new QComboBox(panel);
+  position_->addItem(QStringLiteral("wszystkie"), 0);
+  for (quint16 bit : words::kPositions) position_->addItem(history::PositionsText(qint16(bit)), bit);
+  from_ = new QDateEdit(panel);
+  to_ = new QDateEdit(panel);
+  for (QDateEdit* edit : {from_, to_}) {
+    edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    edit->setCalendarPopup(true);
+  }
+  auto* reset = new QPushButton(QStringLiteral("Wszystko"), panel);
+  reset->setObjectName(QStringLiteral("reset"));
+  reset->setToolTip(QStringLiteral("Pokaż wszystkie gry"));
+  // One row where there is room; on the small screen the dates go below.
+  const bool oneRow = wide;
+  QList<QWidget*> cells = {Caption(QStringLiteral("Gra:"), panel),     game_,
+                           Caption(QStringLiteral("Głoska:"), panel),  sound_,
+                           Caption(QStringLiteral("Pozycja:"), panel), position_};
+  const QList<QWidget*> dates = {Caption(QStringLiteral("Od:"), panel), from_, Caption(QStringLiteral("Do:"), panel), to_};
+  for (int i = 0; i < cells.size(); ++i) filters->addWidget(cells[i], 0, i);
+  for (int i = 0; i < dates.size(); ++i) filters->addWidget(dates[i], oneRow ? 0 : 1, oneRow ? int(cells.size()) + i : i);
+  const int last = oneRow ? int(cells.size() + dates.size()) : int(cells.size());
+  filters->setColumnStretch(last, 1);
+  filters->addWidget(reset, oneRow ? 0 : 1, last + 1);
+  layout->addWidget(panel);
+
+  model_ = new ResultsModel(this);
+  rows_ = new ResultsFilter(model_, this);
+  table_ = new QTableView(this);
+  table_->setObjectName(QStringLiteral("games"));
+  table_->setModel(rows_);
+  table_->setSortingEnabled(true);
+  table_->setAlternatingRowColors(true);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->verticalHeader()->hide();
+  table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + (wide ? 6 : 2));
+  table_->horizontalHeader()->setHighlightSections(false);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  // The newest games first: the ones asked about most.
+  table_->sortByColumn(kWhen, Qt::DescendingOrder);
+
+  chartView_ = new QChartView(this);
+  chartView_->setRenderHint(QPainter::Antialiasing);
+  chartView_->setStyleSheet(QStringLiteral("background: transparent;"));
+
+  auto* split = new QSplitter(Qt::Vertical, this);
+  split->addWidget(table_);
+  split->addWidget(chartView_);
+  split->setChildrenCollapsible(false);
+  split->setStretchFactor(0, 2);
+  split->setStretchFactor(1, 3);
+  // The chart needs the height for its labels more than the table, which
+  // scrolls.
+  split->setSizes({200, 300});
+  layout->addWidget(split, 1);
+
+  auto* bottom = new QHBoxLayout;
+  csvButton_ = new QPushButton(QStringLiteral("Zapisz CSV…"), this);
+  pdfButton_ = new QPushButton(QStringLiteral("Zapisz PDF do druku…"), this);
+  auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
+  close->setObjectName(QStringLiteral("close"));
+  for (QPushButton* b : {csvButton_, pdfButton_, close}) b->setAutoDefault(false);
+  bottom->addWidget(csvButton_);
+  bottom->addWidget(pdfButton_);
+  status_ = new QLabel(this);
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  bottom->addWidget(status_, 1);
+  bottom->addWidget(close);
+  layout->addLayout(bottom);
+
+  for (QComboBox* box : {game_, sound_, position_})
+    connect(box, &QComboBox::currentIndexChanged, this, &ResultsWindow::ApplyFilter);
+  connect(from_, &QDateEdit::dateChanged, this, [this](QDate d) {
+    if (to_->date() < d) to_->setDate(d);
+    ApplyFilter();
+  });
+  connect(to_, &QDateEdit::dateChanged, this, [this](QDate d) {
+    if (from_->date() > d) from_->setDate(d);
+    ApplyFilter();
+  });
+  connect(reset, &QPushButton::clicked, this, &ResultsWindow::ResetFilters);
+  connect(csvButton_, &QPushButton::clicked, this, [this] {
+    Export(QStringLiteral("csv"), QStringLiteral("Arkusz CSV (*.csv)"), [this](const QString& p) { return SaveCsv(p); });
+  });
+  connect(pdfButton_, &QPushButton::clicked, this, [this] {
+    Export(QStringLiteral("pdf"), QStringLiteral("Dokument PDF (*.pdf)"), [this](const QString& p) { return SavePdf(p); });
+  });
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ResultsWindow::Load(const QString& statsPath) {
+  const history::StatsFile file = history::ReadStatsFile(statsPath);
+  if (!file.Ok()) {
+    // Nothing to show: the reason, and no controls that would act on nothing.
+    SetNotice(notice_, file.error + QStringLiteral(" Wyników nie można pokazać."), "error");
+    filters_->hide();
+    chartView_->hide();
+    csvButton_->setEnabled(false);
+    pdfButton_->setEnabled(false);
+    table_->resizeColumnsToContents();
+    count_->setText(QStringLiteral("brak gier"));
+    return;
+  }
+  if (!file.warning.isEmpty())
+    SetNotice(notice_, file.warning + QStringLiteral(" Pokazano wszystkie pełne zapisy."), "warning");
+  model_->SetRecords(file.records, QTimeZone::systemTimeZone());
+  for (int i = 0; i < model_->rowCount(); ++i) {
+    const QDate d = model_->Day(i);
+    if (d.isNull()) continue;
+    if (firstDay_.isNull() || d < firstDay_) firstDay_ = d;
+    if (lastDay_.isNull() || d > lastDay_) lastDay_ = d;
+  }
+  if (firstDay_.isNull()) firstDay_ = lastDay_ = Today();
+  for (QDateEdit* edit : {from_, to_}) edit->setDateRange(firstDay_, lastDay_);
+  {
+    const QSignalBlocker a(from_), b(to_);
+    from_->setDate(firstDay_);
+    to_->setDate(lastDay_);
+  }
+  ApplyFilter();
+  table_->resizeColumnsToContents();
+}
+
+void ResultsWindow::ResetFilters() {
+  const QSignalBlocker a(game_), b(sound_), c(position_), d(from_), e(to_);
+  game_->setCurrentIndex(0);
+  sound_->setCurrentIndex(0);
+  position_->setCurrentIndex(0);
+  from_->setDate(firstDay_);
+  to_->setDate(lastDay_);
+  ApplyFilter();
+}
+
+void ResultsWindow::ApplyFilter() {
+  Filter f;
+  f.game = game_->currentData().toInt();
+  f.sound = quint16(sound_->currentData().toUInt());
+  f.position = quint16(position_->currentData().toUInt());
+  // A bound at the first or last day of the file is no bound: games without
+  // a date stay in the table until a range is really asked for.
+  if (from_->date() != firstDay_) f.from = from_->date();
+  if (to_->date() != lastDay_) f.to = to_->date();
+  rows_->SetFilter(f);
+  count_->setText(QStringLiteral("pokazane gry: %1 z %2").arg(rows_->rowCount()).arg(model_->rowCount()));
+  UpdateChart();
+}
+
+void ResultsWindow::UpdateChart() {
+  const QList<history::StatsRecord> shown = rows_->ShownRecords();
+  const QTimeZone zone = QTimeZone::systemTimeZone();
+  step_ = StepForRecords(shown, zone);
+  periods_ = Progress(shown, zone, step_);
+  QChart* old = chartView_->chart();
+  chartView_->setChart(MakeProgressChart(periods_, step_));
+  delete old;
+}
+
+QString ResultsWindow::ChildText() const {
+  return child_.isEmpty() ? QStringLiteral("wszyscy") : child_;
+}
+
+QString ResultsWindow::RangeText() const {
+  QDate first, last;
+  for (const history::StatsRecord& r : rows_->ShownRecords()) {
+    if (!r.startUtc.isValid()) continue;
+    const QDate d = r.startUtc.toLocalTime().date();
+    if (first.isNull() || d < first) first = d;
+    if (last.isNull() || d > last) last = d;
+  }
+  // The asked range where one was set, else the days the shown games span.
+  const Filter& f = rows_->CurrentFilter();
+  if (!f.from.isNull()) first = f.from;
+  if (!f.to.isNull()) last = f.to;
+  if (first.isNull()) return QStringLiteral("gry bez daty");
+  return QStringLiteral("Gry od %1 do %2").arg(DayText(first), DayText(last));
+}
+
+QString ResultsWindow::SuggestedFileName(const QString& extension) const {
+  return QStringLiteral("wyniki-%1-%2.%3").arg(FileNamePart(ChildText()), DayText(Today()), extension);
+}
+
+QString ResultsWindow::SaveCsv(const QString& path) const { return history::SaveStatsCsv(rows_->ShownRecords(), path); }
+
+resultswindow::Report ResultsWindow::MakeReport() const {
+  Report report;
+  report.child = ChildText();
+  report.range = RangeText();
+  report.headings = history::StatsHeadings();
+  report.rows = rows_->ShownTexts();
+  report.periods = periods_;
+  report.step = step_;
+  return report;
+}
+
+QString ResultsWindow::SavePdf(const QString& path) const { return SaveReportPdf(MakeReport(), path); }
+
+void ResultsWindow::Export(const QString& extension, const QString& filter,
+                           const std::function<QString(const QString&)>& save) {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+  QString path = AskSavePath(QDir(folder).filePath(SuggestedFileName(extension)), filter);
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + extension;
+  const QString failure = save(path);
+  if (!failure.isEmpty()) {
+    platform::ShowMessageBox(this, failure, kTitle, platform::MessageIcon::Error);
+    return;
+  }
+  status_->setText(
+      QStringLiteral("Zapisano plik „%1” (gry: %2).").arg(QFileInfo(path).fileName()).arg(rows_->rowCount()));
+  status_->setToolTip(QDir::toNativeSeparators(path));
+}

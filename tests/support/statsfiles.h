@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+
+#include "results/_cstatrec.h"
+
+namespace testing {
+
+// One stored game started at `utc` (a UTC date-time; an invalid one stores
+// fields that are no date), with everything else as the game would write it.
+struct Game {
+  qint32 game = 1;  // 1 labelling, 2 Memory
+  QDateTime utc;
+  quint16 sounds = 0x0001;
+  quint16 positions = 0x0100;
+  qint16 amount = 1;
+  int seconds = 60;
+  bool completed = true;
+  qint32 correct = 5;
+  qint32 wrong = 1;
+  qint32 hints = 0;
+};
+
+statrec::GameRecord Record(const Game& game);
+// A whole statistics file: header of program 6, then the games in order.
+QByteArray StatsBytes(const QList<Game>& games);
+
+// A few weeks of varied games ending on `lastDay` (UTC): both games, every
+// sound, the child getting better as the days go. The same for a seed.
+QList<Game> PracticeWeeks(QDate lastDay, int days, quint32 seed);
+
+}  // namespace testing

@@ -1,0 +1,265 @@
+// The results window: the table's sort order and filters, the chart's
+// aggregation by day and week, export of what is shown to CSV and PDF, and a
+// file that is refused or torn.
+#include <QChartView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QtTest>
+#include <ctime>
+
+#include "resultswindow/progress.h"
+#include "resultswindow/resultsmodel.h"
+#include "resultswindow/resultsreport.h"
+#include "resultswindow/resultswindow.h"
+#include "history/statsfile.h"
+#include "support/fakeclock.h"
+#include "support/seams.h"
+#include "support/statsfiles.h"
+#include "support/workdir.h"
+#include "words/wordbits.h"
+
+Q_DECLARE_METATYPE(resultswindow::Filter)
+
+using namespace resultswindow;
+using testing::Game;
+
+namespace {
+
+QDateTime Utc(int month, int day, int hour = 15) { return QDateTime(QDate(2026, month, day), QTime(hour, 0), Qt::UTC); }
+
+QList<history::StatsRecord> Records(const QList<Game>& games) {
+  return history::ReadStatsBytes(testing::StatsBytes(games), QStringLiteral("prgst6.stt")).records;
+}
+
+// Four games that differ in each filtered field.
+QList<Game> FourGames() {
+  Game a{.game = 1, .utc = Utc(6, 1), .sounds = words::kSoundSz, .positions = words::kWordInitial};
+  Game b{.game = 2, .utc = Utc(6, 3), .sounds = words::kSoundCz, .positions = words::kWordMedial};
+  Game c{.game = 1, .utc = Utc(6, 5), .sounds = words::kSoundSz | words::kSoundDz, .positions = words::kWordFinal};
+  Game d{.game = 2, .utc = Utc(6, 8), .sounds = words::kSoundZRz, .positions = words::kWordInitial | words::kWordFinal};
+  return {a, b, c, d};
+}
+
+// The first column of the table as shown.
+QStringList ShownDays(const QAbstractItemModel& rows) {
+  QStringList days;
+  for (int i = 0; i < rows.rowCount(); ++i) days << rows.index(i, kWhen).data().toString().left(10);
+  return days;
+}
+
+int PdfPages(const QByteArray& pdf) {
+  return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") +
+             pdf.count("/Type /Page "));
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class ResultsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    // Central European winter time without the time-zone database.
+    qputenv("TZ", "CET-1");
+    tzset();
+  }
+
+  void datesAndNumbersSortByValueNotByText() {
+    ResultsModel model;
+    QList<Game> games = FourGames();
+    games[0].correct = 9;
+    games[1].correct = 100;
+    games[2].correct = 10;
+    games[3].utc = QDateTime();  // no date: before every dated game
+    games[3].correct = 0;
+    model.SetRecords(Records(games), QTimeZone::systemTimeZone());
+    QCOMPARE(model.rowCount(), 4);
+    QCOMPARE(model.index(0, kCorrect).data().toString(), QStringLiteral("9"));
+    ResultsFilter rows(&model);
+
+    rows.sort(kCorrect, Qt::AscendingOrder);
+    QStringList correct;
+    for (int i = 0; i < 4; ++i) correct << rows.index(i, kCorrect).data().toString();
+    QCOMPARE(correct, QStringList({"0", "9", "10", "100"}));
+
+    rows.sort(kWhen, Qt::DescendingOrder);
+    QCOMPARE(ShownDays(rows), QStringList({"2026-06-05", "2026-06-03", "2026-06-01", ""}));
+  }
+
+  void filtersNarrowByGameSoundPositionAndDates_data() {
+    QTest::addColumn<Filter>("filter");
+    QTest::addColumn<QStringList>("days");
+    QTest::newRow("nothing") << Filter{} << QStringList{"2026-06-01", "2026-06-03", "2026-06-05", "2026-06-08"};
+    QTest::newRow("Memory") << Filter{.game = 2} << QStringList{"2026-06-03", "2026-06-08"};
+    // A game of two sounds counts for each of them.
+    QTest::newRow("DŻ") << Filter{.sound = words::kSoundDz} << QStringList{"2026-06-05"};
+    QTest::newRow("SZ") << Filter{.sound = words::kSoundSz} << QStringList{"2026-06-01", "2026-06-05"};
+    QTest::newRow("wygłos") << Filter{.position = words::kWordFinal} << QStringList{"2026-06-05", "2026-06-08"};
+    QTest::newRow("from and to, both included")
+        << Filter{.from = QDate(2026, 6, 3), .to = QDate(2026, 6, 5)} << QStringList{"2026-06-03", "2026-06-05"};
+    QTest::newRow("from only") << Filter{.from = QDate(2026, 6, 4)} << QStringList{"2026-06-05", "2026-06-08"};
+    QTest::newRow("all at once") << Filter{.game = 1, .sound = words::kSoundSz, .position = words::kWordInitial,
+                                           .to = QDate(2026, 6, 2)}
+                                 << QStringList{"2026-06-01"};
+  }
+  void filtersNarrowByGameSoundPositionAndDates() {
+    QFETCH(Filter, filter);
+    QFETCH(QStringList, days);
+    ResultsModel model;
+    model.SetRecords(Records(FourGames()), QTimeZone::systemTimeZone());
+    ResultsFilter rows(&model);
+    rows.sort(kWhen, Qt::AscendingOrder);
+    rows.SetFilter(filter);
+    QCOMPARE(ShownDays(rows), days);
+    QCOMPARE(rows.ShownRecords().size(), days.size());
+  }
+
+  void aGameWithoutADateLeavesOnlyWithADateRange() {
+    history::StatsRecord undated = Records({Game{.utc = QDateTime()}}).first();
+    QVERIFY(Matches(undated, QDate(), Filter{}));
+    QVERIFY(!Matches(undated, QDate(), Filter{.to = QDate(2026, 6, 1)}));
+  }
+
+  void progressSharesCorrectAnswersPerSoundByDayAndWeek() {
+    // Local days (CET): 23:00 UTC on 1 June is already 2 June.
+    const QList<Game> games = {
+        Game{.utc = Utc(6, 1, 23), .sounds = words::kSoundSz, .correct = 3, .wrong = 1},
+        Game{.utc = Utc(6, 2, 9), .sounds = words::kSoundSz | words::kSoundCz, .correct = 1, .wrong = 1},
+        Game{.utc = Utc(6, 3, 9), .sounds = words::kSoundCz, .correct = 0, .wrong = 4},
+        Game{.utc = Utc(6, 8, 9), .sounds = words::kSoundSz, .correct = 5, .wrong = 0},
+        Game{.utc = QDateTime(), .sounds = words::kSoundSz},  // no place on the time line
+    };
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+
+    const QList<Period> days = Progress(Records(games), zone, Step::Day);
+    QCOMPARE(days.size(), 3);
+    QCOMPARE(days[0].start, QDate(2026, 6, 2));
+    QCOMPARE(days[0].games, 2);
+    QCOMPARE(days[0].Share(0), 4.0 / 6.0);  // SZ: (3 + 1) of (4 + 2)
+    QCOMPARE(days[0].Share(2), 0.5);        // CZ: the two-sound game alone
+    QCOMPARE(days[0].Share(1), -1.0);       // Ż/RZ not practised
+    QCOMPARE(days[1].Share(2), 0.0);
+    QCOMPARE(days[2].start, QDate(2026, 6, 8));
+
+    // 2 June 2026 is a Tuesday: its week starts on Monday 1 June.
+    const QList<Period> weeks = Progress(Records(games), zone, Step::Week);
+    QCOMPARE(weeks.size(), 2);
+    QCOMPARE(weeks[0].start, QDate(2026, 6, 1));
+    QCOMPARE(weeks[0].games, 3);
+    QCOMPARE(weeks[0].Share(2), 1.0 / 6.0);
+    QCOMPARE(weeks[1].start, QDate(2026, 6, 8));
+    QCOMPARE(weeks[1].games, 1);
+
+    QCOMPARE(StepFor(QDate(2026, 1, 1), QDate(2026, 1, 1).addDays(kMostDaysByDay - 1)), Step::Day);
+    QCOMPARE(StepFor(QDate(2026, 1, 1), QDate(2026, 1, 1).addDays(kMostDaysByDay)), Step::Week);
+  }
+
+  void theWindowFollowsItsFiltersInTableAndChart() {
+    testing::TemporaryWorkingDir dir;
+    QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), testing::StatsBytes(FourGames())));
+    ResultsWindow window(dir.FilePath("prgst6.stt"), QString());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Wyniki"));
+    QCOMPARE(window.Table()->model()->rowCount(), 4);
+    QCOMPARE(window.Periods().size(), 4);
+    window.SoundChoice()->setCurrentIndex(1);  // SZ
+    QCOMPARE(window.Table()->model()->rowCount(), 2);
+    QCOMPARE(window.Periods().size(), 2);
+    window.ToDate()->setDate(QDate(2026, 6, 4));
+    QCOMPARE(window.Table()->model()->rowCount(), 1);
+    QCOMPARE(window.RangeText(), QStringLiteral("Gry od 2026-06-01 do 2026-06-04"));
+  }
+
+  void csvHoldsTheShownRowsInTheShownOrder() {
+    testing::TemporaryWorkingDir dir;
+    QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), testing::StatsBytes(FourGames())));
+    ResultsWindow window(dir.FilePath("prgst6.stt"), QStringLiteral("Ala"));
+    window.GameChoice()->setCurrentIndex(1);  // labelling
+    window.Table()->sortByColumn(kWhen, Qt::DescendingOrder);
+    QString asked;
+    window.AskSavePath = [&](const QString& suggested, const QString&) {
+      asked = suggested;
+      return dir.FilePath("out");  // no extension: the filter's is added
+    };
+    window.CsvButton()->click();
+    QVERIFY(asked.endsWith(QStringLiteral("/wyniki-Ala-2026-12-06.csv")));
+    const QByteArray csv = ReadAll(dir.FilePath("out.csv"));
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF" "Data i godzina;Gra;"));
+    const QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines[1].startsWith(QStringLiteral("2026-06-05 16:00;Podpisywanie;SZ, DŻ;wygłos;")));
+    QVERIFY(lines[2].startsWith(QStringLiteral("2026-06-01 16:00;Podpisywanie;SZ;nagłos;")));
+    QVERIFY(window.Status()->text().contains(QStringLiteral("out.csv")));
+  }
+
+  void aFailedExportIsShownAndWritesNothing() {
+    testing::TemporaryWorkingDir dir;
+    QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), testing::StatsBytes(FourGames())));
+    ResultsWindow window(dir.FilePath("prgst6.stt"), QString());
+    testing::FakeMessageBox box;
+    window.AskSavePath = [&](const QString&, const QString&) { return dir.FilePath("no-such-folder/w.pdf"); };
+    window.PdfButton()->click();
+    QCOMPARE(box.shown.size(), size_t(1));
+    QVERIFY(box.shown[0].text.contains(QStringLiteral("w.pdf")));
+    QCOMPARE(box.shown[0].icon, platform::MessageIcon::Error);
+    QVERIFY(window.Status()->text().isEmpty());
+  }
+
+  void pdfHasAPageForEveryPageOfRowsAndOneForTheChart_data() {
+    QTest::addColumn<int>("games");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("short") << 5 << 2;
+    QTest::newRow("long") << 2 * kRowsPerPage + 1 << 4;
+  }
+  void pdfHasAPageForEveryPageOfRowsAndOneForTheChart() {
+    QFETCH(int, games);
+    QFETCH(int, pages);
+    testing::TemporaryWorkingDir dir;
+    QList<Game> list;
+    for (int i = 0; i < games; ++i) list << Game{.utc = Utc(5, 1).addSecs(i * 7200)};
+    QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), testing::StatsBytes(list)));
+    ResultsWindow window(dir.FilePath("prgst6.stt"), QString());
+    QCOMPARE(window.SavePdf(dir.FilePath("w.pdf")), QString());
+    const QByteArray pdf = ReadAll(dir.FilePath("w.pdf"));
+    QVERIFY(pdf.startsWith("%PDF"));
+    QCOMPARE(PdfPages(pdf), pages);
+  }
+
+  void aRefusedFileIsSaidInTheWindow() {
+    testing::TemporaryWorkingDir dir;
+    QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), QByteArray(40, 'x')));
+    ResultsWindow window(dir.FilePath("prgst6.stt"), QString());
+    QVERIFY(!window.Notice()->isHidden());
+    QVERIFY(window.Notice()->text().contains(QStringLiteral("nie jest plikiem statystyk")));
+    QCOMPARE(window.Table()->model()->rowCount(), 0);
+    QVERIFY(!window.CsvButton()->isEnabled());
+  }
+
+  void aTornFileShowsItsWholeGamesAndTheWarning() {
+    testing::TemporaryWorkingDir dir;
+    QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), testing::StatsBytes(FourGames()) + QByteArray(10, '\1')));
+    ResultsWindow window(dir.FilePath("prgst6.stt"), QString());
+    QCOMPARE(window.Table()->model()->rowCount(), 4);
+    QVERIFY(!window.Notice()->isHidden());
+    QVERIFY(window.Notice()->text().contains(QStringLiteral("niepełnym zapisem")));
+    QVERIFY(window.CsvButton()->isEnabled());
+  }
+
+ private:
+  static bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+  }
+  testing::FakeClock clock_;
+};
+
+QTEST_MAIN(ResultsTest)
+#include "tst_results.moc"
