@@ -5,6 +5,8 @@
 #include "platform/inifile.h"
 #include "platform/sound.h"
 #include "platform/system.h"
+#include "recorder/recorder.h"
+#include "recorder/voicelibrary.h"
 #include "words/_custgry.h"
 #include "words/random.h"
 
@@ -49,6 +51,7 @@ bool LoadConfiguration() {
   if (!ini.Load(path)) return false;
   launchCount = ini.ReadInteger(kProgramSection, QStringLiteral("LU"), launchCount);
   zakladka = qint16(ini.ReadInteger(kProgramSection, QStringLiteral("Zakladka"), zakladka));
+  recorder::SetChildMicrophoneEnabled(ini.ReadInteger(kProgramSection, QStringLiteral("Mikrofon"), 1) != 0);
   podpisywanieSettings.Read(ini);
   memorySettings.Read(ini);
   uzupelnianieSettings.Read(ini);
@@ -89,7 +92,7 @@ bool PlayInterfaceSound(int kind, bool wait) {
 }
 
 bool PlayWordSound(const QString& name) {
-  const QString path = QStringLiteral("Data/Smd/") + name + QStringLiteral(".pw");
+  const QString path = recorder::WordSoundPath(name);
   if (!QFileInfo::exists(path)) return false;
   platform::CurrentSoundOutput().PlaySync(path);
   return true;

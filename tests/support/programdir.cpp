@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "platform/system.h"
+#include "recorder/recorder.h"
 #include "words/_custgry.h"
 #include "shell/_specfunc.h"
 
@@ -62,6 +63,7 @@ void ResetProgramState() {
   screenMode = 0;
   launchCount = 0;
   zakladka = 1;
+  recorder::SetChildMicrophoneEnabled(true);
   for (CUstGry* s : {&memorySettings, &uzupelnianieSettings, &podpisywanieSettings, &spadajaceSettings}) {
     s->poziom = 2;
     s->pozycja = 0;

@@ -1,0 +1,88 @@
+#include "platform/capture.h"
+
+#include <SDL.h>
+
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+// Capture through SDL2's audio subsystem, the same one that plays the
+// sounds. The device is opened for one recording and closed after it.
+class SdlSoundInput : public SoundInput {
+ public:
+  ~SdlSoundInput() override {
+    Stop();
+    if (initialised_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  }
+
+  bool Available() override {
+    if (!Init()) return false;
+    // The dummy driver offers a capture device that gives endless silence:
+    // a child would speak into nothing.
+    const char* driver = SDL_GetCurrentAudioDriver();
+    if (!driver || std::strcmp(driver, "dummy") == 0) return false;
+    return SDL_GetNumAudioDevices(1) > 0;
+  }
+
+  bool Start(int sampleRate) override {
+    Stop();
+    if (!Init()) return false;
+    SDL_AudioSpec want{};
+    want.freq = sampleRate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 1;
+    want.samples = 512;
+    SDL_AudioSpec have{};
+    // No format change allowed: SDL converts whatever the device gives to
+    // exactly what was asked for.
+    device_ = SDL_OpenAudioDevice(nullptr, 1, &want, &have, 0);
+    if (device_ == 0) return false;
+    SDL_PauseAudioDevice(device_, 0);
+    return true;
+  }
+
+  bool Read(std::vector<qint16>& samples) override {
+    if (device_ == 0 || SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) return false;
+    const Uint32 bytes = SDL_GetQueuedAudioSize(device_) & ~Uint32(1);
+    if (bytes == 0) return true;
+    const size_t old = samples.size();
+    samples.resize(old + bytes / 2);
+    const Uint32 got = SDL_DequeueAudio(device_, samples.data() + old, bytes);
+    samples.resize(old + got / 2);
+    return true;
+  }
+
+  void Stop() override {
+    if (device_ != 0) SDL_CloseAudioDevice(device_);
+    device_ = 0;
+  }
+
+ private:
+  bool Init() {
+    if (!triedInit_) {
+      triedInit_ = true;
+      initialised_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    }
+    return initialised_;
+  }
+
+  bool triedInit_ = false;
+  bool initialised_ = false;
+  SDL_AudioDeviceID device_ = 0;
+};
+
+SoundInput* override = nullptr;
+
+SoundInput& RealInput() {
+  static SdlSoundInput input;
+  return input;
+}
+
+}  // namespace
+
+SoundInput& CurrentSoundInput() { return override ? *override : RealInput(); }
+void SetSoundInput(SoundInput* input) { override = input; }
+
+}  // namespace platform
