@@ -2,7 +2,8 @@
 //
 // Runs the real screens with the built content in a throw-away program
 // folder, plays through them with mouse clicks and saves what each window
-// shows: the menu, the labelling game, Memory with a card turned, the
+// shows: the menu, the labelling game, its recorder (the button beside a
+// solved word, the light while it listens), Memory with a card turned, the
 // summary after a finished Memory game, and the about box. Sound and sleeps
 // are switched off; nothing is written outside the output folder.
 #include <QApplication>
@@ -27,6 +28,7 @@
 #include "screens/Oprogramie.h"
 #include "shell/_specfunc.h"
 #include "support/program.h"
+#include "support/microphone.h"
 #include "support/seams.h"
 #include "widgets/_ccheckbut.h"
 #include "widgets/_cprzycisk.h"
@@ -159,6 +161,18 @@ void Run(const QString& data, QSize screen) {
     QTest::qWait(100);
     TfmPodpisywanie* labelling = program->fmPodpisywanie();
     Save(labelling, QStringLiteral("labelling"));
+    // The word solved: the microphone button beside it, then the light
+    // while a generated voice is being recorded.
+    testing::FakeMicrophone mic;
+    mic.signal = testing::Tone(600, 8000);
+    mic.onRead = [labelling](int read) {
+      if (read == 3) Save(labelling, QStringLiteral("recorder_light"));
+    };
+    labelling->Plansza()->PokazRozwiazanie();
+    labelling->Plansza()->Sprawdz();
+    if (!labelling->Mikrofon->Widoczny()) throw Failure{QStringLiteral("no microphone button on a solved word")};
+    Save(labelling, QStringLiteral("recorder_button"));
+    QTest::keyClick(labelling, Qt::Key_N);
     WhenShown(program->fmKoniecGry(), [] { program->fmKoniecGry()->SetModalResult(TfmKoniecGry::kClose); });
     labelling->A_Stop.Execute(labelling);
   });
