@@ -3,7 +3,8 @@
 // Runs the real screens with the built content in a throw-away program
 // folder, plays through them with mouse clicks and saves what each window
 // shows: the menu, the labelling game, its recorder (the button beside a
-// solved word, the light while it listens), Memory with a card turned, the
+// solved word, the light while it listens), Memory with a card turned and
+// with a found pair beside the microphone button, the
 // summary after a finished Memory game, and the about box. Sound and sleeps
 // are switched off; nothing is written outside the output folder.
 #include <QApplication>
@@ -14,11 +15,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
 #include "app/program.h"
 #include "labelling/Podpisywanie.h"
+#include "labelling/_grapodpisywanie.h"
+#include "labelling/labellingrules.h"
 #include "memory/Memory.h"
 #include "memory/_gramemory.h"
 #include "menu/Main.h"
@@ -127,6 +131,29 @@ std::pair<CKarta*, CKarta*> APair() {
   return {nullptr, nullptr};
 }
 
+// Solves the labelling game's current word as a child does: each wanted
+// tile dragged into its slot.
+void SolveWord(TfmPodpisywanie* screen) {
+  graPodpisywanie* board = screen->Plansza();
+  const QString& podzial = program->slowa()->Wylosowane.at(size_t(board->Zadanie)).Podzial;
+  std::vector<CPrzGloska*> free;
+  for (auto& tile : board->Przesuwane) free.push_back(tile.get());
+  int slot = 0;
+  for (const labelling::Token& token : labelling::ScanSegmentation(podzial)) {
+    auto it = std::find_if(free.begin(), free.end(), [&](CPrzGloska* t) { return t->Nazwa == token.phoneme; });
+    if (it == free.end()) throw Failure{QStringLiteral("no tile for ") + token.phoneme};
+    CPrzGloska* tile = *it;
+    free.erase(it);
+    QWidget* area = tile->Obraz;
+    const QPoint grip(20, 20);
+    const QPoint target = board->Puste.at(size_t(slot++))->Pozycja() - area->pos() + grip;
+    QTest::mousePress(area, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(area, (grip + target) / 2);
+    QTest::mouseMove(area, target);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, target);
+  }
+}
+
 void ClickCard(CKarta* card) { Click(card->Obraz.data(), QPoint(40, 50)); }
 
 void Run(const QString& data, QSize screen) {
@@ -168,8 +195,7 @@ void Run(const QString& data, QSize screen) {
     mic.onRead = [labelling](int read) {
       if (read == 3) Save(labelling, QStringLiteral("recorder_light"));
     };
-    labelling->Plansza()->PokazRozwiazanie();
-    labelling->Plansza()->Sprawdz();
+    SolveWord(labelling);
     if (!labelling->Mikrofon->Widoczny()) throw Failure{QStringLiteral("no microphone button on a solved word")};
     Save(labelling, QStringLiteral("recorder_button"));
     QTest::keyClick(labelling, Qt::Key_N);
@@ -188,7 +214,12 @@ void Run(const QString& data, QSize screen) {
     if (!a) throw Failure{QStringLiteral("no pair on the Memory board")};
     ClickCard(a);
     Save(program->fmMemory(), QStringLiteral("memory"));
-    ClickCard(b);
+    {
+      // The pair found: its large picture with the microphone button.
+      testing::FakeMicrophone mic;
+      ClickCard(b);
+      Save(program->fmMemory(), QStringLiteral("recorder_memory"));
+    }
     b->TimerTrafiona->Fire();
     WhenShown(program->fmKoniecGry(), [] {
       QTest::qWait(100);
