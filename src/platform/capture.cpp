@@ -18,27 +18,23 @@ class SdlSoundInput : public SoundInput {
   }
 
   bool Available() override {
-    if (!Init()) return false;
-    // The dummy driver offers a capture device that gives endless silence:
-    // a child would speak into nothing.
-    const char* driver = SDL_GetCurrentAudioDriver();
-    if (!driver || std::strcmp(driver, "dummy") == 0) return false;
-    return SDL_GetNumAudioDevices(1) > 0;
+    if (!probed_) {
+      probed_ = true;
+      usable_ = Probe();
+    }
+    return usable_;
   }
 
   bool Start(int sampleRate) override {
     Stop();
     if (!Init()) return false;
-    SDL_AudioSpec want{};
-    want.freq = sampleRate;
-    want.format = AUDIO_S16SYS;
-    want.channels = 1;
-    want.samples = 512;
-    SDL_AudioSpec have{};
-    // No format change allowed: SDL converts whatever the device gives to
-    // exactly what was asked for.
-    device_ = SDL_OpenAudioDevice(nullptr, 1, &want, &have, 0);
-    if (device_ == 0) return false;
+    device_ = Open(sampleRate);
+    // A device that will not open is taken as gone: no button offers it.
+    if (device_ == 0) {
+      probed_ = true;
+      usable_ = false;
+      return false;
+    }
     SDL_PauseAudioDevice(device_, 0);
     return true;
   }
@@ -60,6 +56,31 @@ class SdlSoundInput : public SoundInput {
   }
 
  private:
+  // Once per run: a driver with a capture device that really opens.
+  bool Probe() {
+    if (!Init()) return false;
+    // The dummy driver offers a capture device that gives endless silence:
+    // a child would speak into nothing.
+    const char* driver = SDL_GetCurrentAudioDriver();
+    if (!driver || std::strcmp(driver, "dummy") == 0 || SDL_GetNumAudioDevices(1) <= 0) return false;
+    const SDL_AudioDeviceID device = Open(16000);
+    if (device == 0) return false;
+    SDL_CloseAudioDevice(device);
+    return true;
+  }
+
+  static SDL_AudioDeviceID Open(int sampleRate) {
+    SDL_AudioSpec want{};
+    want.freq = sampleRate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 1;
+    want.samples = 512;
+    SDL_AudioSpec have{};
+    // No format change allowed: SDL converts whatever the device gives to
+    // exactly what was asked for.
+    return SDL_OpenAudioDevice(nullptr, 1, &want, &have, 0);
+  }
+
   bool Init() {
     if (!triedInit_) {
       triedInit_ = true;
@@ -68,6 +89,8 @@ class SdlSoundInput : public SoundInput {
     return initialised_;
   }
 
+  bool probed_ = false;
+  bool usable_ = false;
   bool triedInit_ = false;
   bool initialised_ = false;
   SDL_AudioDeviceID device_ = 0;

@@ -11,11 +11,12 @@ class SoundInput {
  public:
   virtual ~SoundInput() = default;
   // True when there is a capture device to record from (a driver that only
-  // pretends to have one does not count). Asked before a microphone button
-  // is offered.
+  // pretends to have one does not count, nor one that failed to open).
+  // Asked before a microphone button is offered.
   virtual bool Available() = 0;
   // Opens the device and starts recording at `sampleRate`. False when it
-  // cannot be opened; nothing is left open then.
+  // cannot be opened; nothing is left open then, and the device is no
+  // longer offered.
   virtual bool Start(int sampleRate) = 0;
   // Appends what was recorded since the last call. False when the device
   // has failed (unplugged, lost): what it gave so far is not to be trusted.

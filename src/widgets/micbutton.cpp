@@ -144,6 +144,8 @@ void CMikrofon::Nagraj() {
   Swiatlo(0);
   recorder::RecordChild(slowo_, hooks);
   ZgasSwiatlo();
+  // A microphone that would not open is offered no more.
+  if (!recorder::ChildRecorderOffered()) Ukryj();
   // Afresh: the child has had the whole recording to look at the picture.
   for (const auto& zegar : wstrzymane) {
     if (zegar) zegar->SetEnabled(true);
