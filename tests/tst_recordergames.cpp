@@ -226,10 +226,6 @@ class RecorderGamesTest : public QObject {
     QVERIFY(screen);
     Solve(game.Board());
     QVERIFY(!screen->Mikrofon->Widoczny());
-
-    game.app.dir.Write(QStringLiteral("Data/data.ini"), "[DaneProgramu]\nLU=3\n");
-    QVERIFY(LoadConfiguration());
-    QVERIFY(recorder::ChildRecorderOffered());
   }
 };
 

@@ -1,6 +1,7 @@
 #include "support/microphone.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace testing {
 
@@ -27,7 +28,7 @@ bool FakeMicrophone::Read(std::vector<qint16>& samples) {
 std::vector<qint16> Tone(int ms, double amplitude, int rate) {
   std::vector<qint16> out(size_t(qint64(rate) * ms / 1000));
   for (size_t i = 0; i < out.size(); ++i) {
-    out[i] = qint16(std::lround(amplitude * std::sin(2 * M_PI * 440.0 * double(i) / rate)));
+    out[i] = qint16(std::lround(amplitude * std::sin(2 * std::numbers::pi * 440.0 * double(i) / rate)));
   }
   return out;
 }
