@@ -11,6 +11,7 @@
 #include "icons.h"
 #include "interfaceart.h"
 #include "phrases.h"
+#include "recorderart.h"
 #include "platform/jpeg.h"
 #include "sounds.h"
 #include "style.h"
@@ -289,6 +290,30 @@ class AssetgenTest : public QObject {
         QVERIFY2(WhiteOutsideMask(*state, b.mask), qPrintable(name));
       }
       QVERIFY2(b.hover != b.normal && b.pressed != b.normal && b.pressed != b.hover, qPrintable(name));
+    }
+  }
+
+  void theRecordersButtonAndLightKeepTheMaskContractAtBothSizes() {
+    QMap<QString, QImage> files;
+    RenderRecorderArt([&](const QString& path, const QImage& image) { files.insert(path, image); });
+    const QImage mask = files.value(QStringLiteral("Pict/mikr_M.png"));
+    QVERIFY(OnlyBlackAndWhite(mask));
+    for (const char* state : {"mikr_D", "mikr_A", "mikr_"}) {
+      const QImage picture = files.value(QStringLiteral("Pict/%1.png").arg(QLatin1String(state)));
+      QCOMPARE(picture.size(), QSize(70, 60));
+      QVERIFY2(WhiteOutsideMask(picture, mask), state);
+    }
+    for (const auto& [suffix, size] : {std::pair{"_s", 36}, std::pair{"_b", 44}}) {
+      const QImage lightMask = files.value(QStringLiteral("Pict/nagr%1_M.png").arg(QLatin1String(suffix)));
+      const QImage lit = files.value(QStringLiteral("Pict/nagr1%1.png").arg(QLatin1String(suffix)));
+      const QImage unlit = files.value(QStringLiteral("Pict/nagr2%1.png").arg(QLatin1String(suffix)));
+      QCOMPARE(lightMask.size(), QSize(size, size));
+      QVERIFY(OnlyBlackAndWhite(lightMask));
+      QVERIFY(WhiteOutsideMask(lit, lightMask) && WhiteOutsideMask(unlit, lightMask));
+      // The pulse is seen: the lit dot is a clear red, the unlit one darker.
+      const QColor centre = lit.pixelColor(size / 2, size / 2);
+      QVERIFY(centre.red() > 200 && centre.green() < 160);
+      QVERIFY(qGray(unlit.pixel(size / 2, size / 2)) < qGray(lit.pixel(size / 2, size / 2)));
     }
   }
 

@@ -68,6 +68,13 @@ TfmPodpisywanie::TfmPodpisywanie(CSlowa* slowa, CStatRec* statRec, EndOfGame& ko
     PrzyciskPomoc.reset();
     throw CBlad(1);
   }
+  // Beside the word's picture, the light above the button.
+  const QRect obraz = screenMode == 1 ? QRect(274, 140, 252, 290) : QRect(348, 172, 328, 380);
+  const QPoint przycisk(obraz.right() + 24, obraz.center().y() - 30);
+  Mikrofon = std::make_unique<CMikrofon>(
+      *this, PlotnoRobocze, PlotnoTla,
+      CMikrofon::Miejsca{przycisk, przycisk + QPoint(35, -40), QRect(obraz.left() + 10, obraz.bottom() - 60, obraz.width() - 20, 34)},
+      [this] { return std::vector<platform::Timer*>{plansza_ ? plansza_->TimerKoniec.data() : nullptr}; });
 }
 
 TfmPodpisywanie::~TfmPodpisywanie() = default;
@@ -82,6 +89,7 @@ void TfmPodpisywanie::WylaczKoniec() {
 
 void TfmPodpisywanie::WycofajPlansze() {
   if (plansza_) plansza_->Wycofaj();
+  Mikrofon->Ukryj();
 }
 
 void TfmPodpisywanie::PokazNawigacje() {
@@ -101,6 +109,7 @@ void TfmPodpisywanie::UkryjPomoc() {
   // Its picture goes with it: a solved word shows no help that cannot be pressed.
   const QRect pomoc = PrzyciskPomoc->Rect();
   PlotnoRobocze.CopyRect(pomoc, PlotnoTla, pomoc);
+  if (plansza_) Mikrofon->Pokaz(plansza_->Slowo);
 }
 
 void TfmPodpisywanie::A_NowaGraExecute() {
@@ -125,6 +134,7 @@ void TfmPodpisywanie::A_NowaGraExecute() {
 
 void TfmPodpisywanie::RysujZadanie() {
   if (!plansza_) return;
+  Mikrofon->Ukryj();
   const QRect& K = ProstokatKlienta;
   PlotnoTla.Draw(0, 0, Tlo);
   PlotnoRobocze.CopyRect(K, PlotnoTla, K);
@@ -160,6 +170,7 @@ void TfmPodpisywanie::Przejdz(bool naprzod) {
   PrzyciskPomoc->Hide();
   plansza_->RysujObraz();
   plansza_->PokazRozwiazanie();
+  Mikrofon->Pokaz(plansza_->Slowo);
   WindowCanvas().CopyRect(K, PlotnoRobocze, K);
 }
 
@@ -201,6 +212,7 @@ void TfmPodpisywanie::FormShow() { A_NowaGra.Execute(this); }
 void TfmPodpisywanie::FormKeyPress(int key) {
   NotujAktywnosc();
   if (key == 27) A_Stop.Execute(this);
+  if (CMikrofon::CzyKlawisz(key)) Mikrofon->Nagraj();
 }
 
 void TfmPodpisywanie::FormMouseDown(platform::MouseButton, int, int, int) { NotujAktywnosc(); }

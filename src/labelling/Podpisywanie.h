@@ -9,6 +9,7 @@
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "platform/timer.h"
+#include "widgets/micbutton.h"
 #include "widgets/_cprzycisk.h"
 
 class CSlowa;
@@ -64,6 +65,8 @@ class TfmPodpisywanie : public platform::Form, public CEkranPodpisywania {
   std::unique_ptr<CPrzyciskC> PrzyciskStop;
   std::unique_ptr<CPrzyciskC> PrzyciskNast;
   std::unique_ptr<CPrzyciskC> PrzyciskPop;
+  // Beside a solved word's picture: the child records the word (also N).
+  std::unique_ptr<CMikrofon> Mikrofon;
 
  protected:
   void FormPaint() override;

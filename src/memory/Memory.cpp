@@ -57,9 +57,30 @@ TfmMemory::TfmMemory(CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec)
   } catch (const std::bad_alloc&) {
     throw CBlad(1);
   }
+  // Below the large picture on its left, the light to the right of the button.
+  const QPoint obraz = memoryrules::LargePictureOrigin(screenMode);
+  const QSize duzy = screenMode == 1 ? QSize(180, 220) : QSize(240, 290);
+  const QPoint przycisk(obraz.x(), obraz.y() + duzy.height() + 12);
+  mikrofon_ = std::make_unique<CMikrofon>(
+      *this, kompozycja_, tlo_,
+      CMikrofon::Miejsca{przycisk, przycisk + QPoint(100, 30),
+                         QRect(obraz.x() + 6, obraz.y() + duzy.height() / 2 - 17, duzy.width() - 12, 34)},
+      [this] {
+        // Whatever would end the turn waits for the recording.
+        std::vector<platform::Timer*> zegary;
+        if (plansza_) {
+          for (const auto& karta : plansza_->Karty) {
+            if (!karta) continue;
+            zegary.push_back(karta->TimerTrafiona.get());
+            zegary.push_back(karta->TimerChybiona.get());
+          }
+        }
+        return zegary;
+      });
 }
 
 TfmMemory::~TfmMemory() {
+  mikrofon_.reset();
   plansza_.reset();
   pomoc_.reset();
   stop_.reset();
@@ -83,7 +104,10 @@ void TfmMemory::FormPaint() { WindowCanvas().CopyRect(ekran_, kompozycja_, ekran
 void TfmMemory::FormKeyPress(int key) {
   if (statRec_) statRec_->NoteActivity();
   if (key == kEscape) A_Stop.Execute(this);
+  if (CMikrofon::CzyKlawisz(key)) mikrofon_->Nagraj();
 }
+
+void TfmMemory::PokazMikrofon(const QString& slowo) { mikrofon_->Pokaz(slowo); }
 
 void TfmMemory::FormMouseWheel() {
   if (statRec_) statRec_->NoteActivity();
@@ -103,6 +127,7 @@ void TfmMemory::A_NowaGraExecute(QObject*) {
 }
 
 void TfmMemory::A_EkranPaintExecute(QObject*) {
+  mikrofon_->Ukryj();
   kompozycja_.CopyRect(ekran_, tlo_, ekran_);
   pomoc_->Paint();
   stop_->Paint();
@@ -119,6 +144,7 @@ void TfmMemory::A_StopExecute(QObject*) {
   const bool wszystkie = plansza_ && plansza_->CzyKoniec();
   // The game is over from here on, whatever the summary answers.
   if (plansza_) plansza_->Wycofaj();
+  mikrofon_->Ukryj();
   koniec_.Finish(wszystkie, *this, A_NowaGra);
 }
 

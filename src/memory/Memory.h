@@ -9,6 +9,7 @@
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "platform/timer.h"
+#include "widgets/micbutton.h"
 
 class CPrzyciskC;
 class CSlowa;
@@ -42,10 +43,13 @@ class TfmMemory : public platform::Form, public CEkranMemory {
   void PokazOkno(const QRect& r) override;
   void RysujEkran() override { A_EkranPaint.Execute(this); }
   void KoniecGry() override { A_Stop.Execute(this); }
+  void PokazMikrofon(const QString& slowo) override;
 
   CPrzyciskC* PrzyciskPomoc() const { return pomoc_.get(); }
   CPrzyciskC* PrzyciskStop() const { return stop_.get(); }
   graMemory* Plansza() const { return plansza_.get(); }
+  // Beside a found pair's large picture: the child records the word (also N).
+  CMikrofon* Mikrofon() const { return mikrofon_.get(); }
 
  protected:
   void FormShow() override;
@@ -72,4 +76,5 @@ class TfmMemory : public platform::Form, public CEkranMemory {
   CStatRec* statRec_;
   EndOfGame& koniec_;
   std::unique_ptr<graMemory> plansza_;
+  std::unique_ptr<CMikrofon> mikrofon_;
 };

@@ -4,7 +4,6 @@
 
 #include "memory/rules.h"
 #include "platform/jpeg.h"
-#include "platform/sound.h"
 #include "platform/system.h"
 #include "results/_cstatrec.h"
 #include "shell/_specfunc.h"
@@ -125,8 +124,7 @@ void CKarta::PokazPare() {
 }
 
 bool CKarta::Powiedz() {
-  const QString path = QStringLiteral("Data/Smd/") + Nazwa + QStringLiteral(".pw");
-  if (QFileInfo(path).isFile()) platform::CurrentSoundOutput().PlaySync(path);
+  PlayWordSound(Nazwa);
   return true;
 }
 
@@ -154,6 +152,7 @@ void CKarta::ObrazClick(QObject*) {
     if (statRec) statRec->AddCorrect();
     g.Pozostalo = qint16(g.Pozostalo - 2);
     PokazPare();
+    ekran.PokazMikrofon(Nazwa);
     ekran.OdswiezTeraz();
     Powiedz();
     TimerTrafiona->SetEnabled(true);

@@ -36,6 +36,9 @@ class CEkranMemory {
   virtual void RysujEkran() = 0;
   // The last pair is gone: the game ends as by "stop".
   virtual void KoniecGry() = 0;
+  // A found pair's large picture is on the composition: the child may
+  // record the word while it shows.
+  virtual void PokazMikrofon(const QString& slowo) { (void)slowo; }
 };
 
 // The pictures every card of one deal shares, read once per deal rather than

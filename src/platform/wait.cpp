@@ -2,12 +2,14 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -35,6 +37,75 @@ void WaitPainting(int ms) {
     QThread::msleep(static_cast<unsigned long>(std::min(left, kSliceMs)));
   }
   --depth;
+}
+
+namespace {
+
+bool IsInput(const QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Takes every input event of the application while it lives.
+class InputTrap : public QObject {
+ public:
+  explicit InputTrap(std::function<void(QObject*, QEvent*)> offer) : offer_(std::move(offer)) {
+    QCoreApplication::instance()->installEventFilter(this);
+  }
+  ~InputTrap() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+  bool eventFilter(QObject* target, QEvent* event) override {
+    // A window hands its input on to the widget it is for, which is where
+    // it is seen (and dropped).
+    if (!target->isWidgetType() || !IsInput(event)) return false;
+    if (offer_) offer_(target, event);
+    return true;
+  }
+
+ private:
+  std::function<void(QObject*, QEvent*)> offer_;
+};
+
+}  // namespace
+
+void WaitPaintingUntil(const std::function<bool()>& step, const std::function<void(QObject*, QEvent*)>& input) {
+  if (!QCoreApplication::instance()) {
+    while (!step()) QThread::msleep(static_cast<unsigned long>(kSliceMs));
+    return;
+  }
+  ++depth;
+  {
+    InputTrap trap(input);
+    for (;;) {
+      QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+      if (step()) break;
+      QThread::msleep(static_cast<unsigned long>(kSliceMs));
+    }
+  }
+  --depth;
+}
+
+void DropHeldInput() {
+  if (!QCoreApplication::instance()) return;
+  InputTrap trap(nullptr);
+  QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
 }
 
 bool InWait() { return depth > 0; }

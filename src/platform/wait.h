@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+class QEvent;
 class QObject;
 class QWidget;
 
@@ -14,6 +15,17 @@ namespace platform {
 // the wait is on screen for all of it. Mouse and key input, and timers, are
 // held back and delivered after the wait, in their order.
 void WaitPainting(int ms);
+
+// The same wait, for as long as `step` returns false (it is called every few
+// milliseconds). Timers are held back as above; input is offered to `input`
+// instead of being held, and is dropped whatever it answers, so that a
+// press can end the wait and nothing else reaches the windows meanwhile.
+void WaitPaintingUntil(const std::function<bool()>& step,
+                       const std::function<void(QObject* target, QEvent* event)>& input);
+
+// Drops the mouse and key input that a wait held back, instead of letting it
+// reach the windows afterwards.
+void DropHeldInput();
 
 // True while such a wait runs. Requests that must not act in the middle of
 // one (a window closed by the window manager) are put off until it ends.

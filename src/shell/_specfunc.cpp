@@ -6,6 +6,8 @@
 #include "platform/inifile.h"
 #include "platform/sound.h"
 #include "platform/system.h"
+#include "recorder/recorder.h"
+#include "recorder/voicelibrary.h"
 #include "words/_custgry.h"
 #include "words/random.h"
 
@@ -54,6 +56,7 @@ bool LoadConfiguration() {
   launchCount = ini.ReadInteger(kProgramSection, QStringLiteral("LU"), launchCount);
   zakladka = qint16(ini.ReadInteger(kProgramSection, QStringLiteral("Zakladka"), zakladka));
   fullScreenChosen = ini.ReadInteger(kProgramSection, kFullScreenKey, 0) != 0;
+  recorder::SetChildMicrophoneEnabled(ini.ReadInteger(kProgramSection, QStringLiteral("Mikrofon"), 1) != 0);
   podpisywanieSettings.Read(ini);
   memorySettings.Read(ini);
   uzupelnianieSettings.Read(ini);
@@ -113,7 +116,7 @@ bool PlayInterfaceSound(int kind, bool wait) {
 }
 
 bool PlayWordSound(const QString& name) {
-  const QString path = QStringLiteral("Data/Smd/") + name + QStringLiteral(".pw");
+  const QString path = recorder::WordSoundPath(name);
   if (!QFileInfo::exists(path)) return false;
   platform::CurrentSoundOutput().PlaySync(path);
   return true;

@@ -61,8 +61,9 @@ QRgb FullScreenFill();
 // 500 ms have passed; otherwise at once. False when the chosen file is missing
 // or the kind has no sounds.
 bool PlayInterfaceSound(int kind, bool wait);
-// Speaks a word: plays Data/Smd/<name>.pw and returns when it has finished.
-// False when the file is missing.
+// Speaks a word: plays the adult's model of it when one is kept, else
+// Data/Smd/<name>.pw, and returns when it has finished. False when the file
+// is missing.
 bool PlayWordSound(const QString& name);
 
 // "2 min 5 s" for 125 seconds; there are no hours.

@@ -5,6 +5,7 @@
 
 #include "platform/jpeg.h"
 #include "platform/system.h"
+#include "recorder/voicelibrary.h"
 #include "words/_custgry.h"
 #include "words/random.h"
 #include "words/wordlist.h"
@@ -14,7 +15,7 @@ namespace {
 
 constexpr quint16 kSzNaglos = words::kSoundSz | words::kWordInitial;
 
-QString SoundPath(const QString& key) { return QStringLiteral("Data/Smd/") + key + QStringLiteral(".pw"); }
+QString SoundPath(const QString& key) { return recorder::WordSoundPath(key); }
 QString SmallPicturePath(const QString& key) { return QStringLiteral("Data/Sio/s") + key + QStringLiteral(".xji"); }
 QString LargePicturePath(const QString& key, const QString& suffix) { return QStringLiteral("Data/Bio/") + key + suffix; }
 

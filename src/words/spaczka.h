@@ -13,6 +13,6 @@ struct SPaczka {
   quint16 Flagi = 0;
   QImage Obrazek;       // "Data/Sio/s<key>.xji"; a null image when not loaded
   QImage ObrazekDuzy;   // the labelling picture "Data/Bio/<key><suffix>"
-  QString Dzwiek;       // "Data/Smd/<key>.pw"
+  QString Dzwiek;       // the adult's model when made, else "Data/Smd/<key>.pw"
   QString Podzial;      // phonemes, each followed by ','; "_" marks the practised one
 };

@@ -7,6 +7,7 @@
 
 #include "locations/filelocations.h"
 #include "platform/system.h"
+#include "recorder/recorder.h"
 #include "words/_custgry.h"
 #include "shell/_specfunc.h"
 
@@ -64,6 +65,7 @@ void ResetProgramState() {
   launchCount = 0;
   zakladka = 1;
   locations::UseProfile(QString());
+  recorder::SetChildMicrophoneEnabled(true);
   for (CUstGry* s : {&memorySettings, &uzupelnianieSettings, &podpisywanieSettings, &spadajaceSettings}) {
     s->poziom = 2;
     s->pozycja = 0;

@@ -10,7 +10,7 @@ using namespace palette;
 
 namespace {
 
-enum class Icon { Play, Door, Info, Stop, Help, Next, Back, Chart };
+enum class Icon { Play, Door, Info, Stop, Help, Next, Back, Chart, Mic };
 
 struct ImageButtonDef {
   const char* base;
@@ -131,6 +131,20 @@ void DrawIcon(QPainter& p, Icon icon, const QRectF& box, const QColor& ink, cons
       p.drawPolyline(line);
       break;
     }
+    case Icon::Mic: {
+      // A capsule on a U-shaped holder with a stem and a foot.
+      p.drawRoundedRect(QRectF(c.x() - s * 0.17, c.y() - s * 0.50, s * 0.34, s * 0.62), s * 0.17, s * 0.17);
+      QPainterPath holder;
+      holder.moveTo(c.x() - s * 0.32, c.y() - s * 0.10);
+      holder.cubicTo(c.x() - s * 0.32, c.y() + s * 0.34, c.x() + s * 0.32, c.y() + s * 0.34, c.x() + s * 0.32,
+                     c.y() - s * 0.10);
+      holder.moveTo(c.x(), c.y() + s * 0.24);
+      holder.lineTo(c.x(), c.y() + s * 0.42);
+      holder.moveTo(c.x() - s * 0.18, c.y() + s * 0.44);
+      holder.lineTo(c.x() + s * 0.18, c.y() + s * 0.44);
+      p.strokePath(holder, QPen(ink, s * 0.09, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      break;
+    }
   }
   p.restore();
 }
@@ -233,6 +247,16 @@ QStringList CheckButtonNames() {
   QStringList names;
   for (const auto& d : CheckButtonDefs()) names << QLatin1String(d.base);
   return names;
+}
+
+ButtonPictures MicrophoneButton() {
+  const ImageButtonDef def{"mikr", u"Nagraj", kBlue, Icon::Mic, false};
+  ButtonPictures b;
+  b.mask = ButtonMask();
+  b.normal = ButtonState(def, State::Normal, b.mask);
+  b.hover = ButtonState(def, State::Hover, b.mask);
+  b.pressed = ButtonState(def, State::Pressed, b.mask);
+  return b;
 }
 
 ButtonPictures ImageButton(const QString& base) {

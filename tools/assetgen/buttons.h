@@ -19,6 +19,8 @@ struct ButtonPictures {
 // One of start, wyjdz, oprogramie, stop, pomoc, nast, pop, wyniki; 70 x 60.
 // Throws AssetError for any other name.
 ButtonPictures ImageButton(const QString& base);
+// The recorder's "mikr" button, in the same shape and states; 70 x 60.
+ButtonPictures MicrophoneButton();
 // The menu's check buttons (malo, ..., SZ, ..., naglos, ...): opaque pictures
 // copied as they are; `on` is the chosen state.
 QImage CheckButton(const QString& base, bool on);

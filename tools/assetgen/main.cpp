@@ -20,6 +20,7 @@
 #include "icons.h"
 #include "interfaceart.h"
 #include "phrases.h"
+#include "recorderart.h"
 #include "sounds.h"
 #include "style.h"
 #include "tiles.h"
@@ -46,6 +47,7 @@ void Run(const QString& assets, const QString& data, const QString& iconFolder) 
   const PictureSink sink = [&writer](const QString& path, const QImage& image) { writer.Write(path, image); };
   RenderInterfaceArt(sink);
   RenderButtons(sink);
+  RenderRecorderArt(sink);
   RenderTiles(words, sink);
   RenderWordPictures(words, IconPainter(icons), sink);
   WriteDataFile(data + QStringLiteral("/words.txt"), ProgramWordList(words));

@@ -3,10 +3,12 @@
 // Runs the real screens with the built content in a throw-away program
 // folder, plays through them with mouse clicks and saves what each window
 // shows: the child chooser with five children, the menu, the labelling
-// game, Memory with a card turned, the summary after a finished Memory
-// game, the about box, and the results window over a prepared history of a
-// few weeks, with two pages of its PDF report (drawn by pdftoppm). Sound and
-// sleeps are switched off; nothing is written outside the output folder.
+// game, its recorder (the button beside a solved word, the light while it
+// listens), Memory with a card turned and with a found pair beside the
+// microphone button, the summary after a finished Memory game, the about
+// box, and the results window over a prepared history of a few weeks, with
+// two pages of its PDF report (drawn by pdftoppm). Sound and sleeps are
+// switched off; nothing is written outside the output folder.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,11 +19,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
 #include "app/program.h"
 #include "labelling/Podpisywanie.h"
+#include "labelling/_grapodpisywanie.h"
+#include "labelling/labellingrules.h"
 #include "memory/Memory.h"
 #include "memory/_gramemory.h"
 #include "menu/Main.h"
@@ -34,6 +39,7 @@
 #include "screens/Oprogramie.h"
 #include "shell/_specfunc.h"
 #include "support/program.h"
+#include "support/microphone.h"
 #include "support/seams.h"
 #include "support/statsfiles.h"
 #include "widgets/_ccheckbut.h"
@@ -133,6 +139,29 @@ std::pair<CKarta*, CKarta*> APair() {
   return {nullptr, nullptr};
 }
 
+// Solves the labelling game's current word as a child does: each wanted
+// tile dragged into its slot.
+void SolveWord(TfmPodpisywanie* screen) {
+  graPodpisywanie* board = screen->Plansza();
+  const QString& podzial = program->slowa()->Wylosowane.at(size_t(board->Zadanie)).Podzial;
+  std::vector<CPrzGloska*> free;
+  for (auto& tile : board->Przesuwane) free.push_back(tile.get());
+  int slot = 0;
+  for (const labelling::Token& token : labelling::ScanSegmentation(podzial)) {
+    auto it = std::find_if(free.begin(), free.end(), [&](CPrzGloska* t) { return t->Nazwa == token.phoneme; });
+    if (it == free.end()) throw Failure{QStringLiteral("no tile for ") + token.phoneme};
+    CPrzGloska* tile = *it;
+    free.erase(it);
+    QWidget* area = tile->Obraz;
+    const QPoint grip(20, 20);
+    const QPoint target = board->Puste.at(size_t(slot++))->Pozycja() - area->pos() + grip;
+    QTest::mousePress(area, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(area, (grip + target) / 2);
+    QTest::mouseMove(area, target);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, target);
+  }
+}
+
 void ClickCard(CKarta* card) { Click(card->Obraz.data(), QPoint(40, 50)); }
 
 // Pages of the results window's PDF as pictures, through pdftoppm.
@@ -206,6 +235,17 @@ void Run(const QString& data, QSize screen) {
     QTest::qWait(100);
     TfmPodpisywanie* labelling = program->fmPodpisywanie();
     Save(labelling, QStringLiteral("labelling"));
+    // The word solved: the microphone button beside it, then the light
+    // while a generated voice is being recorded.
+    testing::FakeMicrophone mic;
+    mic.signal = testing::Tone(600, 8000);
+    mic.onRead = [labelling](int read) {
+      if (read == 3) Save(labelling, QStringLiteral("recorder_light"));
+    };
+    SolveWord(labelling);
+    if (!labelling->Mikrofon->Widoczny()) throw Failure{QStringLiteral("no microphone button on a solved word")};
+    Save(labelling, QStringLiteral("recorder_button"));
+    QTest::keyClick(labelling, Qt::Key_N);
     WhenShown(program->fmKoniecGry(), [] { program->fmKoniecGry()->SetModalResult(TfmKoniecGry::kClose); });
     labelling->A_Stop.Execute(labelling);
   });
@@ -221,7 +261,12 @@ void Run(const QString& data, QSize screen) {
     if (!a) throw Failure{QStringLiteral("no pair on the Memory board")};
     ClickCard(a);
     Save(program->fmMemory(), QStringLiteral("memory"));
-    ClickCard(b);
+    {
+      // The pair found: its large picture with the microphone button.
+      testing::FakeMicrophone mic;
+      ClickCard(b);
+      Save(program->fmMemory(), QStringLiteral("recorder_memory"));
+    }
     b->TimerTrafiona->Fire();
     WhenShown(program->fmKoniecGry(), [] {
       QTest::qWait(100);

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "recorder/stoprule.h"
+
+class QEvent;
+class QObject;
+
+// The recorder of the games: the child says the word, hears the model, then
+// hears themselves. The screens supply the button, the light and what counts
+// as the stop press; the capture device is the platform's SoundInput.
+namespace recorder {
+
+constexpr int kSampleRate = 16000;
+
+// The child's microphone button may be offered (data.ini: [DaneProgramu]
+// Mikrofon, 1 by default).
+void SetChildMicrophoneEnabled(bool enabled);
+bool ChildMicrophoneEnabled();
+// There is a microphone to record from.
+bool MicrophoneAvailable();
+// Both: the games show their microphone buttons.
+bool ChildRecorderOffered();
+
+// True while a recording or its playback runs.
+bool Running();
+
+struct Hooks {
+  // Called every few milliseconds while the microphone listens, with the
+  // time since it began: the screen's recording light; -1 once it has
+  // stopped listening.
+  std::function<void(int elapsedMs)> light;
+  // Tells the press that stops the listening (the button again, the key).
+  // Every other mouse and key input meanwhile is dropped.
+  std::function<bool(QObject* target, QEvent* event)> isStopPress;
+  // The capture device failed part-way: the screen says so, briefly.
+  std::function<void()> failed;
+};
+
+struct Take {
+  std::vector<qint16> samples;
+  StopRule::Reason why = StopRule::Reason::None;
+  bool heard = false;
+  bool failed = false;  // the device could not be opened or stopped working
+};
+
+// Listens until the stop rule ends the take. The windows keep painting;
+// timers wait until it returns.
+Take Listen(const Hooks& hooks);
+
+enum class Outcome {
+  Kept,          // the recording was saved and played back
+  NothingHeard,  // only silence: nothing kept
+  NotSaved,      // the file could not be written: nothing kept
+  DeviceFailed,  // nothing kept
+};
+
+// The child's turn for `key`: listens, keeps the recording under Nagrania/,
+// plays the model word (the sound the game speaks), then the recording.
+// Input that comes meanwhile is dropped. `keptPath` gets the file kept.
+Outcome RecordChild(const QString& key, const Hooks& hooks, QString* keptPath = nullptr);
+// The adult's model for `key`: listens, keeps it as the word's model
+// (replacing the previous one) and plays it.
+Outcome RecordModel(const QString& key, const Hooks& hooks);
+
+}  // namespace recorder

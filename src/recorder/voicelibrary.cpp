@@ -1,0 +1,107 @@
+#include "recorder/voicelibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+#include <tuple>
+
+#include "platform/sound.h"
+#include "recorder/wavfile.h"
+
+namespace recorder {
+
+namespace {
+
+const QString kWav = QStringLiteral(".wav");
+
+// "2026-12-08_10-15-03_" then the key, maybe "-2", then ".wav".
+const QRegularExpression& RecordingName() {
+  static const QRegularExpression re(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d_([A-Za-z0-9_]+?)(-\\d+)?\\.wav$"));
+  return re;
+}
+
+}  // namespace
+
+QString UserFolder() {
+  // The statistics file is written in the working folder, which start-up
+  // makes the program's folder.
+  return QDir::currentPath();
+}
+
+QString RecordingsFolder() { return UserFolder() + QStringLiteral("/Nagrania"); }
+QString ModelsFolder() { return UserFolder() + QStringLiteral("/Glosy"); }
+
+bool IsWordKey(const QString& key) {
+  static const QRegularExpression re(QStringLiteral("^[A-Za-z0-9_]+$"));
+  return re.match(key).hasMatch();
+}
+
+QString SynthesisedSoundPath(const QString& key) { return QStringLiteral("Data/Smd/") + key + QStringLiteral(".pw"); }
+
+QString ModelPath(const QString& key) { return ModelsFolder() + QLatin1Char('/') + key + kWav; }
+
+QString WordSoundPath(const QString& key) {
+  if (IsWordKey(key)) {
+    const QString model = ModelPath(key);
+    if (QFileInfo(model).isFile()) return model;
+  }
+  return SynthesisedSoundPath(key);
+}
+
+QString RecordingFileName(const QString& key, const QDateTime& when) {
+  return when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss_")) + key + kWav;
+}
+
+QString NewRecordingPath(const QString& key, const QDateTime& when) {
+  const QString name = RecordingFileName(key, when);
+  const QDir dir(RecordingsFolder());
+  QString path = dir.filePath(name);
+  for (int n = 2; QFileInfo::exists(path); ++n) {
+    path = dir.filePath(name.chopped(kWav.size()) + QStringLiteral("-%1").arg(n) + kWav);
+  }
+  return path;
+}
+
+QStringList Recordings(const QString& key) {
+  QStringList paths;
+  if (!IsWordKey(key)) return paths;
+  const QDir dir(RecordingsFolder());
+  // By the time the name carries, then by the number of a same-second take.
+  std::vector<std::tuple<QString, int, QString>> found;
+  for (const QString& name : dir.entryList({QStringLiteral("*_") + key + QStringLiteral("*.wav")}, QDir::Files)) {
+    const auto m = RecordingName().match(name);
+    if (!m.hasMatch() || m.captured(1) != key) continue;
+    const int n = m.captured(2).isEmpty() ? 1 : m.captured(2).mid(1).toInt();
+    found.emplace_back(name.left(19), n, dir.filePath(name));
+  }
+  std::sort(found.begin(), found.end());
+  for (const auto& f : found) paths << std::get<2>(f);
+  return paths;
+}
+
+void Play(const QString& path) {
+  if (QFileInfo(path).isFile()) platform::CurrentSoundOutput().PlaySync(path);
+}
+
+bool DeleteRecording(const QString& path) {
+  const QFileInfo info(path);
+  if (!RecordingName().match(info.fileName()).hasMatch()) return false;
+  if (info.absoluteDir() != QDir(RecordingsFolder())) return false;
+  return QFile::remove(info.absoluteFilePath());
+}
+
+bool HasModel(const QString& key) { return IsWordKey(key) && QFileInfo(ModelPath(key)).isFile(); }
+
+bool KeepModel(const QString& key, const std::vector<qint16>& samples, int sampleRate) {
+  return IsWordKey(key) && SaveWav(ModelPath(key), samples, sampleRate);
+}
+
+bool DeleteModel(const QString& key) {
+  if (!IsWordKey(key)) return false;
+  const QString path = ModelPath(key);
+  return !QFileInfo::exists(path) || QFile::remove(path);
+}
+
+}  // namespace recorder

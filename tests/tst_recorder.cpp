@@ -1,0 +1,307 @@
+// The recorder without a game: when a take ends, the WAV files it writes,
+// the kept voices of the words, and one recording from the press to the
+// playback with a microphone that hears a generated signal.
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QtTest>
+
+#include <SDL.h>
+
+#include "recorder/recorder.h"
+#include "recorder/stoprule.h"
+#include "recorder/voicelibrary.h"
+#include "recorder/wavfile.h"
+#include "shell/_specfunc.h"
+#include "support/fakeclock.h"
+#include "support/microphone.h"
+#include "support/programdir.h"
+#include "support/seams.h"
+
+using namespace testing;
+using recorder::StopRule;
+
+namespace {
+
+constexpr int kRate = 16000;
+constexpr qint64 kFrame = kRate * StopRule::kFrameMs / 1000;
+// A voice far above the loud threshold, a hum between the two thresholds.
+constexpr double kVoice = 8000;
+constexpr double kHum = 1000;  // RMS about 707
+
+// Feeds the signal in blocks of `block` samples, then silence, until the
+// rule ends; returns the samples it took.
+qint64 RunRule(StopRule& rule, const std::vector<qint16>& signal, qint64 block = 1000) {
+  std::vector<qint16> padded = signal + Silence(10000);
+  qint64 at = 0;
+  while (!rule.Ended() && at < qint64(padded.size())) {
+    const qint64 n = qMin(block, qint64(padded.size()) - at);
+    rule.Feed(padded.data() + at, n);
+    at += n;
+  }
+  return rule.Taken();
+}
+
+// The samples of a 16-bit mono WAV file, read by SDL as the player reads it.
+std::vector<qint16> ReadWav(const QString& path, int* rate = nullptr) {
+  SDL_AudioSpec spec{};
+  Uint8* buffer = nullptr;
+  Uint32 length = 0;
+  if (!SDL_LoadWAV(QFile::encodeName(path).constData(), &spec, &buffer, &length)) return {};
+  std::vector<qint16> out;
+  if (spec.format == AUDIO_S16LSB && spec.channels == 1) {
+    out.resize(length / 2);
+    memcpy(out.data(), buffer, length);
+  }
+  if (rate) *rate = spec.freq;
+  SDL_FreeWAV(buffer);
+  return out;
+}
+
+std::vector<qint16> Head(const std::vector<qint16>& v, qint64 n) { return {v.begin(), v.begin() + n}; }
+
+// Counts the input that reaches it.
+class Target : public QWidget {
+ public:
+  int presses = 0;
+  int keys = 0;
+
+ protected:
+  void mousePressEvent(QMouseEvent*) override { ++presses; }
+  void keyPressEvent(QKeyEvent*) override { ++keys; }
+};
+
+bool IsKeyN(QObject*, QEvent* e) {
+  return e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_N;
+}
+
+}  // namespace
+
+class RecorderTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  // --- when a take ends ---
+
+  void theLimitEndsATakeWhateverItHears_data() {
+    QTest::addColumn<std::vector<qint16>>("signal");
+    QTest::addColumn<bool>("heard");
+    QTest::newRow("silence") << Silence(6000) << false;
+    QTest::newRow("a continuous voice") << Tone(6000, kVoice) << true;
+    QTest::newRow("a hum between the thresholds") << Tone(6000, kHum) << false;
+    QTest::newRow("a click shorter than speech")
+        << Tone(StopRule::kFrameMs * (StopRule::kSpeechFrames - 1), kVoice) << false;
+  }
+  void theLimitEndsATakeWhateverItHears() {
+    QFETCH(std::vector<qint16>, signal);
+    QFETCH(bool, heard);
+    StopRule rule(kRate);
+    QCOMPARE(RunRule(rule, signal), qint64(4 * kRate));
+    QCOMPARE(rule.Why(), StopRule::Reason::Limit);
+    QCOMPARE(rule.Heard(), heard);
+  }
+
+  void aSecondOfQuietAfterSpeechEndsIt_data() {
+    QTest::addColumn<std::vector<qint16>>("signal");
+    QTest::addColumn<qint64>("block");
+    QTest::addColumn<qint64>("taken");
+    // 25 loud frames, then 50 quiet ones, however the samples come.
+    QTest::newRow("sample by sample") << Tone(500, kVoice) << qint64(1) << qint64(kRate * 3 / 2);
+    QTest::newRow("blocks across frames") << Tone(500, kVoice) << qint64(333) << qint64(kRate * 3 / 2);
+    // After speech a hum is more of it: the quiet starts when it stops.
+    QTest::newRow("speech, then a hum") << Tone(200, kVoice) + Tone(1500, kHum) << qint64(1000)
+                                        << qint64(kRate * 27 / 10);
+  }
+  void aSecondOfQuietAfterSpeechEndsIt() {
+    QFETCH(std::vector<qint16>, signal);
+    QFETCH(qint64, block);
+    QFETCH(qint64, taken);
+    StopRule rule(kRate);
+    QCOMPARE(RunRule(rule, signal, block), taken);
+    QCOMPARE(rule.Why(), StopRule::Reason::Silence);
+    QVERIFY(rule.Heard());
+    const qint16 more[10] = {};
+    QCOMPARE(rule.Feed(more, 10), qint64(0));
+  }
+
+  // --- the kept voices ---
+
+  void aModelIsSpokenInsteadOfTheSynthesisedWordUntilItIsDeleted() {
+    ProgramDir dir;
+    FakeSound sound;
+    dir.Write(QStringLiteral("Data/Smd/szalik.pw"), "synthesised");
+    const QString synthesised = QStringLiteral("Data/Smd/szalik.pw");
+    QCOMPARE(recorder::WordSoundPath(QStringLiteral("szalik")), synthesised);
+
+    QVERIFY(recorder::KeepModel(QStringLiteral("szalik"), Tone(200, kVoice), kRate));
+    QVERIFY(recorder::HasModel(QStringLiteral("szalik")));
+    const QString model = dir.File(QStringLiteral("Glosy/szalik.wav"));
+    QCOMPARE(QFileInfo(recorder::WordSoundPath(QStringLiteral("szalik"))).absoluteFilePath(), model);
+    QVERIFY(PlayWordSound(QStringLiteral("szalik")));
+
+    QVERIFY(recorder::DeleteModel(QStringLiteral("szalik")));
+    QVERIFY(PlayWordSound(QStringLiteral("szalik")));
+    QCOMPARE(sound.played.size(), 2);
+    QCOMPARE(QFileInfo(sound.played[0]).absoluteFilePath(), model);
+    QCOMPARE(sound.played[1], synthesised);
+  }
+
+  void aKeyThatIsNoWordNamesNoFile() {
+    ProgramDir dir;
+    QVERIFY(!recorder::KeepModel(QStringLiteral("../szalik"), Tone(10, kVoice), kRate));
+    QVERIFY(!recorder::DeleteModel(QStringLiteral("../szalik")));
+    QVERIFY(QDir(dir.Path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+    QVERIFY(!QFileInfo::exists(dir.File(QStringLiteral("szalik.wav"))));
+  }
+
+  void recordingsAreListedPerWordOldestFirstAndDeletedOnlyFromTheirFolder() {
+    ProgramDir dir;
+    const QDateTime first(QDate(2026, 12, 8), QTime(10, 15, 3), QTimeZone::utc());
+    QCOMPARE(recorder::RecordingFileName(QStringLiteral("szalik"), first), QStringLiteral("2026-12-08_10-15-03_szalik.wav"));
+    const QString a = recorder::NewRecordingPath(QStringLiteral("szalik"), first);
+    QVERIFY(recorder::SaveWav(a, Tone(10, kVoice), kRate));
+    // The same second again gets a name of its own.
+    const QString b = recorder::NewRecordingPath(QStringLiteral("szalik"), first);
+    QCOMPARE(QFileInfo(b).fileName(), QStringLiteral("2026-12-08_10-15-03_szalik-2.wav"));
+    QVERIFY(recorder::SaveWav(b, Tone(10, kVoice), kRate));
+    const QString older = recorder::NewRecordingPath(QStringLiteral("szalik"), first.addDays(-1));
+    QVERIFY(recorder::SaveWav(older, Tone(10, kVoice), kRate));
+    // A longer key that starts alike, and a file that is no recording.
+    QVERIFY(recorder::SaveWav(recorder::NewRecordingPath(QStringLiteral("szalik_duzy"), first), Tone(10, kVoice), kRate));
+    dir.Write(QStringLiteral("Nagrania/notatka_szalik.wav"), "x");
+
+    QCOMPARE(recorder::Recordings(QStringLiteral("szalik")), (QStringList{older, a, b}));
+
+    dir.Write(QStringLiteral("2026-12-08_10-15-03_szalik.wav"), "elsewhere");
+    QVERIFY(!recorder::DeleteRecording(dir.File(QStringLiteral("2026-12-08_10-15-03_szalik.wav"))));
+    QVERIFY(!recorder::DeleteRecording(dir.File(QStringLiteral("Nagrania/notatka_szalik.wav"))));
+    QVERIFY(recorder::DeleteRecording(a));
+    QCOMPARE(recorder::Recordings(QStringLiteral("szalik")), (QStringList{older, b}));
+  }
+
+  // --- one recording, from the press to the playback ---
+
+  void theChildHearsTheModelThenThemselvesAndTheTakeIsKept() {
+    ProgramDir dir;
+    FakeClock clock;
+    FakeSound sound;
+    FakeSleep sleep;
+    FakeMicrophone mic;
+    dir.Write(QStringLiteral("Data/Smd/szalik.pw"), "synthesised");
+    mic.signal = Tone(500, kVoice) + Silence(3000);
+    QString kept;
+    int lights = 0;
+    bool lightOff = false;
+    recorder::Hooks hooks;
+    hooks.light = [&](int ms) {
+      if (ms < 0) lightOff = true; else ++lights;
+    };
+    QCOMPARE(recorder::RecordChild(QStringLiteral("szalik"), hooks, &kept), recorder::Outcome::Kept);
+    QCOMPARE(mic.rate, kRate);
+    QVERIFY(!mic.open);
+    QVERIFY(lights > 0 && lightOff);
+    // The clock's time (21:38:49 UTC) as the computer's local time.
+    const QDateTime spoken(QDate(2026, 12, 6), QTime(21, 38, 49), QTimeZone::utc());
+    QCOMPARE(kept, dir.File(QStringLiteral("Nagrania/") + spoken.toLocalTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
+                            QStringLiteral("_szalik.wav")));
+    QCOMPARE(ReadWav(kept), Head(mic.signal, kRate * 3 / 2));
+    QCOMPARE(sound.played, (QStringList{QStringLiteral("Data/Smd/szalik.pw"), kept}));
+    QVERIFY(!recorder::Running());
+  }
+
+  void whenNothingIsKeptTheModelStillPlaysAndNothingIsAsked_data() {
+    QTest::addColumn<std::vector<qint16>>("signal");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<recorder::Outcome>("outcome");
+    QTest::newRow("silence") << std::vector<qint16>{} << false << recorder::Outcome::NothingHeard;
+    QTest::newRow("full disk") << Tone(500, kVoice) << true << recorder::Outcome::NotSaved;
+  }
+  void whenNothingIsKeptTheModelStillPlaysAndNothingIsAsked() {
+    QFETCH(std::vector<qint16>, signal);
+    QFETCH(bool, fullDisk);
+    QFETCH(recorder::Outcome, outcome);
+    ProgramDir dir;
+    FakeSound sound;
+    FakeMessageBox box;
+    FakeMicrophone mic;
+    dir.Write(QStringLiteral("Data/Smd/szalik.pw"), "synthesised");
+    // A file where the folder should be fails every write as a full disk does.
+    if (fullDisk) dir.Write(QStringLiteral("Nagrania"), "not a folder");
+    mic.signal = signal;
+    QCOMPARE(recorder::RecordChild(QStringLiteral("szalik"), {}), outcome);
+    QCOMPARE(sound.played, QStringList{QStringLiteral("Data/Smd/szalik.pw")});
+    QVERIFY(!QFileInfo(dir.File(QStringLiteral("Nagrania"))).isDir());
+    QVERIFY(box.shown.empty());
+  }
+
+  void aMicrophoneThatFailsLosesTheTakeAndSaysSo_data() {
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("cannot be opened") << false;
+    QTest::newRow("fails part-way") << true;
+  }
+  void aMicrophoneThatFailsLosesTheTakeAndSaysSo() {
+    QFETCH(bool, opens);
+    ProgramDir dir;
+    FakeSound sound;
+    FakeMicrophone mic;
+    dir.Write(QStringLiteral("Data/Smd/szalik.pw"), "synthesised");
+    mic.opens = opens;
+    mic.signal = Tone(3000, kVoice);
+    mic.failsAtRead = 8;
+    int said = 0;
+    recorder::Hooks hooks;
+    hooks.failed = [&] { ++said; };
+    QCOMPARE(recorder::RecordChild(QStringLiteral("szalik"), hooks), recorder::Outcome::DeviceFailed);
+    QCOMPARE(said, 1);
+    QVERIFY(sound.played.isEmpty());
+    QVERIFY(!mic.open);
+    QVERIFY(!QFileInfo::exists(dir.File(QStringLiteral("Nagrania"))));
+  }
+
+  void theStopPressEndsTheTakeAndOtherInputIsDropped() {
+    ProgramDir dir;
+    FakeSound sound;
+    FakeMicrophone mic;
+    Target target;
+    target.show();
+    mic.signal = Tone(4000, kVoice);
+    mic.onRead = [&](int read) {
+      // Delivered by the next turn of the wait, as input from the window
+      // system is.
+      if (read == 2) {
+        QCoreApplication::postEvent(&target, new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5),
+                                                            Qt::LeftButton, Qt::LeftButton, {}));
+        QCoreApplication::postEvent(&target, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, {}, QStringLiteral("a")));
+      }
+      if (read == 4) QCoreApplication::postEvent(&target, new QKeyEvent(QEvent::KeyPress, Qt::Key_N, {}, QStringLiteral("n")));
+    };
+    recorder::Hooks hooks;
+    hooks.isStopPress = IsKeyN;
+    QString kept;
+    QCOMPARE(recorder::RecordChild(QStringLiteral("szalik"), hooks, &kept), recorder::Outcome::Kept);
+    // Four blocks were read before the press was seen, the fifth not used.
+    QCOMPARE(ReadWav(kept).size(), size_t(4 * mic.blockSamples));
+    QCoreApplication::processEvents();
+    QCOMPARE(target.presses, 0);
+    QCOMPARE(target.keys, 0);
+  }
+
+  void theAdultsModelIsRecordedWithTheSameRecorder() {
+    ProgramDir dir;
+    FakeSound sound;
+    FakeMicrophone mic;
+    mic.signal = Tone(700, kVoice);
+    QCOMPARE(recorder::RecordModel(QStringLiteral("szopa"), {}), recorder::Outcome::Kept);
+    const QString model = dir.File(QStringLiteral("Glosy/szopa.wav"));
+    QCOMPARE(ReadWav(model), Head(mic.signal + Silence(1000), kRate * 17 / 10));
+    QCOMPARE(sound.played.size(), 1);
+    QCOMPARE(QFileInfo(sound.played[0]).absoluteFilePath(), model);
+    // Silence keeps the previous model.
+    mic.signal.clear();
+    QCOMPARE(recorder::RecordModel(QStringLiteral("szopa"), {}), recorder::Outcome::NothingHeard);
+    QCOMPARE(ReadWav(model).size(), size_t(kRate * 17 / 10));
+  }
+};
+
+QTEST_MAIN(RecorderTest)
+#include "tst_recorder.moc"
