@@ -19,6 +19,7 @@
 #include "platform/system.h"
 #include "platform/timer.h"
 #include "results/_cstatrec.h"
+#include "resultswindow/resultswindow.h"
 #include "app/startup.h"
 #include "support/fakeclock.h"
 #include "support/programdir.h"
@@ -47,6 +48,9 @@ class Driver : public QObject {
   Driver(quint32 seed, int events, testing::FakeClock& clock) : rng_(seed), left_(events), clock_(clock) {}
 
   void Start() { Schedule(); }
+  // Where the results window's exports go: never a folder the random clicks
+  // of a file dialog would find.
+  void SetExportFolder(const QString& folder) { exportFolder_ = folder; }
   int Left() const { return left_; }
   int Starts() const { return starts_; }
   void NoteStart() { ++starts_; }
@@ -83,6 +87,11 @@ class Driver : public QObject {
       return;
     }
     Schedule();
+    if (auto* results = qobject_cast<ResultsWindow*>(top)) {
+      results->AskSavePath = [this](const QString& suggested, const QString&) {
+        return exportFolder_ + QLatin1Char('/') + QFileInfo(suggested).fileName();
+      };
+    }
     if (++depth_ > maxDepth_) maxDepth_ = depth_;
     clock_.AdvanceMs(rng_.bounded(50, 4000));
     if (left_ > 0) {
@@ -229,6 +238,7 @@ class Driver : public QObject {
   }
 
   QRandomGenerator rng_;
+  QString exportFolder_;
   int left_;
   testing::FakeClock& clock_;
   int starts_ = 0;
@@ -295,6 +305,7 @@ class SoakTest : public QObject {
     testing::ResetProgramState();
 
     Driver driver(seed, kEventsPerSize, clock);
+    driver.SetExportFolder(dir.Path());
     driver.Start();
     // Every way out of the program ends this run; the stream starts it again.
     while (driver.Left() > 0) {

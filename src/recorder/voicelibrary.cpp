@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "locations/filelocations.h"
 #include "platform/sound.h"
 #include "recorder/wavfile.h"
 
@@ -24,14 +25,12 @@ const QRegularExpression& RecordingName() {
 
 }  // namespace
 
-QString UserFolder() {
-  // The statistics file is written in the working folder, which start-up
-  // makes the program's folder.
-  return QDir::currentPath();
-}
+QString UserFolder() { return locations::Current().statsDir; }
 
+// The child's takes go with the child's statistics; the adult's models serve
+// every child, so they stay with the default files.
 QString RecordingsFolder() { return UserFolder() + QStringLiteral("/Nagrania"); }
-QString ModelsFolder() { return UserFolder() + QStringLiteral("/Glosy"); }
+QString ModelsFolder() { return locations::Default().statsDir + QStringLiteral("/Glosy"); }
 
 bool IsWordKey(const QString& key) {
   static const QRegularExpression re(QStringLiteral("^[A-Za-z0-9_]+$"));

@@ -11,12 +11,13 @@
 // the synthesised word. Everything stays in the user's folder.
 namespace recorder {
 
-// The folder of the user's own files (the statistics file's folder): the one
-// place that decides where recordings and models live.
+// The folder of the statistics file in use (the chosen child's profile, or
+// the default files'): the one place that decides where recordings live.
 QString UserFolder();
 // <user folder>/Nagrania: the child's recordings.
 QString RecordingsFolder();
-// <user folder>/Glosy: the adult's models, one per word.
+// Glosy/ beside the default statistics file: the adult's models, one per
+// word, for every child.
 QString ModelsFolder();
 
 // A word's key names files: ASCII letters, digits and "_" only.
