@@ -821,14 +821,17 @@ def drag_tile_out_and_back(d):
     template = client.crop(tx, ty, tw, th)
     W, H = d.layout.W, d.layout.H
     grab_at = d.to_screen((tx + tw // 2, ty + th // 2))
-    release_at = (d.origin[0] + W + 300, grab_at[1])
+    # Released low, where no button of the game stands at the right edge to
+    # be drawn over the tile.
+    release_y = H - th - 30
+    release_at = d.to_screen((W + 300, release_y + th // 2))
     d.drag(grab_at, release_at)
     d.park_pointer()
     client = d.client(d.wait_until_still())
 
-    # Near the right edge, at about the height it was dragged at.
+    # Near the right edge, at about the height it was released at.
     xs = range(max(0, W - tw - 120), W - tw + 1, 2)
-    ys = range(max(0, ty - 100), min(H - th, ty + 100) + 1, 2)
+    ys = range(max(0, release_y - 100), min(H - th, release_y + 100) + 1, 2)
     difference, place = best_place(client, template, xs, ys)
     if place is None or difference > 20:
         still_home = mean_difference(client, tx, ty, template) <= 20
