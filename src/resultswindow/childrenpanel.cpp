@@ -199,6 +199,7 @@ void ChildrenPanel::ShowSelected() {
   const QSignalBlocker a(name_), b(grid_);
   if (!p) {
     heading_->setText(QStringLiteral("Nowe dziecko"));
+    details_->setToolTip(QString());
     name_->clear();
     name_->setReadOnly(false);
     SelectPicture(QString());
@@ -214,8 +215,10 @@ void ChildrenPanel::ShowSelected() {
     name_->setReadOnly(inUse);
     SelectPicture(p->picture);
     const profiles::Contents c = profiles::ContentsOf(*p);
+    // Where the files are, beside the default ones; the whole path on hover.
+    details_->setToolTip(QDir::toNativeSeparators(p->folder));
     QString text = QStringLiteral("Folder: %1\n%2, %3.")
-                       .arg(QDir::toNativeSeparators(p->folder),
+                       .arg(QDir::toNativeSeparators(QDir(base_).relativeFilePath(p->folder)),
                             CountText(c.games, QStringLiteral("gra"), QStringLiteral("gry"), QStringLiteral("gier")),
                             CountText(RecordingCount(*p), QStringLiteral("nagranie"), QStringLiteral("nagrania"),
                                       QStringLiteral("nagrań")));

@@ -165,7 +165,7 @@ void ResultsWindow::Build(bool wide) {
   childChoice_ = new QComboBox(this);
   childChoice_->setObjectName(QStringLiteral("child"));
   childChoice_->setFont(ResultsFont(12, true));
-  childChoice_->setIconSize(QSize(28, 28));
+  childChoice_->setIconSize(QSize(24, 24));
   childChoice_->setMinimumWidth(180);
   childChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   top->addWidget(childChoice_);
@@ -279,7 +279,7 @@ QWidget* ResultsWindow::BuildGames(bool wide) {
   split->setStretchFactor(1, 3);
   // The chart needs the height for its labels more than the table, which
   // scrolls.
-  split->setSizes({200, 300});
+  split->setSizes({170, 330});
   layout->addWidget(split, 1);
 
   auto* bottom = new QHBoxLayout;
