@@ -80,6 +80,7 @@ QPushButton#close:hover, QPushButton#danger:hover { background: #ff7b6b; }
 QPushButton#danger { background: #e05044; border-color: #a8362e; }
 QPushButton#danger:disabled { background: #d8b8b4; border-color: #b89a96; }
 QPushButton#reset { background: white; color: #2a568c; border-color: #b8dff5; }
+QPushButton#reset:disabled { color: #9aa8b6; border-color: #dde4ea; }
 QSplitter::handle { background: transparent; }
 )";
 
