@@ -16,6 +16,7 @@
 #include "resultswindow/resultsreport.h"
 #include "resultswindow/resultswindow.h"
 #include "history/statsfile.h"
+#include "profiles/profiles.h"
 #include "support/fakeclock.h"
 #include "support/seams.h"
 #include "support/statsfiles.h"
@@ -54,6 +55,11 @@ QStringList ShownDays(const QAbstractItemModel& rows) {
 int PdfPages(const QByteArray& pdf) {
   return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") +
              pdf.count("/Type /Page "));
+}
+
+// The default files alone, as a fresh copy of the program has them.
+ResultsSetup OneFolder(const testing::TemporaryWorkingDir& dir) {
+  return ResultsSetup{.baseFolder = dir.Path(), .inUseFolder = dir.Path()};
 }
 
 QByteArray ReadAll(const QString& path) {
@@ -166,7 +172,7 @@ class ResultsTest : public QObject {
   void theWindowFollowsItsFiltersInTableAndChart() {
     testing::TemporaryWorkingDir dir;
     QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), testing::StatsBytes(FourGames())));
-    ResultsWindow window(dir.FilePath("prgst6.stt"), QString());
+    ResultsWindow window(OneFolder(dir));
     QCOMPARE(window.windowTitle(), QStringLiteral("Wyniki"));
     QCOMPARE(window.Table()->model()->rowCount(), 4);
     QCOMPARE(window.Periods().size(), 4);
@@ -180,8 +186,10 @@ class ResultsTest : public QObject {
 
   void csvHoldsTheShownRowsInTheShownOrder() {
     testing::TemporaryWorkingDir dir;
-    QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), testing::StatsBytes(FourGames())));
-    ResultsWindow window(dir.FilePath("prgst6.stt"), QStringLiteral("Ala"));
+    profiles::Profile ala;
+    QCOMPARE(profiles::Add(dir.Path(), QStringLiteral("Ala"), QString(), &ala), QString());
+    QVERIFY(WriteFile(ala.folder + QStringLiteral("/prgst6.stt"), testing::StatsBytes(FourGames())));
+    ResultsWindow window(ResultsSetup{.baseFolder = dir.Path(), .inUseFolder = ala.folder});
     window.GameChoice()->setCurrentIndex(1);  // labelling
     window.Table()->sortByColumn(kWhen, Qt::DescendingOrder);
     QString asked;
@@ -203,7 +211,7 @@ class ResultsTest : public QObject {
   void aFailedExportIsShownAndWritesNothing() {
     testing::TemporaryWorkingDir dir;
     QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), testing::StatsBytes(FourGames())));
-    ResultsWindow window(dir.FilePath("prgst6.stt"), QString());
+    ResultsWindow window(OneFolder(dir));
     testing::FakeMessageBox box;
     window.AskSavePath = [&](const QString&, const QString&) { return dir.FilePath("no-such-folder/w.pdf"); };
     window.PdfButton()->click();
@@ -226,7 +234,7 @@ class ResultsTest : public QObject {
     QList<Game> list;
     for (int i = 0; i < games; ++i) list << Game{.utc = Utc(5, 1).addSecs(i * 7200)};
     QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), testing::StatsBytes(list)));
-    ResultsWindow window(dir.FilePath("prgst6.stt"), QString());
+    ResultsWindow window(OneFolder(dir));
     QCOMPARE(window.SavePdf(dir.FilePath("w.pdf")), QString());
     const QByteArray pdf = ReadAll(dir.FilePath("w.pdf"));
     QVERIFY(pdf.startsWith("%PDF"));
@@ -236,7 +244,7 @@ class ResultsTest : public QObject {
   void aRefusedFileIsSaidInTheWindow() {
     testing::TemporaryWorkingDir dir;
     QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), QByteArray(40, 'x')));
-    ResultsWindow window(dir.FilePath("prgst6.stt"), QString());
+    ResultsWindow window(OneFolder(dir));
     QVERIFY(!window.Notice()->isHidden());
     QVERIFY(window.Notice()->text().contains(QStringLiteral("nie jest plikiem statystyk")));
     QCOMPARE(window.Table()->model()->rowCount(), 0);
@@ -246,7 +254,7 @@ class ResultsTest : public QObject {
   void aTornFileShowsItsWholeGamesAndTheWarning() {
     testing::TemporaryWorkingDir dir;
     QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), testing::StatsBytes(FourGames()) + QByteArray(10, '\1')));
-    ResultsWindow window(dir.FilePath("prgst6.stt"), QString());
+    ResultsWindow window(OneFolder(dir));
     QCOMPARE(window.Table()->model()->rowCount(), 4);
     QVERIFY(!window.Notice()->isHidden());
     QVERIFY(window.Notice()->text().contains(QStringLiteral("niepełnym zapisem")));

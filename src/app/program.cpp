@@ -1,8 +1,10 @@
 #include "app/program.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "labelling/Podpisywanie.h"
+#include "locations/filelocations.h"
 #include "memory/Memory.h"
 #include "resultswindow/resultswindow.h"
 #include "results/Koniecgry.h"
@@ -96,10 +98,14 @@ void Program::DestroyScreens() {
 
 void Program::ShowResults() {
   if (!fmMain_) return;
-  // Read afresh at every opening: the games just played are in it. Only
-  // one history so far, which is everyone's.
+  // Read afresh at every opening: the games just played are in it. The
+  // child of this run is the one whose file the store writes.
+  ResultsSetup setup;
+  setup.baseFolder = locations::Default().statsDir;
   const QString path = QDir().absoluteFilePath(statRec_ ? statRec_->FileName() : QStringLiteral("prgst6.stt"));
-  ResultsWindow window(path, QString(), fmMain_.get());
+  setup.inUseFolder = QFileInfo(path).absolutePath();
+  if (slowa_) setup.words = &slowa_->Slownik();
+  ResultsWindow window(setup, fmMain_.get());
   window.exec();
 }
 

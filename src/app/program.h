@@ -62,8 +62,9 @@ class Program {
   // writes the configuration as it goes, is the last.
   void DestroyScreens();
 
-  // The results window over the menu (its child) for the statistics file
-  // in the working folder, until it is closed: the menu's results button.
+  // The results window over the menu (its child), until it is closed: the
+  // menu's results button. It opens on the child of this run and manages
+  // the profiles beside the default files and the words' voices.
   void ShowResults();
 
   CSlowa* slowa() const { return slowa_.get(); }

@@ -63,10 +63,12 @@ QString NewRecordingPath(const QString& key, const QDateTime& when) {
   return path;
 }
 
-QStringList Recordings(const QString& key) {
+QStringList Recordings(const QString& key) { return RecordingsIn(UserFolder(), key); }
+
+QStringList RecordingsIn(const QString& userFolder, const QString& key) {
   QStringList paths;
   if (!IsWordKey(key)) return paths;
-  const QDir dir(RecordingsFolder());
+  const QDir dir(userFolder + QStringLiteral("/Nagrania"));
   // By the time the name carries, then by the number of a same-second take.
   std::vector<std::tuple<QString, int, QString>> found;
   for (const QString& name : dir.entryList({QStringLiteral("*_") + key + QStringLiteral("*.wav")}, QDir::Files)) {
@@ -84,10 +86,12 @@ void Play(const QString& path) {
   if (QFileInfo(path).isFile()) platform::CurrentSoundOutput().PlaySync(path);
 }
 
-bool DeleteRecording(const QString& path) {
+bool DeleteRecording(const QString& path) { return DeleteRecordingIn(UserFolder(), path); }
+
+bool DeleteRecordingIn(const QString& userFolder, const QString& path) {
   const QFileInfo info(path);
   if (!RecordingName().match(info.fileName()).hasMatch()) return false;
-  if (info.absoluteDir() != QDir(RecordingsFolder())) return false;
+  if (info.absoluteDir() != QDir(userFolder + QStringLiteral("/Nagrania"))) return false;
   return QFile::remove(info.absoluteFilePath());
 }
 

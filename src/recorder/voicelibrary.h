@@ -37,11 +37,15 @@ QString RecordingFileName(const QString& key, const QDateTime& when);
 QString NewRecordingPath(const QString& key, const QDateTime& when);
 // The child's recordings of `key`, oldest first (full paths).
 QStringList Recordings(const QString& key);
+// The same in another user folder (a child who does not practise this run,
+// looked through from the results window).
+QStringList RecordingsIn(const QString& userFolder, const QString& key);
 // Plays a recording or a model and returns when it has finished.
 void Play(const QString& path);
 // Deletes one of the child's recordings. False when the path is no
 // recording of this library or it could not be removed.
 bool DeleteRecording(const QString& path);
+bool DeleteRecordingIn(const QString& userFolder, const QString& path);
 
 bool HasModel(const QString& key);
 // Keeps `samples` (16-bit mono) as the model of `key`, replacing the one

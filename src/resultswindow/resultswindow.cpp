@@ -14,24 +14,33 @@
 #include <QHeaderView>
 #include <QLibraryInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "history/statscsv.h"
 #include "platform/system.h"
+#include "profiles/profiles.h"
+#include "resultswindow/childrenpanel.h"
 #include "resultswindow/progresschart.h"
+#include "resultswindow/wordvoicespanel.h"
+#include "words/spaczka.h"
 #include "words/wordbits.h"
 
 using namespace resultswindow;
+using resultswindow::SetNotice;
 
 namespace {
 
 const QString kTitle = QStringLiteral("Wyniki");
+// The default files' child, as the chooser at start-up calls it.
+const QString kGuest = QStringLiteral("Gość");
 
 // The artwork's sky, cream panel, blues and coral, as the menu shows them.
 const char kStyle[] = R"(
@@ -43,6 +52,17 @@ QFrame#panel QLabel { background: transparent; }
 QLabel#notice { border-radius: 10px; padding: 6px 10px; }
 QLabel#notice[kind="error"] { background: #ffddd8; border: 2px solid #e05044; }
 QLabel#notice[kind="warning"] { background: #fff0c4; border: 2px solid #f2b12a; }
+QLabel#notice[kind="info"] { background: #e4f4ff; border: 2px solid #7cc8f0; }
+QLabel#problem { color: #c0392b; }
+QLabel#light { color: #e05044; font-weight: bold; }
+QTabWidget::pane { border: none; }
+QTabBar::tab { background: #d4f0ff; color: #2a568c; font-weight: bold; border: 2px solid #b8dff5; border-bottom: none;
+               border-top-left-radius: 10px; border-top-right-radius: 10px; padding: 4px 18px; margin-right: 4px; }
+QTabBar::tab:selected { background: #fff8e8; border-color: #f2b12a; }
+QListWidget, QLineEdit { background: white; color: #2d3a5a; border: 2px solid #b8dff5; border-radius: 8px; }
+QLineEdit { padding: 2px 6px; min-height: 22px; }
+QListWidget::item { padding: 2px; }
+QListWidget::item:selected { background: #ffd35a; color: #2d3a5a; border-radius: 6px; }
 QTableView#games { background: white; alternate-background-color: #fff8e8; gridline-color: #e4ecf4;
              selection-background-color: #ffd35a; selection-color: #2d3a5a; color: #2d3a5a;
              border: 2px solid #b8dff5; border-radius: 8px; }
@@ -56,8 +76,11 @@ QPushButton:hover { background: #4f9ed8; }
 QPushButton:pressed { background: #2a568c; }
 QPushButton:disabled { background: #b8c4d0; border-color: #9aa8b6; }
 QPushButton#close { background: #e05044; border-color: #a8362e; }
-QPushButton#close:hover { background: #ff7b6b; }
+QPushButton#close:hover, QPushButton#danger:hover { background: #ff7b6b; }
+QPushButton#danger { background: #e05044; border-color: #a8362e; }
+QPushButton#danger:disabled { background: #d8b8b4; border-color: #b89a96; }
 QPushButton#reset { background: white; color: #2a568c; border-color: #b8dff5; }
+QPushButton#reset:disabled { color: #9aa8b6; border-color: #dde4ea; }
 QSplitter::handle { background: transparent; }
 )";
 
@@ -66,7 +89,9 @@ QString DayText(QDate d) { return d.toString(QStringLiteral("yyyy-MM-dd")); }
 // A name fit for a file name on any system: letters, digits and dashes.
 QString FileNamePart(const QString& text) {
   QString part = text.trimmed();
-  part.replace(QRegularExpression(QStringLiteral("[^\\w-]+")), QStringLiteral("_"));
+  // Polish letters stay: "Łucja", not "_ucja".
+  part.replace(QRegularExpression(QStringLiteral("[^\\w-]+"), QRegularExpression::UseUnicodePropertiesOption),
+               QStringLiteral("_"));
   return part;
 }
 
@@ -81,19 +106,16 @@ QLabel* Caption(const QString& text, QWidget* parent) {
   return label;
 }
 
-void SetNotice(QLabel* notice, const QString& text, const char* kind) {
-  notice->setText(text);
-  notice->setProperty("kind", QString::fromLatin1(kind));
-  // The style sheet reads the property only when the widget is polished anew.
-  notice->style()->unpolish(notice);
-  notice->style()->polish(notice);
-  notice->setVisible(!text.isEmpty());
+// The same folder however it is written.
+QString SamePath(const QString& path) {
+  const QFileInfo info(path);
+  const QString canonical = info.canonicalFilePath();
+  return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
 }  // namespace
 
-ResultsWindow::ResultsWindow(const QString& statsPath, const QString& child, QWidget* parent)
-    : QDialog(parent), child_(child) {
+ResultsWindow::ResultsWindow(const ResultsSetup& setup, QWidget* parent) : QDialog(parent), setup_(setup) {
   // The file dialogs and the calendar speak Polish as the rest of the
   // program does; Qt's own texts come from Debian's Qt translations.
   setLocale(QLocale(QLocale::Polish, QLocale::Poland));
@@ -107,12 +129,21 @@ ResultsWindow::ResultsWindow(const QString& statsPath, const QString& child, QWi
   AskSavePath = [this](const QString& suggested, const QString& filter) {
     return QFileDialog::getSaveFileName(this, QStringLiteral("Zapisz wyniki"), suggested, filter);
   };
+  Confirm = [this](const QString& question) {
+    QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::Yes | QMessageBox::No, this);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Tak, usuń"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
+    // Enter alone must not delete.
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+  };
   // Within the menu it covers (the whole screen in the full-screen modes),
   // leaving room for a window manager's frame and caption.
   const QSize room = parent ? parent->window()->size() : platform::PrimaryScreenSize();
   const QSize size = QSize(1000, 720).boundedTo(room - QSize(16, 48));
   Build(size.width() >= 960);
-  Load(statsPath);
+  FillChildChoice(setup_.inUseFolder);
+  ChildChosen();
   resize(size);
 }
 
@@ -121,20 +152,60 @@ ResultsWindow::~ResultsWindow() { QCoreApplication::removeTranslator(&qtTexts_);
 void ResultsWindow::Build(bool wide) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 8, 12, 10);
-  layout->setSpacing(6);
+  layout->setSpacing(4);
 
   auto* top = new QHBoxLayout;
   auto* title = new QLabel(kTitle, this);
   title->setObjectName(QStringLiteral("title"));
   title->setFont(ResultsFont(20, true));
   top->addWidget(title);
-  auto* child = new QLabel(QStringLiteral("Dziecko: ") + ChildText(), this);
+  auto* child = new QLabel(QStringLiteral("Dziecko:"), this);
   child->setFont(ResultsFont(12, true));
   top->addSpacing(12);
-  top->addWidget(child, 1, Qt::AlignBottom);
-  count_ = new QLabel(this);
-  top->addWidget(count_, 0, Qt::AlignBottom);
+  top->addWidget(child);
+  childChoice_ = new QComboBox(this);
+  childChoice_->setObjectName(QStringLiteral("child"));
+  childChoice_->setFont(ResultsFont(12, true));
+  childChoice_->setIconSize(QSize(24, 24));
+  childChoice_->setMinimumWidth(180);
+  childChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  top->addWidget(childChoice_);
+  top->addStretch(1);
+  auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
+  close->setObjectName(QStringLiteral("close"));
+  close->setAutoDefault(false);
+  top->addWidget(close);
   layout->addLayout(top);
+
+  tabs_ = new QTabWidget(this);
+  tabs_->setDocumentMode(true);
+  tabs_->addTab(BuildGames(wide), QStringLiteral("Gry"));
+  static const std::vector<SPaczka> kNoWords;
+  children_ = new ChildrenPanel(setup_.baseFolder, setup_.inUseFolder, setup_.words ? *setup_.words : kNoWords,
+                                pictures_, this);
+  children_->Confirm = [this](const QString& q) { return Confirm && Confirm(q); };
+  tabs_->addTab(children_, QStringLiteral("Dzieci"));
+  if (setup_.words) {
+    voices_ = new WordVoicesPanel(*setup_.words, pictures_, this);
+    voices_->Confirm = [this](const QString& q) { return Confirm && Confirm(q); };
+    tabs_->addTab(voices_, QStringLiteral("Słowa"));
+  }
+  layout->addWidget(tabs_, 1);
+
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  connect(childChoice_, &QComboBox::currentIndexChanged, this, &ResultsWindow::ChildChosen);
+  connect(children_, &ChildrenPanel::Changed, this, [this](const QString& folder) {
+    // A child just added or renamed is the one the adult thinks of next.
+    FillChildChoice(folder.isEmpty() ? childChoice_->currentData().toString() : folder);
+    ChildChosen();
+  });
+}
+
+QWidget* ResultsWindow::BuildGames(bool wide) {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 6, 0, 0);
+  layout->setSpacing(6);
 
   notice_ = new QLabel(this);
   notice_->setObjectName(QStringLiteral("notice"));
@@ -209,21 +280,20 @@ void ResultsWindow::Build(bool wide) {
   split->setStretchFactor(1, 3);
   // The chart needs the height for its labels more than the table, which
   // scrolls.
-  split->setSizes({200, 300});
+  split->setSizes({170, 330});
   layout->addWidget(split, 1);
 
   auto* bottom = new QHBoxLayout;
   csvButton_ = new QPushButton(QStringLiteral("Zapisz CSV…"), this);
   pdfButton_ = new QPushButton(QStringLiteral("Zapisz PDF do druku…"), this);
-  auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
-  close->setObjectName(QStringLiteral("close"));
-  for (QPushButton* b : {csvButton_, pdfButton_, close}) b->setAutoDefault(false);
+  for (QPushButton* b : {csvButton_, pdfButton_}) b->setAutoDefault(false);
   bottom->addWidget(csvButton_);
   bottom->addWidget(pdfButton_);
   status_ = new QLabel(this);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   bottom->addWidget(status_, 1);
-  bottom->addWidget(close);
+  count_ = new QLabel(this);
+  bottom->addWidget(count_);
   layout->addLayout(bottom);
 
   for (QComboBox* box : {game_, sound_, position_})
@@ -243,10 +313,66 @@ void ResultsWindow::Build(bool wide) {
   connect(pdfButton_, &QPushButton::clicked, this, [this] {
     Export(QStringLiteral("pdf"), QStringLiteral("Dokument PDF (*.pdf)"), [this](const QString& p) { return SavePdf(p); });
   });
-  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  return page;
+}
+
+void ResultsWindow::FillChildChoice(const QString& select) {
+  const QSignalBlocker quiet(childChoice_);
+  childChoice_->clear();
+  childChoice_->addItem(kGuest, setup_.baseFolder);
+  for (const profiles::Profile& p : profiles::List(setup_.baseFolder))
+    childChoice_->addItem(QIcon(pictures_.Of(p.picture)), p.name, p.folder);
+  // The asked child, else the child of this run (a removed child's place).
+  int index = -1, inUse = 0;
+  for (int i = 0; i < childChoice_->count(); ++i) {
+    const QString folder = SamePath(childChoice_->itemData(i).toString());
+    if (folder == SamePath(select)) index = i;
+    if (folder == SamePath(setup_.inUseFolder)) inUse = i;
+  }
+  childChoice_->setCurrentIndex(index >= 0 ? index : inUse);
+}
+
+bool ResultsWindow::ShowChild(const QString& folder) {
+  for (int i = 0; i < childChoice_->count(); ++i) {
+    if (SamePath(childChoice_->itemData(i).toString()) == SamePath(folder)) {
+      childChoice_->setCurrentIndex(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+void ResultsWindow::ChildChosen() {
+  const QString folder = childChoice_->currentData().toString();
+  child_ = childChoice_->currentIndex() > 0 ? childChoice_->currentText() : QString();
+  if (voices_) voices_->SetChild(folder, ChildText());
+  Load(QDir(folder).filePath(QStringLiteral("prgst6.stt")));
 }
 
 void ResultsWindow::Load(const QString& statsPath) {
+  // Whatever the previous child's file left on the screen goes first.
+  SetNotice(notice_, QString(), "");
+  status_->clear();
+  firstDay_ = lastDay_ = QDate();
+  model_->SetRecords({}, QTimeZone::systemTimeZone());
+  filters_->show();
+  chartView_->show();
+  csvButton_->setEnabled(true);
+  pdfButton_->setEnabled(true);
+  if (!QFileInfo::exists(statsPath)) {
+    // The file is made at the first game: nothing has gone wrong.
+    SetNotice(notice_,
+              QStringLiteral("%1 nie ma jeszcze zapisanych gier. Wyniki pojawią się tu po pierwszej grze.")
+                  .arg(ChildText()),
+              "info");
+    filters_->hide();
+    chartView_->hide();
+    csvButton_->setEnabled(false);
+    pdfButton_->setEnabled(false);
+    ApplyFilter();
+    count_->setText(QStringLiteral("brak gier"));
+    return;
+  }
   const history::StatsFile file = history::ReadStatsFile(statsPath);
   if (!file.Ok()) {
     // Nothing to show: the reason, and no controls that would act on nothing.
@@ -255,6 +381,7 @@ void ResultsWindow::Load(const QString& statsPath) {
     chartView_->hide();
     csvButton_->setEnabled(false);
     pdfButton_->setEnabled(false);
+    ApplyFilter();
     table_->resizeColumnsToContents();
     count_->setText(QStringLiteral("brak gier"));
     return;
@@ -313,9 +440,7 @@ void ResultsWindow::UpdateChart() {
   delete old;
 }
 
-QString ResultsWindow::ChildText() const {
-  return child_.isEmpty() ? QStringLiteral("wszyscy") : child_;
-}
+QString ResultsWindow::ChildText() const { return child_.isEmpty() ? kGuest : child_; }
 
 QString ResultsWindow::RangeText() const {
   QDate first, last;

@@ -7,15 +7,18 @@
 // listens), Memory with a card turned and with a found pair beside the
 // microphone button, the summary after a finished Memory game, the about
 // box, and the results window over a prepared history of a few weeks, with
-// two pages of its PDF report (drawn by pdftoppm). Sound and sleeps are
+// two pages of its PDF report (drawn by pdftoppm), its children's tab and
+// its words' voices. Sound and sleeps are
 // switched off; nothing is written outside the output folder.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -32,8 +35,14 @@
 #include "menu/Main.h"
 #include "platform/exception.h"
 #include "platform/system.h"
+#include "profiles/profiles.h"
+#include "recorder/recorder.h"
+#include "recorder/voicelibrary.h"
+#include "recorder/wavfile.h"
+#include "resultswindow/childrenpanel.h"
 #include "resultswindow/resultsreport.h"
 #include "resultswindow/resultswindow.h"
+#include "resultswindow/wordvoicespanel.h"
 #include "results/Koniecgry.h"
 #include "screens/KtoCwiczy.h"
 #include "screens/Oprogramie.h"
@@ -294,9 +303,45 @@ void Run(const QString& data, QSize screen) {
   // just played.
   fixture.dir.Write(QStringLiteral("prgst6.stt"),
                     testing::StatsBytes(testing::PracticeWeeks(QDate(2026, 5, 31), 35, 7)));
-  WhenResultsShown([](ResultsWindow* results) {
+  // Three children with profiles, Ala with games and recordings of her own,
+  // and the adult's voice kept for two words.
+  profiles::Profile ala;
+  for (const auto& [name, picture] : {std::pair{"Ala", "szalik"}, {"Bartek", "czapka"}, {"Łucja", "gruszka"}}) {
+    profiles::Profile added;
+    const QString failure = profiles::Add(fixture.dir.Path(), QString::fromUtf8(name), QString::fromLatin1(picture), &added);
+    if (!failure.isEmpty()) throw Failure{failure};
+    if (added.name == QStringLiteral("Ala")) ala = added;
+  }
+  fixture.dir.Write(QStringLiteral("Profile/Ala/prgst6.stt"),
+                    testing::StatsBytes(testing::PracticeWeeks(QDate(2026, 5, 31), 12, 3)));
+  for (int minute : {5, 12, 40}) {
+    const QDateTime when(QDate(2026, 5, 30), QTime(17, minute, 10));
+    recorder::SaveWav(ala.folder + QStringLiteral("/Nagrania/") + recorder::RecordingFileName(QStringLiteral("szalik"), when),
+                      testing::Tone(500, 8000), recorder::kSampleRate);
+  }
+  for (const char* key : {"szalik", "czapka"})
+    recorder::KeepModel(QString::fromLatin1(key), testing::Tone(500, 8000), recorder::kSampleRate);
+  // The adult's microphone: the words' tab offers recording.
+  testing::FakeMicrophone adultsMicrophone;
+  WhenResultsShown([ala, guest = fixture.dir.Path()](ResultsWindow* results) {
     QTest::qWait(100);
     Save(results, QStringLiteral("results"));
+    // Ala chosen in the children's tab; then her recordings of a word whose
+    // voice the adult recorded.
+    results->Tabs()->setCurrentWidget(results->Children());
+    results->Children()->Select(ala.folder);
+    QTest::qWait(50);
+    Save(results, QStringLiteral("results-children"));
+    results->ShowChild(ala.folder);
+    results->Tabs()->setCurrentWidget(results->Voices());
+    QListWidget* words = results->Voices()->WordList();
+    for (int i = 0; i < words->count(); ++i) {
+      if (words->item(i)->data(Qt::UserRole).toString() == QStringLiteral("szalik")) words->setCurrentRow(i);
+    }
+    QTest::qWait(50);
+    Save(results, QStringLiteral("results-words"));
+    results->ShowChild(guest);
+    results->Tabs()->setCurrentIndex(0);
     QTemporaryDir pdfDir;
     const QString pdf = pdfDir.filePath(QStringLiteral("wyniki.pdf"));
     const QString failure = results->SavePdf(pdf);

@@ -1,0 +1,308 @@
+#include "resultswindow/childrenpanel.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/system.h"
+#include "resultswindow/progresschart.h"
+#include "resultswindow/wordpictures.h"
+#include "words/spaczka.h"
+
+namespace resultswindow {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Dzieci");
+constexpr int kFolderRole = Qt::UserRole;
+constexpr int kKeyRole = Qt::UserRole;
+
+QString SamePath(const QString& path) {
+  const QFileInfo info(path);
+  const QString canonical = info.canonicalFilePath();
+  return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+int RecordingCount(const profiles::Profile& profile) {
+  return int(QDir(profile.folder + QStringLiteral("/Nagrania")).entryList({QStringLiteral("*.wav")}, QDir::Files).size());
+}
+
+}  // namespace
+
+QString CountText(qint64 n, const QString& one, const QString& few, const QString& many) {
+  const qint64 tens = n % 100, units = n % 10;
+  const QString& noun = n == 1 ? one : (units >= 2 && units <= 4 && (tens < 12 || tens > 14)) ? few : many;
+  return QStringLiteral("%1 %2").arg(n).arg(noun);
+}
+
+QString ChildrenPanel::RemovalQuestion(const profiles::Profile& profile) {
+  const profiles::Contents c = profiles::ContentsOf(profile);
+  const QString size = QLocale(QLocale::Polish, QLocale::Poland).formattedDataSize(c.bytes, 1, QLocale::DataSizeTraditionalFormat);
+  return QStringLiteral("Usunąć profil %1?\n\nZostaną usunięte: %2, %3 (%4, %5) z folderu %6.\nTego nie można cofnąć.")
+      .arg(profile.name, CountText(c.games, QStringLiteral("gra"), QStringLiteral("gry"), QStringLiteral("gier")),
+           CountText(RecordingCount(profile), QStringLiteral("nagranie"), QStringLiteral("nagrania"), QStringLiteral("nagrań")),
+           CountText(c.files, QStringLiteral("plik"), QStringLiteral("pliki"), QStringLiteral("plików")), size,
+           QDir::toNativeSeparators(profile.folder));
+}
+
+ChildrenPanel::ChildrenPanel(const QString& base, const QString& inUse, const std::vector<SPaczka>& words,
+                             WordPictures& pictures, QWidget* parent)
+    : QWidget(parent), base_(base), inUse_(SamePath(inUse)), pictures_(pictures) {
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(4, 6, 4, 4);
+
+  auto* left = new QVBoxLayout;
+  list_ = new QListWidget(this);
+  list_->setObjectName(QStringLiteral("children"));
+  list_->setIconSize(QSize(40, 40));
+  list_->setMaximumWidth(240);
+  left->addWidget(list_, 1);
+  new_ = new QPushButton(QStringLiteral("Nowe dziecko"), this);
+  left->addWidget(new_);
+  layout->addLayout(left);
+
+  auto* panel = new QFrame(this);
+  panel->setObjectName(QStringLiteral("panel"));
+  auto* form = new QGridLayout(panel);
+  form->setContentsMargins(12, 8, 12, 8);
+  form->setVerticalSpacing(4);
+  heading_ = new QLabel(panel);
+  heading_->setFont(ResultsFont(14, true));
+  heading_->setObjectName(QStringLiteral("title"));
+  form->addWidget(heading_, 0, 0, 1, 2);
+  auto* nameCaption = new QLabel(QStringLiteral("Imię:"), panel);
+  nameCaption->setFont(ResultsFont(10, true));
+  form->addWidget(nameCaption, 1, 0);
+  name_ = new QLineEdit(panel);
+  name_->setPlaceholderText(QStringLiteral("imię dziecka"));
+  form->addWidget(name_, 1, 1);
+  problem_ = new QLabel(panel);
+  problem_->setObjectName(QStringLiteral("problem"));
+  form->addWidget(problem_, 2, 1);
+  auto* pictureCaption = new QLabel(QStringLiteral("Obrazek:"), panel);
+  pictureCaption->setFont(ResultsFont(10, true));
+  form->addWidget(pictureCaption, 3, 0, Qt::AlignTop);
+  grid_ = new QListWidget(panel);
+  grid_->setObjectName(QStringLiteral("pictures"));
+  grid_->setViewMode(QListView::IconMode);
+  grid_->setIconSize(QSize(52, 52));
+  grid_->setGridSize(QSize(62, 62));
+  grid_->setResizeMode(QListView::Adjust);
+  grid_->setMovement(QListView::Static);
+  grid_->setUniformItemSizes(true);
+  auto* none = new QListWidgetItem(QStringLiteral("brak"), grid_);
+  none->setData(kKeyRole, QString());
+  none->setToolTip(QStringLiteral("bez obrazka"));
+  for (const SPaczka& word : words) {
+    const QPixmap picture = pictures_.Of(word.Nazwa);
+    if (picture.isNull()) continue;
+    auto* item = new QListWidgetItem(QIcon(picture), QString(), grid_);
+    item->setData(kKeyRole, word.Nazwa);
+    item->setToolTip(WrittenWord(word));
+  }
+  form->addWidget(grid_, 3, 1);
+  form->setRowStretch(3, 1);
+  details_ = new QLabel(panel);
+  details_->setWordWrap(true);
+  details_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  form->addWidget(details_, 4, 0, 1, 2);
+  auto* buttons = new QHBoxLayout;
+  add_ = new QPushButton(QStringLiteral("Dodaj dziecko"), panel);
+  save_ = new QPushButton(QStringLiteral("Zapisz zmiany"), panel);
+  remove_ = new QPushButton(QStringLiteral("Usuń profil…"), panel);
+  remove_->setObjectName(QStringLiteral("danger"));
+  for (QPushButton* b : {new_, add_, save_, remove_}) b->setAutoDefault(false);
+  buttons->addWidget(add_);
+  buttons->addWidget(save_);
+  buttons->addStretch(1);
+  buttons->addWidget(remove_);
+  form->addLayout(buttons, 5, 0, 1, 2);
+  layout->addWidget(panel, 1);
+
+  connect(list_, &QListWidget::currentRowChanged, this, &ChildrenPanel::ShowSelected);
+  connect(new_, &QPushButton::clicked, this, [this] {
+    list_->setCurrentRow(-1);
+    ShowSelected();
+    name_->setFocus();
+  });
+  connect(name_, &QLineEdit::textChanged, this, &ChildrenPanel::CheckInput);
+  connect(grid_, &QListWidget::currentRowChanged, this, &ChildrenPanel::CheckInput);
+  connect(name_, &QLineEdit::returnPressed, this, [this] {
+    if (add_->isVisible() && add_->isEnabled()) AddChild();
+    else if (save_->isVisible() && save_->isEnabled()) SaveChild();
+  });
+  connect(add_, &QPushButton::clicked, this, &ChildrenPanel::AddChild);
+  connect(save_, &QPushButton::clicked, this, &ChildrenPanel::SaveChild);
+  connect(remove_, &QPushButton::clicked, this, &ChildrenPanel::RemoveChild);
+  Reload(QString());
+}
+
+bool ChildrenPanel::InUse(const profiles::Profile& profile) const { return SamePath(profile.folder) == inUse_; }
+
+const profiles::Profile* ChildrenPanel::Selected() const {
+  const int row = list_->currentRow();
+  return row >= 0 && row < int(profiles_.size()) ? &profiles_[size_t(row)] : nullptr;
+}
+
+bool ChildrenPanel::Select(const QString& folder) {
+  for (size_t i = 0; i < profiles_.size(); ++i) {
+    if (SamePath(profiles_[i].folder) == SamePath(folder)) {
+      list_->setCurrentRow(int(i));
+      return true;
+    }
+  }
+  return false;
+}
+
+void ChildrenPanel::Reload(const QString& select) {
+  profiles_ = profiles::List(base_);
+  {
+    const QSignalBlocker quiet(list_);
+    list_->clear();
+    for (const profiles::Profile& p : profiles_) {
+      auto* item = new QListWidgetItem(QIcon(pictures_.Of(p.picture)), p.name, list_);
+      item->setData(kFolderRole, p.folder);
+      if (InUse(p)) item->setText(p.name + QStringLiteral("\n(ćwiczy teraz)"));
+    }
+    list_->setCurrentRow(-1);
+  }
+  if (!select.isEmpty() && Select(select)) return;
+  ShowSelected();
+}
+
+void ChildrenPanel::SelectPicture(const QString& key) {
+  for (int i = 0; i < grid_->count(); ++i) {
+    if (grid_->item(i)->data(kKeyRole).toString() == key) {
+      grid_->setCurrentRow(i);
+      grid_->scrollToItem(grid_->item(i));
+      return;
+    }
+  }
+  grid_->setCurrentRow(0);
+}
+
+QString ChildrenPanel::ChosenPicture() const {
+  const QListWidgetItem* item = grid_->currentItem();
+  return item ? item->data(kKeyRole).toString() : QString();
+}
+
+void ChildrenPanel::ShowSelected() {
+  const profiles::Profile* p = Selected();
+  const QSignalBlocker a(name_), b(grid_);
+  if (!p) {
+    heading_->setText(QStringLiteral("Nowe dziecko"));
+    details_->setToolTip(QString());
+    name_->clear();
+    name_->setReadOnly(false);
+    SelectPicture(QString());
+    details_->setText(profiles_.empty()
+                          ? QStringLiteral("Każde dziecko z własnym profilem ma swoje wyniki, ustawienia i nagrania. "
+                                           "Gdy jest choć jeden profil, program na starcie pyta „Kto dziś ćwiczy?”.")
+                          : QStringLiteral("Wpisz imię i wybierz obrazek, po którym dziecko pozna swój przycisk."));
+  } else {
+    heading_->setText(p->name);
+    name_->setText(p->name);
+    const bool inUse = InUse(*p);
+    // The games write into this folder until the program ends.
+    name_->setReadOnly(inUse);
+    SelectPicture(p->picture);
+    const profiles::Contents c = profiles::ContentsOf(*p);
+    // Where the files are, beside the default ones; the whole path on hover.
+    details_->setToolTip(QDir::toNativeSeparators(p->folder));
+    QString text = QStringLiteral("Folder: %1\n%2, %3.")
+                       .arg(QDir::toNativeSeparators(QDir(base_).relativeFilePath(p->folder)),
+                            CountText(c.games, QStringLiteral("gra"), QStringLiteral("gry"), QStringLiteral("gier")),
+                            CountText(RecordingCount(*p), QStringLiteral("nagranie"), QStringLiteral("nagrania"),
+                                      QStringLiteral("nagrań")));
+    if (inUse) {
+      text += QStringLiteral("\n%1 ćwiczy teraz: program zapisuje w tym folderze, więc profilu nie można usunąć ani "
+                             "zmienić imienia aż do zamknięcia programu. Obrazek można zmienić.")
+                  .arg(p->name);
+    }
+    details_->setText(text);
+  }
+  add_->setVisible(!p);
+  save_->setVisible(p);
+  remove_->setVisible(p);
+  remove_->setEnabled(p && !InUse(*p));
+  remove_->setToolTip(p && InUse(*p) ? QStringLiteral("To dziecko ćwiczy teraz") : QString());
+  CheckInput();
+}
+
+void ChildrenPanel::CheckInput() {
+  const profiles::Profile* p = Selected();
+  const QString problem = name_->text().isEmpty() && !p ? QString()  // nothing typed yet: nothing to scold
+                                                         : profiles::CheckName(base_, name_->text(), p ? p->name : QString());
+  problem_->setText(problem);
+  problem_->setVisible(!problem.isEmpty());
+  const bool valid = problem.isEmpty() && !name_->text().trimmed().isEmpty();
+  add_->setEnabled(valid);
+  const bool changed = p && (name_->text().simplified() != p->name || ChosenPicture() != p->picture);
+  save_->setEnabled(valid && changed);
+}
+
+void ChildrenPanel::ShowError(const QString& text) {
+  platform::ShowMessageBox(this, text, kCaption, platform::MessageIcon::Error);
+}
+
+void ChildrenPanel::AddChild() {
+  profiles::Profile added;
+  const QString failure = profiles::Add(base_, name_->text(), ChosenPicture(), &added);
+  if (!failure.isEmpty()) {
+    ShowError(failure);
+    return;
+  }
+  Reload(added.folder);
+  emit Changed(added.folder);
+}
+
+void ChildrenPanel::SaveChild() {
+  const profiles::Profile* selected = Selected();
+  if (!selected) return;
+  profiles::Profile p = *selected;
+  const QString picture = ChosenPicture();
+  if (name_->text().simplified() != p.name) {
+    if (InUse(p)) {
+      ShowError(QStringLiteral("%1 ćwiczy teraz: imię można zmienić po ponownym uruchomieniu programu.").arg(p.name));
+      return;
+    }
+    profiles::Profile renamed;
+    const QString failure = profiles::Rename(base_, p, name_->text(), &renamed);
+    if (!failure.isEmpty()) {
+      ShowError(failure);
+      return;
+    }
+    p = renamed;
+  }
+  if (picture != p.picture) {
+    const QString failure = profiles::SetPicture(p, picture);
+    if (!failure.isEmpty()) ShowError(failure);
+  }
+  Reload(p.folder);
+  emit Changed(p.folder);
+}
+
+void ChildrenPanel::RemoveChild() {
+  const profiles::Profile* selected = Selected();
+  if (!selected) return;
+  const profiles::Profile p = *selected;
+  if (InUse(p)) {
+    ShowError(QStringLiteral("%1 ćwiczy teraz: tego profilu nie można usunąć, dopóki program jest otwarty.").arg(p.name));
+    return;
+  }
+  if (!Confirm || !Confirm(RemovalQuestion(p))) return;
+  const QString failure = profiles::Remove(p);
+  if (!failure.isEmpty()) ShowError(failure);
+  Reload(QString());
+  emit Changed(QString());
+}
+
+}  // namespace resultswindow
