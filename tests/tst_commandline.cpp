@@ -4,6 +4,7 @@
 
 #include "app/commandline.h"
 #include "profiles/profiles.h"
+#include "support/statsfiles.h"
 
 using Action = CommandLine::Action;
 Q_DECLARE_METATYPE(Action)
@@ -87,14 +88,13 @@ class CommandLineTest : public QObject {
     const QString program = dir.filePath("MiniFonikra");
     QVERIFY(QFile::copy(QStringLiteral(MINIFONIKRA_PROGRAM), program));
     QVERIFY(QDir(dir.path()).mkpath("Data"));
-    const QByteArray header = QByteArray::fromHex("06000000 EA070C00 00000600 15002600 31007B00");
-    const QByteArray record = QByteArray::fromHex("01000000") + header.mid(4) +
-                              QByteArray::fromHex("0100 0100 0001 45000000 0100 03000000 05000000 02000000");
-    QVERIFY(WriteFile(dir.filePath("prgst6.stt"), header + record));
+    const QByteArray header = testing::KnownHeader();
+    const QByteArray record = testing::KnownRecord();
+    QVERIFY(testing::WriteBytes(dir.filePath("prgst6.stt"), header + record));
     QString error;
     profiles::Profile ala;
     QVERIFY((error = profiles::Add(dir.path(), QStringLiteral("Ala"), QString(), &ala)).isEmpty());
-    QVERIFY(WriteFile(ala.folder + "/prgst6.stt", header + record + record));
+    QVERIFY(testing::WriteBytes(ala.folder + "/prgst6.stt", header + record + record));
 
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -115,17 +115,7 @@ class CommandLineTest : public QObject {
     QCOMPARE(process.exitCode(), 1);
     QVERIFY(process.readAllStandardError().contains("Ola"));
     QVERIFY(!QFile::exists(dir.filePath("ola.csv")));
-    QCOMPARE(ReadFile(dir.filePath("prgst6.stt")), header + record);
-  }
-
- private:
-  static bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-  }
-  static QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    QCOMPARE(testing::ReadAll(dir.filePath("prgst6.stt")), header + record);
   }
 };
 

@@ -12,6 +12,7 @@
 #include "words/_custgry.h"
 #include "words/wordbits.h"
 #include "support/fakeclock.h"
+#include "support/statsfiles.h"
 #include "support/workdir.h"
 
 using testing::FakeClock;
@@ -19,22 +20,10 @@ using testing::TemporaryWorkingDir;
 
 namespace {
 
-// Sunday 6 December 2026, 21:38:49.123 UTC.
-const QByteArray kHeader = QByteArray::fromHex("06000000 EA070C00 00000600 15002600 31007B00");
-// A finished labelling game started then: amount 1, SZ, word-initial,
-// duration 69, no hints, 5 correct, 2 wrong.
-const QByteArray kRecord = QByteArray::fromHex("01000000") + kHeader.mid(4) +
-                           QByteArray::fromHex("01000100 00014500 00000100 00000000 05000000 02000000");
-
-QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
+const QByteArray kHeader = testing::KnownHeader();
+const QByteArray kRecord = testing::KnownRecord();
+using testing::ReadAll;
+using testing::WriteBytes;
 
 // The export's exit code, with what it said.
 struct Export {

@@ -9,6 +9,7 @@
 #include "shell/_cblad.h"
 #include "words/_custgry.h"
 #include "support/fakeclock.h"
+#include "support/statsfiles.h"
 #include "support/workdir.h"
 
 using testing::FakeClock;
@@ -18,23 +19,12 @@ namespace {
 
 const QString kFile = QStringLiteral("prgst6.stt");
 
-// Sunday 6 December 2026, 21:38:49.123 UTC: the fake clock's start.
-const QByteArray kHeader = QByteArray::fromHex("06000000 EA070C00 00000600 15002600 31007B00");
+// The fake clock's start, and a finished labelling game at that moment.
+const QByteArray kHeader = testing::KnownHeader();
 const QByteArray kTime = kHeader.mid(4);
-// A finished labelling game at that moment: amount 1, SZ, word-initial,
-// duration 69, no hints, 5 correct, 2 wrong.
-const QByteArray kRecord = QByteArray::fromHex("01000000") + kTime +
-                           QByteArray::fromHex("01000100 00014500 00000100 00000000 05000000 02000000");
-
-QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
+const QByteArray kRecord = testing::KnownRecord();
+using testing::ReadAll;
+using testing::WriteBytes;
 
 CUstGry Settings(int poziom, int gloski, int pozycja) {
   CUstGry s(QStringLiteral("Podpisywanie"));

@@ -1,10 +1,28 @@
 #include "support/statsfiles.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 
 #include "words/wordbits.h"
 
 namespace testing {
+
+QByteArray KnownHeader() { return QByteArray::fromHex("06000000 EA070C00 00000600 15002600 31007B00"); }
+
+QByteArray KnownRecord() {
+  return QByteArray::fromHex("01000000") + KnownHeader().mid(4) +
+         QByteArray::fromHex("01000100 00014500 00000100 00000000 05000000 02000000");
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
 
 namespace {
 

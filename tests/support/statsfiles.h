@@ -8,6 +8,16 @@
 
 namespace testing {
 
+// The known bytes: a header made on Sunday 6 December 2026 at 21:38:49.123
+// UTC (the fake clock's start), and a finished labelling game started then:
+// amount 1, SZ, word-initial, duration 69, no hints, 5 correct, 2 wrong.
+QByteArray KnownHeader();
+QByteArray KnownRecord();
+
+// A whole file's bytes; empty when it cannot be read.
+QByteArray ReadAll(const QString& path);
+bool WriteBytes(const QString& path, const QByteArray& bytes);
+
 // One stored game started at `utc` (a UTC date-time; an invalid one stores
 // fields that are no date), with everything else as the game would write it.
 struct Game {
