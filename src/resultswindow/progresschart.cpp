@@ -9,12 +9,12 @@
 #include <QValueAxis>
 #include <cmath>
 
+#include "shell/palette.h"
+
 namespace resultswindow {
 
 namespace {
 
-const QColor kInk(0x2d, 0x3a, 0x5a);
-const QColor kPanel(0xff, 0xf8, 0xe8);
 const QColor kBars(0xb8, 0xdf, 0xf5);
 const QColor kBarsEdge(0x7c, 0xc8, 0xf0);
 
@@ -29,21 +29,21 @@ QFont ResultsFont(qreal pointSize, bool bold) {
 }
 
 QColor SoundColour(int sound) {
-  static const QColor kColours[kSoundCount] = {QColor(0x2f, 0x86, 0xc8), QColor(0xe0, 0x50, 0x44),
-                                               QColor(0x3e, 0x9a, 0x3a), QColor(0xf2, 0xb1, 0x2a)};
+  static const QColor kColours[kSoundCount] = {palette::kBlue, palette::kCoral, palette::kGreen,
+                                               palette::kYellowDeep};
   return kColours[sound];
 }
 
 QChart* MakeProgressChart(const QList<Period>& periods, Step step) {
   auto* chart = new QChart;
-  chart->setBackgroundBrush(kPanel);
+  chart->setBackgroundBrush(palette::kCream);
   chart->setBackgroundRoundness(14);
   chart->setTitleFont(ResultsFont(12, true));
-  chart->setTitleBrush(kInk);
+  chart->setTitleBrush(palette::kInk);
   chart->setMargins(QMargins(6, 4, 6, 4));
   chart->legend()->setAlignment(Qt::AlignTop);
   chart->legend()->setFont(ResultsFont(9));
-  chart->legend()->setLabelColor(kInk);
+  chart->legend()->setLabelColor(palette::kInk);
 
   QStringList labels;
   int mostGames = 1;
@@ -63,7 +63,7 @@ QChart* MakeProgressChart(const QList<Period>& periods, Step step) {
   auto* periodsAxis = new QBarCategoryAxis;
   periodsAxis->append(labels);
   periodsAxis->setLabelsFont(ResultsFont(8));
-  periodsAxis->setLabelsColor(kInk);
+  periodsAxis->setLabelsColor(palette::kInk);
   // Upright labels would be cut short once there are more than a few.
   if (periods.size() > 12) periodsAxis->setLabelsAngle(-90);
   periodsAxis->setGridLineVisible(false);
@@ -82,7 +82,7 @@ QChart* MakeProgressChart(const QList<Period>& periods, Step step) {
   countAxis->setTitleText(QStringLiteral("gry"));
   countAxis->setTitleFont(ResultsFont(9));
   countAxis->setLabelsFont(ResultsFont(8));
-  countAxis->setLabelsColor(kInk);
+  countAxis->setLabelsColor(palette::kInk);
   countAxis->setGridLineVisible(false);
   chart->addAxis(countAxis, Qt::AlignRight);
   bars->attachAxis(countAxis);
@@ -94,7 +94,7 @@ QChart* MakeProgressChart(const QList<Period>& periods, Step step) {
   shareAxis->setTitleText(QStringLiteral("poprawne"));
   shareAxis->setTitleFont(ResultsFont(9));
   shareAxis->setLabelsFont(ResultsFont(8));
-  shareAxis->setLabelsColor(kInk);
+  shareAxis->setLabelsColor(palette::kInk);
   chart->addAxis(shareAxis, Qt::AlignLeft);
 
   for (int sound = 0; sound < kSoundCount; ++sound) {

@@ -11,15 +11,12 @@
 #include <memory>
 
 #include "resultswindow/progresschart.h"
+#include "shell/palette.h"
 
 namespace resultswindow {
 
 namespace {
 
-const QColor kInk(0x2d, 0x3a, 0x5a);
-const QColor kBlueDeep(0x2a, 0x56, 0x8c);
-const QColor kHeadings(0xd4, 0xf0, 0xff);
-const QColor kStripe(0xff, 0xf8, 0xe8);
 const QColor kRule(0xc8, 0xd6, 0xe4);
 
 // Shares of the page width per column: the date and the texts need room,
@@ -40,19 +37,19 @@ class Page {
 // The band on top of every page; returns where the page's content starts.
 double DrawTop(Page& page, const Report& report, const QRectF& area, int number, int count) {
   QPainter& p = page.P();
-  p.setPen(kBlueDeep);
+  p.setPen(palette::kBlueDeep);
   p.setFont(ResultsFont(16, true));
   const QRectF title(area.left(), area.top(), area.width(), page.Mm(9));
   p.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Wyniki: ") + report.child);
   p.setFont(ResultsFont(9));
-  p.setPen(kInk);
+  p.setPen(palette::kInk);
   p.drawText(title, Qt::AlignRight | Qt::AlignVCenter,
              QStringLiteral("Mini Fonikra Cz.I · strona %1 z %2").arg(number).arg(count));
   const QRectF line(area.left(), title.bottom(), area.width(), page.Mm(7));
   p.setFont(ResultsFont(10));
   p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
              report.range + QStringLiteral(" · liczba gier: ") + QString::number(report.rows.size()));
-  p.setPen(QPen(kBlueDeep, page.Mm(0.4)));
+  p.setPen(QPen(palette::kBlueDeep, page.Mm(0.4)));
   p.drawLine(QPointF(area.left(), line.bottom() + page.Mm(1)), QPointF(area.right(), line.bottom() + page.Mm(1)));
   return line.bottom() + page.Mm(4);
 }
@@ -63,7 +60,7 @@ void DrawRow(Page& page, const QStringList& cells, const QList<QRectF>& columns,
   const QRectF band(columns.first().left(), top, columns.last().right() - columns.first().left(), height);
   p.fillRect(band, ground);
   p.setFont(ResultsFont(8, bold));
-  p.setPen(kInk);
+  p.setPen(palette::kInk);
   const QFontMetricsF metrics(p.font(), p.device());
   for (int c = 0; c < columns.size() && c < cells.size(); ++c) {
     const QRectF cell = QRectF(columns[c].left(), top, columns[c].width(), height).adjusted(page.Mm(1), 0, -page.Mm(1), 0);
@@ -85,7 +82,7 @@ void DrawTablePage(Page& page, const Report& report, const QRectF& area, int fir
     x += width;
   }
   const double rowHeight = (area.bottom() - top) / (kRowsPerPage + 1);
-  DrawRow(page, report.headings, columns, top, rowHeight, kHeadings, true);
+  DrawRow(page, report.headings, columns, top, rowHeight, palette::kSkyPale, true);
   if (report.rows.isEmpty()) {
     page.P().setFont(ResultsFont(10));
     page.P().drawText(QRectF(area.left(), top + rowHeight, area.width(), rowHeight * 2), Qt::AlignCenter,
@@ -95,7 +92,8 @@ void DrawTablePage(Page& page, const Report& report, const QRectF& area, int fir
   const int last = qMin(int(report.rows.size()), first + kRowsPerPage);
   for (int i = first; i < last; ++i) {
     const double y = top + rowHeight * (i - first + 1);
-    DrawRow(page, report.rows[i], columns, y, rowHeight, (i - first) % 2 ? kStripe : QColor(Qt::white), false);
+    DrawRow(page, report.rows[i], columns, y, rowHeight, (i - first) % 2 ? palette::kCream : QColor(Qt::white),
+            false);
   }
 }
 

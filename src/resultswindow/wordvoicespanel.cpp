@@ -23,6 +23,7 @@
 #include "resultswindow/wordpictures.h"
 #include "words/spaczka.h"
 #include "words/wordbits.h"
+#include "shell/palette.h"
 
 namespace resultswindow {
 
@@ -226,7 +227,7 @@ void WordVoicesPanel::MarkWord(int row) {
   QFont font = item->font();
   font.setBold(model);
   item->setFont(font);
-  item->setForeground(model ? QColor(0x2a, 0x56, 0x8c) : QColor(0x2d, 0x3a, 0x5a));
+  item->setForeground(model ? palette::kBlueDeep : palette::kInk);
 }
 
 void WordVoicesPanel::ShowWord() {

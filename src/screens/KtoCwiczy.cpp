@@ -10,20 +10,13 @@
 #include "platform/jpeg.h"
 #include "platform/system.h"
 #include "screens/chooserlayout.h"
+#include "shell/palette.h"
 #include "shell/_cblad.h"
 #include "shell/_specfunc.h"
 
 namespace {
 
-// The colours of the program's artwork: the calm cream panel with a warm
-// yellow rim, the coral of the highlight, the dark ink of the text.
-const QColor kPanel(0xff, 0xf8, 0xe8);
-const QColor kRim(0xf2, 0xb1, 0x2a);
-const QColor kHighlight(0xff, 0xd3, 0x5a);
-const QColor kHighlightRim(0xe0, 0x50, 0x44);
-const QColor kInk(0x2d, 0x3a, 0x5a);
-const QColor kGuest(0xd4, 0xf0, 0xff);
-const QColor kGuestRim(0x2f, 0x86, 0xc8);
+// Under the cards, as under the art's own panels.
 const QColor kShadow(0, 0, 0, 40);
 
 QString PicturePath(const QString& key) { return QStringLiteral("Data/Sio/s") + key + QStringLiteral(".xji"); }
@@ -198,7 +191,8 @@ void TfmKtoCwiczy::RysujPrzycisk(int fokus) {
   const qreal rim = lit ? qMax(4, r.width() / 28) : qMax(3, r.width() / 45);
 
   if (fokus == kFokusWstecz || fokus == kFokusDalej) {
-    DrawCard(p, body, body.height() / 2, lit ? kHighlight : kPanel, lit ? kHighlightRim : kRim, rim);
+    DrawCard(p, body, body.height() / 2, lit ? palette::kYellow : palette::kCream,
+             lit ? palette::kCoral : palette::kYellowDeep, rim);
     const QPointF c = body.center();
     const qreal s = body.height() * 0.22;
     const qreal d = fokus == kFokusWstecz ? -1 : 1;
@@ -206,20 +200,22 @@ void TfmKtoCwiczy::RysujPrzycisk(int fokus) {
     arrow << QPointF(c.x() + d * s, c.y()) << QPointF(c.x() - d * s * 0.7, c.y() - s)
           << QPointF(c.x() - d * s * 0.7, c.y() + s);
     p.setPen(Qt::NoPen);
-    p.setBrush(kInk);
+    p.setBrush(palette::kInk);
     p.drawPolygon(arrow);
   } else if (fokus == kFokusGosc) {
-    DrawCard(p, body, body.height() / 2, lit ? kHighlight : kGuest, lit ? kHighlightRim : kGuestRim, rim);
+    DrawCard(p, body, body.height() / 2, lit ? palette::kYellow : palette::kSkyPale,
+             lit ? palette::kCoral : palette::kBlue, rim);
     DrawText(p, body.toRect().adjusted(int(body.height() / 2), 2, -int(body.height() / 2), -2), QStringLiteral("Gość"),
-             int(body.height() * 0.62), kInk);
+             int(body.height() * 0.62), palette::kInk);
   } else {
-    DrawCard(p, body, r.width() / 9.0, lit ? kHighlight : kPanel, lit ? kHighlightRim : kRim, rim);
+    DrawCard(p, body, r.width() / 9.0, lit ? palette::kYellow : palette::kCream,
+             lit ? palette::kCoral : palette::kYellowDeep, rim);
     const int child = strona_ * chooser::kPerPage + fokus;
     const QString& name = dzieci_[size_t(child)].name;
     const QImage& picture = obrazki_[size_t(child)];
     const int pad = r.width() * 8 / 100;
     if (picture.isNull()) {
-      DrawText(p, body.toRect().adjusted(pad, pad, -pad, -pad), name, r.width() / 5, kInk);
+      DrawText(p, body.toRect().adjusted(pad, pad, -pad, -pad), name, r.width() / 5, palette::kInk);
     } else {
       const int nameHeight = r.width() * 24 / 100;
       const QRect pictureBox = body.toRect().adjusted(pad, pad, -pad, -pad - nameHeight);
@@ -237,7 +233,7 @@ void TfmKtoCwiczy::RysujPrzycisk(int fokus) {
       p.restore();
       const QRect nameBox(int(body.left()) + pad / 2, pictureBox.bottom() + 1, int(body.width()) - pad,
                           int(body.bottom()) - pictureBox.bottom() - pad / 3);
-      DrawText(p, nameBox, name, nameHeight * 70 / 100, kInk);
+      DrawText(p, nameBox, name, nameHeight * 70 / 100, palette::kInk);
     }
   }
   p.end();

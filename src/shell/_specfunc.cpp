@@ -8,6 +8,7 @@
 #include "platform/system.h"
 #include "recorder/recorder.h"
 #include "recorder/voicelibrary.h"
+#include "shell/palette.h"
 #include "words/_custgry.h"
 #include "words/random.h"
 
@@ -85,7 +86,7 @@ bool SavedFullScreenChoice(const QString& path) {
   return ini.ReadInteger(kProgramSection, kFullScreenKey, 0) != 0;
 }
 
-QRgb FullScreenFill() { return qRgb(0x2a, 0x56, 0x8c); }
+QRgb FullScreenFill() { return palette::kBlueDeep.rgb(); }
 
 bool WriteFullScreenChoice(bool on) {
   fullScreenChosen = on;
