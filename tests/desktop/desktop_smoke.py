@@ -866,7 +866,7 @@ def close_game_by_window_manager(d):
     if d.records():
         d.fail("a record was written before the game ended")
     d.key("alt+F4")
-    d.wait_for_summary(3, "Alt+F4 on the game")
+    d.wait_for_summary(5, "Alt+F4 on the game")
     if d.records() != 1:
         d.fail("the summary is shown but prgst6.stt holds %d record(s), not 1" % d.records())
     d.key("Escape")
@@ -1185,25 +1185,39 @@ def main():
         print("SKIP desktop smoke test: %s" % e)
         return SKIP
     work = tempfile.mkdtemp(prefix="fonikra-desktop-")
-    failures, finished = 0, False
+    failures, flaky, finished = 0, 0, False
     try:
         for name in args.scenarios or SCENARIOS:
             function, size = SCENARIOS[name]
-            began = time.monotonic()
-            try:
-                with Desktop(name, work, args.program, args.data, size, LABELLING_CONFIG) as desktop:
-                    function(desktop)
-                print("PASS %s (%.0f s)" % (name, time.monotonic() - began), flush=True)
-            except Skipped as e:
-                print("SKIP desktop smoke test: %s" % e)
-                finished = True
-                return 1 if failures else SKIP
-            except Failed as e:
-                failures += 1
-                print("FAIL %s: %s" % (name, e), flush=True)
+            # A scenario that fails is run once more on a fresh display: a
+            # busy machine (a sanitizer build beside other suites) has been
+            # seen to lose one window-manager key in many runs. Both results
+            # are printed, so a fault that comes back every time still fails.
+            first_failure = None
+            for attempt in (1, 2):
+                began = time.monotonic()
+                try:
+                    with Desktop(name, work, args.program, args.data, size, LABELLING_CONFIG) as desktop:
+                        function(desktop)
+                    if first_failure:
+                        flaky += 1
+                        print("FLAKY %s: failed once (%s), passed when run again" % (name, first_failure), flush=True)
+                    print("PASS %s (%.0f s)" % (name, time.monotonic() - began), flush=True)
+                    break
+                except Skipped as e:
+                    print("SKIP desktop smoke test: %s" % e)
+                    finished = True
+                    return 1 if failures else SKIP
+                except Failed as e:
+                    if attempt == 1:
+                        first_failure = str(e)
+                        print("RETRY %s: %s" % (name, e), flush=True)
+                        continue
+                    failures += 1
+                    print("FAIL %s: %s" % (name, e), flush=True)
         finished = True
     finally:
-        if failures or not finished:
+        if failures or flaky or not finished:
             print("screenshots and logs: %s" % work)
         else:
             shutil.rmtree(work, ignore_errors=True)
