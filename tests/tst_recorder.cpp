@@ -45,16 +45,16 @@ qint64 RunRule(StopRule& rule, const std::vector<qint16>& signal, qint64 block =
 
 // The samples of a 16-bit mono WAV file, read by SDL as the player reads it.
 std::vector<qint16> ReadWav(const QString& path, int* rate = nullptr) {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec format{};
   Uint8* buffer = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV(QFile::encodeName(path).constData(), &spec, &buffer, &length)) return {};
+  if (!SDL_LoadWAV(QFile::encodeName(path).constData(), &format, &buffer, &length)) return {};
   std::vector<qint16> out;
-  if (spec.format == AUDIO_S16LSB && spec.channels == 1) {
+  if (format.format == AUDIO_S16LSB && format.channels == 1) {
     out.resize(length / 2);
     memcpy(out.data(), buffer, length);
   }
-  if (rate) *rate = spec.freq;
+  if (rate) *rate = format.freq;
   SDL_FreeWAV(buffer);
   return out;
 }

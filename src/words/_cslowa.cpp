@@ -5,17 +5,17 @@
 
 #include "platform/jpeg.h"
 #include "platform/system.h"
-#include "recorder/voicelibrary.h"
 #include "words/_custgry.h"
 #include "words/random.h"
 #include "words/wordlist.h"
-
 
 namespace {
 
 constexpr quint16 kSzNaglos = words::kSoundSz | words::kWordInitial;
 
-QString SoundPath(const QString& key) { return recorder::WordSoundPath(key); }
+// The word's own recording. What the games speak (an adult's model may take
+// its place) is asked when they speak it, not fixed at load.
+QString SoundPath(const QString& key) { return QStringLiteral("Data/Smd/") + key + QStringLiteral(".pw"); }
 QString SmallPicturePath(const QString& key) { return QStringLiteral("Data/Sio/s") + key + QStringLiteral(".xji"); }
 QString LargePicturePath(const QString& key, const QString& suffix) { return QStringLiteral("Data/Bio/") + key + suffix; }
 
