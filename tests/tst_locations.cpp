@@ -20,8 +20,9 @@ namespace {
 const QString kProgram = QStringLiteral("/prefix/bin");
 const QString kUser = QStringLiteral("/home/ania/.local/share/Fonikra");
 
-Machine MachineWith(bool hasData, bool writable, bool shared, const QString& user = kUser) {
+Machine MachineWith(bool hasData, bool writable, bool shared, const QString& user = kUser, bool filesWritable = false) {
   Machine m;
+  m.programFilesWritable = filesWritable;
   m.programDir = kProgram;
   m.programDirHasData = hasData;
   m.programDirWritable = writable;
@@ -47,6 +48,9 @@ class LocationsTest : public QObject {
     QTest::newRow("writable copy, installed one too") << MachineWith(true, true, true) << kProgram << beside
                                                       << kProgram;
     QTest::newRow("read-only copy") << MachineWith(true, false, false) << kProgram << user << kUser;
+    // Its two files were made writable there: the history goes on in them.
+    QTest::newRow("read-only copy, writable files") << MachineWith(true, false, false, kUser, true) << kProgram << beside
+                                                    << kProgram;
     QTest::newRow("installed") << MachineWith(false, false, true) << QString("/prefix/share/minifonikra") << user
                                << kUser;
     // Owned by the user who installed it: still never written.

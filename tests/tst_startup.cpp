@@ -3,12 +3,15 @@
 #include <QtTest>
 
 #include <QApplication>
+#include <csignal>
 
 #include "app/startup.h"
+#include "labelling/Podpisywanie.h"
 #include "menu/Main.h"
 #include "platform/form.h"
 #include "platform/instance.h"
 #include "profiles/profiles.h"
+#include "results/_cstatrec.h"
 #include "screens/KtoCwiczy.h"
 #include "screens/Reklama.h"
 #include "screens/Splashscreen.h"
@@ -207,6 +210,46 @@ class StartupTest : public QObject {
     QCOMPARE(QFileInfo(dir.File(folder + QStringLiteral("prgst6.stt"))).size(), 20);
     for (const QString& other : untouched) QVERIFY2(!QFile::exists(dir.File(other)), qPrintable(other));
     QVERIFY(NoScreenLeft());
+  }
+
+  // Logging out sends SIGTERM or SIGHUP, a terminal's Ctrl+C SIGINT: each
+  // ends the program as its own way out does, a game being played recorded.
+  void aSignalEndsTheProgramRecordingTheGameBeingPlayed_data() {
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("inGame");
+    QTest::newRow("SIGTERM in a game") << int(SIGTERM) << true;
+    QTest::newRow("SIGHUP in a game") << int(SIGHUP) << true;
+    QTest::newRow("SIGINT on the menu") << int(SIGINT) << false;
+  }
+  void aSignalEndsTheProgramRecordingTheGameBeingPlayed() {
+    QFETCH(int, signal);
+    QFETCH(bool, inGame);
+    ProgramDir dir;
+    WriteArtwork(dir);
+    dir.Write("Data/data.ini", "[DaneProgramu]\nLU=4\nZakladka=1\n[Podpisywanie]\nGloski=1\nPoziom=1\nPozycja=256\n");
+    auto* poll = new QTimer(qApp);
+    auto started = std::make_shared<bool>(false);
+    QObject::connect(poll, &QTimer::timeout, qApp, [=] {
+      TfmMain* menu = ShownWindow<TfmMain>();
+      if (inGame && !ShownWindow<TfmPodpisywanie>()) {
+        // The game runs in a modal loop of its own, outside this handler.
+        if (menu && !*started) QTimer::singleShot(0, menu, [menu] { menu->A_Start.Execute(menu); });
+        *started = *started || menu;
+        return;
+      }
+      if (!menu && !inGame) return;
+      poll->deleteLater();
+      std::raise(signal);
+    });
+    poll->start(10);
+    const Run run = Start(QSize(800, 600), false);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.boxes.empty());
+    QVERIFY(NoScreenLeft());
+    QVERIFY(dir.Read("Data/data.ini").contains("LU=5\n"));
+    const QByteArray stats = dir.Read("prgst6.stt");
+    QCOMPARE(stats.size(), statrec::kHeaderSize + (inGame ? statrec::kRecordSize : 0));
+    if (inGame) QCOMPARE(stats.mid(statrec::kHeaderSize, 4), QByteArray::fromHex("01000000"));  // labelling
   }
 
   void escapeOnTheChooserLeavesThroughTheClosingScreenWritingNothing() {

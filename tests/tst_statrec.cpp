@@ -126,7 +126,8 @@ void TestStatRec::anExistingFileIsAppendedToUntouched() {
   TemporaryWorkingDir dir;
   QVERIFY(dir.IsValid());
   FakeClock clock;
-  const QByteArray old = QByteArray::fromHex("06000000") + QByteArray(16, '\x11');
+  // Another header than the one the store would make now.
+  const QByteArray old = statrec::EncodeHeader(6, {2011, 11, 5, 11, 11, 11, 11, 111});
   QVERIFY(WriteBytes(kFile, old));
   CStatRec store(6);
   QCOMPARE(ReadAll(kFile), old);

@@ -1,9 +1,12 @@
 #include "app/program.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include "labelling/Podpisywanie.h"
+#include "labelling/_grapodpisywanie.h"
+#include "memory/_gramemory.h"
 #include "locations/filelocations.h"
 #include "memory/Memory.h"
 #include "resultswindow/resultswindow.h"
@@ -107,6 +110,17 @@ void Program::ShowResults() {
   if (slowa_) setup.words = &slowa_->Slownik();
   ResultsWindow window(setup, fmMain_.get());
   window.exec();
+}
+
+void Program::EndFromOutside() {
+  // First: no window opened from here on waits for the child.
+  QCoreApplication::exit(0);
+  if (!koniec_) return;
+  if (fmPodpisywanie_ && fmPodpisywanie_->isVisible()) {
+    koniec_->Record(plansza() && plansza()->CzyWszystkie());
+  } else if (fmMemory_ && fmMemory_->isVisible()) {
+    koniec_->Record(gra() && gra()->CzyKoniec());
+  }
 }
 
 graMemory* Program::gra() const { return fmMemory_ ? fmMemory_->Plansza() : nullptr; }

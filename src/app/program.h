@@ -67,6 +67,11 @@ class Program {
   // the profiles beside the default files and the words' voices.
   void ShowResults();
 
+  // The program is ended from outside (a signal at log-out): every window's
+  // loop ends, and a game being played is recorded as its "Stop" records
+  // it, without a summary. The settings are written as the screens go.
+  void EndFromOutside();
+
   CSlowa* slowa() const { return slowa_.get(); }
   CStatRec* statRec() const { return statRec_.get(); }
   TfmSplash* fmSplash() const { return fmSplash_.get(); }

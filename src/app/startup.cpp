@@ -11,6 +11,7 @@
 #include "locations/filelocations.h"
 #include "platform/instance.h"
 #include "platform/system.h"
+#include "platform/termination.h"
 #include "platform/wait.h"
 #include "profiles/profiles.h"
 #include "screens/KtoCwiczy.h"
@@ -69,6 +70,10 @@ int RunMiniFonikra() {
   }
 
   Program program;
+  // Logging out or shutting down ends the program as its own way out would,
+  // for as long as this run lasts.
+  QObject run;
+  platform::OnTermination(&run, [&program] { program.EndFromOutside(); });
 
   // 2. Splash, on screen before the slow work begins.
   try {
@@ -106,6 +111,11 @@ int RunMiniFonikra() {
     const std::vector<profiles::Profile> children = profiles::List(defaults.statsDir);
     if (!children.empty()) {
       const int chosen = ChooseChild(program, children, defaults.configPath, viewSwitched);
+      if (platform::TerminationRequested()) {
+        program.DestroySplash();
+        QDir::setCurrent(startDir);
+        return 0;
+      }
       if (chosen == TfmKtoCwiczy::kWyjscie) {
         // Left before anyone practised: the closing screen, as from the
         // menu, and not a file touched.
@@ -140,7 +150,9 @@ int RunMiniFonikra() {
     if (!childName.isEmpty()) program.fmMain()->setWindowTitle(title + QStringLiteral(" – ") + childName);
     QObject::connect(program.fmMain(), &platform::Form::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     program.fmMain()->show();
-    QApplication::exec();
+    // A signal during start-up ends the run here; the screens still write
+    // the settings as they go.
+    if (!platform::TerminationRequested()) QApplication::exec();
   } catch (const CBlad& e) {
     // The menu window goes before the message is shown.
     program.DestroyScreens();

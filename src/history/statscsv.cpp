@@ -2,9 +2,10 @@
 
 #include <QDir>
 #include <QIODevice>
-#include <QSaveFile>
 #include <QTextStream>
 #include <algorithm>
+
+#include "history/exporttarget.h"
 
 namespace history {
 
@@ -101,16 +102,7 @@ QString SaveStatsCsv(const QList<StatsRecord>& records, const QString& csvPath) 
   AppendLine(bytes, line, StatsHeadings());
   for (const StatsRecord& r : records) AppendLine(bytes, line, StatsRow(r, zone));
 
-  const QString shown = QDir::toNativeSeparators(csvPath);
-  QSaveFile file(csvPath);
-  if (!file.open(QIODevice::WriteOnly))
-    return QStringLiteral("Nie można utworzyć pliku „%1”: %2.").arg(shown, file.errorString());
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return QStringLiteral("Nie można zapisać pliku „%1”: %2.").arg(shown, file.errorString());
-  }
-  if (!file.commit()) return QStringLiteral("Nie można zapisać pliku „%1”: %2.").arg(shown, file.errorString());
-  return {};
+  return SaveExport(csvPath, bytes);
 }
 
 int ExportStatsCsv(const QString& statsPath, const QString& csvPath, QTextStream& out, QTextStream& err) {

@@ -26,9 +26,9 @@ QList<QStringList> StatsTable(const QList<StatsRecord>& records);
 // needs it. False when the device does not take it all.
 bool WriteCsv(const QList<QStringList>& rows, QIODevice& device);
 
-// Writes the games, headings first, to a file through a temporary one that
-// replaces it only when complete: a failed export leaves any old file as it
-// was and no half file. Returns an empty string or the reason in Polish.
+// Writes the games, headings first, to a file whole or not at all (see
+// SaveExport: never over a file the program keeps). Returns an empty string
+// or the reason in Polish.
 QString SaveStatsCsv(const QList<StatsRecord>& records, const QString& csvPath);
 
 // The command-line export: reads the statistics file, writes the CSV, says

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "platform/savefile.h"
 #include "platform/system.h"
 
 namespace locations {
@@ -33,7 +34,7 @@ FileLocations Decide(const Machine& m) {
   where.contentRoot = installed ? SharedContentRoot(m.programDir) : m.programDir;
   // Without any content the files stay beside the program as well: the
   // missing content is what start-up reports, and no user folder is made.
-  if (!installed && (m.programDirWritable || !m.programDirHasData)) {
+  if (!installed && (m.programDirWritable || m.programFilesWritable || !m.programDirHasData)) {
     where.configPath = m.programDir + QStringLiteral("/Data/data.ini");
     where.statsDir = m.programDir;
     return where;
@@ -50,6 +51,12 @@ Machine ThisMachine() {
   m.programDir = platform::ProgramDir();
   m.programDirHasData = IsFolder(m.programDir + QStringLiteral("/Data"));
   m.programDirWritable = IsWritableFolder(m.programDir) && IsWritableFolder(m.programDir + QStringLiteral("/Data"));
+  const auto writableFile = [](const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && !info.isSymLink() && info.isWritable();
+  };
+  m.programFilesWritable = m.programDirHasData && writableFile(m.programDir + QStringLiteral("/Data/data.ini")) &&
+                           writableFile(m.programDir + QStringLiteral("/prgst6.stt"));
   m.sharedContent = IsFolder(SharedContentRoot(m.programDir) + QStringLiteral("/Data"));
   m.userDataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   return m;
@@ -82,7 +89,7 @@ FileLocations Current() {
 bool MakeUserFolder(const FileLocations& where) {
   if (!where.perUser) return true;
   // No home folder at all gives an empty location.
-  return !where.statsDir.isEmpty() && QDir().mkpath(where.statsDir);
+  return !where.statsDir.isEmpty() && platform::MakePrivateFolder(where.statsDir);
 }
 
 }  // namespace locations

@@ -6,7 +6,8 @@
 // (the configuration Data/data.ini and the statistics prgst6.stt).
 //
 // A copy whose own folder holds Data/ and can be written (the build folder,
-// a copy on a USB stick) keeps everything beside the program. An installed
+// a copy on a USB stick), or whose two files there exist and can be
+// written, keeps everything beside the program. An installed
 // copy (<prefix>/bin/MiniFonikra with its content in
 // <prefix>/share/minifonikra/Data) or a copy in a folder that cannot be
 // written reads its content where it lies and keeps both files in the user's
@@ -24,6 +25,9 @@ struct Machine {
   bool programDirHasData = false;  // <programDir>/Data is a folder
   // The program's folder and its Data folder can both be written.
   bool programDirWritable = false;
+  // Data/data.ini and prgst6.stt beside the program both exist and can be
+  // written, though the folders may not take new files.
+  bool programFilesWritable = false;
   bool sharedContent = false;  // <programDir>/../share/minifonikra/Data is a folder
   QString userDataDir;         // the user's data folder for this program; may not exist yet
 };
@@ -61,7 +65,8 @@ FileLocations Current();
 // the profiles' folder are.
 FileLocations Default();
 
-// Makes the user's data folder (with its parents) when the files live there.
+// Makes the user's data folder (with its parents, the folder itself private)
+// when the files live there.
 // False when it is needed and cannot be made; nothing to do for files
 // beside the program.
 bool MakeUserFolder(const FileLocations& where);

@@ -2,7 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "platform/savefile.h"
 
 // Plain 8-bit text: the file holds ASCII keys and numbers only.
 #define SI_NO_CONVERSION
@@ -22,10 +23,15 @@ struct IniFile::Impl {
 IniFile::IniFile() : impl_(std::make_unique<Impl>()) { impl_->ini.SetSpaces(false); }
 IniFile::~IniFile() = default;
 
-bool IniFile::Load(const QString& path) {
+bool IniFile::Load(const QString& path, qint64 maxBytes) {
+  // isFile() follows a link: a link to a device or a pipe is refused here,
+  // before an open that might never return.
+  const QFileInfo info(path);
+  if (!info.isFile() || info.size() > maxBytes) return false;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray text = file.readAll();
+  const QByteArray text = file.read(maxBytes + 1);
+  if (text.size() > maxBytes) return false;
   if (file.error() != QFileDevice::NoError) return false;
   return LoadText(text);
 }
@@ -59,20 +65,10 @@ QByteArray IniFile::Text() const {
   return QByteArray::fromStdString(text);
 }
 
-bool IniFile::Save(const QString& path) const {
-  const QFileInfo info(path);
-  if (info.exists() && !info.isWritable()) return false;
-  QSaveFile file(path);
-  // In a folder that refuses new files, an existing writable file is still
-  // written in place.
-  file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray text = Text();
-  if (file.write(text) != text.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+bool IniFile::Save(const QString& path, QString* why) const {
+  const QString failure = WriteWholeFile(path, Text(), Privacy::Private);
+  if (why) *why = failure;
+  return failure.isEmpty();
 }
 
 }  // namespace platform

@@ -14,9 +14,12 @@ class IniFile {
   IniFile(const IniFile&) = delete;
   IniFile& operator=(const IniFile&) = delete;
 
-  // Reads the file. False when it cannot be read; a missing file is an error
-  // too, so callers test for existence first.
-  bool Load(const QString& path);
+  // Reads the file. False when it cannot be read, is no regular file (a
+  // link to a device, a pipe) or is larger than `maxBytes`; a missing file
+  // is an error too, so callers test for existence first.
+  bool Load(const QString& path, qint64 maxBytes = kMaxBytes);
+  // Far more than any settings file of the program holds.
+  static constexpr qint64 kMaxBytes = 1 << 20;
   bool LoadText(const QByteArray& text);
 
   // The integer at section/key: decimal, or hexadecimal after "0x". A missing
@@ -28,10 +31,11 @@ class IniFile {
   // Kept as UTF-8.
   void WriteString(const QString& section, const QString& key, const QString& value);
 
-  // Writes the whole file in one replacement, so a crash never leaves half a
-  // file. False when the file or its folder cannot be written, including a
-  // file that is marked read-only.
-  bool Save(const QString& path) const;
+  // Writes the whole file in one replacement, readable by its owner only,
+  // so that a crash or a full disk never leaves half a file. False, with the
+  // reason in `why`, when it cannot be written whole: a link or no regular
+  // file, a file marked read-only, a full disk.
+  bool Save(const QString& path, QString* why = nullptr) const;
   QByteArray Text() const;
 
  private:

@@ -2,12 +2,14 @@
 
 #include <QCollator>
 #include <QDir>
-#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <algorithm>
 
 #include "history/statsfile.h"
 #include "platform/inifile.h"
+#include "platform/savefile.h"
 
 namespace profiles {
 
@@ -97,7 +99,9 @@ QString Add(const QString& base, const QString& name, const QString& picture, Pr
   if (!problem.isEmpty()) return problem;
   const QString clean = Clean(name);
   const QString folder = ProfilesRoot(base) + QLatin1Char('/') + clean;
-  if (!QDir().mkpath(folder)) return QStringLiteral("Nie można utworzyć folderu %1.").arg(QDir::toNativeSeparators(folder));
+  // Profiles hold children's results and voices: their folders are private.
+  if (!platform::MakePrivateFolder(ProfilesRoot(base)) || !platform::MakePrivateFolder(folder))
+    return QStringLiteral("Nie można utworzyć folderu %1.").arg(QDir::toNativeSeparators(folder));
   if (!WriteInfo(folder, clean, picture)) {
     QDir(folder).removeRecursively();
     return QStringLiteral("Nie można zapisać profilu w folderze %1.").arg(QDir::toNativeSeparators(folder));
@@ -130,25 +134,77 @@ QString SetPicture(const Profile& profile, const QString& picture) {
   return QString();
 }
 
-QString Remove(const Profile& profile) {
-  QDir folder(profile.folder);
-  if (!folder.exists()) return QString();
-  if (!folder.removeRecursively()) {
-    return QStringLiteral("Nie udało się usunąć całego folderu %1.").arg(QDir::toNativeSeparators(profile.folder));
+namespace {
+
+// The files the program makes in a profile's folder, and what its
+// recordings folder holds. Nothing else there is the program's to delete.
+const QStringList& OwnFiles() {
+  static const QStringList names = {kInfoFile, QStringLiteral("data.ini"), QStringLiteral("prgst6.stt")};
+  return names;
+}
+const QString kRecordings = QStringLiteral("Nagrania");
+
+// Entries of `folder` itself, links as links, never followed.
+QFileInfoList Entries(const QString& folder) {
+  return QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+// What Remove deletes: the program's files, and the recordings as files (a
+// link among them is removed as the link).
+QFileInfoList Removable(const Profile& profile) {
+  QFileInfoList result;
+  for (const QFileInfo& entry : Entries(profile.folder)) {
+    if (OwnFiles().contains(entry.fileName()) && (entry.isSymLink() || entry.isFile())) result << entry;
   }
-  return QString();
+  const QFileInfo recordings(profile.folder + QLatin1Char('/') + kRecordings);
+  if (recordings.isDir() && !recordings.isSymLink()) {
+    for (const QFileInfo& entry : Entries(recordings.filePath())) {
+      if (entry.suffix().compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0 && (entry.isSymLink() || entry.isFile()))
+        result << entry;
+    }
+  }
+  return result;
+}
+
+}  // namespace
+
+QString Remove(const Profile& profile) {
+  const QFileInfo info(profile.folder);
+  const QString shown = QDir::toNativeSeparators(profile.folder);
+  // A profile folder that is a link goes as the link: what it points to was
+  // never the program's.
+  if (info.isSymLink()) {
+    if (!QFile::remove(profile.folder)) return QStringLiteral("Nie udało się usunąć dowiązania %1.").arg(shown);
+    return {};
+  }
+  if (!info.isDir()) return {};
+  QStringList failed;
+  for (const QFileInfo& entry : Removable(profile)) {
+    if (!QFile::remove(entry.filePath())) failed << entry.fileName();
+  }
+  const QString recordings = profile.folder + QLatin1Char('/') + kRecordings;
+  if (QFileInfo(recordings).isDir() && !QFileInfo(recordings).isSymLink()) QDir().rmdir(recordings);
+  if (!failed.isEmpty())
+    return QStringLiteral("Nie udało się usunąć z folderu %1: %2.").arg(shown, failed.join(QStringLiteral(", ")));
+  if (QDir().rmdir(profile.folder)) return {};
+  // Whatever else lies there (an adult's own files) stays, and is named.
+  QStringList left;
+  for (const QFileInfo& entry : Entries(profile.folder)) left << entry.fileName() + (entry.isDir() ? QStringLiteral("/") : QString());
+  for (const QFileInfo& entry : Entries(recordings)) left << kRecordings + QLatin1Char('/') + entry.fileName();
+  left.removeAll(kRecordings + QLatin1Char('/'));
+  return QStringLiteral("Profil usunięto. W folderze %1 zostały pliki, których program nie utworzył: %2.")
+      .arg(shown, left.join(QStringLiteral(", ")));
 }
 
 Contents ContentsOf(const Profile& profile) {
   Contents c;
-  QDirIterator it(profile.folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    it.next();
+  if (QFileInfo(profile.folder).isSymLink()) return c;
+  for (const QFileInfo& entry : Removable(profile)) {
     ++c.files;
-    c.bytes += it.fileInfo().size();
+    if (!entry.isSymLink()) c.bytes += entry.size();
   }
   const QString stats = profile.folder + QStringLiteral("/prgst6.stt");
-  if (QFileInfo(stats).isFile()) {
+  if (QFileInfo(stats).isFile() && !QFileInfo(stats).isSymLink()) {
     const history::StatsFile file = history::ReadStatsFile(stats);
     if (file.Ok()) c.games = int(file.records.size());
   }

@@ -37,11 +37,14 @@ QString CheckName(const QString& base, const QString& name, const QString& renam
 QString Add(const QString& base, const QString& name, const QString& picture, Profile* added = nullptr);
 QString Rename(const QString& base, const Profile& profile, const QString& newName, Profile* renamed = nullptr);
 QString SetPicture(const Profile& profile, const QString& picture);
-// Deletes the profile's folder with everything in it (its settings,
-// statistics and recordings): the caller asks the adult first.
+// Deletes the profile: the files the program made in its folder (its
+// settings, statistics and recordings), then the folder when nothing else
+// is left in it; anything else stays and the message names it. A folder
+// that is a link is removed as the link. The caller asks the adult first.
 QString Remove(const Profile& profile);
 
 // What Remove would delete, for the question: file count and bytes.
+// Nothing for a linked folder: only the link goes.
 struct Contents {
   int files = 0;
   qint64 bytes = 0;

@@ -2,8 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
+
+#include "platform/savefile.h"
 
 namespace recorder {
 
@@ -44,15 +45,10 @@ QByteArray EncodeWav(const std::vector<qint16>& samples, int sampleRate) {
 }
 
 bool SaveWav(const QString& path, const std::vector<qint16>& samples, int sampleRate) {
-  if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = EncodeWav(samples, sampleRate);
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  // A child's voice is nobody else's to hear: the folder and the file are
+  // its owner's only.
+  if (!platform::MakePrivateFolder(QFileInfo(path).absolutePath())) return false;
+  return platform::WriteWholeFile(path, EncodeWav(samples, sampleRate), platform::Privacy::Private).isEmpty();
 }
 
 }  // namespace recorder

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTextStream>
 #include <QtEndian>
 
 #include "shell/_cblad.h"
@@ -32,6 +33,15 @@ bool WriteAll(QFileDevice& file, const QByteArray& block, const BlockWriter& wri
     done += n;
   }
   return true;
+}
+
+// The header's time could be a time the program wrote: each field within
+// the range a system time has.
+bool PlausibleTime(const QByteArray& bytes) {
+  quint16 f[8];
+  for (int i = 0; i < 8; ++i) f[i] = qFromLittleEndian<quint16>(bytes.constData() + 2 * i);
+  return f[0] >= 1601 && f[1] >= 1 && f[1] <= 12 && f[2] <= 6 && f[3] >= 1 && f[3] <= 31 && f[4] <= 23 &&
+         f[5] <= 59 && f[6] <= 59 && f[7] <= 999;
 }
 
 }  // namespace
@@ -91,9 +101,28 @@ bool AppendBlock(const QString& path, const QByteArray& block, const BlockWriter
   return false;
 }
 
+QString PrepareForAppend(const QString& path, qint32 programNumber, QString* note) {
+  const QFileInfo info(path);
+  if (info.isSymLink()) return QStringLiteral("to jest dowiązanie, a program nie zapisuje przez dowiązania");
+  if (!info.isFile()) return QStringLiteral("to nie jest zwykły plik");
+  QFile file(path);
+  if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) return QStringLiteral("brak prawa do zapisu");
+  const QByteArray head = file.read(kHeaderSize);
+  if (head.size() < kHeaderSize || qFromLittleEndian<qint32>(head.constData()) != programNumber ||
+      !PlausibleTime(head.mid(4)))
+    return QStringLiteral("plik nie zaczyna się nagłówkiem pliku statystyk");
+  const qint64 torn = (file.size() - kHeaderSize) % kRecordSize;
+  if (torn == 0) return {};
+  if (!file.resize(file.size() - torn)) return QStringLiteral("nie można odciąć niepełnego zapisu z końca pliku");
+  if (note) *note = QStringLiteral("usunięto z końca pliku niepełny zapis gry (%1 B)").arg(torn);
+  return {};
+}
+
 bool CreateWithBlock(const QString& path, const QByteArray& block, const BlockWriter& writer) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) return false;
+  // A child's history is nobody else's to read.
+  file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
   if (WriteAll(file, block, writer)) return true;
   file.close();
   file.remove();
@@ -174,7 +203,15 @@ bool CStatRec::WriteRecord(bool completed) {
   record.hints = hints_;
   record.correct = correct_;
   record.wrong = wrong_;
-  const bool written = statrec::AppendBlock(FileName(), statrec::EncodeRecord(record), writer_);
+  QString note;
+  const QString refusal = statrec::PrepareForAppend(FileName(), programNumber_, &note);
+  if (!note.isEmpty()) QTextStream(stderr) << QDir::toNativeSeparators(FileName()) << ": " << note << ".\n";
+  const bool written =
+      refusal.isEmpty() && statrec::AppendBlock(FileName(), statrec::EncodeRecord(record), writer_);
+  if (!refusal.isEmpty()) {
+    QTextStream(stderr) << QDir::toNativeSeparators(FileName()) << QStringLiteral(": wynik gry nie został zapisany: ")
+                        << refusal << ".\n";
+  }
   recordLost_ = !written;
   return written;
 }

@@ -54,7 +54,13 @@ using BlockWriter = std::function<qint64(QFileDevice& file, const char* data, qi
 // cannot be written, the file is cut back to its length before the call.
 // Never creates the file. False when nothing was added.
 bool AppendBlock(const QString& path, const QByteArray& block, const BlockWriter& writer = {});
-// Makes a new file holding exactly `block`. When the file already exists
+// Makes `path` ready for one more record: it must be a regular file, not a
+// link, beginning with the header of program `programNumber`. A torn last
+// record (a crash in the middle of a write) was never a game: it is cut
+// off, so that the next record starts where a record belongs, and `note`
+// says so. Returns an empty string, or why nothing may be appended.
+QString PrepareForAppend(const QString& path, qint32 programNumber, QString* note);
+// Makes a new file, readable by its owner only, holding exactly `block`. When the file already exists
 // nothing is touched and the result is false; when the block cannot be
 // written whole, the new file is removed again.
 bool CreateWithBlock(const QString& path, const QByteArray& block, const BlockWriter& writer = {});

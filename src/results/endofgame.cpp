@@ -5,14 +5,19 @@
 #include "platform/form.h"
 #include "platform/timer.h"
 
-EndOfGame::Choice EndOfGame::Finish(bool completed) {
+bool EndOfGame::Record(bool completed) {
   // A timer of the game or a second key may end it again while its summary
   // is up: one record and one summary per game.
-  if (summary_ && summary_->isVisible()) return kNothing;
+  if (summary_ && summary_->isVisible()) return false;
   if (statRec_) {
     statRec_->StopGame();
     statRec_->WriteRecord(completed);
   }
+  return true;
+}
+
+EndOfGame::Choice EndOfGame::Finish(bool completed) {
+  if (!Record(completed)) return kNothing;
   if (!summary_) return kClose;
   switch (summary_->ShowModal()) {
     case TfmKoniecGry::kPlayAgain: return kPlayAgain;

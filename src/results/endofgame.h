@@ -29,6 +29,10 @@ class EndOfGame {
 
   // Ends the game being played; `completed` when every task of it was done.
   Choice Finish(bool completed);
+  // Only the first half of Finish: the record, without the summary (the
+  // program is being ended from outside). False when the game was already
+  // recorded, its summary being up.
+  bool Record(bool completed);
   // Ends it and carries out the choice: `nowaGra` for another game, closing
   // `screen` for the way out.
   void Finish(bool completed, platform::Form& screen, const platform::Action& nowaGra);

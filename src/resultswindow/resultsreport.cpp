@@ -1,5 +1,6 @@
 #include "resultswindow/resultsreport.h"
 
+#include <QBuffer>
 #include <QChart>
 #include <QDir>
 #include <QGraphicsScene>
@@ -7,9 +8,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <memory>
 
+#include "history/exporttarget.h"
 #include "resultswindow/progresschart.h"
 #include "shell/palette.h"
 
@@ -123,12 +124,11 @@ void DrawChartPage(Page& page, const Report& report, const QRectF& area, int num
 int ReportPageCount(int rows) { return qMax(1, (rows + kRowsPerPage - 1) / kRowsPerPage) + 1; }
 
 QString SaveReportPdf(const Report& report, const QString& path) {
-  const QString shown = QDir::toNativeSeparators(path);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    return QStringLiteral("Nie można utworzyć pliku „%1”: %2.").arg(shown, file.errorString());
+  // Drawn in memory first: the file is then written whole or not at all.
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
   {
-    QPdfWriter pdf(&file);
+    QPdfWriter pdf(&buffer);
     pdf.setTitle(QStringLiteral("Wyniki: ") + report.child);
     pdf.setCreator(QStringLiteral("Mini Fonikra Cz.I"));
     pdf.setResolution(300);
@@ -136,8 +136,8 @@ QString SaveReportPdf(const Report& report, const QString& path) {
                                   QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&pdf)) {
-      file.cancelWriting();
-      return QStringLiteral("Nie można zapisać pliku „%1”: nie udało się zacząć dokumentu PDF.").arg(shown);
+      return QStringLiteral("Nie można zapisać pliku „%1”: nie udało się zacząć dokumentu PDF.")
+          .arg(QDir::toNativeSeparators(path));
     }
     Page page(painter, pdf.resolution() / 25.4);
     const QRectF area(QPointF(0, 0), QSizeF(pdf.width(), pdf.height()));
@@ -150,13 +150,7 @@ QString SaveReportPdf(const Report& report, const QString& path) {
     DrawChartPage(page, report, area, count, count);
     painter.end();
   }
-  if (file.error() != QFileDevice::NoError) {
-    const QString why = file.errorString();
-    file.cancelWriting();
-    return QStringLiteral("Nie można zapisać pliku „%1”: %2.").arg(shown, why);
-  }
-  if (!file.commit()) return QStringLiteral("Nie można zapisać pliku „%1”: %2.").arg(shown, file.errorString());
-  return {};
+  return history::SaveExport(path, buffer.data());
 }
 
 }  // namespace resultswindow

@@ -1,6 +1,8 @@
 #include "shell/_specfunc.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QTextStream>
 
 #include "locations/filelocations.h"
 #include "platform/inifile.h"
@@ -19,6 +21,15 @@ qint32 launchCount = 0;
 qint16 zakladka = 1;
 
 namespace {
+// Writes the configuration whole or not at all; a failure is said on
+// standard error with its reason, beside whatever the caller shows.
+bool SaveConfiguration(const platform::IniFile& ini, const QString& path) {
+  QString why;
+  if (ini.Save(path, &why)) return true;
+  QTextStream(stderr) << QDir::toNativeSeparators(path) << QStringLiteral(": nie zapisano ustawień: ") << why << ".\n";
+  return false;
+}
+
 const QString kProgramSection = QStringLiteral("DaneProgramu");
 constexpr qint32 kPositionValue = 111002;
 const QString kFullScreenKey = QStringLiteral("PelnyEkran");
@@ -64,7 +75,7 @@ bool LoadConfiguration() {
   spadajaceSettings.Read(ini);
   launchCount = qint32(quint32(launchCount) + 1);
   ini.WriteInteger(kProgramSection, QStringLiteral("LU"), launchCount);
-  return ini.Save(path);
+  return SaveConfiguration(ini, path);
 }
 
 bool WriteConfiguration() {
@@ -75,7 +86,7 @@ bool WriteConfiguration() {
   if (QFileInfo::exists(path) && !ini.Load(path)) return false;
   ini.WriteInteger(kProgramSection, QStringLiteral("LU"), launchCount);
   ini.WriteInteger(kProgramSection, QStringLiteral("Position"), kPositionValue);
-  return ini.Save(path);
+  return SaveConfiguration(ini, path);
 }
 
 bool FullScreenChosen() { return fullScreenChosen; }
@@ -94,7 +105,7 @@ bool WriteFullScreenChoice(bool on) {
   platform::IniFile ini;
   if (QFileInfo::exists(path) && !ini.Load(path)) return false;
   ini.WriteInteger(kProgramSection, kFullScreenKey, on ? 1 : 0);
-  return ini.Save(path);
+  return SaveConfiguration(ini, path);
 }
 
 bool PlayInterfaceSound(int kind, bool wait) {

@@ -1,0 +1,50 @@
+#include "history/exporttarget.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "history/statsfile.h"
+#include "platform/savefile.h"
+
+namespace history {
+
+namespace {
+
+bool IsProgramFileName(const QFileInfo& info) {
+  const QString name = info.fileName().toLower();
+  if (name == QLatin1String("data.ini") || name == QLatin1String("profil.ini")) return true;
+  if (name.startsWith(QLatin1String("prgst")) && name.endsWith(QLatin1String(".stt"))) return true;
+  // A child's recordings and the adult's voices.
+  const QString folder = QFileInfo(info.absolutePath()).fileName().toLower();
+  return name.endsWith(QLatin1String(".wav")) && (folder == QLatin1String("nagrania") || folder == QLatin1String("glosy"));
+}
+
+// The file already holds a statistics header, whatever its name.
+bool HoldsStatistics(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  return ReadStatsBytes(file.read(statrec::kHeaderSize), path).Ok();
+}
+
+}  // namespace
+
+QString ExportRefusal(const QString& path) {
+  const QString refusal = platform::WriteRefusal(path);
+  if (!refusal.isEmpty()) return refusal;
+  const QFileInfo info(path);
+  if (IsProgramFileName(info) || (info.exists() && HoldsStatistics(path)))
+    return QStringLiteral("to plik, w którym program przechowuje wyniki, ustawienia lub nagrania");
+  return {};
+}
+
+QString SaveExport(const QString& path, const QByteArray& bytes) {
+  const QString shown = QDir::toNativeSeparators(path);
+  const QString refusal = ExportRefusal(path);
+  if (!refusal.isEmpty()) return QStringLiteral("Nie zapisano pliku „%1”: %2.").arg(shown, refusal);
+  const QString failure = platform::WriteWholeFile(path, bytes, platform::Privacy::Shared);
+  if (!failure.isEmpty()) return QStringLiteral("Nie można zapisać pliku „%1”: %2.").arg(shown, failure);
+  return {};
+}
+
+}  // namespace history
