@@ -1,13 +1,19 @@
 // The recorder without a game: when a take ends, the WAV files it writes,
-// the kept voices of the words, and one recording from the press to the
-// playback with a microphone that hears a generated signal.
+// the kept voices of the words and the hostile files that may stand in their
+// place, and one recording from the press to the playback with a microphone
+// that hears a generated signal.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QtEndian>
 #include <QtTest>
 
 #include <SDL.h>
+#include <sys/stat.h>
+
+#include "platform/sound.h"
 
 #include "recorder/recorder.h"
 #include "recorder/stoprule.h"
@@ -60,6 +66,51 @@ std::vector<qint16> ReadWav(const QString& path, int* rate = nullptr) {
 }
 
 std::vector<qint16> Head(const std::vector<qint16>& v, qint64 n) { return {v.begin(), v.begin() + n}; }
+
+// A WAV file as anyone may write it, header lies included: `claimed` bytes
+// of samples in the header, `present` really there.
+QByteArray Wav(int format, int channels, int rate, int bits, quint32 claimed, qint64 present) {
+  QByteArray out;
+  const auto put = [&out](quint32 v, int n) {
+    char b[4];
+    qToLittleEndian(v, b);
+    out.append(b, n);
+  };
+  out.append("RIFF", 4);
+  put(36 + claimed, 4);
+  out.append("WAVEfmt ", 8);
+  put(16, 4);
+  put(quint32(format), 2);
+  put(quint32(channels), 2);
+  put(quint32(rate), 4);
+  put(quint32(rate * channels * bits / 8), 4);
+  put(quint32(channels * bits / 8), 2);
+  put(quint32(bits), 2);
+  out.append("data", 4);
+  put(claimed, 4);
+  return out + QByteArray(present, '\x10');
+}
+QByteArray Wav(int format, int channels, int rate, int bits, qint64 bytes) {
+  return Wav(format, channels, rate, bits, quint32(bytes), bytes);
+}
+
+constexpr qint64 kClaimed = 1600000000;
+
+// Puts a hostile voice at `path`: a file of `bytes`, or what `kind` names.
+bool Plant(const QString& path, const QString& kind, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).path());
+  const QByteArray name = QFile::encodeName(path);
+  if (kind == QLatin1String("fifo")) return ::mkfifo(name.constData(), 0600) == 0;
+  if (kind == QLatin1String("link to a fifo")) {
+    const QString fifo = path + QStringLiteral(".fifo");
+    return ::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 && QFile::link(fifo, path);
+  }
+  if (kind == QLatin1String("folder")) return QDir().mkpath(path);
+  QFile f(path);
+  if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return false;
+  // As the header claims, and sparse: a few kilobytes on the disk.
+  return kind != QLatin1String("sparse") || f.resize(44 + kClaimed);
+}
 
 // Counts the input that reaches it.
 class Target : public QWidget {
@@ -144,6 +195,73 @@ class RecorderTest : public QObject {
     QCOMPARE(sound.played.size(), 2);
     QCOMPARE(QFileInfo(sound.played[0]).absoluteFilePath(), model);
     QCOMPARE(sound.played[1], synthesised);
+  }
+
+  void aModelIsSpokenOnlyWhenItCanBePlayedWithinTheLimits_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<recorder::WavFault>("fault");
+    using F = recorder::WavFault;
+    const QByteArray own = recorder::EncodeWav(Tone(500, kVoice), kRate);
+    const QString file = QStringLiteral("file");
+    QTest::newRow("the recorder's own") << file << own << F::None;
+    QTest::newRow("stereo 24-bit at 44.1 kHz") << file << Wav(1, 2, 44100, 24, 44100 * 6 * 2) << F::None;
+    QTest::newRow("float at 48 kHz") << file << Wav(3, 1, 48000, 32, 48000 * 4) << F::None;
+    QTest::newRow("a header claiming 1.6 GB") << file << Wav(1, 1, kRate, 16, kClaimed, 4000) << F::Truncated;
+    QTest::newRow("the same, sparse") << QStringLiteral("sparse") << Wav(1, 1, kRate, 16, kClaimed, 4000) << F::TooBig;
+    QTest::newRow("1 Hz") << file << Wav(1, 1, 1, 16, 200) << F::BadFormat;
+    QTest::newRow("zero channels") << file << Wav(1, 0, kRate, 16, 3200) << F::BadFormat;
+    QTest::newRow("compressed") << file << Wav(2, 1, kRate, 4, 3200) << F::BadFormat;
+    QTest::newRow("eleven seconds") << file << Wav(1, 1, 8000, 8, 8000 * 11) << F::TooLong;
+    QTest::newRow("ten minutes") << file << recorder::EncodeWav(Silence(600000), kRate) << F::TooBig;
+    QTest::newRow("truncated samples") << file << own.chopped(100) << F::Truncated;
+    QTest::newRow("cut inside the header") << file << own.left(30) << F::Truncated;
+    QTest::newRow("no samples") << file << Wav(1, 1, kRate, 16, 1) << F::Empty;
+    QTest::newRow("not RIFF") << file << QByteArray("ID3\x04 an mp3 named .wav") << F::NotWav;
+    QTest::newRow("a FIFO") << QStringLiteral("fifo") << QByteArray() << F::NotAFile;
+    QTest::newRow("a link to a FIFO") << QStringLiteral("link to a fifo") << QByteArray() << F::NotAFile;
+    QTest::newRow("a folder") << QStringLiteral("folder") << QByteArray() << F::NotAFile;
+  }
+  void aModelIsSpokenOnlyWhenItCanBePlayedWithinTheLimits() {
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, bytes);
+    QFETCH(recorder::WavFault, fault);
+    ProgramDir dir;
+    const QString key = QStringLiteral("szalik");
+    const QString model = recorder::ModelPath(key);
+    QVERIFY(Plant(model, kind, bytes));
+    QCOMPARE(recorder::InspectWavFile(model).fault, fault);
+    const bool ok = fault == recorder::WavFault::None;
+    QCOMPARE(recorder::ModelOf(key), ok ? recorder::Model::Usable : recorder::Model::Unusable);
+    QCOMPARE(recorder::WordSoundPath(key), ok ? model : recorder::SynthesisedSoundPath(key));
+    QCOMPARE(recorder::PlayVoice(model), ok);
+  }
+
+  void noSoundFileHoldsThePlayerLongerThanASaneSound_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("played");
+    const QString file = QStringLiteral("file");
+    QTest::newRow("a short voice, played") << file << recorder::EncodeWav(Tone(400, kVoice), kRate) << true;
+    QTest::newRow("a sparse file claiming 1.6 GB") << QStringLiteral("sparse") << Wav(1, 1, kRate, 16, kClaimed, 4000)
+                                                   << false;
+    QTest::newRow("200 s at 1 Hz") << file << Wav(1, 1, 1, 8, 200) << false;
+    QTest::newRow("ten minutes at 8 kHz") << file << Wav(1, 1, 8000, 8, 8000 * 600) << false;
+    QTest::newRow("a FIFO") << QStringLiteral("fifo") << QByteArray() << false;
+  }
+  void noSoundFileHoldsThePlayerLongerThanASaneSound() {
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, played);
+    ProgramDir dir;
+    const QString path = dir.File(QStringLiteral("Data/Smd/szalik.pw"));
+    QVERIFY(Plant(path, kind, bytes));
+    // The real player, on SDL's dummy driver, which drains in real time.
+    QElapsedTimer took;
+    took.start();
+    platform::CurrentSoundOutput().PlaySync(path);
+    QVERIFY2(took.elapsed() < 2000, qPrintable(QString::number(took.elapsed())));
+    QCOMPARE(took.elapsed() >= 150, played);
   }
 
   void aKeyThatIsNoWordNamesNoFile() {

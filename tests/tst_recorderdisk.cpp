@@ -2,6 +2,9 @@
 // device reads a raw file that the test writes, and everything played goes
 // to another raw file. A solved word, the key N: the kept recording must hold
 // the input's own samples, and the speaker the model word, then the take.
+// Without its input file the driver's capture device lists but will not
+// open: the button must be offered all the same (nothing opens it before a
+// press) and a press after a failed one must try again.
 // Its CTest entry sets the driver and the two files; run by hand without
 // them, it skips.
 #include <QDir>
@@ -97,6 +100,36 @@ class RecorderDiskTest : public QObject {
         qEnvironmentVariableIsEmpty("SDL_DISKAUDIOFILE")) {
       QSKIP("needs SDL_AUDIODRIVER=disk with SDL_DISKAUDIOFILEIN and SDL_DISKAUDIOFILE (see its CTest entry)");
     }
+  }
+
+  // Runs first: the test below closes SDL's audio to read what was played.
+  void theDeviceOpensAtAPressOnlyAndAFailedOpenIsTriedAgain() {
+    const QString in = qEnvironmentVariable("SDL_DISKAUDIOFILEIN");
+    QFile::remove(in);
+    FakeClock clock;
+    FakeSleep sleep;
+    ProgramFixture app(1);
+    QVERIFY(app.ready);
+    podpisywanieSettings.poziom = 1;
+    podpisywanieSettings.gloski = 0x0001;
+    podpisywanieSettings.pozycja = 0x0100;
+    app.program.slowa()->Wybierz(podpisywanieSettings);
+    TfmPodpisywanie* screen = app.program.fmPodpisywanie();
+    screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    graPodpisywanie* board = app.program.plansza();
+    board->PokazRozwiazanie();
+    board->Sprawdz();
+    QVERIFY(screen->Mikrofon->Widoczny());
+
+    QTest::keyClick(screen, Qt::Key_N);
+    QCOMPARE(int(std::count(sleep.sleeps.begin(), sleep.sleeps.end(), 1500)), 1);
+    QVERIFY(recorder::Recordings(board->Slowo).isEmpty());
+    QVERIFY(screen->Mikrofon->Widoczny());
+
+    QVERIFY(WriteFile(in, Bytes(Tone(600, 8000) + Silence(2500))));
+    QTest::keyClick(screen, Qt::Key_N);
+    QCOMPARE(recorder::Recordings(board->Slowo).size(), 1);
   }
 
   void aSolvedWordIsRecordedFromTheDeviceAndPlayedBackAfterTheModel() {

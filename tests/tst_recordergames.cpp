@@ -191,6 +191,36 @@ class RecorderGamesTest : public QObject {
     QVERIFY(screen->Mikrofon->Widoczny());
   }
 
+  // The device list decides, read at every word; the device itself is
+  // opened at a press only, and a press after a failed one tries again.
+  void aMicrophoneIsOpenedAtAPressOnlyAndFoundWhenPluggedInLater() {
+    Game game;
+    QVERIFY(game.app.ready);
+    FakeMicrophone mic;
+    mic.present = false;
+    mic.signal = Tone(500, 8000) + Silence(3000);
+    TfmPodpisywanie* screen = game.Labelling();
+    QVERIFY(screen);
+    Solve(game.Board());
+    QVERIFY(!screen->Mikrofon->Widoczny());
+
+    mic.present = true;
+    Click(screen->PrzyciskNast.get());
+    Solve(game.Board());
+    QVERIFY(screen->Mikrofon->Widoczny());
+    QCOMPARE(mic.starts, 0);
+
+    mic.opens = false;
+    QTest::keyClick(screen, Qt::Key_N);
+    QCOMPARE(mic.starts, 1);
+    QCOMPARE(int(std::count(game.sleep.sleeps.begin(), game.sleep.sleeps.end(), 1500)), 1);
+    QVERIFY(screen->Mikrofon->Widoczny());
+    mic.opens = true;
+    QTest::keyClick(screen, Qt::Key_N);
+    QCOMPARE(mic.starts, 2);
+    QCOMPARE(game.Kept().size(), 1);
+  }
+
   void withoutAMicrophoneNoButtonShowsAndNothingWaits() {
     Game game;
     QVERIFY(game.app.ready);

@@ -296,6 +296,48 @@ class ResultsTabsTest : public QObject {
     QVERIFY(window->Voices()->PlayButton()->isVisible());
   }
 
+  void aMicrophonePluggedInWhileTheWindowIsOpenIsOfferedAtTheNextWord() {
+    testing::FakeMicrophone mic;
+    mic.present = false;
+    mic.signal = testing::Tone(600, 8000) + testing::Silence(3000);
+    auto window = Window(Base());
+    window->show();
+    window->Tabs()->setCurrentWidget(window->Voices());
+    WordVoicesPanel* voices = window->Voices();
+    QVERIFY(!voices->RecordButton()->isVisible());
+    mic.present = true;
+    voices->WordList()->setCurrentRow(RowOf(voices->WordList(), QStringLiteral("szopa")));
+    QVERIFY(voices->RecordButton()->isVisible());
+    QVERIFY(voices->MicrophoneNote()->isHidden());
+    QCOMPARE(mic.starts, 0);
+    voices->RecordButton()->click();
+    QCOMPARE(mic.starts, 1);
+    QVERIFY(voices->KeepButton()->isVisible());
+  }
+
+  void aModelThatCannotBePlayedIsSaidAndTheSynthesisedWordIsHeard() {
+    const QString key = QStringLiteral("szalik");
+    QVERIFY(recorder::KeepModel(key, testing::Tone(300, 8000), 16000));
+    QFile model(recorder::ModelPath(key));
+    QVERIFY(model.open(QIODevice::ReadWrite) && model.resize(model.size() / 2));
+    model.close();
+    auto window = Window(Base());
+    WordVoicesPanel* voices = window->Voices();
+    voices->WordList()->setCurrentRow(RowOf(voices->WordList(), key));
+    QListWidgetItem* item = voices->WordList()->currentItem();
+    QVERIFY(item->data(WordVoicesPanel::kUnusableRole).toBool());
+    QVERIFY(item->text().contains(QStringLiteral("nagranie nieczytelne")));
+    QVERIFY(voices->VoiceText()->text().contains(QStringLiteral("nieczytelne – słychać głos syntetyczny")));
+    voices->PlayButton()->click();
+    QCOMPARE(sound_->played.last(), recorder::SynthesisedSoundPath(key));
+    // Giving it back to the synthesiser removes the broken file.
+    answer = true;
+    QVERIFY(voices->RestoreButton()->isEnabled());
+    voices->RestoreButton()->click();
+    QVERIFY(!QFileInfo::exists(recorder::ModelPath(key)));
+    QVERIFY(!item->data(WordVoicesPanel::kUnusableRole).toBool());
+  }
+
   void aRecordedModelIsHeardBackAndKeptOnlyWhenAsked() {
     testing::FakeMicrophone mic;
     mic.signal = testing::Tone(600, 8000) + testing::Silence(3000);

@@ -9,7 +9,8 @@ namespace platform {
 namespace {
 
 // Capture through SDL2's audio subsystem, the same one that plays the
-// sounds. The device is opened for one recording and closed after it.
+// sounds. The device is opened for one recording, at the press, and closed
+// after it: many computers light a lamp whenever a microphone is open.
 class SdlSoundInput : public SoundInput {
  public:
   ~SdlSoundInput() override {
@@ -17,24 +18,23 @@ class SdlSoundInput : public SoundInput {
     if (initialised_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
 
+  // The device list only, read afresh each time: a microphone plugged in
+  // later is found, one unplugged is no longer offered.
   bool Available() override {
-    if (!probed_) {
-      probed_ = true;
-      usable_ = Probe();
-    }
-    return usable_;
+    if (!Init()) return false;
+    // The dummy driver offers a capture device that gives endless silence:
+    // a child would speak into nothing.
+    const char* driver = SDL_GetCurrentAudioDriver();
+    if (!driver || std::strcmp(driver, "dummy") == 0) return false;
+    return SDL_GetNumAudioDevices(1) > 0;
   }
 
+  // A device that will not open now may open at the next press.
   bool Start(int sampleRate) override {
     Stop();
-    if (!Init()) return false;
+    if (!Available()) return false;
     device_ = Open(sampleRate);
-    // A device that will not open is taken as gone: no button offers it.
-    if (device_ == 0) {
-      probed_ = true;
-      usable_ = false;
-      return false;
-    }
+    if (device_ == 0) return false;
     SDL_PauseAudioDevice(device_, 0);
     return true;
   }
@@ -56,19 +56,6 @@ class SdlSoundInput : public SoundInput {
   }
 
  private:
-  // Once per run: a driver with a capture device that really opens.
-  bool Probe() {
-    if (!Init()) return false;
-    // The dummy driver offers a capture device that gives endless silence:
-    // a child would speak into nothing.
-    const char* driver = SDL_GetCurrentAudioDriver();
-    if (!driver || std::strcmp(driver, "dummy") == 0 || SDL_GetNumAudioDevices(1) <= 0) return false;
-    const SDL_AudioDeviceID device = Open(16000);
-    if (device == 0) return false;
-    SDL_CloseAudioDevice(device);
-    return true;
-  }
-
   static SDL_AudioDeviceID Open(int sampleRate) {
     SDL_AudioSpec want{};
     want.freq = sampleRate;
@@ -89,8 +76,6 @@ class SdlSoundInput : public SoundInput {
     return initialised_;
   }
 
-  bool probed_ = false;
-  bool usable_ = false;
   bool triedInit_ = false;
   bool initialised_ = false;
   SDL_AudioDeviceID device_ = 0;

@@ -10,13 +10,13 @@ namespace platform {
 class SoundInput {
  public:
   virtual ~SoundInput() = default;
-  // True when there is a capture device to record from (a driver that only
-  // pretends to have one does not count, nor one that failed to open).
-  // Asked before a microphone button is offered.
+  // True when the system lists a capture device to record from (a driver
+  // that only pretends to have one does not count). Asked before a
+  // microphone button is offered; opens nothing.
   virtual bool Available() = 0;
-  // Opens the device and starts recording at `sampleRate`. False when it
-  // cannot be opened; nothing is left open then, and the device is no
-  // longer offered.
+  // Opens the device and starts recording at `sampleRate`: only at a press
+  // to record. False when it cannot be opened; nothing is left open then,
+  // and the next call tries again.
   virtual bool Start(int sampleRate) = 0;
   // Appends what was recorded since the last call. False when the device
   // has failed (unplugged, lost): what it gave so far is not to be trusted.

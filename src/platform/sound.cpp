@@ -2,14 +2,19 @@
 
 #include <SDL.h>
 
-#include <QFile>
 #include <vector>
 
+#include "platform/regularfile.h"
 #include "platform/wait.h"
 
 namespace platform {
 
 namespace {
+
+// No sound the program plays comes near these; a file beyond them is not
+// read, or not converted, whatever its header claims.
+constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+constexpr qint64 kMaxPlayedSeconds = 30;
 
 // Sound through SDL2's audio subsystem. The device is opened on first use;
 // when there is no audio device at all the program stays silent and never
@@ -49,9 +54,8 @@ class SdlSoundOutput : public SoundOutput {
   // Loads the file, converts it to the device's format and queues it in place
   // of whatever was playing. False when nothing was queued.
   bool Queue(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    if (ReadRegularFile(path, kMaxFileBytes, &bytes) != FileRead::Ok) return false;
     if (!Open()) return false;
 
     SDL_AudioSpec wav{};
@@ -59,6 +63,10 @@ class SdlSoundOutput : public SoundOutput {
     Uint32 length = 0;
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
     if (!rw || !SDL_LoadWAV_RW(rw, 1, &wav, &buffer, &length)) return false;
+    if (!Playable(wav, length)) {
+      SDL_FreeWAV(buffer);
+      return false;
+    }
 
     std::vector<Uint8> converted;
     SDL_AudioStream* stream =
@@ -76,6 +84,15 @@ class SdlSoundOutput : public SoundOutput {
     if (SDL_QueueAudio(device_, converted.data(), Uint32(converted.size())) != 0) return false;
     SDL_PauseAudioDevice(device_, 0);
     return true;
+  }
+
+  // What the conversion would make stays within kMaxPlayedSeconds: a 1 Hz
+  // header would otherwise ask for gigabytes.
+  bool Playable(const SDL_AudioSpec& wav, Uint32 length) const {
+    const qint64 frameBytes = qint64(SDL_AUDIO_BITSIZE(wav.format) / 8) * wav.channels;
+    if (wav.freq <= 0 || frameBytes <= 0) return false;
+    const qint64 frames = length / frameBytes;
+    return frames <= qint64(wav.freq) * kMaxPlayedSeconds;
   }
 
   bool triedOpen_ = false;

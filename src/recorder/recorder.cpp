@@ -97,7 +97,7 @@ Outcome RecordChild(const QString& key, const Hooks& hooks, QString* keptPath) {
   Play(WordSoundPath(key));
   if (!path.isEmpty()) {
     platform::SleepMs(kPauseMs);
-    Play(path);
+    PlayVoice(path);
   }
   // Clicks and keys of the playback must not reach the game afterwards.
   platform::DropHeldInput();
@@ -118,7 +118,7 @@ Outcome RecordModel(const QString& key, const Hooks& hooks) {
   } else if (!KeepModel(key, take.samples, kSampleRate)) {
     outcome = Outcome::NotSaved;
   } else {
-    Play(ModelPath(key));
+    PlayVoice(ModelPath(key));
   }
   platform::DropHeldInput();
   return outcome;

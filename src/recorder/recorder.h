@@ -20,7 +20,8 @@ constexpr int kSampleRate = 16000;
 // Mikrofon, 1 by default).
 void SetChildMicrophoneEnabled(bool enabled);
 bool ChildMicrophoneEnabled();
-// There is a microphone to record from.
+// The system lists a microphone to record from; asked afresh each time, and
+// nothing is opened until a press to record.
 bool MicrophoneAvailable();
 // Both: the games show their microphone buttons.
 bool ChildRecorderOffered();

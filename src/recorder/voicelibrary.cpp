@@ -42,11 +42,7 @@ QString SynthesisedSoundPath(const QString& key) { return QStringLiteral("Data/S
 QString ModelPath(const QString& key) { return ModelsFolder() + QLatin1Char('/') + key + kWav; }
 
 QString WordSoundPath(const QString& key) {
-  if (IsWordKey(key)) {
-    const QString model = ModelPath(key);
-    if (QFileInfo(model).isFile()) return model;
-  }
-  return SynthesisedSoundPath(key);
+  return ModelOf(key) == Model::Usable ? ModelPath(key) : SynthesisedSoundPath(key);
 }
 
 QString RecordingFileName(const QString& key, const QDateTime& when) {
@@ -86,6 +82,12 @@ void Play(const QString& path) {
   if (QFileInfo(path).isFile()) platform::CurrentSoundOutput().PlaySync(path);
 }
 
+bool PlayVoice(const QString& path) {
+  if (!InspectWavFile(path).Ok()) return false;
+  platform::CurrentSoundOutput().PlaySync(path);
+  return true;
+}
+
 bool DeleteRecording(const QString& path) { return DeleteRecordingIn(UserFolder(), path); }
 
 bool DeleteRecordingIn(const QString& userFolder, const QString& path) {
@@ -95,7 +97,15 @@ bool DeleteRecordingIn(const QString& userFolder, const QString& path) {
   return QFile::remove(info.absoluteFilePath());
 }
 
-bool HasModel(const QString& key) { return IsWordKey(key) && QFileInfo(ModelPath(key)).isFile(); }
+Model ModelOf(const QString& key) {
+  if (!IsWordKey(key)) return Model::None;
+  const QFileInfo info(ModelPath(key));
+  // A dangling link counts as something there: the adult may delete it.
+  if (!info.exists() && !info.isSymLink()) return Model::None;
+  return InspectWavFile(info.filePath()).Ok() ? Model::Usable : Model::Unusable;
+}
+
+bool HasModel(const QString& key) { return ModelOf(key) != Model::None; }
 
 bool KeepModel(const QString& key, const std::vector<qint16>& samples, int sampleRate) {
   return IsWordKey(key) && SaveWav(ModelPath(key), samples, sampleRate);
@@ -103,8 +113,9 @@ bool KeepModel(const QString& key, const std::vector<qint16>& samples, int sampl
 
 bool DeleteModel(const QString& key) {
   if (!IsWordKey(key)) return false;
-  const QString path = ModelPath(key);
-  return !QFileInfo::exists(path) || QFile::remove(path);
+  const QFileInfo info(ModelPath(key));
+  if (!info.exists() && !info.isSymLink()) return true;
+  return QFile::remove(info.filePath());
 }
 
 }  // namespace recorder

@@ -23,9 +23,9 @@ QString ModelsFolder();
 // A word's key names files: ASCII letters, digits and "_" only.
 bool IsWordKey(const QString& key);
 
-// The sound the games speak for a word: the adult's model when one is kept,
-// else the synthesised Data/Smd/<key>.pw (relative to the program's folder,
-// as every content path).
+// The sound the games speak for a word: the adult's model when one is kept
+// and can be played (see InspectWav), else the synthesised Data/Smd/<key>.pw
+// (relative to the program's folder, as every content path).
 QString WordSoundPath(const QString& key);
 QString SynthesisedSoundPath(const QString& key);
 QString ModelPath(const QString& key);
@@ -40,13 +40,24 @@ QStringList Recordings(const QString& key);
 // The same in another user folder (a child who does not practise this run,
 // looked through from the results window).
 QStringList RecordingsIn(const QString& userFolder, const QString& key);
-// Plays a recording or a model and returns when it has finished.
+// Plays a sound of the content, or a model the caller has checked, and
+// returns when it has finished.
 void Play(const QString& path);
+// Plays a recording or a model only when it passes InspectWavFile; false
+// when it did not.
+bool PlayVoice(const QString& path);
 // Deletes one of the child's recordings. False when the path is no
 // recording of this library or it could not be removed.
 bool DeleteRecording(const QString& path);
 bool DeleteRecordingIn(const QString& userFolder, const QString& path);
 
+enum class Model {
+  None,
+  Usable,
+  Unusable,  // something is there, but the synthesised word is spoken
+};
+Model ModelOf(const QString& key);
+// Something is kept as the word's model, usable or not.
 bool HasModel(const QString& key);
 // Keeps `samples` (16-bit mono) as the model of `key`, replacing the one
 // before only when the new one is written whole. False on a bad key or a

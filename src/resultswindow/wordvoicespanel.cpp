@@ -54,7 +54,7 @@ QPushButton* Button(const QString& text, QWidget* parent, const char* name = nul
 }  // namespace
 
 WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures& pictures, QWidget* parent)
-    : QWidget(parent), catalogue_(words), microphone_(recorder::MicrophoneAvailable()), pictures_(pictures) {
+    : QWidget(parent), catalogue_(words), pictures_(pictures) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(4, 6, 4, 4);
 
@@ -85,11 +85,6 @@ WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures
   micNote_ = new QLabel(this);
   micNote_->setObjectName(QStringLiteral("notice"));
   micNote_->setWordWrap(true);
-  SetNotice(micNote_,
-            microphone_ ? QString()
-                        : QStringLiteral("Nie znaleziono mikrofonu: nagrywanie jest niedostępne. "
-                                         "Słuchać i usuwać nagrania można jak zawsze."),
-            "info");
   right->addWidget(micNote_);
 
   auto* panel = new QFrame(this);
@@ -134,7 +129,6 @@ WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures
     recordRow->addWidget(w);
   recordRow->addStretch(1);
   form->addLayout(recordRow);
-  record_->setVisible(microphone_);
   for (QPushButton* b : {listen_, keep_, again_}) b->hide();
   status_ = new QLabel(panel);
   status_->setWordWrap(true);
@@ -176,9 +170,9 @@ WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures
   connect(recordings_, &QListWidget::currentRowChanged, this,
           [this](int row) { playRecording_->setEnabled(row >= 0), deleteRecording_->setEnabled(row >= 0); });
   connect(recordings_, &QListWidget::itemDoubleClicked, this,
-          [](QListWidgetItem* item) { recorder::Play(item->data(kPathRole).toString()); });
+          [this](QListWidgetItem* item) { PlayRecording(item->data(kPathRole).toString()); });
   connect(playRecording_, &QPushButton::clicked, this, [this] {
-    if (QListWidgetItem* item = recordings_->currentItem()) recorder::Play(item->data(kPathRole).toString());
+    if (QListWidgetItem* item = recordings_->currentItem()) PlayRecording(item->data(kPathRole).toString());
   });
   connect(deleteRecording_, &QPushButton::clicked, this, &WordVoicesPanel::DeleteRecording);
   words_->setCurrentRow(0);
@@ -186,6 +180,27 @@ WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures
 }
 
 WordVoicesPanel::~WordVoicesPanel() = default;
+
+void WordVoicesPanel::showEvent(QShowEvent* event) {
+  OfferMicrophone();
+  QWidget::showEvent(event);
+}
+
+// From the device list, read afresh (nothing is opened until the adult
+// presses to record): a microphone plugged in meanwhile is offered.
+void WordVoicesPanel::OfferMicrophone() {
+  microphone_ = recorder::MicrophoneAvailable();
+  SetNotice(micNote_,
+            microphone_ ? QString()
+                        : QStringLiteral("Nie znaleziono mikrofonu: nagrywanie jest niedostępne. "
+                                         "Słuchać i usuwać nagrania można jak zawsze."),
+            "info");
+  if (take_.empty()) record_->setVisible(microphone_);
+}
+
+void WordVoicesPanel::PlayRecording(const QString& path) {
+  if (!recorder::PlayVoice(path)) status_->setText(QStringLiteral("Tego nagrania nie da się odtworzyć: plik jest nieczytelny."));
+}
 
 QString WordVoicesPanel::CurrentKey() const {
   const QListWidgetItem* item = words_->currentItem();
@@ -219,10 +234,13 @@ void WordVoicesPanel::FilterWords() {
 void WordVoicesPanel::MarkWord(int row) {
   QListWidgetItem* item = words_->item(row);
   const QString key = item->data(kKeyRole).toString();
-  const bool model = recorder::HasModel(key);
+  const recorder::Model state = recorder::ModelOf(key);
+  const bool model = state != recorder::Model::None;
   item->setData(kModelRole, model);
+  item->setData(kUnusableRole, state == recorder::Model::Unusable);
   QString text = item->text().section(QLatin1Char('\n'), 0, 0);
-  if (model) text += QStringLiteral("\nTwój głos");
+  if (state == recorder::Model::Usable) text += QStringLiteral("\nTwój głos");
+  if (state == recorder::Model::Unusable) text += QStringLiteral("\nnagranie nieczytelne");
   item->setText(text);
   QFont font = item->font();
   font.setBold(model);
@@ -245,18 +263,30 @@ void WordVoicesPanel::ShowWord() {
     picture_->setPixmap(picture.isNull() ? QPixmap()
                                          : picture.scaled(picture_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     word_->setText(item->text().section(QLatin1Char('\n'), 0, 0));
-    const bool model = recorder::HasModel(key);
-    voice_->setText(model ? QStringLiteral("Gry mówią to słowo Twoim głosem.")
-                          : QStringLiteral("Gry mówią to słowo głosem syntezatora."));
-    restore_->setEnabled(model);
+    const recorder::Model model = recorder::ModelOf(key);
+    switch (model) {
+      case recorder::Model::Usable:
+        voice_->setText(QStringLiteral("Gry mówią to słowo Twoim głosem."));
+        break;
+      case recorder::Model::Unusable:
+        voice_->setText(QStringLiteral("Twoje nagranie tego słowa jest nieczytelne – słychać głos syntetyczny. "
+                                       "Nagraj je jeszcze raz albo przywróć głos syntezatora."));
+        break;
+      case recorder::Model::None:
+        voice_->setText(QStringLiteral("Gry mówią to słowo głosem syntezatora."));
+        break;
+    }
+    restore_->setEnabled(model != recorder::Model::None);
   }
+  OfferMicrophone();
   LoadRecordings();
 }
 
 void WordVoicesPanel::Record() {
   const QString key = CurrentKey();
-  if (key.isEmpty() || !microphone_ || recorder::Running()) return;
+  if (key.isEmpty() || recorder::Running()) return;
   DropTake();
+  if (!microphone_) return;
   status_->clear();
   const QString idle = record_->text();
   record_->setText(QStringLiteral("Zakończ nagrywanie"));
@@ -284,7 +314,8 @@ void WordVoicesPanel::Record() {
   light_->hide();
   platform::DropHeldInput();
   if (take.failed) {
-    status_->setText(QStringLiteral("Mikrofon przestał działać: nic nie zostało nagrane. Sprawdź, czy jest podłączony."));
+    status_->setText(QStringLiteral("Mikrofon nie działa: nic nie zostało nagrane. Sprawdź, czy jest podłączony, "
+                                    "i spróbuj jeszcze raz."));
     return;
   }
   if (!take.heard) {
@@ -305,7 +336,7 @@ void WordVoicesPanel::ListenToTake() {
   // model stays as it was.
   if (!takeDir_) takeDir_ = std::make_unique<QTemporaryDir>();
   const QString path = takeDir_->filePath(QStringLiteral("take.wav"));
-  if (takeDir_->isValid() && recorder::SaveWav(path, take_, recorder::kSampleRate)) recorder::Play(path);
+  if (takeDir_->isValid() && recorder::SaveWav(path, take_, recorder::kSampleRate)) recorder::PlayVoice(path);
   platform::DropHeldInput();
 }
 
@@ -326,7 +357,7 @@ void WordVoicesPanel::DropTake() {
   take_.clear();
   takeKey_.clear();
   for (QPushButton* b : {listen_, keep_, again_}) b->hide();
-  record_->setVisible(microphone_);
+  OfferMicrophone();
   status_->clear();
 }
 

@@ -36,8 +36,10 @@ class WordVoicesPanel : public QWidget {
   // Asks the adult a yes/no question; the window supplies it.
   std::function<bool(const QString& question)> Confirm;
 
-  // A word's row carries this role: true while it has a model.
+  // A word's row carries these roles: true while it has a model; true while
+  // that model cannot be played and the synthesised word is spoken instead.
   static constexpr int kModelRole = Qt::UserRole + 1;
+  static constexpr int kUnusableRole = Qt::UserRole + 3;
 
   // The key of the word shown on the right; "" when none.
   QString CurrentKey() const;
@@ -60,7 +62,12 @@ class WordVoicesPanel : public QWidget {
   QPushButton* PlayRecordingButton() const { return playRecording_; }
   QPushButton* DeleteRecordingButton() const { return deleteRecording_; }
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void OfferMicrophone();
+  void PlayRecording(const QString& path);
   void FilterWords();
   void ShowWord();
   void MarkWord(int row);

@@ -144,7 +144,8 @@ void CMikrofon::Nagraj() {
   Swiatlo(0);
   recorder::RecordChild(slowo_, hooks);
   ZgasSwiatlo();
-  // A microphone that would not open is offered no more.
+  // A microphone unplugged meanwhile takes its button along; one that only
+  // failed to open is offered again.
   if (!recorder::ChildRecorderOffered()) Ukryj();
   // Afresh: the child has had the whole recording to look at the picture.
   for (const auto& zegar : wstrzymane) {
