@@ -59,30 +59,7 @@ qint64 GamePlace(qint32 game) {
   return i < 0 ? -1 : kPlaces[i];
 }
 
-bool IsNumber(int column) { return column == kCorrect || column == kWrong || column == kHints; }
-
-}  // namespace
-
-ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent), headings_(history::StatsHeadings()) {}
-
-void ResultsModel::SetRecords(QList<history::StatsRecord> records, const QTimeZone& zone) {
-  beginResetModel();
-  zone_ = zone;
-  rows_.clear();
-  rows_.reserve(records.size());
-  for (history::StatsRecord& r : records) {
-    const QDate day = r.startUtc.isValid() ? r.startUtc.toTimeZone(zone).date() : QDate();
-    rows_.append({std::move(r), day});
-  }
-  endResetModel();
-}
-
-QStringList ResultsModel::Texts(int row) const { return history::StatsRow(rows_[row].record, zone_); }
-
-QString ResultsModel::Text(int row, int column) const { return history::StatsCell(rows_[row].record, column, zone_); }
-
-qint64 ResultsModel::SortKey(int row, int column) const {
-  const history::StatsRecord& r = rows_[row].record;
+qint64 KeyOf(const history::StatsRecord& r, int column) {
   const statrec::GameRecord& s = r.stored;
   switch (column) {
     case kWhen:
@@ -111,6 +88,38 @@ qint64 ResultsModel::SortKey(int row, int column) const {
     default:
       return 0;
   }
+}
+
+bool IsNumber(int column) { return column == kCorrect || column == kWrong || column == kHints; }
+
+}  // namespace
+
+ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent), headings_(history::StatsHeadings()) {}
+
+void ResultsModel::SetRecords(QList<history::StatsRecord> records, const QTimeZone& zone) {
+  beginResetModel();
+  zone_ = zone;
+  for (QList<qint64>& keys : keys_) keys.clear();
+  rows_.clear();
+  rows_.reserve(records.size());
+  for (history::StatsRecord& r : records) {
+    const QDate day = r.startUtc.isValid() ? r.startUtc.toTimeZone(zone).date() : QDate();
+    rows_.append({std::move(r), day});
+  }
+  endResetModel();
+}
+
+QStringList ResultsModel::Texts(int row) const { return history::StatsRow(rows_[row].record, zone_); }
+
+QString ResultsModel::Text(int row, int column) const { return history::StatsCell(rows_[row].record, column, zone_); }
+
+const QList<qint64>& ResultsModel::SortKeys(int column) const {
+  QList<qint64>& keys = keys_[size_t(column)];
+  if (keys.size() != rows_.size()) {
+    keys.resize(rows_.size());
+    for (qsizetype i = 0; i < rows_.size(); ++i) keys[i] = KeyOf(rows_[i].record, column);
+  }
+  return keys;
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(rows_.size()); }
@@ -188,7 +197,8 @@ QList<QDate> ResultsFilter::ShownDays() const {
 bool ResultsFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
   // Straight from the kept numbers: a QVariant per comparison made sorting
   // a long history take seconds.
-  return source_->SortKey(left.row(), left.column()) < source_->SortKey(right.row(), right.column());
+  const QList<qint64>& keys = source_->SortKeys(left.column());
+  return keys[left.row()] < keys[right.row()];
 }
 
 bool ResultsFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const {

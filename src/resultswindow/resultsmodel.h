@@ -6,6 +6,7 @@
 #include <QSortFilterProxyModel>
 #include <QStringList>
 #include <QTimeZone>
+#include <array>
 
 #include "history/statsfile.h"
 
@@ -38,7 +39,9 @@ class ResultsModel : public QAbstractTableModel {
   // The row's cells, as the CSV export writes them.
   QStringList Texts(int row) const;
   QString Text(int row, int column) const;
-  qint64 SortKey(int row, int column) const;
+  qint64 SortKey(int row, int column) const { return SortKeys(column)[row]; }
+  // Every row's key for the column, worked out at the first sort by it.
+  const QList<qint64>& SortKeys(int column) const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -51,6 +54,7 @@ class ResultsModel : public QAbstractTableModel {
     QDate day;
   };
   QList<Row> rows_;
+  mutable std::array<QList<qint64>, kColumnCount> keys_;
   QTimeZone zone_;
   QStringList headings_;
 };

@@ -438,9 +438,9 @@ void ResultsWindow::ApplyFilter() {
 
 void ResultsWindow::UpdateChart() {
   const QList<history::StatsRecord> shown = rows_->ShownRecords();
-  const QTimeZone zone = QTimeZone::systemTimeZone();
-  step_ = StepForRecords(shown, zone);
-  periods_ = Progress(shown, zone, step_);
+  const QList<QDate> days = rows_->ShownDays();
+  step_ = StepForDays(days);
+  periods_ = Progress(shown, days, step_);
   QChart* old = chartView_->chart();
   chartView_->setChart(MakeProgressChart(periods_, step_));
   delete old;
@@ -450,9 +450,8 @@ QString ResultsWindow::ChildText() const { return child_.isEmpty() ? kGuest : ch
 
 QString ResultsWindow::RangeText() const {
   QDate first, last;
-  for (const history::StatsRecord& r : rows_->ShownRecords()) {
-    if (!r.startUtc.isValid()) continue;
-    const QDate d = r.startUtc.toLocalTime().date();
+  for (const QDate& d : rows_->ShownDays()) {
+    if (d.isNull()) continue;
     if (first.isNull() || d < first) first = d;
     if (last.isNull() || d > last) last = d;
   }
