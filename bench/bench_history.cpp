@@ -14,9 +14,7 @@
 
 #include "history/statscsv.h"
 #include "history/statsfile.h"
-#include "results/_cstatrec.h"
-#include "support/fakeclock.h"
-#include "words/wordbits.h"
+#include "longhistory.h"
 
 namespace {
 
@@ -24,31 +22,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kGames = 100000;
 constexpr int kRuns = 5;
-
-// Games a year apart in start time and varied in every field, so that no
-// cache of a repeated value flatters the figure.
-QByteArray LongHistory() {
-  platform::SystemTime created = testing::FakeClock::Utc(2020, 1, 1, 8, 0, 0, 0);
-  QByteArray bytes = statrec::EncodeHeader(6, created);
-  bytes.reserve(statrec::kHeaderSize + qsizetype(kGames) * statrec::kRecordSize);
-  const qint64 start = platform::ToFileTime(created);
-  for (int i = 0; i < kGames; ++i) {
-    statrec::GameRecord g;
-    g.gameNumber = 1 + i % 2;
-    // About 37 minutes apart: the games span about seven years.
-    g.startTime = platform::FromFileTime(start + qint64(i) * 2237LL * 10000000);
-    g.poziom = qint16(1 + i % 3);
-    g.gloski = qint16(words::kSounds[i % 4] | words::kSounds[(i / 4) % 4]);
-    g.pozycja = qint16(words::kPositions[i % 3] | words::kPositions[(i / 3) % 3]);
-    g.duration = 50 + i % 900;
-    g.completed = qint16(i % 3 != 0);
-    g.hints = i % 7;
-    g.correct = i % 23;
-    g.wrong = i % 11;
-    bytes += statrec::EncodeRecord(g);
-  }
-  return bytes;
-}
 
 // Best of several runs, in wall-clock and in process CPU milliseconds: on a
 // busy machine the CPU figure is the steadier of the two.
@@ -79,7 +52,7 @@ int main(int argc, char** argv) {
   const QString stats = dir.filePath(QStringLiteral("prgst6.stt"));
   const QString csv = dir.filePath(QStringLiteral("wyniki.csv"));
   QFile file(stats);
-  const QByteArray bytes = LongHistory();
+  const QByteArray bytes = bench::LongHistory(kGames);
   if (!dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
     std::fprintf(stderr, "bench_history: cannot write the statistics file\n");
     return 1;

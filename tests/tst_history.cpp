@@ -1,9 +1,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTextStream>
 #include <QtTest>
 #include <ctime>
+#include <functional>
 #include <unistd.h>
 
 #include "history/statscsv.h"
@@ -64,6 +66,10 @@ class HistoryTest : public QObject {
   void refusesWhatIsNoStatisticsFile();
   void refusesAPathThatCannotBeRead();
   void aTornLastRecordIsLeftOutWithAWarning();
+  void recordsThatCannotBeGamesAreLeftOut_data();
+  void recordsThatCannotBeGamesAreLeftOut();
+  void theWarningCountsTheLeftOutRecords_data();
+  void theWarningCountsTheLeftOutRecords();
   void csvIsWhatAPolishSpreadsheetOpens();
   void aFailedExportIsReportedAndLeavesNoFile();
   void readsBackWhatTheGameWrote();
@@ -117,22 +123,24 @@ void HistoryTest::fiftyGamesExportWithTheirCounts() {
     g.poziom = qint16(1 + i % 3);
     g.gloski = qint16(words::kSounds[i % 4] | (i % 5 == 0 ? words::kSoundDz : 0));
     g.pozycja = qint16(words::kPositions[i % 3]);
+    // A game never lasts less than nothing, nor has fewer than no wrong
+    // answers: these two are damage, not games.
     g.duration = i == 7 ? -40 : i * 97;
     g.completed = qint16(i % 2);
     g.hints = i * 3;
     g.correct = i == 49 ? 2000000000 : i * 7 + 1;
     g.wrong = i == 48 ? -5 : (i * 11) % 13;
-    games << g;
+    if (i != 7 && i != 48) games << g;
     bytes += statrec::EncodeRecord(g);
   }
   QVERIFY(WriteBytes("prgst6.stt", bytes));
 
   const Export e = RunExport("prgst6.stt", "wyniki.csv");
   QCOMPARE(e.code, 0);
-  QVERIFY(e.err.isEmpty());
+  QVERIFY2(e.err.contains("2 zapisy, które nie są grami"), qPrintable(e.err));
   const QList<QStringList> rows = CsvRows(ReadAll("wyniki.csv"));
-  QCOMPARE(rows.size(), 51);
-  for (int i = 0; i < 50; ++i) {
+  QCOMPARE(rows.size(), 49);
+  for (int i = 0; i < 48; ++i) {
     const QStringList& row = rows[i + 1];
     QCOMPARE(row.size(), 11);
     QCOMPARE(row[1], history::GameText(games[i].gameNumber));
@@ -140,7 +148,6 @@ void HistoryTest::fiftyGamesExportWithTheirCounts() {
     QCOMPARE(row[8], QString::number(games[i].wrong));
     QCOMPARE(row[9], QString::number(games[i].hints));
   }
-  QCOMPARE(rows[8][5], QStringLiteral("nieznany"));
   QCOMPARE(rows[1][0], QStringLiteral("2026-01-01 01:00"));
 }
 
@@ -190,6 +197,16 @@ void HistoryTest::refusesAPathThatCannotBeRead() {
   QCOMPARE(e.code, 1);
   QVERIFY2(e.err.contains("„folder.stt”: to jest folder"), qPrintable(e.err));
 
+  // A family's history is at most a million games; a larger file is not
+  // read at all, however it starts.
+  QFile large("duzy.stt");
+  QVERIFY(large.open(QIODevice::WriteOnly) && large.write(kHeader) == kHeader.size());
+  QVERIFY(large.resize(history::kMostBytes + 1));
+  large.close();
+  e = RunExport("duzy.stt", "wyniki.csv");
+  QCOMPARE(e.code, 1);
+  QVERIFY2(e.err.contains("„duzy.stt”: ma 41 MB, za dużo"), qPrintable(e.err));
+
   QVERIFY(WriteBytes("prgst6.stt", kHeader + kRecord));
   QVERIFY(QFile::setPermissions("prgst6.stt", QFile::WriteOwner));
   if (::access("prgst6.stt", R_OK) != 0) {
@@ -213,6 +230,92 @@ void HistoryTest::aTornLastRecordIsLeftOutWithAWarning() {
   QVERIFY2(e.err.contains("„prgst6.stt”") && e.err.contains("17 B"), qPrintable(e.err));
   QCOMPARE(CsvRows(ReadAll("wyniki.csv")).size(), 3);
   QCOMPARE(ReadAll("prgst6.stt"), bytes);
+}
+
+void HistoryTest::recordsThatCannotBeGamesAreLeftOut_data() {
+  QTest::addColumn<QByteArray>("record");
+  QTest::addColumn<bool>("kept");
+  const auto known = [](const std::function<void(statrec::GameRecord&)>& change) {
+    statrec::GameRecord g = history::ReadStatsBytes(kHeader + kRecord, QString()).records.value(0).stored;
+    change(g);
+    return statrec::EncodeRecord(g);
+  };
+  QTest::newRow("game 3") << known([](auto& g) { g.gameNumber = 3; }) << false;
+  QTest::newRow("game 0") << known([](auto& g) { g.gameNumber = 0; }) << false;
+  QTest::newRow("Memory") << known([](auto& g) { g.gameNumber = 2; }) << true;
+  QTest::newRow("year 1999") << known([](auto& g) { g.startTime.year = 1999; }) << false;
+  QTest::newRow("year 2000") << known([](auto& g) { g.startTime.year = 2000; }) << true;
+  QTest::newRow("year 2100") << known([](auto& g) { g.startTime.year = 2100; }) << true;
+  QTest::newRow("year 2101") << known([](auto& g) { g.startTime.year = 2101; }) << false;
+  QTest::newRow("31 April") << known([](auto& g) { g.startTime.month = 4, g.startTime.day = 31; }) << false;
+  QTest::newRow("minute 60") << known([](auto& g) { g.startTime.minute = 60; }) << false;
+  QTest::newRow("negative hints") << known([](auto& g) { g.hints = -1; }) << false;
+  QTest::newRow("negative correct") << known([](auto& g) { g.correct = -1; }) << false;
+  QTest::newRow("negative wrong") << known([](auto& g) { g.wrong = -1; }) << false;
+  QTest::newRow("negative duration") << known([](auto& g) { g.duration = -1; }) << false;
+  QTest::newRow("nothing answered in no time") << known([](auto& g) { g.correct = g.wrong = g.duration = 0; }) << true;
+  QTest::newRow("completed 2") << known([](auto& g) { g.completed = 2; }) << false;
+  QTest::newRow("completed -1") << known([](auto& g) { g.completed = -1; }) << false;
+  QTest::newRow("not completed") << known([](auto& g) { g.completed = 0; }) << true;
+  QTest::newRow("amount 0") << known([](auto& g) { g.poziom = 0; }) << false;
+  QTest::newRow("amount 3") << known([](auto& g) { g.poziom = 3; }) << true;
+  QTest::newRow("amount 4") << known([](auto& g) { g.poziom = 4; }) << false;
+  QTest::newRow("zeros") << QByteArray(statrec::kRecordSize, '\0') << false;
+}
+
+void HistoryTest::recordsThatCannotBeGamesAreLeftOut() {
+  QFETCH(QByteArray, record);
+  QFETCH(bool, kept);
+  const history::StatsFile file = history::ReadStatsBytes(kHeader + kRecord + record + kRecord, "prgst6.stt");
+  QVERIFY2(file.Ok(), qPrintable(file.error));
+  QCOMPARE(file.records.size(), kept ? 3 : 2);
+  QCOMPARE(file.skippedRecords, kept ? 0 : 1);
+  QCOMPARE(statrec::EncodeRecord(file.records.last().stored), kRecord);
+  if (kept) {
+    QVERIFY(file.warning.isEmpty());
+    QCOMPARE(statrec::EncodeRecord(file.records[1].stored), record);
+  } else {
+    QVERIFY2(file.warning.contains("„prgst6.stt”") && file.warning.contains("1 zapis, który nie jest grą"),
+             qPrintable(file.warning));
+  }
+}
+
+void HistoryTest::theWarningCountsTheLeftOutRecords_data() {
+  QTest::addColumn<int>("stray");
+  QTest::addColumn<int>("torn");
+  QTest::addColumn<QStringList>("says");
+  QTest::newRow("3") << 3 << 0 << QStringList{"3 zapisy, które nie są grami."};
+  QTest::newRow("5") << 5 << 0 << QStringList{"5 zapisów, które nie są grami."};
+  QTest::newRow("12") << 12 << 0 << QStringList{"12 zapisów"};
+  QTest::newRow("22") << 22 << 0 << QStringList{"22 zapisy"};
+  QTest::newRow("and a torn last one") << 2 << 17 << QStringList{"ostatnie 17 B.", "Pominięto 2 zapisy"};
+}
+
+void HistoryTest::theWarningCountsTheLeftOutRecords() {
+  QFETCH(int, stray);
+  QFETCH(int, torn);
+  QFETCH(QStringList, says);
+  TemporaryWorkingDir dir;
+  QVERIFY(dir.IsValid());
+  // Random bytes between whole games, as a damaged disk or another program
+  // might leave them.
+  QRandomGenerator random{quint32(stray)};
+  QByteArray bytes = kHeader + kRecord;
+  for (int i = 0; i < stray; ++i) {
+    QByteArray noise(statrec::kRecordSize, Qt::Uninitialized);
+    for (char& c : noise) c = char(random.bounded(256));
+    bytes += noise + kRecord;
+  }
+  bytes += kRecord.left(torn);
+  QVERIFY(WriteBytes("prgst6.stt", bytes));
+
+  const Export e = RunExport("prgst6.stt", "wyniki.csv");
+  QCOMPARE(e.code, 0);
+  QVERIFY2(e.err.contains("„prgst6.stt”"), qPrintable(e.err));
+  for (const QString& part : says) QVERIFY2(e.err.contains(part), qPrintable(e.err));
+  const QList<QStringList> rows = CsvRows(ReadAll("wyniki.csv"));
+  QCOMPARE(rows.size(), 1 + 1 + stray);
+  for (const QStringList& row : rows.mid(1)) QCOMPARE(row[0], QStringLiteral("2026-12-06 22:38"));
 }
 
 void HistoryTest::csvIsWhatAPolishSpreadsheetOpens() {

@@ -1,6 +1,8 @@
 // Children's profiles: folders of their own under the default files' folder,
 // named by the child, listed the Polish way, renamed and removed whole.
 #include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "locations/filelocations.h"
 #include "profiles/profiles.h"
@@ -75,6 +77,68 @@ class ProfilesTest : public QObject {
     QCOMPARE(profiles::Remove(ola), QString());
     QVERIFY(!QFileInfo::exists(ola.folder));
     QVERIFY(profiles::List(base.path()).empty());
+  }
+
+  void profileFilesAreReadCleanedAndLimited_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("picture");
+    const QByteArray head = "[Profil]\n";
+    QTest::newRow("as written") << head + "Imie=Łucja\nObrazek=szalik\n" << true << "Łucja" << "szalik";
+    QTest::newRow("no name: the folder's") << head + "Obrazek=szopa\n" << true << "Ola" << "szopa";
+    QTest::newRow("spaces simplified") << head + "Imie=  Ala \t  Ola \n" << true << "Ala Ola" << "";
+    QTest::newRow("a right-to-left override") << head + "Imie=A\u202EBC\n" << true << "ABC" << "";
+    QTest::newRow("every direction mark")
+        << head + "Imie=\u200EA\u200F\u061CB\u202A\u202B\u202C\u202D\u2066\u2067\u2068\u2069C\n" << true << "ABC"
+        << "";
+    QTest::newRow("nothing but marks") << head + "Imie=\u202E \u2067\n" << false << "" << "";
+    QTest::newRow("an empty name") << head + "Imie=\n" << false << "" << "";
+    QTest::newRow("cut to 30") << head + "Imie=" + QByteArray(40, 'a') << true << QString(30, QLatin1Char('a')) << "";
+    QTest::newRow("cut, no space left at the end")
+        << head + "Imie=" + QByteArray(29, 'a') + " bcd" << true << QString(29, QLatin1Char('a')) << "";
+    QTest::newRow("cut, not inside a character")
+        << head + "Imie=" + QByteArray(29, 'a') + "\U0001F600b" << true << QString(29, QLatin1Char('a')) << "";
+    // Shown as plain text wherever it appears, so kept as written.
+    QTest::newRow("markup") << head + "Imie=<img src=\"/dev/zero\">Ola\n" << true << "<img src=\"/dev/zero\">Ola" << "";
+    QTest::newRow("a picture that is a path") << head + "Imie=Ola\nObrazek=../../x\n" << true << "Ola" << "";
+    QByteArray full = head + "Imie=Ola\n;";
+    full += QByteArray(profiles::kMostInfoBytes - full.size(), 'x');
+    QTest::newRow("at the size limit") << full << true << "Ola" << "";
+    QTest::newRow("over the size limit") << full + "x" << false << "" << "";
+  }
+  void profileFilesAreReadCleanedAndLimited() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, read);
+    QFETCH(QString, name);
+    QFETCH(QString, picture);
+    QString gotName, gotPicture;
+    QCOMPARE(profiles::ParseInfo(bytes, QStringLiteral("Ola"), &gotName, &gotPicture), read);
+    if (!read) return;
+    QCOMPARE(gotName, name);
+    QCOMPARE(gotPicture, picture);
+  }
+
+  void filesThatCannotBeAProfileAreNotOpened() {
+    QTemporaryDir base;
+    QCOMPARE(profiles::Add(base.path(), QStringLiteral("Ala"), QString()), QString());
+    const QString root = profiles::ProfilesRoot(base.path());
+    for (const char* folder : {"Pipe", "Zero", "Large", "Folder/profil.ini"}) QVERIFY(QDir(root).mkpath(folder));
+    // Opening a pipe waits for a writer; a device or a huge file never ends.
+    QCOMPARE(::mkfifo(QFile::encodeName(root + "/Pipe/profil.ini").constData(), 0600), 0);
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), root + "/Zero/profil.ini"));
+    QFile large(root + "/Large/profil.ini");
+    QVERIFY(large.open(QIODevice::WriteOnly) && large.write("[Profil]\nImie=Duzy\n") > 0);
+    QVERIFY(large.resize(qint64(1) << 30));
+    large.close();
+
+    const std::vector<profiles::Profile> listed = profiles::List(base.path());
+    QCOMPARE(listed.size(), size_t(1));
+    QCOMPARE(listed[0].name, QStringLiteral("Ala"));
+    // The name check against the listed profiles says what a fresh read says.
+    QCOMPARE(profiles::CheckName(listed, base.path(), QStringLiteral("ala")),
+             profiles::CheckName(base.path(), QStringLiteral("ala")));
+    QVERIFY(profiles::CheckName(listed, base.path(), QStringLiteral("Ola")).isEmpty());
   }
 
   void aChosenProfileHoldsBothFiles() {

@@ -220,6 +220,33 @@ class ResultsTabsTest : public QObject {
     QCOMPARE(now.folder, ala.folder);
   }
 
+  void namesFromFilesAreShownAsWrittenNeverAsMarkup() {
+    // What a hostile profil.ini can hold: markup that would load a picture,
+    // and a mark that turns the rest of the line around.
+    const profiles::Profile ola = Child(QStringLiteral("Ola"), 0);
+    dir_->Write(QStringLiteral("Profile/Ola/profil.ini"),
+                "[Profil]\nImie=<b>Ola</b>\u202E<img src=\"x\">\nObrazek=szalik\n");
+    const QString name = QStringLiteral("<b>Ola</b><img src=\"x\">");
+    auto window = Window(ola.folder);
+    QCOMPARE(ChoiceTexts(window->ChildChoice()), QStringList({"Gość", name}));
+    QVERIFY(window->Children()->Select(ola.folder));
+    QVERIFY(window->Notice()->text().contains(name));
+
+    // The Słowa tab aside, every label and tooltip that quotes the name
+    // shows its characters.
+    int quoting = 0;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+      if (window->Voices() && window->Voices()->isAncestorOf(label)) continue;
+      if (label->text().contains(name)) {
+        ++quoting;
+        QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->text()));
+      }
+      QVERIFY2(!label->toolTip().contains(QStringLiteral("<b>Ola")), qPrintable(label->toolTip()));
+    }
+    QVERIFY(quoting >= 3);  // the notice, the heading, the details
+    QCOMPARE(window->Children()->ChildList()->item(0)->text(), name + QStringLiteral("\n(ćwiczy teraz)"));
+  }
+
   void theWordsTabListsTheCatalogueAndMarksTheAdultsVoice() {
     QVERIFY(recorder::KeepModel(QStringLiteral("szalik"), testing::Tone(300, 8000), 16000));
     auto window = Window(Base());

@@ -50,28 +50,49 @@ QStringList StatsHeadings() {
           QStringLiteral("Podpowiedzi"),    QStringLiteral("Ocena")};
 }
 
-QStringList StatsRow(const StatsRecord& r, const QTimeZone& zone) {
+QString StatsCell(const StatsRecord& r, int column, const QTimeZone& zone) {
   const statrec::GameRecord& s = r.stored;
-  // A start that is no date stays an empty cell rather than a made-up one.
-  QString when;
-  if (r.startUtc.isValid()) {
-    // yyyy-MM-dd HH:mm, without parsing a format pattern for every row.
-    const QDateTime local = r.startUtc.toTimeZone(zone);
-    const QDate d = local.date();
-    const QTime t = local.time();
-    when = QString::asprintf("%04d-%02d-%02d %02d:%02d", d.year(), d.month(), d.day(), t.hour(), t.minute());
+  switch (column) {
+    case 0: {
+      // A start that is no date stays an empty cell rather than a made-up one.
+      if (!r.startUtc.isValid()) return {};
+      // yyyy-MM-dd HH:mm, without parsing a format pattern for every row.
+      const QDateTime local = r.startUtc.toTimeZone(zone);
+      const QDate d = local.date();
+      const QTime t = local.time();
+      return QString::asprintf("%04d-%02d-%02d %02d:%02d", d.year(), d.month(), d.day(), t.hour(), t.minute());
+    }
+    case 1:
+      return GameText(s.gameNumber);
+    case 2:
+      return SoundsText(s.gloski);
+    case 3:
+      return PositionsText(s.pozycja);
+    case 4:
+      return AmountText(s.poziom);
+    case 5:
+      return DurationText(r.seconds);
+    case 6:
+      return s.completed ? QStringLiteral("tak") : QStringLiteral("nie");
+    case 7:
+      return QString::number(s.correct);
+    case 8:
+      return QString::number(s.wrong);
+    case 9:
+      return QString::number(s.hints);
+    case 10:
+      return RatingText(r.rating);
+    default:
+      return {};
   }
-  return {when,
-          GameText(s.gameNumber),
-          SoundsText(s.gloski),
-          PositionsText(s.pozycja),
-          AmountText(s.poziom),
-          DurationText(r.seconds),
-          s.completed ? QStringLiteral("tak") : QStringLiteral("nie"),
-          QString::number(s.correct),
-          QString::number(s.wrong),
-          QString::number(s.hints),
-          RatingText(r.rating)};
+}
+
+QStringList StatsRow(const StatsRecord& r, const QTimeZone& zone) {
+  constexpr int kColumns = 11;
+  QStringList row;
+  row.reserve(kColumns);
+  for (int c = 0; c < kColumns; ++c) row << StatsCell(r, c, zone);
+  return row;
 }
 
 QList<QStringList> StatsTable(const QList<StatsRecord>& records) {

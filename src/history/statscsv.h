@@ -19,6 +19,9 @@ namespace history {
 QStringList StatsHeadings();
 // One game: start in the given zone's time, texts as the screens say them.
 QStringList StatsRow(const StatsRecord& record, const QTimeZone& zone);
+// One cell of StatsRow, made alone: `column` counts from 0 in the order of
+// StatsHeadings().
+QString StatsCell(const StatsRecord& record, int column, const QTimeZone& zone);
 // Headings, then a row for each game, in the computer's time zone.
 QList<QStringList> StatsTable(const QList<StatsRecord>& records);
 

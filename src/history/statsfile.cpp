@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStringList>
 #include <QtEndian>
 
@@ -56,6 +57,16 @@ StatsRecord DecodeRecord(const char* data) {
   return r;
 }
 
+// "Pominięto 3 zapisy, które nie są grami." with the Polish form for the count.
+QString SkippedText(qint64 n) {
+  const qint64 tens = n % 100, units = n % 10;
+  if (n == 1) return QStringLiteral("Pominięto 1 zapis, który nie jest grą.");
+  const bool few = units >= 2 && units <= 4 && (tens < 12 || tens > 14);
+  return (few ? QStringLiteral("Pominięto %1 zapisy, które nie są grami.")
+              : QStringLiteral("Pominięto %1 zapisów, które nie są grami."))
+      .arg(n);
+}
+
 QString JoinNamed(qint16 bits, const QList<QPair<quint16, QString>>& names) {
   QStringList parts;
   for (const auto& [bit, name] : names)
@@ -64,6 +75,18 @@ QString JoinNamed(qint16 bits, const QList<QPair<quint16, QString>>& names) {
 }
 
 }  // namespace
+
+const QList<qint32>& GameNumbers() {
+  static const QList<qint32> kGames = {1, 2};
+  return kGames;
+}
+
+bool IsPossibleGame(const StatsRecord& r) {
+  const statrec::GameRecord& s = r.stored;
+  return GameNumbers().contains(s.gameNumber) && r.startUtc.isValid() && s.startTime.year >= 2000 &&
+         s.startTime.year <= 2100 && s.hints >= 0 && s.correct >= 0 && s.wrong >= 0 && s.duration >= 0 &&
+         (s.completed == 0 || s.completed == 1) && s.poziom >= 1 && s.poziom <= 3;
+}
 
 QDateTime ToUtcDateTime(const platform::SystemTime& t) {
   if (t.dayOfWeek > 6 || t.hour > 23 || t.minute > 59 || t.second > 59 || t.milliseconds > 999) return {};
@@ -100,23 +123,32 @@ StatsFile ReadStatsBytes(const QByteArray& bytes, const QString& name) {
   const qint64 body = bytes.size() - statrec::kHeaderSize;
   const qint64 whole = body / statrec::kRecordSize;
   file.records.reserve(whole);
-  for (qint64 i = 0; i < whole; ++i)
-    file.records.append(DecodeRecord(bytes.constData() + statrec::kHeaderSize + i * statrec::kRecordSize));
+  for (qint64 i = 0; i < whole; ++i) {
+    StatsRecord r = DecodeRecord(bytes.constData() + statrec::kHeaderSize + i * statrec::kRecordSize);
+    if (IsPossibleGame(r))
+      file.records.append(r);
+    else
+      ++file.skippedRecords;
+  }
   // A crash while appending leaves part of a record; the games before it are
   // whole and worth keeping.
   file.ignoredBytes = body % statrec::kRecordSize;
+  QStringList warnings;
   if (file.ignoredBytes > 0) {
-    file.warning = QStringLiteral("Plik „%1” kończy się niepełnym zapisem gry: pominięto ostatnie %2 B.")
-                       .arg(Shown(name))
-                       .arg(file.ignoredBytes);
+    warnings << QStringLiteral("Plik „%1” kończy się niepełnym zapisem gry: pominięto ostatnie %2 B.")
+                    .arg(Shown(name))
+                    .arg(file.ignoredBytes);
   }
+  if (file.skippedRecords > 0) {
+    QString text = SkippedText(file.skippedRecords);
+    if (warnings.isEmpty()) text = QStringLiteral("W pliku „%1”: ").arg(Shown(name)) + text.at(0).toLower() + text.mid(1);
+    warnings << text;
+  }
+  file.warning = warnings.join(QLatin1Char(' '));
   return file;
 }
 
 StatsFile ReadStatsFile(const QString& path) {
-  // Six million games: far beyond any child's history, and still little
-  // memory; anything larger is some other file, read whole for nothing.
-  constexpr qint64 kMaxBytes = 256LL << 20;
   const QFileInfo info(path);
   QFile in(path);
   StatsFile file;
@@ -127,12 +159,15 @@ StatsFile ReadStatsFile(const QString& path) {
     why = QStringLiteral("to jest folder");
   else if (!info.isFile())  // a device or a pipe, which might never end
     why = QStringLiteral("to nie jest zwykły plik");
-  else if (info.size() > kMaxBytes)
-    why = QStringLiteral("ma %1 MB, za dużo jak na plik statystyk").arg(info.size() >> 20);
+  else if (info.size() > kMostBytes)
+    why = QStringLiteral("ma %1 MB, za dużo jak na plik statystyk (najwyżej %2 gier)")
+              .arg(info.size() >> 20)
+              .arg(QLocale(QLocale::Polish, QLocale::Poland).toString(kMostGames));
   else if (!in.open(QIODevice::ReadOnly))
     why = QStringLiteral("brak prawa do odczytu");
   if (why.isEmpty()) {
-    const QByteArray bytes = in.readAll();
+    // Never more than the limit, should the file grow after the check.
+    const QByteArray bytes = in.read(kMostBytes);
     if (in.error() == QFileDevice::NoError) return ReadStatsBytes(bytes, path);
     why = QStringLiteral("błąd odczytu");
   }

@@ -131,6 +131,9 @@ void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption,
   }
   QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information, caption, text,
                   QMessageBox::Ok, owner);
+  // Messages quote file and children's names; a message box would take
+  // anything that looks like markup for rich text.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 void SetMessageBoxFunction(std::function<void(QWidget*, const QString&, const QString&, MessageIcon)> box) {

@@ -10,6 +10,7 @@
 #include "history/statsfile.h"
 #include "platform/inifile.h"
 #include "platform/savefile.h"
+#include "recorder/voicelibrary.h"
 
 namespace profiles {
 
@@ -17,19 +18,30 @@ namespace {
 
 const QString kSection = QStringLiteral("Profil");
 const QString kInfoFile = QStringLiteral("profil.ini");
-constexpr int kMaxNameLength = 30;
 
 QString Clean(const QString& name) { return name.simplified(); }
 
+// Marks that change the direction of the text around them.
+bool IsDirectionControl(QChar c) {
+  const char16_t u = c.unicode();
+  return u == 0x200E || u == 0x200F || u == 0x061C || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
+
 bool ReadProfile(const QString& folder, Profile* profile) {
-  const QString info = folder + QLatin1Char('/') + kInfoFile;
-  if (!QFileInfo(info).isFile()) return false;
-  platform::IniFile ini;
-  if (!ini.Load(info)) return false;
-  profile->folder = folder;
-  profile->name = Clean(ini.ReadString(kSection, QStringLiteral("Imie"), QFileInfo(folder).fileName()));
-  profile->picture = ini.ReadString(kSection, QStringLiteral("Obrazek"), QString());
-  return !profile->name.isEmpty();
+  const QString path = folder + QLatin1Char('/') + kInfoFile;
+  const QFileInfo info(path);
+  // isFile() follows links: a link to a device is no file. A pipe is none
+  // either, and opening one would wait for a writer.
+  if (!info.isFile() || info.size() > kMostInfoBytes) return false;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  // One byte over the limit tells a file that grew since the check.
+  const QByteArray bytes = file.read(kMostInfoBytes + 1);
+  if (file.error() != QFileDevice::NoError) return false;
+  QString name, picture;
+  if (!ParseInfo(bytes, QFileInfo(folder).fileName(), &name, &picture)) return false;
+  *profile = Profile{name, folder, picture};
+  return true;
 }
 
 bool WriteInfo(const QString& folder, const QString& name, const QString& picture) {
@@ -52,6 +64,29 @@ bool AllowedCharacter(QChar c) {
 
 QString ProfilesRoot(const QString& base) { return base + QStringLiteral("/Profile"); }
 
+QString ShownName(const QString& name) {
+  QString shown = name;
+  shown.removeIf(IsDirectionControl);
+  shown = shown.simplified();
+  if (shown.size() > kMaxNameLength) {
+    // Not between the two halves of a character outside the BMP.
+    const int cut = shown.at(kMaxNameLength - 1).isHighSurrogate() ? kMaxNameLength - 1 : kMaxNameLength;
+    shown = shown.left(cut).trimmed();
+  }
+  return shown;
+}
+
+bool ParseInfo(const QByteArray& bytes, const QString& folderName, QString* name, QString* picture) {
+  if (bytes.size() > kMostInfoBytes) return false;
+  platform::IniFile ini;
+  if (!ini.LoadText(bytes)) return false;
+  *name = ShownName(ini.ReadString(kSection, QStringLiteral("Imie"), folderName));
+  const QString key = ini.ReadString(kSection, QStringLiteral("Obrazek"), QString());
+  // The key becomes part of a file name: only the catalogue's plain keys.
+  *picture = recorder::IsWordKey(key) ? key : QString();
+  return !name->isEmpty();
+}
+
 std::vector<Profile> List(const QString& base) {
   std::vector<Profile> result;
   const QDir root(ProfilesRoot(base));
@@ -67,9 +102,11 @@ std::vector<Profile> List(const QString& base) {
   return result;
 }
 
-bool Find(const QString& base, const QString& name, Profile* found) {
+bool Find(const QString& base, const QString& name, Profile* found) { return Find(List(base), name, found); }
+
+bool Find(const std::vector<Profile>& listed, const QString& name, Profile* found) {
   const QString wanted = Clean(name);
-  for (const Profile& p : List(base)) {
+  for (const Profile& p : listed) {
     if (p.name.compare(wanted, Qt::CaseInsensitive) == 0) {
       if (found) *found = p;
       return true;
@@ -79,6 +116,11 @@ bool Find(const QString& base, const QString& name, Profile* found) {
 }
 
 QString CheckName(const QString& base, const QString& name, const QString& renaming) {
+  return CheckName(List(base), base, name, renaming);
+}
+
+QString CheckName(const std::vector<Profile>& listed, const QString& base, const QString& name,
+                  const QString& renaming) {
   const QString clean = Clean(name);
   if (clean.isEmpty()) return QStringLiteral("Wpisz imię dziecka.");
   if (clean.size() > kMaxNameLength) return QStringLiteral("Imię może mieć najwyżej %1 znaków.").arg(kMaxNameLength);
@@ -88,7 +130,7 @@ QString CheckName(const QString& base, const QString& name, const QString& renam
   }
   const bool sameProfile = !renaming.isEmpty() && clean.compare(Clean(renaming), Qt::CaseInsensitive) == 0;
   // Two folders differing only in case are one folder on some systems.
-  if (!sameProfile && (Find(base, clean, nullptr) || QFileInfo::exists(ProfilesRoot(base) + QLatin1Char('/') + clean))) {
+  if (!sameProfile && (Find(listed, clean, nullptr) || QFileInfo::exists(ProfilesRoot(base) + QLatin1Char('/') + clean))) {
     return QStringLiteral("Profil o imieniu %1 już jest.").arg(clean);
   }
   return QString();
@@ -206,7 +248,7 @@ Contents ContentsOf(const Profile& profile) {
   const QString stats = profile.folder + QStringLiteral("/prgst6.stt");
   if (QFileInfo(stats).isFile() && !QFileInfo(stats).isSymLink()) {
     const history::StatsFile file = history::ReadStatsFile(stats);
-    if (file.Ok()) c.games = int(file.records.size());
+    if (file.Ok()) c.games = int(file.records.size() + file.skippedRecords);
   }
   return c;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -18,8 +19,25 @@ struct Profile {
   QString picture;  // a word's key (its picture); empty for none
 };
 
+// A profil.ini holds a name and a word's key: a few dozen bytes. A larger
+// one is no profile of this program and is not read.
+constexpr qint64 kMostInfoBytes = 16 * 1024;
+// The longest name; a longer one read from a file is cut.
+constexpr int kMaxNameLength = 30;
+
 // <base>/Profile
 QString ProfilesRoot(const QString& base);
+
+// A name as it is read from a file, to be shown: without the characters that
+// turn the direction of the text ("A\u202EBC" would read "ACB"), spaces
+// simplified, cut to kMaxNameLength characters.
+QString ShownName(const QString& name);
+
+// What profil.ini's bytes say, cleaned as List gives it: the name (the
+// folder's name when the file names none) and the picture's key (empty
+// unless it is a plain word key). False when the bytes are too many, no
+// INI text, or leave no name.
+bool ParseInfo(const QByteArray& bytes, const QString& folderName, QString* name, QString* picture);
 
 // The profiles under `base`, sorted by name the Polish way. Folders without
 // a readable profil.ini are not profiles and are left alone.
@@ -27,10 +45,16 @@ std::vector<Profile> List(const QString& base);
 
 // The profile of that name (case and surrounding spaces ignored), or none.
 bool Find(const QString& base, const QString& name, Profile* found);
+// The same among profiles already listed.
+bool Find(const std::vector<Profile>& listed, const QString& name, Profile* found);
 
 // Why a name cannot be used, in Polish; empty when it can. A name becomes a
 // folder name, so it is kept to what every file system takes.
 QString CheckName(const QString& base, const QString& name, const QString& renaming = QString());
+// The same against profiles already listed (List(base)), for a check on
+// every key typed without reading every profile again.
+QString CheckName(const std::vector<Profile>& listed, const QString& base, const QString& name,
+                  const QString& renaming = QString());
 
 // Each returns an empty string on success, else what went wrong in Polish;
 // nothing is half done.

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "platform/system.h"
@@ -74,7 +75,9 @@ ChildrenPanel::ChildrenPanel(const QString& base, const QString& inUse, const st
   auto* form = new QGridLayout(panel);
   form->setContentsMargins(12, 8, 12, 8);
   form->setVerticalSpacing(4);
+  // Names and folders come from the children's files: never markup.
   heading_ = new QLabel(panel);
+  heading_->setTextFormat(Qt::PlainText);
   heading_->setFont(ResultsFont(14, true));
   heading_->setObjectName(QStringLiteral("title"));
   form->addWidget(heading_, 0, 0, 1, 2);
@@ -85,6 +88,7 @@ ChildrenPanel::ChildrenPanel(const QString& base, const QString& inUse, const st
   name_->setPlaceholderText(QStringLiteral("imię dziecka"));
   form->addWidget(name_, 1, 1);
   problem_ = new QLabel(panel);
+  problem_->setTextFormat(Qt::PlainText);
   problem_->setObjectName(QStringLiteral("problem"));
   form->addWidget(problem_, 2, 1);
   auto* pictureCaption = new QLabel(QStringLiteral("Obrazek:"), panel);
@@ -111,6 +115,7 @@ ChildrenPanel::ChildrenPanel(const QString& base, const QString& inUse, const st
   form->addWidget(grid_, 3, 1);
   form->setRowStretch(3, 1);
   details_ = new QLabel(panel);
+  details_->setTextFormat(Qt::PlainText);
   details_->setWordWrap(true);
   details_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   form->addWidget(details_, 4, 0, 1, 2);
@@ -163,6 +168,8 @@ bool ChildrenPanel::Select(const QString& folder) {
 }
 
 void ChildrenPanel::Reload(const QString& select) {
+  // Read here only, after each change the panel makes: the name check runs
+  // on every key and uses this list.
   profiles_ = profiles::List(base_);
   {
     const QSignalBlocker quiet(list_);
@@ -216,7 +223,7 @@ void ChildrenPanel::ShowSelected() {
     SelectPicture(p->picture);
     const profiles::Contents c = profiles::ContentsOf(*p);
     // Where the files are, beside the default ones; the whole path on hover.
-    details_->setToolTip(QDir::toNativeSeparators(p->folder));
+    details_->setToolTip(Qt::convertFromPlainText(QDir::toNativeSeparators(p->folder), Qt::WhiteSpaceNoWrap));
     QString text = QStringLiteral("Folder: %1\n%2, %3.")
                        .arg(QDir::toNativeSeparators(QDir(base_).relativeFilePath(p->folder)),
                             CountText(c.games, QStringLiteral("gra"), QStringLiteral("gry"), QStringLiteral("gier")),
@@ -240,7 +247,8 @@ void ChildrenPanel::ShowSelected() {
 void ChildrenPanel::CheckInput() {
   const profiles::Profile* p = Selected();
   const QString problem = name_->text().isEmpty() && !p ? QString()  // nothing typed yet: nothing to scold
-                                                         : profiles::CheckName(base_, name_->text(), p ? p->name : QString());
+                                                         : profiles::CheckName(profiles_, base_, name_->text(),
+                                                                               p ? p->name : QString());
   problem_->setText(problem);
   problem_->setVisible(!problem.isEmpty());
   const bool valid = problem.isEmpty() && !name_->text().trimmed().isEmpty();

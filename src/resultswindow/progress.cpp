@@ -20,16 +20,32 @@ double Period::Share(int sound) const {
   return double(correct[size_t(sound)]) / double(answers);
 }
 
+namespace {
+
+QList<QDate> DaysIn(const QList<history::StatsRecord>& records, const QTimeZone& zone) {
+  QList<QDate> days;
+  days.reserve(records.size());
+  for (const history::StatsRecord& r : records)
+    days.append(r.startUtc.isValid() ? r.startUtc.toTimeZone(zone).date() : QDate());
+  return days;
+}
+
+}  // namespace
+
 QList<Period> Progress(const QList<history::StatsRecord>& records, const QTimeZone& zone, Step step) {
+  return Progress(records, DaysIn(records, zone), step);
+}
+
+QList<Period> Progress(const QList<history::StatsRecord>& records, const QList<QDate>& days, Step step) {
   QMap<QDate, Period> periods;
-  for (const history::StatsRecord& r : records) {
-    if (!r.startUtc.isValid()) continue;
-    QDate start = r.startUtc.toTimeZone(zone).date();
+  for (qsizetype g = 0; g < records.size() && g < days.size(); ++g) {
+    QDate start = days[g];
+    if (start.isNull()) continue;
     if (step == Step::Week) start = start.addDays(1 - start.dayOfWeek());
     Period& p = periods[start];
     p.start = start;
     ++p.games;
-    const statrec::GameRecord& s = r.stored;
+    const statrec::GameRecord& s = records[g].stored;
     for (int i = 0; i < kSoundCount; ++i) {
       if ((quint16(s.gloski) & words::kSounds[size_t(i)]) == 0) continue;
       // A damaged record may hold negative counts: they are no answers.
@@ -41,10 +57,13 @@ QList<Period> Progress(const QList<history::StatsRecord>& records, const QTimeZo
 }
 
 Step StepForRecords(const QList<history::StatsRecord>& records, const QTimeZone& zone) {
+  return StepForDays(DaysIn(records, zone));
+}
+
+Step StepForDays(const QList<QDate>& days) {
   QDate first, last;
-  for (const history::StatsRecord& r : records) {
-    if (!r.startUtc.isValid()) continue;
-    const QDate day = r.startUtc.toTimeZone(zone).date();
+  for (const QDate& day : days) {
+    if (day.isNull()) continue;
     if (first.isNull() || day < first) first = day;
     if (last.isNull() || day > last) last = day;
   }

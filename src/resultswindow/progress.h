@@ -43,9 +43,14 @@ struct Period {
 // Only periods with a game, earliest first. A game whose start is no date
 // has no place on the time line and is left out.
 QList<Period> Progress(const QList<history::StatsRecord>& records, const QTimeZone& zone, Step step);
+// The same with each game's day already known (`days[i]` of `records[i]`,
+// null for no date): a zone's rules looked up per game cost more than the
+// rest of the count.
+QList<Period> Progress(const QList<history::StatsRecord>& records, const QList<QDate>& days, Step step);
 
 // The step for the games' own first and last days (Day when none has a date).
 Step StepForRecords(const QList<history::StatsRecord>& records, const QTimeZone& zone);
+Step StepForDays(const QList<QDate>& days);
 
 // The label under a period: "08.06" for a day, "od 08.06" for a week.
 QString PeriodLabel(const Period& period, Step step);

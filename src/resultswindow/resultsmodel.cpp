@@ -1,9 +1,14 @@
 #include "resultswindow/resultsmodel.h"
 
+#include <QCollator>
 #include <QColor>
+#include <algorithm>
+#include <functional>
 #include <limits>
+#include <numeric>
 
 #include "history/statscsv.h"
+#include "words/wordbits.h"
 
 namespace resultswindow {
 
@@ -22,18 +27,56 @@ QColor RatingColour(int rating) {
   }
 }
 
-QVariant SortValue(const history::StatsRecord& r, int column, const QString& text) {
+// Where each of `count` values' texts stands in the Polish alphabet ("Ż/RZ"
+// after "SZ"): worked out once for the few values a text column can show.
+QList<qint64> AlphabetPlaces(int count, const std::function<QString(int)>& text) {
+  QCollator collator{QLocale(QLocale::Polish, QLocale::Poland)};
+  QList<int> order(count);
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return collator.compare(text(a), text(b)) < 0; });
+  QList<qint64> place(count);
+  for (int i = 0; i < count; ++i) place[order[i]] = i;
+  return place;
+}
+
+qint64 SoundsPlace(qint16 bits) {
+  static const QList<qint64> kPlaces =
+      AlphabetPlaces(words::kSoundMask + 1, [](int b) { return history::SoundsText(qint16(b)); });
+  return kPlaces[quint16(bits) & words::kSoundMask];
+}
+
+qint64 PositionsPlace(qint16 bits) {
+  constexpr int kShift = 8;  // the position bits start at 0x100
+  static const QList<qint64> kPlaces = AlphabetPlaces(
+      (words::kPositionMask >> kShift) + 1, [](int b) { return history::PositionsText(qint16(b << kShift)); });
+  return kPlaces[(quint16(bits) & words::kPositionMask) >> kShift];
+}
+
+qint64 GamePlace(qint32 game) {
+  static const QList<qint64> kPlaces = AlphabetPlaces(
+      int(history::GameNumbers().size()), [](int i) { return history::GameText(history::GameNumbers()[i]); });
+  const qsizetype i = history::GameNumbers().indexOf(game);
+  return i < 0 ? -1 : kPlaces[i];
+}
+
+qint64 KeyOf(const history::StatsRecord& r, int column) {
   const statrec::GameRecord& s = r.stored;
   switch (column) {
     case kWhen:
       // Games without a date go first, before every real one.
       return r.startUtc.isValid() ? r.startUtc.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();
+    case kGame:
+      return GamePlace(s.gameNumber);
+    case kSounds:
+      return SoundsPlace(s.gloski);
+    case kPositions:
+      return PositionsPlace(s.pozycja);
     case kAmount:
-      return int(s.poziom);
+      return s.poziom;
     case kDuration:
-      return r.seconds;
+      return s.duration;
     case kFinished:
-      return int(s.completed != 0);
+      return s.completed != 0;
     case kCorrect:
       return s.correct;
     case kWrong:
@@ -43,7 +86,7 @@ QVariant SortValue(const history::StatsRecord& r, int column, const QString& tex
     case kRating:
       return r.rating;
     default:
-      return text;
+      return 0;
   }
 }
 
@@ -53,15 +96,30 @@ bool IsNumber(int column) { return column == kCorrect || column == kWrong || col
 
 ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent), headings_(history::StatsHeadings()) {}
 
-void ResultsModel::SetRecords(const QList<history::StatsRecord>& records, const QTimeZone& zone) {
+void ResultsModel::SetRecords(QList<history::StatsRecord> records, const QTimeZone& zone) {
   beginResetModel();
+  zone_ = zone;
+  for (QList<qint64>& keys : keys_) keys.clear();
   rows_.clear();
   rows_.reserve(records.size());
-  for (const history::StatsRecord& r : records) {
+  for (history::StatsRecord& r : records) {
     const QDate day = r.startUtc.isValid() ? r.startUtc.toTimeZone(zone).date() : QDate();
-    rows_.append({r, history::StatsRow(r, zone), day});
+    rows_.append({std::move(r), day});
   }
   endResetModel();
+}
+
+QStringList ResultsModel::Texts(int row) const { return history::StatsRow(rows_[row].record, zone_); }
+
+QString ResultsModel::Text(int row, int column) const { return history::StatsCell(rows_[row].record, column, zone_); }
+
+const QList<qint64>& ResultsModel::SortKeys(int column) const {
+  QList<qint64>& keys = keys_[size_t(column)];
+  if (keys.size() != rows_.size()) {
+    keys.resize(rows_.size());
+    for (qsizetype i = 0; i < rows_.size(); ++i) keys[i] = KeyOf(rows_[i].record, column);
+  }
+  return keys;
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(rows_.size()); }
@@ -71,12 +129,11 @@ int ResultsModel::columnCount(const QModelIndex& parent) const { return parent.i
 QVariant ResultsModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rows_.size() || index.column() >= kColumnCount) return {};
   const Row& row = rows_[index.row()];
-  const QString& text = row.texts[index.column()];
   switch (role) {
     case Qt::DisplayRole:
-      return text;
+      return Text(index.row(), index.column());
     case kSortRole:
-      return SortValue(row.record, index.column(), text);
+      return SortKey(index.row(), index.column());
     case Qt::TextAlignmentRole:
       return int(IsNumber(index.column()) ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole:
@@ -108,8 +165,6 @@ bool Matches(const history::StatsRecord& record, QDate day, const Filter& filter
 ResultsFilter::ResultsFilter(ResultsModel* source, QObject* parent) : QSortFilterProxyModel(parent), source_(source) {
   setSourceModel(source);
   setSortRole(kSortRole);
-  // Polish letters in their alphabet's order: "Ż/RZ" after "SZ".
-  setSortLocaleAware(true);
 }
 
 void ResultsFilter::SetFilter(const Filter& filter) {
@@ -130,6 +185,20 @@ QList<QStringList> ResultsFilter::ShownTexts() const {
   rows.reserve(rowCount());
   for (int i = 0; i < rowCount(); ++i) rows.append(source_->Texts(mapToSource(index(i, 0)).row()));
   return rows;
+}
+
+QList<QDate> ResultsFilter::ShownDays() const {
+  QList<QDate> days;
+  days.reserve(rowCount());
+  for (int i = 0; i < rowCount(); ++i) days.append(source_->Day(mapToSource(index(i, 0)).row()));
+  return days;
+}
+
+bool ResultsFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+  // Straight from the kept numbers: a QVariant per comparison made sorting
+  // a long history take seconds.
+  const QList<qint64>& keys = source_->SortKeys(left.column());
+  return keys[left.row()] < keys[right.row()];
 }
 
 bool ResultsFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const {

@@ -6,20 +6,24 @@
 #include <QSortFilterProxyModel>
 #include <QStringList>
 #include <QTimeZone>
+#include <array>
 
 #include "history/statsfile.h"
 
 // The games of a statistics file as a table the results window sorts and
 // filters. The cells are the texts of the CSV export, so that what is seen,
-// printed and exported reads the same.
+// printed and exported reads the same. A history can hold a million games:
+// a cell's text is made only when it is shown, and a sort compares numbers
+// kept per game, never texts.
 namespace resultswindow {
 
 // In the order of history::StatsHeadings().
 enum Column { kWhen, kGame, kSounds, kPositions, kAmount, kDuration, kFinished, kCorrect, kWrong, kHints, kRating,
               kColumnCount };
 
-// What a column sorts by: the moment or the number behind a cell, so that
-// "10" follows "9" and dates keep their order whatever their text.
+// What a column sorts by (a qint64): the moment or the number behind a cell,
+// so that "10" follows "9" and dates keep their order whatever their text;
+// a text column by its text's place in the Polish alphabet.
 constexpr int kSortRole = Qt::UserRole + 1;
 
 class ResultsModel : public QAbstractTableModel {
@@ -28,11 +32,16 @@ class ResultsModel : public QAbstractTableModel {
   explicit ResultsModel(QObject* parent = nullptr);
 
   // Replaces the games; their times are shown in `zone`.
-  void SetRecords(const QList<history::StatsRecord>& records, const QTimeZone& zone);
+  void SetRecords(QList<history::StatsRecord> records, const QTimeZone& zone);
   const history::StatsRecord& Record(int row) const { return rows_[row].record; }
   // The game's day in the shown zone; null when the stored start is no date.
   QDate Day(int row) const { return rows_[row].day; }
-  const QStringList& Texts(int row) const { return rows_[row].texts; }
+  // The row's cells, as the CSV export writes them.
+  QStringList Texts(int row) const;
+  QString Text(int row, int column) const;
+  qint64 SortKey(int row, int column) const { return SortKeys(column)[row]; }
+  // Every row's key for the column, worked out at the first sort by it.
+  const QList<qint64>& SortKeys(int column) const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -42,10 +51,11 @@ class ResultsModel : public QAbstractTableModel {
  private:
   struct Row {
     history::StatsRecord record;
-    QStringList texts;
     QDate day;
   };
   QList<Row> rows_;
+  mutable std::array<QList<qint64>, kColumnCount> keys_;
+  QTimeZone zone_;
   QStringList headings_;
 };
 
@@ -76,9 +86,12 @@ class ResultsFilter : public QSortFilterProxyModel {
   // The shown games and their cells, in the shown order.
   QList<history::StatsRecord> ShownRecords() const;
   QList<QStringList> ShownTexts() const;
+  // The shown games' days in the shown zone, in the shown order.
+  QList<QDate> ShownDays() const;
 
  protected:
   bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+  bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
  private:
   ResultsModel* source_;

@@ -21,6 +21,7 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -131,6 +132,8 @@ ResultsWindow::ResultsWindow(const ResultsSetup& setup, QWidget* parent) : QDial
   };
   Confirm = [this](const QString& question) {
     QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::Yes | QMessageBox::No, this);
+    // The question names the child and the folder.
+    box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Tak, usuń"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
     // Enter alone must not delete.
@@ -209,6 +212,8 @@ QWidget* ResultsWindow::BuildGames(bool wide) {
 
   notice_ = new QLabel(this);
   notice_->setObjectName(QStringLiteral("notice"));
+  // It quotes file names, which may hold anything.
+  notice_->setTextFormat(Qt::PlainText);
   notice_->setWordWrap(true);
   notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   notice_->hide();
@@ -223,7 +228,7 @@ QWidget* ResultsWindow::BuildGames(bool wide) {
   filters->setVerticalSpacing(4);
   game_ = new QComboBox(panel);
   game_->addItem(QStringLiteral("wszystkie"), 0);
-  for (qint32 g : {1, 2}) game_->addItem(history::GameText(g), g);
+  for (qint32 g : history::GameNumbers()) game_->addItem(history::GameText(g), g);
   sound_ = new QComboBox(panel);
   sound_->addItem(QStringLiteral("wszystkie"), 0);
   for (quint16 bit : words::kSounds) sound_->addItem(history::SoundsText(qint16(bit)), bit);
@@ -290,6 +295,7 @@ QWidget* ResultsWindow::BuildGames(bool wide) {
   bottom->addWidget(csvButton_);
   bottom->addWidget(pdfButton_);
   status_ = new QLabel(this);
+  status_->setTextFormat(Qt::PlainText);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   bottom->addWidget(status_, 1);
   count_ = new QLabel(this);
@@ -373,7 +379,7 @@ void ResultsWindow::Load(const QString& statsPath) {
     count_->setText(QStringLiteral("brak gier"));
     return;
   }
-  const history::StatsFile file = history::ReadStatsFile(statsPath);
+  history::StatsFile file = history::ReadStatsFile(statsPath);
   if (!file.Ok()) {
     // Nothing to show: the reason, and no controls that would act on nothing.
     SetNotice(notice_, file.error + QStringLiteral(" Wyników nie można pokazać."), "error");
@@ -387,8 +393,8 @@ void ResultsWindow::Load(const QString& statsPath) {
     return;
   }
   if (!file.warning.isEmpty())
-    SetNotice(notice_, file.warning + QStringLiteral(" Pokazano wszystkie pełne zapisy."), "warning");
-  model_->SetRecords(file.records, QTimeZone::systemTimeZone());
+    SetNotice(notice_, file.warning + QStringLiteral(" Pokazano pozostałe gry."), "warning");
+  model_->SetRecords(std::move(file.records), QTimeZone::systemTimeZone());
   for (int i = 0; i < model_->rowCount(); ++i) {
     const QDate d = model_->Day(i);
     if (d.isNull()) continue;
@@ -432,9 +438,9 @@ void ResultsWindow::ApplyFilter() {
 
 void ResultsWindow::UpdateChart() {
   const QList<history::StatsRecord> shown = rows_->ShownRecords();
-  const QTimeZone zone = QTimeZone::systemTimeZone();
-  step_ = StepForRecords(shown, zone);
-  periods_ = Progress(shown, zone, step_);
+  const QList<QDate> days = rows_->ShownDays();
+  step_ = StepForDays(days);
+  periods_ = Progress(shown, days, step_);
   QChart* old = chartView_->chart();
   chartView_->setChart(MakeProgressChart(periods_, step_));
   delete old;
@@ -444,9 +450,8 @@ QString ResultsWindow::ChildText() const { return child_.isEmpty() ? kGuest : ch
 
 QString ResultsWindow::RangeText() const {
   QDate first, last;
-  for (const history::StatsRecord& r : rows_->ShownRecords()) {
-    if (!r.startUtc.isValid()) continue;
-    const QDate d = r.startUtc.toLocalTime().date();
+  for (const QDate& d : rows_->ShownDays()) {
+    if (d.isNull()) continue;
     if (first.isNull() || d < first) first = d;
     if (last.isNull() || d > last) last = d;
   }
@@ -491,5 +496,5 @@ void ResultsWindow::Export(const QString& extension, const QString& filter,
   }
   status_->setText(
       QStringLiteral("Zapisano plik „%1” (gry: %2).").arg(QFileInfo(path).fileName()).arg(rows_->rowCount()));
-  status_->setToolTip(QDir::toNativeSeparators(path));
+  status_->setToolTip(Qt::convertFromPlainText(QDir::toNativeSeparators(path), Qt::WhiteSpaceNoWrap));
 }

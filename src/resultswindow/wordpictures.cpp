@@ -35,6 +35,8 @@ QString WrittenWord(const SPaczka& word) {
 }
 
 void SetNotice(QLabel* notice, const QString& text, const char* kind) {
+  // Notices quote file and children's names: never markup.
+  notice->setTextFormat(Qt::PlainText);
   notice->setText(text);
   notice->setProperty("kind", QString::fromLatin1(kind));
   // The style sheet reads the property only when the widget is polished anew.

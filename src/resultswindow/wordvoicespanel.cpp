@@ -140,6 +140,8 @@ WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures
   form->addWidget(line);
   recordingsCaption_ = new QLabel(panel);
   recordingsCaption_->setFont(ResultsFont(10, true));
+  // The caption quotes the child's name: plain text, whatever it holds.
+  recordingsCaption_->setTextFormat(Qt::PlainText);
   form->addWidget(recordingsCaption_);
   recordings_ = new QListWidget(panel);
   recordings_->setObjectName(QStringLiteral("recordings"));

@@ -58,7 +58,10 @@ QFont LinkFont() {
 // Text drawn over the picture: no ground of its own, and no reaction to the
 // mouse unless it is a link.
 QLabel* MakeText(QWidget* parent, const QString& text, const QFont& font) {
-  auto* label = new QLabel(text, parent);
+  auto* label = new QLabel(parent);
+  // One line names the statistics folder, which may hold a child's name.
+  label->setTextFormat(Qt::PlainText);
+  label->setText(text);
   label->setFont(font);
   label->setAttribute(Qt::WA_TranslucentBackground);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
