@@ -132,6 +132,7 @@ WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures
   for (QPushButton* b : {listen_, keep_, again_}) b->hide();
   status_ = new QLabel(panel);
   status_->setWordWrap(true);
+  status_->setTextFormat(Qt::PlainText);
   form->addWidget(status_);
 
   auto* line = new QFrame(panel);
