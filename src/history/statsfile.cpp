@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QtEndian>
 
+#include "platform/regularfile.h"
 #include "words/wordbits.h"
 
 namespace history {
@@ -149,28 +150,22 @@ StatsFile ReadStatsBytes(const QByteArray& bytes, const QString& name) {
 }
 
 StatsFile ReadStatsFile(const QString& path) {
-  const QFileInfo info(path);
-  QFile in(path);
-  StatsFile file;
+  QByteArray bytes;
   QString why;
-  if (!info.exists())
-    why = QStringLiteral("nie ma takiego pliku");
-  else if (info.isDir())
-    why = QStringLiteral("to jest folder");
-  else if (!info.isFile())  // a device or a pipe, which might never end
-    why = QStringLiteral("to nie jest zwykły plik");
-  else if (info.size() > kMostBytes)
-    why = QStringLiteral("ma %1 MB, za dużo jak na plik statystyk (najwyżej %2 gier)")
-              .arg(info.size() >> 20)
-              .arg(QLocale(QLocale::Polish, QLocale::Poland).toString(kMostGames));
-  else if (!in.open(QIODevice::ReadOnly))
-    why = QStringLiteral("brak prawa do odczytu");
-  if (why.isEmpty()) {
-    // Never more than the limit, should the file grow after the check.
-    const QByteArray bytes = in.read(kMostBytes);
-    if (in.error() == QFileDevice::NoError) return ReadStatsBytes(bytes, path);
-    why = QStringLiteral("błąd odczytu");
+  switch (platform::ReadRegularFile(path, kMostBytes, &bytes)) {
+    case platform::FileRead::Ok: return ReadStatsBytes(bytes, path);
+    case platform::FileRead::Missing: why = QStringLiteral("nie ma takiego pliku"); break;
+    case platform::FileRead::NotRegular:
+      why = QFileInfo(path).isDir() ? QStringLiteral("to jest folder") : QStringLiteral("to nie jest zwykły plik");
+      break;
+    case platform::FileRead::TooBig:
+      why = QStringLiteral("ma %1 MB, za dużo jak na plik statystyk (najwyżej %2 gier)")
+                .arg(QFileInfo(path).size() >> 20)
+                .arg(QLocale(QLocale::Polish, QLocale::Poland).toString(kMostGames));
+      break;
+    case platform::FileRead::Failed: why = QStringLiteral("brak prawa do odczytu albo błąd odczytu"); break;
   }
+  StatsFile file;
   file.error = QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(Shown(path), why);
   return file;
 }

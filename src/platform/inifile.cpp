@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/regularfile.h"
 #include "platform/savefile.h"
 
 // Plain 8-bit text: the file holds ASCII keys and numbers only.
@@ -24,16 +25,8 @@ IniFile::IniFile() : impl_(std::make_unique<Impl>()) { impl_->ini.SetSpaces(fals
 IniFile::~IniFile() = default;
 
 bool IniFile::Load(const QString& path, qint64 maxBytes) {
-  // isFile() follows a link: a link to a device or a pipe is refused here,
-  // before an open that might never return.
-  const QFileInfo info(path);
-  if (!info.isFile() || info.size() > maxBytes) return false;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray text = file.read(maxBytes + 1);
-  if (text.size() > maxBytes) return false;
-  if (file.error() != QFileDevice::NoError) return false;
-  return LoadText(text);
+  QByteArray text;
+  return ReadRegularFile(path, maxBytes, &text) == FileRead::Ok && LoadText(text);
 }
 
 bool IniFile::LoadText(const QByteArray& text) {

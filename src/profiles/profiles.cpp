@@ -9,6 +9,7 @@
 
 #include "history/statsfile.h"
 #include "platform/inifile.h"
+#include "platform/regularfile.h"
 #include "platform/savefile.h"
 #include "recorder/voicelibrary.h"
 
@@ -28,16 +29,11 @@ bool IsDirectionControl(QChar c) {
 }
 
 bool ReadProfile(const QString& folder, Profile* profile) {
-  const QString path = folder + QLatin1Char('/') + kInfoFile;
-  const QFileInfo info(path);
-  // isFile() follows links: a link to a device is no file. A pipe is none
-  // either, and opening one would wait for a writer.
-  if (!info.isFile() || info.size() > kMostInfoBytes) return false;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  // One byte over the limit tells a file that grew since the check.
-  const QByteArray bytes = file.read(kMostInfoBytes + 1);
-  if (file.error() != QFileDevice::NoError) return false;
+  // A link to a device, a pipe or a huge file is no profile, and is never
+  // read or waited for.
+  QByteArray bytes;
+  if (platform::ReadRegularFile(folder + QLatin1Char('/') + kInfoFile, kMostInfoBytes, &bytes) != platform::FileRead::Ok)
+    return false;
   QString name, picture;
   if (!ParseInfo(bytes, QFileInfo(folder).fileName(), &name, &picture)) return false;
   *profile = Profile{name, folder, picture};
