@@ -90,6 +90,21 @@ qsizetype Find(const QByteArray& played, const QByteArray& clip, qsizetype from)
 
 std::vector<qint16> Head(const std::vector<qint16>& v, size_t n) { return {v.begin(), v.begin() + qint64(n)}; }
 
+// The labelling screen with its first word just solved: the moment the
+// recording button is offered.
+TfmPodpisywanie* SolvedWordOnScreen(ProgramFixture& app) {
+  podpisywanieSettings.poziom = 1;
+  podpisywanieSettings.gloski = 0x0001;
+  podpisywanieSettings.pozycja = 0x0100;
+  app.program.slowa()->Wybierz(podpisywanieSettings);
+  TfmPodpisywanie* screen = app.program.fmPodpisywanie();
+  screen->show();
+  if (!QTest::qWaitForWindowExposed(screen)) return nullptr;
+  app.program.plansza()->PokazRozwiazanie();
+  app.program.plansza()->Sprawdz();
+  return screen;
+}
+
 }  // namespace
 
 class RecorderDiskTest : public QObject {
@@ -110,17 +125,9 @@ class RecorderDiskTest : public QObject {
     FakeSleep sleep;
     ProgramFixture app(1);
     QVERIFY(app.ready);
-    podpisywanieSettings.poziom = 1;
-    podpisywanieSettings.gloski = 0x0001;
-    podpisywanieSettings.pozycja = 0x0100;
-    app.program.slowa()->Wybierz(podpisywanieSettings);
-    TfmPodpisywanie* screen = app.program.fmPodpisywanie();
-    screen->show();
-    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    TfmPodpisywanie* screen = SolvedWordOnScreen(app);
+    QVERIFY(screen && screen->Mikrofon->Widoczny());
     graPodpisywanie* board = app.program.plansza();
-    board->PokazRozwiazanie();
-    board->Sprawdz();
-    QVERIFY(screen->Mikrofon->Widoczny());
 
     QTest::keyClick(screen, Qt::Key_N);
     QCOMPARE(int(std::count(sleep.sleeps.begin(), sleep.sleeps.end(), 1500)), 1);
@@ -144,17 +151,9 @@ class RecorderDiskTest : public QObject {
     ProgramFixture app(1);
     QVERIFY(app.ready);
     QVERIFY(recorder::MicrophoneAvailable());
-    podpisywanieSettings.poziom = 1;
-    podpisywanieSettings.gloski = 0x0001;
-    podpisywanieSettings.pozycja = 0x0100;
-    app.program.slowa()->Wybierz(podpisywanieSettings);
-    TfmPodpisywanie* screen = app.program.fmPodpisywanie();
-    screen->show();
-    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    TfmPodpisywanie* screen = SolvedWordOnScreen(app);
+    QVERIFY(screen && screen->Mikrofon->Widoczny());
     graPodpisywanie* board = app.program.plansza();
-    board->PokazRozwiazanie();
-    board->Sprawdz();
-    QVERIFY(screen->Mikrofon->Widoczny());
     const QString key = board->Slowo;
 
     // Speech, then silence: a second after the speech it ends.
