@@ -323,25 +323,6 @@ class ResultsTabsTest : public QObject {
     QVERIFY(window->Voices()->PlayButton()->isVisible());
   }
 
-  void aMicrophonePluggedInWhileTheWindowIsOpenIsOfferedAtTheNextWord() {
-    testing::FakeMicrophone mic;
-    mic.present = false;
-    mic.signal = testing::Tone(600, 8000) + testing::Silence(3000);
-    auto window = Window(Base());
-    window->show();
-    window->Tabs()->setCurrentWidget(window->Voices());
-    WordVoicesPanel* voices = window->Voices();
-    QVERIFY(!voices->RecordButton()->isVisible());
-    mic.present = true;
-    voices->WordList()->setCurrentRow(RowOf(voices->WordList(), QStringLiteral("szopa")));
-    QVERIFY(voices->RecordButton()->isVisible());
-    QVERIFY(voices->MicrophoneNote()->isHidden());
-    QCOMPARE(mic.starts, 0);
-    voices->RecordButton()->click();
-    QCOMPARE(mic.starts, 1);
-    QVERIFY(voices->KeepButton()->isVisible());
-  }
-
   void aModelThatCannotBePlayedIsSaidAndTheSynthesisedWordIsHeard() {
     const QString key = QStringLiteral("szalik");
     QVERIFY(recorder::KeepModel(key, testing::Tone(300, 8000), 16000));
