@@ -115,9 +115,10 @@ class CommandLineTest : public QObject {
     QCOMPARE(rows({"--csv", dir.filePath("ala.csv"), "--profil", "ala"}), 2);
 
     // The workbook: a sheet of games with typed cells and the chart's sheet.
-    process.start(program, {"--xlsx", dir.filePath("ala"), "--profil", "Ala"});
+    process.start(program, {"--xlsx", ala.folder, "--profil", "Ala"});
     QVERIFY(process.waitForFinished());
-    QCOMPARE(process.exitCode(), 1);  // "ala" is the profile's folder: refused
+    QCOMPARE(process.exitCode(), 1);  // a folder: refused
+    QVERIFY(process.readAllStandardError().contains("to jest folder"));
     process.start(program, {"--xlsx", dir.filePath("ala.xlsx"), "--profil", "Ala"});
     QVERIFY(process.waitForFinished());
     QCOMPARE(process.exitCode(), 0);

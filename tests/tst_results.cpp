@@ -238,7 +238,7 @@ class ResultsTest : public QObject {
         box->reject();
       }
     });
-    dialog->accept();
+    QMetaObject::invokeMethod(dialog.get(), "accept");
     QVERIFY2(asked.contains("wyniki.csv"), qPrintable(asked));
     QVERIFY(dialog->result() != QDialog::Accepted);
     QCOMPARE(ReadAll(dir.FilePath("wyniki.csv")), QByteArray("stare"));
@@ -275,11 +275,11 @@ class ResultsTest : public QObject {
     window.CsvButton()->click();
     QVERIFY(asked.endsWith(QStringLiteral("/wyniki-Ala-2026-12-06.csv")));
     const QByteArray csv = ReadAll(dir.FilePath("out.csv"));
-    QVERIFY(csv.startsWith("\xEF\xBB\xBF" "Data i godzina;Gra;"));
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF" "\"Data i godzina\";\"Gra\";"));
     const QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
-    QVERIFY(lines[1].startsWith(QStringLiteral("2026-06-05 16:00;Podpisywanie;SZ, DŻ;wygłos;")));
-    QVERIFY(lines[2].startsWith(QStringLiteral("2026-06-01 16:00;Podpisywanie;SZ;nagłos;")));
+    QVERIFY(lines[1].startsWith(QStringLiteral("\"2026-06-05 16:00\";\"Podpisywanie\";\"SZ, DŻ\";\"wygłos\";")));
+    QVERIFY(lines[2].startsWith(QStringLiteral("\"2026-06-01 16:00\";\"Podpisywanie\";\"SZ\";\"nagłos\";")));
     QVERIFY(window.Status()->text().contains(QStringLiteral("out.csv")));
   }
 
