@@ -135,7 +135,7 @@ class CommandLineTest : public QObject {
     // 6 Dec 2026 22:38 local as a spreadsheet's date; the duration as a time and in seconds.
     QVERIFY2(games.contains("<c r=\"A2\" s=") && games.contains("<v>46362.9"), games.constData());
     QVERIFY(games.contains("<v>60</v>"));
-    QVERIFY(QString::fromUtf8(part("xl/styles.xml")).contains("[h]:mm:ss"));
+    QVERIFY(QString::fromUtf8(part("xl/styles.xml")).contains("[hh]:mm:ss"));
     QCOMPARE(part("xl/worksheets/sheet2.xml").count("<row "), 2);
 
     process.start(program, {"--csv", dir.filePath("ola.csv"), "--profil", "Ola"});

@@ -73,7 +73,9 @@ void WriteGames(lxw_workbook* book, const QList<history::StatsRecord>& records) 
   lxw_worksheet* sheet = workbook_add_worksheet(book, "Gry");
   lxw_format* heading = Format(book, nullptr, true);
   lxw_format* when = Format(book, "yyyy-mm-dd hh:mm");
-  lxw_format* time = Format(book, "[h]:mm:ss");
+  // "[h]:mm:ss" itself is a built-in number of Excel, which LibreOffice
+  // reads as a clock time with AM/PM: spelled so that it is written out.
+  lxw_format* time = Format(book, "[hh]:mm:ss");
   const QStringList headings = history::CsvHeadings();
   for (int c = 0; c < headings.size(); ++c) {
     worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), kGameWidths[c], nullptr);
