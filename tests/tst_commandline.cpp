@@ -39,6 +39,9 @@ class CommandLineTest : public QObject {
     QTest::newRow("--csv no file") << QStringList{"--csv"} << Action::Error;
     QTest::newRow("--profil alone") << QStringList{"--profil", "Ala"} << Action::Error;
     QTest::newRow("--csv twice") << QStringList{"--csv", "a.csv", "--csv", "b.csv"} << Action::Error;
+    QTest::newRow("--xlsx --profil") << QStringList{"--xlsx", "w.xlsx", "--profil", "Ala"} << Action::ExportXlsx;
+    QTest::newRow("--xlsx no file") << QStringList{"--xlsx"} << Action::Error;
+    QTest::newRow("--csv and --xlsx") << QStringList{"--csv", "a.csv", "--xlsx", "a.xlsx"} << Action::Error;
   }
   void argumentsDecideWhatToDo() {
     QFETCH(QStringList, arguments);
@@ -100,6 +103,7 @@ class CommandLineTest : public QObject {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("TZ", "CET-1");
     process.setProcessEnvironment(env);
     const auto rows = [&](const QStringList& args) {
       process.start(program, args);
@@ -109,6 +113,30 @@ class CommandLineTest : public QObject {
     };
     QCOMPARE(rows({"--csv", dir.filePath("domyslny.csv")}), 1);
     QCOMPARE(rows({"--csv", dir.filePath("ala.csv"), "--profil", "ala"}), 2);
+
+    // The workbook: a sheet of games with typed cells and the chart's sheet.
+    process.start(program, {"--xlsx", ala.folder, "--profil", "Ala"});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 1);  // a folder: refused
+    QVERIFY(process.readAllStandardError().contains("to jest folder"));
+    process.start(program, {"--xlsx", dir.filePath("ala.xlsx"), "--profil", "Ala"});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 0);
+    const auto part = [&](const char* name) {
+      QProcess unzip;
+      unzip.start("unzip", {"-p", dir.filePath("ala.xlsx"), name});
+      return unzip.waitForFinished() && unzip.exitCode() == 0 ? unzip.readAllStandardOutput() : QByteArray();
+    };
+    const QByteArray book = part("xl/workbook.xml");
+    QVERIFY(book.contains("name=\"Gry\"") && book.contains("name=\"Wykres\""));
+    const QByteArray games = part("xl/worksheets/sheet1.xml");
+    QCOMPARE(games.count("<row "), 3);
+    QVERIFY(games.contains("<pane ") && games.contains("<cols>"));
+    // 6 Dec 2026 22:38 local as a spreadsheet's date; the duration as a time and in seconds.
+    QVERIFY2(games.contains("<c r=\"A2\" s=") && games.contains("<v>46362.9"), games.constData());
+    QVERIFY(games.contains("<v>60</v>"));
+    QVERIFY(QString::fromUtf8(part("xl/styles.xml")).contains("[hh]:mm:ss"));
+    QCOMPARE(part("xl/worksheets/sheet2.xml").count("<row "), 2);
 
     process.start(program, {"--csv", dir.filePath("ola.csv"), "--profil", "Ola"});
     QVERIFY(process.waitForFinished());

@@ -42,13 +42,24 @@ Export RunExport(const QString& stats, const QString& csv) {
   return e;
 }
 
-// The CSV's lines after the mark, each split at ';' (the games' own fields
-// need no quoting).
+// The CSV's rows after the mark as LibreOffice's default import cuts them:
+// at ';', ',' and tabs alike, except within quotes.
 QList<QStringList> CsvRows(const QByteArray& csv) {
   QList<QStringList> rows;
   const QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
-  for (const QString& line : lines)
-    if (!line.isEmpty()) rows << line.split(QLatin1Char(';'));
+  for (const QString& line : lines) {
+    if (line.isEmpty()) continue;
+    QStringList row(1);
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+      const QChar c = line[i];
+      if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"') row.last() += line[++i];
+      else if (c == '"') quoted = !quoted;
+      else if (!quoted && (c == ';' || c == ',' || c == '\t')) row << QString();
+      else row.last() += c;
+    }
+    rows << row;
+  }
   return rows;
 }
 
@@ -97,8 +108,8 @@ void HistoryTest::decodesTheKnownHeaderAndRecord() {
   QCOMPARE(r.seconds, 69 * 0.864);
   QCOMPARE(r.rating, 4);
   QCOMPARE(history::StatsTable({r}).value(1),
-           QStringList({"2026-12-06 22:38", "Podpisywanie", "SZ", "nagłos", "mało", "1 min 00 s", "tak", "5", "2",
-                        "0", "Doskonale!"}));
+           QStringList({"2026-12-06 22:38", "Podpisywanie", "SZ", "nagłos", "mało", "1 min 00 s", "60", "tak", "5",
+                        "2", "0", "Doskonale!"}));
 }
 
 void HistoryTest::describesSettingsAndTimeInWords() {
@@ -140,13 +151,19 @@ void HistoryTest::fiftyGamesExportWithTheirCounts() {
   QVERIFY2(e.err.contains("2 zapisy, które nie są grami"), qPrintable(e.err));
   const QList<QStringList> rows = CsvRows(ReadAll("wyniki.csv"));
   QCOMPARE(rows.size(), 49);
+  QCOMPARE(rows[0], history::CsvHeadings());
   for (int i = 0; i < 48; ++i) {
+    // Sounds and positions of two ("SZ, DŻ") stay in one cell each.
     const QStringList& row = rows[i + 1];
-    QCOMPARE(row.size(), 11);
+    QCOMPARE(row.size(), 12);
     QCOMPARE(row[1], history::GameText(games[i].gameNumber));
-    QCOMPARE(row[7], QString::number(games[i].correct));
-    QCOMPARE(row[8], QString::number(games[i].wrong));
-    QCOMPARE(row[9], QString::number(games[i].hints));
+    QCOMPARE(row[2], history::SoundsText(games[i].gloski));
+    QCOMPARE(row[6], QString::number(qRound64(games[i].duration * 0.864)));
+    QCOMPARE(row[8], QString::number(games[i].correct));
+    QCOMPARE(row[9], QString::number(games[i].wrong));
+    QCOMPARE(row[10], QString::number(games[i].hints));
+    // A stopped game earned no rating.
+    QCOMPARE(row[11] == QStringLiteral("—"), games[i].completed == 0);
   }
   QCOMPARE(rows[1][0], QStringLiteral("2026-01-01 01:00"));
 }
@@ -316,13 +333,16 @@ void HistoryTest::csvIsWhatAPolishSpreadsheetOpens() {
   QCOMPARE(RunExport("prgst6.stt", "wyniki.csv").code, 0);
   QCOMPARE(ReadAll("wyniki.csv"),
            QByteArray("\xEF\xBB\xBF") +
-               "Data i godzina;Gra;Głoski;Pozycje;Ilość;Czas gry;Ukończona;Poprawne;Błędne;Podpowiedzi;Ocena\r\n"
-               "2026-12-06 22:38;Podpisywanie;SZ;nagłos;mało;1 min 00 s;tak;5;2;0;Doskonale!\r\n");
+               "\"Data i godzina\";\"Gra\";\"Głoski\";\"Pozycje\";\"Ilość\";\"Czas gry\";\"Czas gry (s)\";"
+               "\"Ukończona\";\"Poprawne\";\"Błędne\";\"Podpowiedzi\";\"Ocena\"\r\n"
+               "\"2026-12-06 22:38\";\"Podpisywanie\";\"SZ\";\"nagłos\";\"mało\";\"1 min 00 s\";60;\"tak\";5;2;0;"
+               "\"Doskonale!\"\r\n");
 
   QBuffer buffer;
   QVERIFY(buffer.open(QIODevice::WriteOnly));
-  QVERIFY(history::WriteCsv({{"a;b", "powiedz \"szafa\"", "dwa\r\nwiersze", "zwykłe"}}, buffer));
-  QCOMPARE(buffer.data(), QByteArray("\xEF\xBB\xBF\"a;b\";\"powiedz \"\"szafa\"\"\";\"dwa\r\nwiersze\";zwykłe\r\n"));
+  QVERIFY(history::WriteCsv({{"a;b", "powiedz \"szafa\"", "dwa\r\nwiersze", "-12", "1,5", ""}}, buffer));
+  QCOMPARE(buffer.data(),
+           QByteArray("\xEF\xBB\xBF\"a;b\";\"powiedz \"\"szafa\"\"\";\"dwa\r\nwiersze\";-12;\"1,5\";\r\n"));
 }
 
 void HistoryTest::aFailedExportIsReportedAndLeavesNoFile() {
@@ -332,6 +352,8 @@ void HistoryTest::aFailedExportIsReportedAndLeavesNoFile() {
   const Export e = RunExport("prgst6.stt", "brak/wyniki.csv");
   QCOMPARE(e.code, 1);
   QVERIFY2(e.err.contains("„brak/wyniki.csv”"), qPrintable(e.err));
+  // The system's reason in Polish, not Qt's English.
+  QVERIFY2(e.err.contains("nie ma takiego pliku lub folderu"), qPrintable(e.err));
   QVERIFY(e.out.isEmpty());
   QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList("prgst6.stt"));
 }
@@ -363,7 +385,7 @@ void HistoryTest::readsBackWhatTheGameWrote() {
   QCOMPARE(r.startUtc, started);
   QCOMPARE(r.rating, store.Rating());
   QCOMPARE(history::StatsTable({r}).value(1), QStringList({"2026-12-06 22:38", "Memory", "CZ, DŻ", "wygłos", "średnio",
-                                              "2 min 05 s", "nie", "3", "2", "1", "Dobrze!"}));
+                                              "2 min 05 s", "125", "nie", "3", "2", "1", "—"}));
 }
 
 QTEST_GUILESS_MAIN(HistoryTest)

@@ -4,6 +4,8 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -193,6 +195,53 @@ class ResultsTest : public QObject {
 
     QCOMPARE(StepFor(QDate(2026, 1, 1), QDate(2026, 1, 1).addDays(kMostDaysByDay - 1)), Step::Day);
     QCOMPARE(StepFor(QDate(2026, 1, 1), QDate(2026, 1, 1).addDays(kMostDaysByDay)), Step::Week);
+    QCOMPARE(StepFor(QDate(2026, 1, 1), QDate(2026, 1, 1).addDays(kMostDaysByWeek)), Step::Month);
+    const QList<Period> months = Progress(Records(games), zone, Step::Month);
+    QCOMPARE(months.size(), 1);
+    QCOMPARE(PeriodLabel(months[0], Step::Month), QStringLiteral("06.2026"));
+  }
+
+  // A label under every n-th period: the fewest left out so that none
+  // overlaps its neighbour, on a small screen, a large one and paper.
+  void chartLabelsNeverOverlap_data() {
+    QTest::addColumn<int>("periods");
+    QTest::addColumn<double>("labelWidth");
+    QTest::addColumn<double>("axisWidth");
+    QTest::addColumn<int>("every");
+    QTest::newRow("all fit") << 12 << 50.0 << 600.0 << 1;
+    QTest::newRow("a year of days at 800") << 365 << 50.0 << 650.0 << 29;
+    QTest::newRow("a year of weeks at 1024") << 53 << 64.0 << 880.0 << 4;
+    QTest::newRow("no room: the first alone") << 5 << 50.0 << 0.0 << 5;
+    QTest::newRow("one period") << 1 << 500.0 << 100.0 << 1;
+  }
+  void chartLabelsNeverOverlap() {
+    QFETCH(int, periods);
+    QFETCH(double, labelWidth);
+    QFETCH(double, axisWidth);
+    QFETCH(int, every);
+    QCOMPARE(LabelEvery(periods, labelWidth, axisWidth), every);
+  }
+
+  // "wyniki" typed where wyniki.csv exists: the dialog adds ".csv" and asks
+  // before replacing it, as it does for "wyniki.csv".
+  void aNameWithoutItsExtensionIsAskedAboutBeforeReplacing() {
+    testing::TemporaryWorkingDir dir;
+    QVERIFY(WriteFile(dir.FilePath("wyniki.csv"), "stare"));
+    std::unique_ptr<QFileDialog> dialog(
+        ResultsWindow::SaveDialog(nullptr, dir.FilePath("wyniki-Gość-2026-06-08.csv"), "Arkusz CSV (*.csv)"));
+    dialog->show();
+    dialog->selectFile("wyniki");
+    QString asked;
+    QTimer::singleShot(0, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        asked = box->text();
+        box->reject();
+      }
+    });
+    QMetaObject::invokeMethod(dialog.get(), "accept");
+    QVERIFY2(asked.contains("wyniki.csv"), qPrintable(asked));
+    QVERIFY(dialog->result() != QDialog::Accepted);
+    QCOMPARE(ReadAll(dir.FilePath("wyniki.csv")), QByteArray("stare"));
   }
 
   void theWindowFollowsItsFiltersInTableAndChart() {
@@ -226,11 +275,11 @@ class ResultsTest : public QObject {
     window.CsvButton()->click();
     QVERIFY(asked.endsWith(QStringLiteral("/wyniki-Ala-2026-12-06.csv")));
     const QByteArray csv = ReadAll(dir.FilePath("out.csv"));
-    QVERIFY(csv.startsWith("\xEF\xBB\xBF" "Data i godzina;Gra;"));
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF" "\"Data i godzina\";\"Gra\";"));
     const QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
-    QVERIFY(lines[1].startsWith(QStringLiteral("2026-06-05 16:00;Podpisywanie;SZ, DŻ;wygłos;")));
-    QVERIFY(lines[2].startsWith(QStringLiteral("2026-06-01 16:00;Podpisywanie;SZ;nagłos;")));
+    QVERIFY(lines[1].startsWith(QStringLiteral("\"2026-06-05 16:00\";\"Podpisywanie\";\"SZ, DŻ\";\"wygłos\";")));
+    QVERIFY(lines[2].startsWith(QStringLiteral("\"2026-06-01 16:00\";\"Podpisywanie\";\"SZ\";\"nagłos\";")));
     QVERIFY(window.Status()->text().contains(QStringLiteral("out.csv")));
   }
 

@@ -67,18 +67,21 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   bool help = false;
   bool version = false;
   bool csv = false;
+  bool xlsx = false;
   bool profileGiven = false;
   CommandLine result;
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     const QString& arg = arguments[i];
-    if (arg == QLatin1StringView("--csv") || arg == QLatin1StringView("--profil")) {
+    const bool isCsv = arg == QLatin1StringView("--csv");
+    const bool isXlsx = arg == QLatin1StringView("--xlsx");
+    if (isCsv || isXlsx || arg == QLatin1StringView("--profil")) {
       if (++i == arguments.size() || arguments[i].isEmpty()) {
         return Fail(QStringLiteral("opcja %1 wymaga wartości").arg(arg));
       }
-      bool& given = arg == QLatin1StringView("--csv") ? csv : profileGiven;
+      bool& given = isCsv ? csv : isXlsx ? xlsx : profileGiven;
       if (given) return Fail(QStringLiteral("opcja %1 podana dwa razy").arg(arg));
       given = true;
-      (arg == QLatin1StringView("--csv") ? result.csvPath : result.profile) = arguments[i];
+      (isCsv || isXlsx ? result.exportPath : result.profile) = arguments[i];
     } else if (arg == QLatin1StringView("--help") || arg == QLatin1StringView("-h")) {
       help = true;
     } else if (arg == QLatin1StringView("--version") || arg == QLatin1StringView("-v")) {
@@ -96,20 +99,23 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       return Fail(QStringLiteral("nieoczekiwany argument: %1").arg(arg));
     }
   }
-  if (profileGiven && !csv) return Fail(QStringLiteral("opcja --profil działa tylko z --csv"));
+  if (csv && xlsx) return Fail(QStringLiteral("podaj --csv albo --xlsx, nie obie naraz"));
+  if (profileGiven && !csv && !xlsx) return Fail(QStringLiteral("opcja --profil działa tylko z --csv lub --xlsx"));
   if (help) {
     result.action = CommandLine::Action::Help;
   } else if (version) {
     result.action = CommandLine::Action::Version;
   } else if (csv) {
     result.action = CommandLine::Action::ExportCsv;
+  } else if (xlsx) {
+    result.action = CommandLine::Action::ExportXlsx;
   }
   return result;
 }
 
 QString UsageText() {
   return QStringLiteral(
-      "Użycie: MiniFonikra [--help] [--version] [--csv PLIK [--profil IMIĘ]] [opcje Qt]\n"
+      "Użycie: MiniFonikra [--help] [--version] [--csv PLIK | --xlsx PLIK] [--profil IMIĘ] [opcje Qt]\n"
       "\n"
       "Gra logopedyczna dla dzieci: podpisywanie obrazków i Memory.\n"
       "\n"
@@ -118,7 +124,10 @@ QString UsageText() {
       "  -v, --version    wypisuje wersję programu i kończy pracę\n"
       "  --csv PLIK       zapisuje wyniki wszystkich gier do pliku CSV (dla arkusza\n"
       "                   kalkulacyjnego) i kończy pracę, bez otwierania okna\n"
-      "  --profil IMIĘ    z --csv: wyniki dziecka o tym imieniu zamiast domyślnych\n"
+      "  --xlsx PLIK      zapisuje wyniki wszystkich gier do arkusza XLSX (z danymi\n"
+      "                   wykresu) i kończy pracę, bez otwierania okna\n"
+      "  --profil IMIĘ    z --csv lub --xlsx: wyniki dziecka o tym imieniu zamiast\n"
+      "                   domyślnych\n"
       "\n"
       "Opcje biblioteki Qt, np. -platform offscreen, -display :1, -style Fusion,\n"
       "-geometry 1024x768+0+0, -reverse, są przekazywane do Qt.\n");

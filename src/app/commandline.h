@@ -13,11 +13,12 @@ struct CommandLine {
     Help,     // print UsageText() to standard output, exit 0
     Version,  // print VersionText() to standard output, exit 0
     Error,    // print `error` and UsageText() to standard error, exit 2
-    ExportCsv,  // write a profile's games to `csvPath` and exit, no window
+    ExportCsv,   // write a profile's games to `exportPath` and exit, no window
+    ExportXlsx,  // the same as a workbook
   };
   Action action = Action::Run;
   QString error;  // what was wrong, in Polish, for Action::Error
-  QString csvPath;  // --csv FILE
+  QString exportPath;  // --csv FILE or --xlsx FILE
   QString profile;  // --profil NAME; empty for the default files
 };
 

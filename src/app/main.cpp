@@ -1,4 +1,7 @@
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStringList>
 #include <QTextStream>
 #include <cstdio>
@@ -6,15 +9,16 @@
 #include "app/commandline.h"
 #include "app/startup.h"
 #include "history/statscsv.h"
+#include "resultswindow/statsxlsx.h"
 #include "locations/filelocations.h"
 #include "profiles/profiles.h"
 #include "platform/application.h"
 
 namespace {
 
-// --csv: the games of the default files or of a child's profile, written
-// without any window, so that it runs where there is no display.
-int ExportCsv(const CommandLine& commandLine, int& argc, char** argv) {
+// --csv and --xlsx: the games of the default files or of a child's profile,
+// written without any window, so that it runs where there is no display.
+int Export(const CommandLine& commandLine, int& argc, char** argv) {
   QCoreApplication app(argc, argv);
   // The same user folder as the program's.
   QCoreApplication::setApplicationName(locations::ApplicationName());
@@ -29,7 +33,10 @@ int ExportCsv(const CommandLine& commandLine, int& argc, char** argv) {
     }
     where = locations::InProfile(where, profile.folder);
   }
-  return history::ExportStatsCsv(where.statsDir + QStringLiteral("/prgst6.stt"), commandLine.csvPath, out, err);
+  const QString stats = where.statsDir + QStringLiteral("/prgst6.stt");
+  if (commandLine.action == CommandLine::Action::ExportXlsx)
+    return resultswindow::ExportStatsXlsx(stats, commandLine.exportPath, out, err);
+  return history::ExportStatsCsv(stats, commandLine.exportPath, out, err);
 }
 
 }  // namespace
@@ -51,11 +58,17 @@ int main(int argc, char** argv) {
       QTextStream(stderr) << "MiniFonikra: " << commandLine.error << "\n\n" << UsageText();
       return 2;
     case CommandLine::Action::ExportCsv:
-      return ExportCsv(commandLine, argc, argv);
+    case CommandLine::Action::ExportXlsx:
+      return Export(commandLine, argc, argv);
     case CommandLine::Action::Run:
       break;
   }
 
   platform::Application app(argc, argv);
+  // Qt's own dialogs and buttons speak Polish, as the program does.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(&qtTexts);
   return RunMiniFonikra();
 }

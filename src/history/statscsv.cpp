@@ -11,13 +11,18 @@ namespace history {
 
 namespace {
 
-// RFC 4180: a field with the separator, a quote or a line break goes in
-// quotes, its quotes doubled.
+// A whole number, which a spreadsheet adds up: it alone goes unquoted.
+bool IsWholeNumber(const QString& field) {
+  const qsizetype start = field.startsWith(QLatin1Char('-')) ? 1 : 0;
+  if (field.size() <= start) return false;
+  return std::all_of(field.cbegin() + start, field.cend(), [](QChar c) { return c.isDigit() && c.unicode() < 128; });
+}
+
+// Every text in quotes (RFC 4180, quotes doubled): an import that splits at
+// ',' and tabs as well as ';' (LibreOffice's default) keeps "SZ, CZ" in one
+// cell.
 void AppendField(QString& line, const QString& field) {
-  const bool quote = std::any_of(field.cbegin(), field.cend(), [](QChar c) {
-    return c == QLatin1Char(';') || c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
-  });
-  if (!quote) {
+  if (field.isEmpty() || IsWholeNumber(field)) {
     line += field;
     return;
   }
@@ -81,7 +86,8 @@ QString StatsCell(const StatsRecord& r, int column, const QTimeZone& zone) {
     case 9:
       return QString::number(s.hints);
     case 10:
-      return RatingText(r.rating);
+      // A game the child stopped earned no rating.
+      return s.completed ? RatingText(r.rating) : QStringLiteral("—");
     default:
       return {};
   }
@@ -95,14 +101,28 @@ QStringList StatsRow(const StatsRecord& r, const QTimeZone& zone) {
   return row;
 }
 
+QString SecondsText(double seconds) { return seconds < 0 ? QString() : QString::number(qRound64(seconds)); }
+
+QStringList CsvHeadings() {
+  QStringList headings = StatsHeadings();
+  headings.insert(kSecondsColumn, QStringLiteral("Czas gry (s)"));
+  return headings;
+}
+
+QStringList CsvRow(const StatsRecord& record, const QTimeZone& zone) {
+  QStringList row = StatsRow(record, zone);
+  row.insert(kSecondsColumn, SecondsText(record.seconds));
+  return row;
+}
+
 QList<QStringList> StatsTable(const QList<StatsRecord>& records) {
   // One zone for all rows: asking for local time row by row looks the zone
   // up again each time, which made a long history slow to export.
   const QTimeZone zone = QTimeZone::systemTimeZone();
   QList<QStringList> rows;
   rows.reserve(records.size() + 1);
-  rows.append(StatsHeadings());
-  for (const StatsRecord& r : records) rows.append(StatsRow(r, zone));
+  rows.append(CsvHeadings());
+  for (const StatsRecord& r : records) rows.append(CsvRow(r, zone));
   return rows;
 }
 
@@ -120,8 +140,8 @@ QString SaveStatsCsv(const QList<StatsRecord>& records, const QString& csvPath) 
   QByteArray bytes(kBom);
   bytes.reserve(128 * (records.size() + 1));
   QString line;
-  AppendLine(bytes, line, StatsHeadings());
-  for (const StatsRecord& r : records) AppendLine(bytes, line, StatsRow(r, zone));
+  AppendLine(bytes, line, CsvHeadings());
+  for (const StatsRecord& r : records) AppendLine(bytes, line, CsvRow(r, zone));
 
   return SaveExport(csvPath, bytes);
 }

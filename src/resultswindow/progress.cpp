@@ -1,6 +1,7 @@
 #include "resultswindow/progress.h"
 
 #include <QMap>
+#include <cmath>
 
 #include "history/statsfile.h"
 #include "words/wordbits.h"
@@ -9,7 +10,9 @@ namespace resultswindow {
 
 Step StepFor(QDate first, QDate last) {
   if (first.isNull() || last.isNull()) return Step::Day;
-  return first.daysTo(last) + 1 > kMostDaysByDay ? Step::Week : Step::Day;
+  const qint64 days = first.daysTo(last) + 1;
+  if (days > kMostDaysByWeek) return Step::Month;
+  return days > kMostDaysByDay ? Step::Week : Step::Day;
 }
 
 QString SoundName(int sound) { return history::SoundsText(qint16(words::kSounds[size_t(sound)])); }
@@ -42,6 +45,7 @@ QList<Period> Progress(const QList<history::StatsRecord>& records, const QList<Q
     QDate start = days[g];
     if (start.isNull()) continue;
     if (step == Step::Week) start = start.addDays(1 - start.dayOfWeek());
+    if (step == Step::Month) start = QDate(start.year(), start.month(), 1);
     Period& p = periods[start];
     p.start = start;
     ++p.games;
@@ -71,8 +75,16 @@ Step StepForDays(const QList<QDate>& days) {
 }
 
 QString PeriodLabel(const Period& period, Step step) {
+  if (step == Step::Month) return QString::asprintf("%02d.%04d", period.start.month(), period.start.year());
   const QString day = QString::asprintf("%02d.%02d", period.start.day(), period.start.month());
   return step == Step::Week ? QStringLiteral("od ") + day : day;
+}
+
+int LabelEvery(int periods, double labelWidth, double axisWidth) {
+  if (periods <= 1 || labelWidth <= 0) return 1;
+  // Each period has axisWidth / periods; a label needs labelWidth.
+  if (axisWidth <= 0) return periods;
+  return qBound(1, int(std::ceil(labelWidth * periods / axisWidth)), periods);
 }
 
 }  // namespace resultswindow

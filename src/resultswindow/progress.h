@@ -9,18 +9,19 @@
 #include "history/statsfile.h"
 
 // The progress chart's numbers, apart from any drawing: games put into days
-// (or weeks over a long range), with the share of correct answers for each
-// sound practised.
+// (weeks or months over a long range), with the share of correct answers for
+// each sound practised.
 namespace resultswindow {
 
-enum class Step { Day, Week };
+enum class Step { Day, Week, Month };
 
 // Up to this many days from the first game to the last the chart goes day
-// by day; beyond it a day's point would be too thin to read.
+// by day; beyond it a day's point would be too thin to read. Up to a year
+// and a bit it goes week by week, beyond it month by month.
 constexpr int kMostDaysByDay = 60;
+constexpr int kMostDaysByWeek = 400;
 
-// Week when the days from `first` to `last` (both counted) are more than
-// kMostDaysByDay.
+// The step for the days from `first` to `last`, both counted.
 Step StepFor(QDate first, QDate last);
 
 // The sounds in the order of the menu's row: SZ, Ż/RZ, CZ, DŻ.
@@ -28,7 +29,7 @@ constexpr int kSoundCount = 4;
 QString SoundName(int sound);
 
 struct Period {
-  QDate start;  // the day, or the Monday of the week
+  QDate start;  // the day, the Monday of the week or the month's first day
   int games = 0;
   // The answers of the games that practised each sound. A game of two
   // sounds counts for both: the file keeps no score per sound.
@@ -52,7 +53,13 @@ QList<Period> Progress(const QList<history::StatsRecord>& records, const QList<Q
 Step StepForRecords(const QList<history::StatsRecord>& records, const QTimeZone& zone);
 Step StepForDays(const QList<QDate>& days);
 
-// The label under a period: "08.06" for a day, "od 08.06" for a week.
+// The label under a period: "08.06" for a day, "od 08.06" for a week,
+// "06.2026" for a month.
 QString PeriodLabel(const Period& period, Step step);
+
+// Every how many periods a label stands so that labels `labelWidth` wide
+// (their gap included) never overlap on an axis `axisWidth` wide: 1 where
+// all fit, never 0.
+int LabelEvery(int periods, double labelWidth, double axisWidth);
 
 }  // namespace resultswindow

@@ -1,9 +1,10 @@
 #include "resultswindow/progresschart.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QLegend>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -17,6 +18,12 @@ namespace {
 
 const QColor kBars(0xb8, 0xdf, 0xf5);
 const QColor kBarsEdge(0x7c, 0xc8, 0xf0);
+
+// What the chart's width leaves for the periods: the axes' labels and
+// titles on both sides and the margins.
+constexpr double kBesideAxis = 130;
+// Room between two labels, so that they read as two.
+constexpr double kLabelGap = 14;
 
 }  // namespace
 
@@ -34,7 +41,7 @@ QColor SoundColour(int sound) {
   return kColours[sound];
 }
 
-QChart* MakeProgressChart(const QList<Period>& periods, Step step) {
+QChart* MakeProgressChart(const QList<Period>& periods, Step step, double width) {
   auto* chart = new QChart;
   chart->setBackgroundBrush(palette::kCream);
   chart->setBackgroundRoundness(14);
@@ -47,11 +54,15 @@ QChart* MakeProgressChart(const QList<Period>& periods, Step step) {
 
   QStringList labels;
   int mostGames = 1;
+  double widest = 0;
+  const QFont labelFont = ResultsFont(8);
+  const QFontMetricsF metrics(labelFont);
   auto* games = new QBarSet(QStringLiteral("Liczba gier"));
   games->setColor(kBars);
   games->setBorderColor(kBarsEdge);
   for (const Period& p : periods) {
     labels << PeriodLabel(p, step);
+    widest = qMax(widest, metrics.horizontalAdvance(labels.last()));
     *games << p.games;
     mostGames = qMax(mostGames, p.games);
   }
@@ -60,12 +71,16 @@ QChart* MakeProgressChart(const QList<Period>& periods, Step step) {
   bars->setBarWidth(0.6);
   chart->addSeries(bars);
 
-  auto* periodsAxis = new QBarCategoryAxis;
-  periodsAxis->append(labels);
-  periodsAxis->setLabelsFont(ResultsFont(8));
+  // The periods stand at 0, 1, 2, ...; a label under every n-th of them,
+  // level and whole, rather than every one of them turned and cut short.
+  auto* periodsAxis = new QCategoryAxis;
+  periodsAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  periodsAxis->setRange(-0.5, qMax<qsizetype>(1, labels.size()) - 0.5);
+  periodsAxis->setStartValue(-0.5);
+  const int every = LabelEvery(int(labels.size()), widest + kLabelGap, width - kBesideAxis);
+  for (int i = 0; i < labels.size(); i += every) periodsAxis->append(labels[i], i);
+  periodsAxis->setLabelsFont(labelFont);
   periodsAxis->setLabelsColor(palette::kInk);
-  // Upright labels would be cut short once there are more than a few.
-  if (periods.size() > 12) periodsAxis->setLabelsAngle(-90);
   periodsAxis->setGridLineVisible(false);
   chart->addAxis(periodsAxis, Qt::AlignBottom);
   bars->attachAxis(periodsAxis);

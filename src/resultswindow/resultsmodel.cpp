@@ -84,7 +84,8 @@ qint64 KeyOf(const history::StatsRecord& r, int column) {
     case kHints:
       return s.hints;
     case kRating:
-      return r.rating;
+      // A stopped game's dash sorts below every rating.
+      return s.completed ? r.rating : 0;
     default:
       return 0;
   }
@@ -137,7 +138,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
       return int(IsNumber(index.column()) ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole:
-      if (index.column() == kRating) return RatingColour(row.record.rating);
+      if (index.column() == kRating && row.record.stored.completed) return RatingColour(row.record.rating);
       return {};
     default:
       return {};

@@ -109,11 +109,12 @@ void DrawChartPage(Page& page, const Report& report, const QRectF& area, int num
   // The chart is laid out at a screen-like size and scaled onto the page, so
   // that its fonts and lines keep the proportions seen in the window.
   QGraphicsScene scene;
-  QChart* chart = MakeProgressChart(report.periods, report.step);
-  chart->setTitle(report.step == Step::Week ? QStringLiteral("Postępy tydzień po tygodniu")
-                                            : QStringLiteral("Postępy dzień po dniu"));
-  scene.addItem(chart);
   const QSizeF logical(1000, 1000 * target.height() / target.width());
+  QChart* chart = MakeProgressChart(report.periods, report.step, logical.width());
+  chart->setTitle(report.step == Step::Month  ? QStringLiteral("Postępy miesiąc po miesiącu")
+                  : report.step == Step::Week ? QStringLiteral("Postępy tydzień po tygodniu")
+                                              : QStringLiteral("Postępy dzień po dniu"));
+  scene.addItem(chart);
   chart->setGeometry(QRectF(QPointF(0, 0), logical));
   scene.setSceneRect(QRectF(QPointF(0, 0), logical));
   scene.render(&page.P(), target, scene.sceneRect());

@@ -30,6 +30,7 @@
 #include "profiles/profiles.h"
 #include "resultswindow/childrenpanel.h"
 #include "resultswindow/progresschart.h"
+#include "resultswindow/statsxlsx.h"
 #include "resultswindow/wordvoicespanel.h"
 #include "words/spaczka.h"
 #include "words/wordbits.h"
@@ -128,7 +129,11 @@ ResultsWindow::ResultsWindow(const ResultsSetup& setup, QWidget* parent) : QDial
   setStyleSheet(QString::fromLatin1(kStyle));
   setFont(ResultsFont(10));
   AskSavePath = [this](const QString& suggested, const QString& filter) {
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Zapisz wyniki"), suggested, filter);
+    QFileDialog* dialog = SaveDialog(this, suggested, filter);
+    const bool chosen = dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty();
+    const QString path = chosen ? dialog->selectedFiles().constFirst() : QString();
+    delete dialog;
+    return path;
   };
   Confirm = [this](const QString& question) {
     QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::Yes | QMessageBox::No, this);
@@ -151,6 +156,24 @@ ResultsWindow::ResultsWindow(const ResultsSetup& setup, QWidget* parent) : QDial
 }
 
 ResultsWindow::~ResultsWindow() { QCoreApplication::removeTranslator(&qtTexts_); }
+
+QFileDialog* ResultsWindow::SaveDialog(QWidget* parent, const QString& suggestedPath, const QString& filter) {
+  auto* dialog = new QFileDialog(parent, QStringLiteral("Zapisz wyniki"), QFileInfo(suggestedPath).absolutePath(), filter);
+  // Qt's own dialog: it adds the default suffix before its question about
+  // replacing a file, which a system dialog may not.
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setDefaultSuffix(QFileInfo(suggestedPath).suffix());
+  dialog->selectFile(QFileInfo(suggestedPath).fileName());
+  return dialog;
+}
+
+bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The labels under the chart are spaced for its width.
+  if (watched == chartView_ && event->type() == QEvent::Resize && chartView_->width() != chartWidth_) UpdateChart();
+  return QDialog::eventFilter(watched, event);
+}
 
 void ResultsWindow::Build(bool wide) {
   auto* layout = new QVBoxLayout(this);
@@ -276,6 +299,7 @@ QWidget* ResultsWindow::BuildGames(bool wide) {
   chartView_ = new QChartView(this);
   chartView_->setRenderHint(QPainter::Antialiasing);
   chartView_->setStyleSheet(QStringLiteral("background: transparent;"));
+  chartView_->installEventFilter(this);
 
   auto* split = new QSplitter(Qt::Vertical, this);
   split->addWidget(table_);
@@ -290,10 +314,12 @@ QWidget* ResultsWindow::BuildGames(bool wide) {
 
   auto* bottom = new QHBoxLayout;
   csvButton_ = new QPushButton(QStringLiteral("Zapisz CSV…"), this);
+  xlsxButton_ = new QPushButton(QStringLiteral("Zapisz arkusz (.xlsx)…"), this);
   pdfButton_ = new QPushButton(QStringLiteral("Zapisz PDF do druku…"), this);
-  for (QPushButton* b : {csvButton_, pdfButton_}) b->setAutoDefault(false);
-  bottom->addWidget(csvButton_);
-  bottom->addWidget(pdfButton_);
+  for (QPushButton* b : {csvButton_, xlsxButton_, pdfButton_}) {
+    b->setAutoDefault(false);
+    bottom->addWidget(b);
+  }
   status_ = new QLabel(this);
   status_->setTextFormat(Qt::PlainText);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -315,6 +341,10 @@ QWidget* ResultsWindow::BuildGames(bool wide) {
   connect(reset, &QPushButton::clicked, this, &ResultsWindow::ResetFilters);
   connect(csvButton_, &QPushButton::clicked, this, [this] {
     Export(QStringLiteral("csv"), QStringLiteral("Arkusz CSV (*.csv)"), [this](const QString& p) { return SaveCsv(p); });
+  });
+  connect(xlsxButton_, &QPushButton::clicked, this, [this] {
+    Export(QStringLiteral("xlsx"), QStringLiteral("Arkusz Excel (*.xlsx)"),
+           [this](const QString& p) { return SaveXlsx(p); });
   });
   connect(pdfButton_, &QPushButton::clicked, this, [this] {
     Export(QStringLiteral("pdf"), QStringLiteral("Dokument PDF (*.pdf)"), [this](const QString& p) { return SavePdf(p); });
@@ -363,8 +393,7 @@ void ResultsWindow::Load(const QString& statsPath) {
   model_->SetRecords({}, QTimeZone::systemTimeZone());
   filters_->show();
   chartView_->show();
-  csvButton_->setEnabled(true);
-  pdfButton_->setEnabled(true);
+  for (QPushButton* b : {csvButton_, xlsxButton_, pdfButton_}) b->setEnabled(true);
   if (!QFileInfo::exists(statsPath)) {
     // The file is made at the first game: nothing has gone wrong.
     SetNotice(notice_,
@@ -373,8 +402,7 @@ void ResultsWindow::Load(const QString& statsPath) {
               "info");
     filters_->hide();
     chartView_->hide();
-    csvButton_->setEnabled(false);
-    pdfButton_->setEnabled(false);
+    for (QPushButton* b : {csvButton_, xlsxButton_, pdfButton_}) b->setEnabled(false);
     ApplyFilter();
     count_->setText(QStringLiteral("brak gier"));
     return;
@@ -385,8 +413,7 @@ void ResultsWindow::Load(const QString& statsPath) {
     SetNotice(notice_, file.error + QStringLiteral(" Wyników nie można pokazać."), "error");
     filters_->hide();
     chartView_->hide();
-    csvButton_->setEnabled(false);
-    pdfButton_->setEnabled(false);
+    for (QPushButton* b : {csvButton_, xlsxButton_, pdfButton_}) b->setEnabled(false);
     ApplyFilter();
     table_->resizeColumnsToContents();
     count_->setText(QStringLiteral("brak gier"));
@@ -442,7 +469,8 @@ void ResultsWindow::UpdateChart() {
   step_ = StepForDays(days);
   periods_ = Progress(shown, days, step_);
   QChart* old = chartView_->chart();
-  chartView_->setChart(MakeProgressChart(periods_, step_));
+  chartWidth_ = chartView_->width();
+  chartView_->setChart(MakeProgressChart(periods_, step_, chartWidth_));
   delete old;
 }
 
@@ -481,6 +509,10 @@ resultswindow::Report ResultsWindow::MakeReport() const {
 }
 
 QString ResultsWindow::SavePdf(const QString& path) const { return SaveReportPdf(MakeReport(), path); }
+
+QString ResultsWindow::SaveXlsx(const QString& path) const {
+  return SaveStatsXlsx(rows_->ShownRecords(), periods_, step_, path);
+}
 
 void ResultsWindow::Export(const QString& extension, const QString& filter,
                            const std::function<QString(const QString&)>& save) {

@@ -15,6 +15,7 @@
 class QChartView;
 class QComboBox;
 class QDateEdit;
+class QFileDialog;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -54,11 +55,15 @@ class ResultsWindow : public QDialog {
   ~ResultsWindow() override;
 
   // Asks where to save; returns "" when the user gave up. A file dialog by
-  // default; tests answer instead.
+  // default (see SaveDialog); tests answer instead.
   std::function<QString(const QString& suggestedPath, const QString& filter)> AskSavePath;
   // Asks a yes/no question before something is deleted. A message box by
   // default; tests answer instead.
   std::function<bool(const QString& question)> Confirm;
+
+  // The default's dialog: the suggested file's extension is added to a name
+  // typed without one before the dialog asks whether to replace a file.
+  static QFileDialog* SaveDialog(QWidget* parent, const QString& suggestedPath, const QString& filter);
 
   // Shows the results of the child in that folder (baseFolder: the guest);
   // false when it is no choice of the window.
@@ -67,6 +72,7 @@ class ResultsWindow : public QDialog {
   // The shown rows, in the shown order, to a file. Empty or the reason.
   QString SaveCsv(const QString& path) const;
   QString SavePdf(const QString& path) const;
+  QString SaveXlsx(const QString& path) const;
   // "wyniki-<child>-<today>.<extension>".
   QString SuggestedFileName(const QString& extension) const;
   // Whose results are shown, as the report says on top: the child's name,
@@ -92,6 +98,7 @@ class ResultsWindow : public QDialog {
   QDateEdit* ToDate() const { return to_; }
   QPushButton* CsvButton() const { return csvButton_; }
   QPushButton* PdfButton() const { return pdfButton_; }
+  QPushButton* XlsxButton() const { return xlsxButton_; }
   // The periods the chart shows now.
   const QList<resultswindow::Period>& Periods() const { return periods_; }
 
@@ -138,4 +145,10 @@ class ResultsWindow : public QDialog {
   QDateEdit* to_ = nullptr;
   QPushButton* csvButton_ = nullptr;
   QPushButton* pdfButton_ = nullptr;
+  QPushButton* xlsxButton_ = nullptr;
+  // The width the chart's labels were spaced for.
+  int chartWidth_ = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 };
