@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTextStream>
 
 #include "history/statsfile.h"
 #include "platform/savefile.h"
@@ -45,6 +46,24 @@ QString SaveExport(const QString& path, const QByteArray& bytes) {
   const QString failure = platform::WriteWholeFile(path, bytes, platform::Privacy::Shared);
   if (!failure.isEmpty()) return QStringLiteral("Nie można zapisać pliku „%1”: %2.").arg(shown, failure);
   return {};
+}
+
+int ExportFromCommandLine(const QString& statsPath, const QString& path, const ExportWriter& save, QTextStream& out,
+                          QTextStream& err) {
+  const StatsFile stats = ReadStatsFile(statsPath);
+  if (!stats.Ok()) {
+    err << stats.error << Qt::endl;
+    return 1;
+  }
+  if (!stats.warning.isEmpty()) err << stats.warning << Qt::endl;
+  const QString failure = save(stats.records, path);
+  if (!failure.isEmpty()) {
+    err << failure << Qt::endl;
+    return 1;
+  }
+  out << QStringLiteral("Zapisano plik „%1” (gry: %2).").arg(QDir::toNativeSeparators(path)).arg(stats.records.size())
+      << Qt::endl;
+  return 0;
 }
 
 }  // namespace history

@@ -147,20 +147,7 @@ QString SaveStatsCsv(const QList<StatsRecord>& records, const QString& csvPath) 
 }
 
 int ExportStatsCsv(const QString& statsPath, const QString& csvPath, QTextStream& out, QTextStream& err) {
-  const StatsFile stats = ReadStatsFile(statsPath);
-  if (!stats.Ok()) {
-    err << stats.error << Qt::endl;
-    return 1;
-  }
-  if (!stats.warning.isEmpty()) err << stats.warning << Qt::endl;
-  const QString failure = SaveStatsCsv(stats.records, csvPath);
-  if (!failure.isEmpty()) {
-    err << failure << Qt::endl;
-    return 1;
-  }
-  out << QStringLiteral("Zapisano plik „%1” (gry: %2).").arg(QDir::toNativeSeparators(csvPath)).arg(stats.records.size())
-      << Qt::endl;
-  return 0;
+  return ExportFromCommandLine(statsPath, csvPath, SaveStatsCsv, out, err);
 }
 
 }  // namespace history

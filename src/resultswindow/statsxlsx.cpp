@@ -164,22 +164,12 @@ QString SaveStatsXlsx(const QList<history::StatsRecord>& records, const QList<Pe
 }
 
 int ExportStatsXlsx(const QString& statsPath, const QString& xlsxPath, QTextStream& out, QTextStream& err) {
-  const history::StatsFile stats = history::ReadStatsFile(statsPath);
-  if (!stats.Ok()) {
-    err << stats.error << Qt::endl;
-    return 1;
-  }
-  if (!stats.warning.isEmpty()) err << stats.warning << Qt::endl;
-  const QTimeZone zone = QTimeZone::systemTimeZone();
-  const Step step = StepForRecords(stats.records, zone);
-  const QString failure = SaveStatsXlsx(stats.records, Progress(stats.records, zone, step), step, xlsxPath);
-  if (!failure.isEmpty()) {
-    err << failure << Qt::endl;
-    return 1;
-  }
-  out << QStringLiteral("Zapisano plik „%1” (gry: %2).").arg(QDir::toNativeSeparators(xlsxPath)).arg(stats.records.size())
-      << Qt::endl;
-  return 0;
+  const auto save = [](const QList<history::StatsRecord>& records, const QString& path) {
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    const Step step = StepForRecords(records, zone);
+    return SaveStatsXlsx(records, Progress(records, zone, step), step, path);
+  };
+  return history::ExportFromCommandLine(statsPath, xlsxPath, save, out, err);
 }
 
 }  // namespace resultswindow
