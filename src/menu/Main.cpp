@@ -4,6 +4,7 @@
 #include "platform/jpeg.h"
 #include "platform/system.h"
 #include "screens/Komunikat.h"
+#include "screens/childcard.h"
 #include "shell/_cblad.h"
 #include "words/_custgry.h"
 #include "shell/_specfunc.h"
@@ -146,6 +147,14 @@ void TfmMain::Build() {
   }
 
   recorder_ = std::make_unique<CNagrywanie>([this] { MPStop.Execute(this); }, [this] { MPStop.Execute(this); });
+}
+
+void TfmMain::UstawDziecko(const QString& imie, const QImage& obrazek) {
+  // Part of the background, which the buttons restore from; nothing of the
+  // menu's own lies there at either size.
+  kartaDziecka_ = childcard::Draw(tlo_.Image(), QPoint(screenWidth / 64, screenHeight / 48), screenHeight * 9 / 100,
+                                  screenWidth * 27 / 100, imie, obrazek);
+  Invalidate();
 }
 
 void TfmMain::FormShow() {
