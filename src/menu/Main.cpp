@@ -150,10 +150,11 @@ void TfmMain::Build() {
 }
 
 void TfmMain::UstawDziecko(const QString& imie, const QImage& obrazek) {
-  // Part of the background, which the buttons restore from; nothing of the
-  // menu's own lies there at either size.
-  kartaDziecka_ = childcard::Draw(tlo_.Image(), QPoint(screenWidth / 64, screenHeight / 48), screenHeight * 9 / 100,
-                                  screenWidth * 27 / 100, imie, obrazek);
+  // Part of the background, which the buttons restore from: on the grass
+  // left of the bottom buttons, where nothing of the menu lies at either size.
+  const int top = screenHeight - screenHeight / 7;
+  kartaDziecka_ = childcard::Draw(tlo_.Image(), QPoint(screenWidth / 64, top), screenHeight * 9 / 100,
+                                  screenWidth / 2 - 155 - screenWidth / 64 - screenWidth / 80, imie, obrazek);
   Invalidate();
 }
 

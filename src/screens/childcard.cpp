@@ -45,7 +45,7 @@ QRect Draw(QImage& image, QPoint at, int height, int maxWidth, const QString& na
   const int room = maxWidth - textLeft - pad * 2;
   const chooser::NameLines fitted = chooser::FitName(name, room, height - 2 * pad, largest, qMin(largest, 13), Advance);
   int textWidth = 0;
-  for (const QString& line : fitted.lines) textWidth = qMax(textWidth, qMin(room, Advance(line, fitted.pixels)));
+  for (const QString& line : fitted.lines) textWidth = qMax(textWidth, qMin(room, Advance(line, fitted.pixels) + 2));  // elidedText counts fractions
   const QRect card(at, QSize(textLeft + textWidth + pad * 2, height));
 
   QPainter p(&image);
