@@ -73,6 +73,39 @@ class ChooserTest : public QObject {
     QVERIFY(chooser::LayoutGrid(4, QRect(0, 0, 20, 10), kSmallMax, kGap).cells.empty());
   }
 
+  void aNameIsShownWholeOnOneLineOrTwoAtAReadableSize_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<bool>("fits");
+    // Every letter half as wide as the size is tall.
+    QTest::newRow("short, largest") << QStringLiteral("Ola") << 200 << QStringList{"Ola"} << 40 << true;
+    QTest::newRow("a word shrinks before it breaks") << QString::fromUtf8("Bartłomiej") << 170 << QStringList{QString::fromUtf8("Bartłomiej")} << 34 << true;
+    QTest::newRow("two lines between words") << QStringLiteral("Ania Maria") << 100 << QStringList{"Ania", "Maria"} << 40 << true;
+    QTest::newRow("thirty letters, even lines")
+        << QStringLiteral("Aleksandra Maria Kowalska-Nowa") << 200 << QStringList{"Aleksandra Maria", "Kowalska-Nowa"} << 25
+        << true;
+    QTest::newRow("one long word is broken")
+        << QString::fromUtf8("Konstantynopolitańczykowianeczka") << 200 << QStringList{"Konstantynopolit", QString::fromUtf8("ańczykowianeczka")} << 25
+        << true;
+    QTest::newRow("no room: the smallest, cut") << QString::fromUtf8("Bartłomiej") << 20 << QStringList{QString::fromUtf8("Bartł"), "omiej"} << 14
+        << false;
+  }
+  void aNameIsShownWholeOnOneLineOrTwoAtAReadableSize() {
+    QFETCH(QString, name);
+    QFETCH(int, width);
+    QFETCH(QStringList, lines);
+    QFETCH(int, pixels);
+    QFETCH(bool, fits);
+    const chooser::NameLines got = chooser::FitName(name, width, 110, 40, 14,
+                                                    [](const QString& text, int px) { return int(text.size()) * px / 2; });
+    QCOMPARE(got.lines, lines);
+    QCOMPARE(got.pixels, pixels);
+    QCOMPARE(got.fits, fits);
+    QVERIFY(chooser::LineHeight(got.pixels) * got.lines.size() <= 110);
+  }
+
   void arrowsLeadToTheButtonThatLiesThatWay() {
     // Three over two, and the wide default button under them.
     std::vector<QRect> b = chooser::LayoutGrid(5, kSmallArea, kSmallMax, kGap).cells;

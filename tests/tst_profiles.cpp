@@ -43,6 +43,99 @@ class ProfilesTest : public QObject {
     QCOMPARE(profiles::List(base.path()).size(), size_t(1));
   }
 
+  void namesThatWouldMisleadAreRefusedAndTheClashIsNamed_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("said");
+    const QString guest = QString::fromUtf8("„Gość” to przycisk dla dzieci bez profilu: wpisz inne imię.");
+    QTest::newRow("Gość") << QString::fromUtf8("Gość") << guest;
+    QTest::newRow("GOŚĆ") << QString::fromUtf8("GOŚĆ") << guest;
+    QTest::newRow("gosc") << QStringLiteral("gosc") << guest;
+    QTest::newRow("ola is Ola") << QStringLiteral("ola") << QString::fromUtf8("Profil o imieniu Ola już jest.");
+    QTest::newRow("a folder, no profile")
+        << QStringLiteral("kopia") << QString::fromUtf8("W folderze Profile jest już folder Kopia bez pliku profil.ini.");
+  }
+  void namesThatWouldMisleadAreRefusedAndTheClashIsNamed() {
+    QFETCH(QString, typed);
+    QFETCH(QString, said);
+    QTemporaryDir base;
+    QCOMPARE(profiles::Add(base.path(), QStringLiteral("Ola"), QString()), QString());
+    QVERIFY(QDir(base.path()).mkpath("Profile/Kopia"));
+    QCOMPARE(profiles::CheckName(base.path(), typed), said);
+  }
+
+  void theNameAsWrittenWinsThenCaseAndComposedAccents_data() {
+    QTest::addColumn<QString>("wanted");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("Kasia beside kasia") << QStringLiteral("Kasia") << QStringLiteral("Kasia");
+    QTest::newRow("kasia beside Kasia") << QStringLiteral("kasia") << QStringLiteral("kasia");
+    QTest::newRow("decomposed") << QString::fromUtf8("Jo\u0301zef") << QString::fromUtf8("Józef");
+    QTest::newRow("decomposed, other case") << QString::fromUtf8("JO\u0301ZEF") << QString::fromUtf8("Józef");
+    QTest::newRow("no accent is another name") << QStringLiteral("Jozef") << QString();
+  }
+  void theNameAsWrittenWinsThenCaseAndComposedAccents() {
+    QFETCH(QString, wanted);
+    QFETCH(QString, found);
+    // Two folders differing in case only are made by hand on such systems.
+    const std::vector<profiles::Profile> listed = {{"kasia", "/k1", {}}, {"Kasia", "/k2", {}}, {QString::fromUtf8("Józef"), "/j", {}}};
+    profiles::Profile p;
+    QCOMPARE(profiles::Find(listed, wanted, &p), !found.isEmpty());
+    if (!found.isEmpty()) QCOMPARE(p.name, found);
+  }
+
+  void theGuestsGamesMoveIntoTheFirstChildWholeOrNotAtAll_data() {
+    QTest::addColumn<QString>("obstacle");
+    QTest::newRow("moved") << QString();
+    QTest::newRow("the child has results") << QStringLiteral("prgst6.stt");
+    QTest::newRow("no room for recordings") << QStringLiteral("Nagrania");
+  }
+  void theGuestsGamesMoveIntoTheFirstChildWholeOrNotAtAll() {
+    QFETCH(QString, obstacle);
+    QTemporaryDir base;
+    const QByteArray header = QByteArray::fromHex("06000000 EA070C00 00000600 15002600 31007B00");
+    const QByteArray games = header + QByteArray(3 * 44, '\1');
+    QFile stats(base.filePath("prgst6.stt"));
+    QVERIFY(stats.open(QIODevice::WriteOnly) && stats.write(games) == games.size());
+    stats.close();
+    QVERIFY(QDir(base.path()).mkpath("Nagrania"));
+    QFile wav(base.filePath("Nagrania/2026-01-02_10-00-00_szalik.wav"));
+    QVERIFY(wav.open(QIODevice::WriteOnly) && wav.write("RIFF") == 4);
+    wav.close();
+    profiles::Profile ola;
+    QCOMPARE(profiles::Add(base.path(), QStringLiteral("Ola"), QString(), &ola), QString());
+    QCOMPARE(profiles::GuestFilesIn(base.path()).games, 3);
+    QCOMPARE(profiles::GuestFilesIn(base.path()).recordings, 1);
+    // Something already in the way: a file where the child's own would go.
+    if (!obstacle.isEmpty()) {
+      QFile in(ola.folder + "/" + obstacle);
+      QVERIFY(in.open(QIODevice::WriteOnly) && in.write("x") == 1);
+    }
+
+    const QString failure = profiles::MoveGuestFiles(base.path(), ola);
+    QCOMPARE(failure.isEmpty(), obstacle.isEmpty());
+    QFile guest(base.filePath("prgst6.stt"));
+    QVERIFY(guest.open(QIODevice::ReadOnly));
+    QFile child(ola.folder + "/prgst6.stt");
+    if (obstacle.isEmpty()) {
+      QCOMPARE(guest.readAll(), header);
+      QVERIFY(child.open(QIODevice::ReadOnly));
+      QCOMPARE(child.readAll(), games);
+      QCOMPARE(child.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+      QVERIFY(QFileInfo::exists(ola.folder + "/Nagrania/2026-01-02_10-00-00_szalik.wav"));
+      QCOMPARE(profiles::GuestFilesIn(base.path()).recordings, 0);
+    } else {
+      QCOMPARE(guest.readAll(), games);
+      QCOMPARE(profiles::GuestFilesIn(base.path()).recordings, 1);
+      // The child's own file untouched, or the copy taken back.
+      QCOMPARE(QFileInfo::exists(ola.folder + "/prgst6.stt"), obstacle == QLatin1String("prgst6.stt"));
+    }
+  }
+
+  void onlyFriendlyPicturesAreOfferedAsAChildsSign() {
+    for (const char* unfriendly : {"czaszka", "noz", "strzykawka", "szpital", "miecz"})
+      QVERIFY2(!profiles::IsFriendlyPicture(QString::fromLatin1(unfriendly)), unfriendly);
+    QVERIFY(profiles::IsFriendlyPicture(QStringLiteral("szalik")));
+  }
+
   void renamingMovesTheChildsFilesAlong() {
     QTemporaryDir base;
     profiles::Profile ala;

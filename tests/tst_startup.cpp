@@ -316,7 +316,7 @@ class StartupTest : public QObject {
     const Run run = Start(QSize(800, 600), false);
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.boxes.size(), size_t(1));
-    QCOMPARE(run.boxes[0].text, QString("Aplikacja Mini Fonikra Cz.I jest juz uruchomiona."));
+    QCOMPARE(run.boxes[0].text, QString("Aplikacja Mini Fonikra Cz.I jest już uruchomiona."));
     QCOMPARE(run.boxes[0].caption, QString("Informacja"));
     QCOMPARE(run.boxes[0].icon, platform::MessageIcon::Information);
     QVERIFY(!QFile::exists(dir.File("Data/data.ini")));

@@ -17,6 +17,7 @@
 #include "screens/KtoCwiczy.h"
 #include "screens/Oprogramie.h"
 #include "screens/Reklama.h"
+#include "screens/childcard.h"
 #include "screens/Splashscreen.h"
 #include "words/_cslowa.h"
 
@@ -63,6 +64,11 @@ void Program::DestroyCatalogueAndStore() {
   slowa_.reset();
 }
 
+void Program::SetChild(const QString& name, const QString& picture) {
+  childName_ = name;
+  childPicture_ = picture;
+}
+
 void Program::CreateScreens() {
   koniec_ = std::make_unique<EndOfGame>(statRec_.get());
   ekrany_.PokazWyniki = [this] { ShowResults(); };
@@ -75,6 +81,11 @@ void Program::CreateScreens() {
   ekrany_.fmOProgramie = fmOProgramie_.get();
   fmKoniecGry_ = std::make_unique<TfmKoniecGry>(statRec_.get(), fmMain_.get());
   koniec_->SetSummary(fmKoniecGry_.get());
+  if (!childName_.isEmpty()) {
+    const QImage picture = childcard::WordPicture(childPicture_);
+    fmMain_->UstawDziecko(childName_, picture);
+    fmKoniecGry_->UstawDziecko(childName_, picture);
+  }
   fmKomunikat_ = std::make_unique<TfmKomunikat>(fmMain_.get());
   ekrany_.fmKomunikat = fmKomunikat_.get();
   fmReklama_ = std::make_unique<TfmReklama>();

@@ -54,6 +54,10 @@ class Program {
   void CreateCatalogueAndStore(const QString& statsFolder = QString());
   void DestroyCatalogueAndStore();
 
+  // The child practising this run (its name and word picture's key), named
+  // by the menu and the summary that CreateScreens makes; none for a guest.
+  void SetChild(const QString& name, const QString& picture);
+
   // The seven screens in their order: main menu, Memory, labelling, about
   // box, summary, message dialog, closing screen. Raises CBlad(1) when
   // artwork is missing, leaving the screens made so far.
@@ -88,6 +92,7 @@ class Program {
   graPodpisywanie* plansza() const;
 
  private:
+  QString childName_, childPicture_;
   std::unique_ptr<TfmSplash> fmSplash_;
   std::unique_ptr<TfmKtoCwiczy> fmKtoCwiczy_;
   std::unique_ptr<CSlowa> slowa_;

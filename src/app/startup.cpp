@@ -10,6 +10,7 @@
 #include "app/program.h"
 #include "locations/filelocations.h"
 #include "platform/instance.h"
+#include "platform/savefile.h"
 #include "platform/system.h"
 #include "platform/termination.h"
 #include "platform/wait.h"
@@ -45,6 +46,20 @@ int ChooseChild(Program& program, const std::vector<profiles::Profile>& children
   return chosen;
 }
 
+// Why the program cannot use the file at `path`, for standard error: the
+// numbered message box keeps its own text and does not name the file.
+void SayWhyUnusable(const QString& path, const QString& what) {
+  const QFileInfo info(path);
+  QString why = platform::WriteRefusal(path);
+  if (why.isEmpty() && info.exists() && !info.isReadable()) why = QStringLiteral("brak prawa odczytu");
+  if (why.isEmpty() && info.exists() && !info.isWritable()) why = QStringLiteral("plik tylko do odczytu");
+  if (why.isEmpty() && !info.exists()) why = QStringLiteral("nie można go utworzyć");
+  if (why.isEmpty()) why = QStringLiteral("nie można go odczytać ani zapisać");
+  QTextStream(stderr) << QString::fromUtf16(kProgramTitle) << QStringLiteral(": ") << what << QStringLiteral(" ")
+                      << QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()) << QStringLiteral(": ") << why
+                      << QStringLiteral(".\n");
+}
+
 }  // namespace
 
 int RunMiniFonikra() {
@@ -58,7 +73,7 @@ int RunMiniFonikra() {
   // 1. Single instance.
   platform::SingleInstanceLock lock(title);
   if (lock.HeldByAnother()) {
-    platform::ShowMessageBox(nullptr, QStringLiteral("Aplikacja ") + title + QStringLiteral(" jest juz uruchomiona."),
+    platform::ShowMessageBox(nullptr, QStringLiteral("Aplikacja ") + title + QStringLiteral(" jest już uruchomiona."),
                              QStringLiteral("Informacja"), platform::MessageIcon::Information);
     return 0;
   }
@@ -128,10 +143,14 @@ int RunMiniFonikra() {
       if (chosen >= 0) {
         locations::UseProfile(children[size_t(chosen)].folder);
         childName = children[size_t(chosen)].name;
+        program.SetChild(childName, children[size_t(chosen)].picture);
       }
     }
     statsDir = locations::Current().statsDir;
-    if (!LoadConfiguration()) throw CBlad(4);
+    if (!LoadConfiguration()) {
+      SayWhyUnusable(ConfigPath(), QStringLiteral("plik ustawień"));
+      throw CBlad(4);
+    }
     // F11 on the chooser goes with the child it chose.
     if (*viewSwitched) WriteFullScreenChoice(platform::Form::FullScreenView());
   } catch (const CBlad& e) {
@@ -154,6 +173,7 @@ int RunMiniFonikra() {
     // the settings as they go.
     if (!platform::TerminationRequested()) QApplication::exec();
   } catch (const CBlad& e) {
+    if (e.code == 3) SayWhyUnusable(QDir(statsDir).filePath(QStringLiteral("prgst6.stt")), QStringLiteral("plik wyników"));
     // The menu window goes before the message is shown.
     program.DestroyScreens();
     e.Show();

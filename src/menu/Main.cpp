@@ -4,6 +4,7 @@
 #include "platform/jpeg.h"
 #include "platform/system.h"
 #include "screens/Komunikat.h"
+#include "screens/childcard.h"
 #include "shell/_cblad.h"
 #include "words/_custgry.h"
 #include "shell/_specfunc.h"
@@ -146,6 +147,15 @@ void TfmMain::Build() {
   }
 
   recorder_ = std::make_unique<CNagrywanie>([this] { MPStop.Execute(this); }, [this] { MPStop.Execute(this); });
+}
+
+void TfmMain::UstawDziecko(const QString& imie, const QImage& obrazek) {
+  // Part of the background, which the buttons restore from: on the grass
+  // left of the bottom buttons, where nothing of the menu lies at either size.
+  const int top = screenHeight - screenHeight / 7;
+  kartaDziecka_ = childcard::Draw(tlo_.Image(), QPoint(screenWidth / 64, top), screenHeight * 9 / 100,
+                                  screenWidth / 2 - 155 - screenWidth / 64 - screenWidth / 80, imie, obrazek);
+  Invalidate();
 }
 
 void TfmMain::FormShow() {

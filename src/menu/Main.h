@@ -59,6 +59,11 @@ class TfmMain : public platform::Form {
   // The tab strip: a picture-less input area over the tab pictures.
   platform::ImageControl* g_Menu = nullptr;
 
+  // The child practising this run, named on a card in the top-left corner
+  // over the sky; an empty name (a guest) shows none.
+  void UstawDziecko(const QString& imie, const QImage& obrazek);
+  QRect KartaDziecka() const { return kartaDziecka_; }
+
   // The settings record a tab edits; nullptr for tabs outside 1 to 4.
   static CUstGry* SettingsForTab(int tab);
   // The tab a press at x on the tab strip selects in a screen mode, or 0.
@@ -108,6 +113,7 @@ class TfmMain : public platform::Form {
   std::array<std::unique_ptr<CObiektGraficzny>, 3> captions_;
   std::unique_ptr<CNagrywanie> recorder_;
   qint16 poprzedniaZakladka_ = 1;
+  QRect kartaDziecka_;
   CSlowa* slowa_;
   const Ekrany& ekrany_;
 };

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
+#include <utility>
 
 #include "history/statsfile.h"
 #include "platform/inifile.h"
@@ -21,6 +22,16 @@ const QString kSection = QStringLiteral("Profil");
 const QString kInfoFile = QStringLiteral("profil.ini");
 
 QString Clean(const QString& name) { return name.simplified(); }
+
+// One spelling of a name for comparing: accents composed, case folded.
+QString Folded(const QString& name) { return name.normalized(QString::NormalizationForm_C).toCaseFolded(); }
+
+// The button for the default files is called this; a child so named would
+// get a second one.
+bool IsGuestName(const QString& name) {
+  const QString folded = Folded(name);
+  return folded == Folded(QStringLiteral("Gość")) || folded == QLatin1String("gosc");
+}
 
 // Marks that change the direction of the text around them.
 bool IsDirectionControl(QChar c) {
@@ -57,6 +68,25 @@ bool AllowedCharacter(QChar c) {
 }
 
 }  // namespace
+
+bool IsFriendlyPicture(const QString& key) {
+  static const QStringList friendly = {
+    "szalik", "szklanka", "szkola", "szopa", "szynka", "szachy", "szop", "szminka", "szorty", "szampon",
+    "szczoteczka", "szpilki", "szyny", "szarlotka", "muszla", "puszka", "koszyk", "gruszka", "koszulka",
+    "myszka", "ptaszek", "pszczola", "kasztan", "groszek", "zeszyt", "prysznic", "jaszczurka", "plaszcz",
+    "krzeslo", "skrzypce", "lozko", "ksiazka", "wstazka", "wrozka", "skrzydlo", "kapelusz", "mysz", "grosz",
+    "jez", "ryz", "kalendarz", "malarz", "kucharz", "tancerz", "narciarz", "kolarz", "wachlarz", "bagaz",
+    "koszykarz", "zaba", "zyrafa", "zolw", "zuk", "zubr", "zaglowka", "zarowka", "zongler", "rzezucha",
+    "zyto", "zoltko", "plaza", "roza", "morze", "wieza", "wiezowiec", "lyzwy", "lyzeczka", "grzyb", "drzewo",
+    "drzwi", "orzel", "strazak", "brzoskwinia", "orzeszki", "pierozek", "ksiazeczka", "czapka", "czekolada",
+    "czajnik", "czeresnie", "czarodziej", "cztery", "czosnek", "czolno", "tecza", "kaczka", "kurczak",
+    "paczek", "oczy", "rekawiczki", "liczydlo", "paczka", "teczka", "swieczka", "pieczarka", "sloneczko",
+    "owieczka", "babeczka", "zajaczek", "klucz", "deszcz", "swierszcz", "spinacz", "biegacz", "wspinacz",
+    "mecz", "rogacz", "trebacz", "gracz", "dzinsy", "dzip", "dzokej", "dzin", "dzudo", "dzdzownica", "dzoker",
+    "dzentelmen", "bandzo",
+  };
+  return friendly.contains(key);
+}
 
 QString ProfilesRoot(const QString& base) { return base + QStringLiteral("/Profile"); }
 
@@ -102,13 +132,15 @@ bool Find(const QString& base, const QString& name, Profile* found) { return Fin
 
 bool Find(const std::vector<Profile>& listed, const QString& name, Profile* found) {
   const QString wanted = Clean(name);
-  for (const Profile& p : listed) {
-    if (p.name.compare(wanted, Qt::CaseInsensitive) == 0) {
-      if (found) *found = p;
-      return true;
-    }
+  // "Kasia" picks Kasia even when kasia is there too.
+  auto match = std::find_if(listed.begin(), listed.end(), [&](const Profile& p) { return p.name == wanted; });
+  if (match == listed.end()) {
+    const QString folded = Folded(wanted);
+    match = std::find_if(listed.begin(), listed.end(), [&](const Profile& p) { return Folded(p.name) == folded; });
   }
-  return false;
+  if (match == listed.end()) return false;
+  if (found) *found = *match;
+  return true;
 }
 
 QString CheckName(const QString& base, const QString& name, const QString& renaming) {
@@ -124,10 +156,19 @@ QString CheckName(const std::vector<Profile>& listed, const QString& base, const
   if (!std::all_of(clean.begin(), clean.end(), AllowedCharacter)) {
     return QStringLiteral("Imię może zawierać tylko litery, cyfry, spacje i znaki - _ . '");
   }
-  const bool sameProfile = !renaming.isEmpty() && clean.compare(Clean(renaming), Qt::CaseInsensitive) == 0;
+  if (IsGuestName(clean)) return QStringLiteral("„Gość” to przycisk dla dzieci bez profilu: wpisz inne imię.");
+  const bool sameProfile = !renaming.isEmpty() && Folded(clean) == Folded(Clean(renaming));
+  if (sameProfile) return QString();
+  Profile existing;
+  if (Find(listed, clean, &existing)) return QStringLiteral("Profil o imieniu %1 już jest.").arg(existing.name);
   // Two folders differing only in case are one folder on some systems.
-  if (!sameProfile && (Find(listed, clean, nullptr) || QFileInfo::exists(ProfilesRoot(base) + QLatin1Char('/') + clean))) {
-    return QStringLiteral("Profil o imieniu %1 już jest.").arg(clean);
+  for (const QString& entry : QDir(ProfilesRoot(base)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
+    if (Folded(entry) != Folded(clean)) continue;
+    const QString folder = QFileInfo(ProfilesRoot(base) + QLatin1Char('/') + entry).absoluteFilePath();
+    for (const Profile& p : listed) {
+      if (QFileInfo(p.folder).absoluteFilePath() == folder) return QStringLiteral("Profil o imieniu %1 już jest.").arg(p.name);
+    }
+    return QStringLiteral("W folderze Profile jest już folder %1 bez pliku profil.ini.").arg(entry);
   }
   return QString();
 }
@@ -234,6 +275,75 @@ QString Remove(const Profile& profile) {
       .arg(shown, left.join(QStringLiteral(", ")));
 }
 
+namespace {
+
+const QString kStatsFile = QStringLiteral("prgst6.stt");
+
+int WholeGames(const QString& stats) {
+  const QFileInfo info(stats);
+  if (!info.isFile() || info.isSymLink()) return 0;
+  const history::StatsFile file = history::ReadStatsFile(stats);
+  return file.Ok() ? int(file.records.size() + file.skippedRecords) : 0;
+}
+
+// The recordings of a folder's Nagrania/ that are plain files.
+QFileInfoList Recordings(const QString& folder) {
+  QFileInfoList result;
+  const QFileInfo recordings(folder + QLatin1Char('/') + kRecordings);
+  if (!recordings.isDir() || recordings.isSymLink()) return result;
+  for (const QFileInfo& entry : Entries(recordings.filePath())) {
+    if (entry.suffix().compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0 && entry.isFile() && !entry.isSymLink())
+      result << entry;
+  }
+  return result;
+}
+
+}  // namespace
+
+GuestFiles GuestFilesIn(const QString& base) {
+  return GuestFiles{WholeGames(base + QLatin1Char('/') + kStatsFile), int(Recordings(base).size())};
+}
+
+QString MoveGuestFiles(const QString& base, const Profile& profile) {
+  const QString from = base + QLatin1Char('/') + kStatsFile;
+  const QString to = profile.folder + QLatin1Char('/') + kStatsFile;
+  const QString failed = QStringLiteral("Nie udało się przenieść gier do profilu %1: %2.");
+  if (QFileInfo(to).exists() || QFileInfo(to).isSymLink())
+    return failed.arg(profile.name, QStringLiteral("profil ma już własne wyniki"));
+  QByteArray bytes;
+  if (platform::ReadRegularFile(from, history::kMostBytes, &bytes) != platform::FileRead::Ok ||
+      !history::ReadStatsFile(from).Ok())
+    return failed.arg(profile.name, QStringLiteral("nie można odczytać pliku %1").arg(QDir::toNativeSeparators(from)));
+  QString why = platform::WriteWholeFile(to, bytes, platform::Privacy::Private);
+  if (!why.isEmpty()) return failed.arg(profile.name, why);
+
+  // Moved one by one; a failure puts back those already moved.
+  std::vector<std::pair<QString, QString>> moved;
+  auto undo = [&] {
+    for (const auto& [source, target] : moved) QFile::rename(target, source);
+    QFile::remove(to);
+  };
+  const QFileInfoList recordings = Recordings(base);
+  if (!recordings.isEmpty() && !platform::MakePrivateFolder(profile.folder + QLatin1Char('/') + kRecordings)) {
+    undo();
+    return failed.arg(profile.name, QStringLiteral("nie można utworzyć folderu nagrań"));
+  }
+  for (const QFileInfo& recording : recordings) {
+    const QString target = profile.folder + QLatin1Char('/') + kRecordings + QLatin1Char('/') + recording.fileName();
+    if (!QFile::rename(recording.filePath(), target)) {
+      undo();
+      return failed.arg(profile.name, QStringLiteral("nie można przenieść nagrania %1").arg(recording.fileName()));
+    }
+    moved.emplace_back(recording.filePath(), target);
+  }
+  why = platform::WriteWholeFile(from, bytes.left(statrec::kHeaderSize), platform::Privacy::Private);
+  if (!why.isEmpty()) {
+    undo();
+    return failed.arg(profile.name, why);
+  }
+  return QString();
+}
+
 Contents ContentsOf(const Profile& profile) {
   Contents c;
   if (QFileInfo(profile.folder).isSymLink()) return c;
@@ -241,11 +351,7 @@ Contents ContentsOf(const Profile& profile) {
     ++c.files;
     if (!entry.isSymLink()) c.bytes += entry.size();
   }
-  const QString stats = profile.folder + QStringLiteral("/prgst6.stt");
-  if (QFileInfo(stats).isFile() && !QFileInfo(stats).isSymLink()) {
-    const history::StatsFile file = history::ReadStatsFile(stats);
-    if (file.Ok()) c.games = int(file.records.size() + file.skippedRecords);
-  }
+  c.games = WholeGames(profile.folder + QLatin1Char('/') + kStatsFile);
   return c;
 }
 

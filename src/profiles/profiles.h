@@ -25,6 +25,12 @@ constexpr qint64 kMostInfoBytes = 16 * 1024;
 // The longest name; a longer one read from a file is cut.
 constexpr int kMaxNameLength = 30;
 
+// Whether the word's picture may be offered as a child's own sign: a kept
+// list of the catalogue's friendly pictures. Nothing frightening, sharp,
+// medical or sad (a skull, a knife, a syringe, a hospital, a storm), and a
+// word added to the catalogue later is not offered until it is put here.
+bool IsFriendlyPicture(const QString& key);
+
 // <base>/Profile
 QString ProfilesRoot(const QString& base);
 
@@ -43,7 +49,9 @@ bool ParseInfo(const QByteArray& bytes, const QString& folderName, QString* name
 // a readable profil.ini are not profiles and are left alone.
 std::vector<Profile> List(const QString& base);
 
-// The profile of that name (case and surrounding spaces ignored), or none.
+// The profile of that name, or none: the name as written first, else the
+// same letters in another case or with accents composed differently ("Jo\u0301zef"
+// is "Józef"). Surrounding spaces are ignored.
 bool Find(const QString& base, const QString& name, Profile* found);
 // The same among profiles already listed.
 bool Find(const std::vector<Profile>& listed, const QString& name, Profile* found);
@@ -61,6 +69,22 @@ QString CheckName(const std::vector<Profile>& listed, const QString& base, const
 QString Add(const QString& base, const QString& name, const QString& picture, Profile* added = nullptr);
 QString Rename(const QString& base, const Profile& profile, const QString& newName, Profile* renamed = nullptr);
 QString SetPicture(const Profile& profile, const QString& picture);
+// The games and recordings of the default files ("Gość"), which a first
+// profile may take over.
+struct GuestFiles {
+  int games = 0;       // whole records of the default statistics file
+  int recordings = 0;  // WAV files in its Nagrania/
+};
+GuestFiles GuestFilesIn(const QString& base);
+
+// Moves the default files' games and recordings into `profile`, which must
+// have no statistics of its own yet: the profile's prgst6.stt becomes a
+// copy of the default one, the recordings move into its Nagrania/, and only
+// then is the default file cut back to its header. On any failure what was
+// done is undone and the message says why. The caller makes sure that no
+// game of this run writes the default files.
+QString MoveGuestFiles(const QString& base, const Profile& profile);
+
 // Deletes the profile: the files the program made in its folder (its
 // settings, statistics and recordings), then the folder when nothing else
 // is left in it; anything else stays and the message names it. A folder

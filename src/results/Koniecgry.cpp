@@ -5,6 +5,7 @@
 
 #include "platform/jpeg.h"
 #include "results/_cstatrec.h"
+#include "screens/childcard.h"
 #include "shell/_cblad.h"
 #include "widgets/_cprzycisk.h"
 
@@ -87,12 +88,25 @@ void TfmKoniecGry::FormShow() {
     lab_Zle->setText(statRec->WrongText());
     lab_Niezapisany->setVisible(statRec->RecordLost());
     switch (statRec->Rating()) {
-      case 1: tlo_.Draw(0, 0, statsB_); backgroundName_ = 'B'; break;
-      case 2: tlo_.Draw(0, 0, statsM_); backgroundName_ = 'M'; break;
-      case 4: tlo_.Draw(0, 0, statsG_); backgroundName_ = 'G'; break;
+      case 1: RysujTlo(statsB_); backgroundName_ = 'B'; break;
+      case 2: RysujTlo(statsM_); backgroundName_ = 'M'; break;
+      case 4: RysujTlo(statsG_); backgroundName_ = 'G'; break;
       default: break;
     }
   }
+}
+
+void TfmKoniecGry::UstawDziecko(const QString& imie, const QImage& obrazek) {
+  imie_ = imie;
+  obrazek_ = obrazek;
+  RysujTlo(backgroundName_ == 'B' ? statsB_ : backgroundName_ == 'G' ? statsG_ : statsM_);
+}
+
+void TfmKoniecGry::RysujTlo(const QImage& obraz) {
+  tlo_.Draw(0, 0, obraz);
+  // On the grass left of the buttons, clear of the rounded corner.
+  kartaDziecka_ = childcard::Draw(tlo_.Image(), QPoint(26, 376), 44, 200, imie_, obrazek_);
+  Invalidate();
 }
 
 void TfmKoniecGry::FormPaint() { WindowCanvas().Draw(0, 0, tlo_.Image()); }

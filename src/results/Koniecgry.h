@@ -39,6 +39,10 @@ class TfmKoniecGry : public platform::Form {
   // "Wynik nie został zapisany.", shown when the game's record was lost.
   QLabel* lab_Niezapisany = nullptr;
 
+  // The child practising this run, named on the summary; empty for a guest.
+  void UstawDziecko(const QString& imie, const QImage& obrazek);
+  QRect KartaDziecka() const { return kartaDziecka_; }
+
   // Which of the three pictures is the background now: 'B', 'M' or 'G'.
   char BackgroundName() const { return backgroundName_; }
   CPrzyciskP* StartButton() const { return start_.get(); }
@@ -60,6 +64,10 @@ class TfmKoniecGry : public platform::Form {
   QImage statsG_;
   platform::Canvas tlo_;
   char backgroundName_ = 'M';
+  QString imie_;
+  QImage obrazek_;
+  QRect kartaDziecka_;
+  void RysujTlo(const QImage& obraz);
   std::unique_ptr<CPrzyciskP> start_;
   std::unique_ptr<CPrzyciskP> stop_;
 };

@@ -46,7 +46,10 @@ QString CountText(qint64 n, const QString& one, const QString& few, const QStrin
 
 QString ChildrenPanel::RemovalQuestion(const profiles::Profile& profile) {
   const profiles::Contents c = profiles::ContentsOf(profile);
-  const QString size = QLocale(QLocale::Polish, QLocale::Poland).formattedDataSize(c.bytes, 1, QLocale::DataSizeTraditionalFormat);
+  // Qt's Polish says "37 bajty" under a kilobyte.
+  const QString size = c.bytes < 1024 ? CountText(c.bytes, QStringLiteral("bajt"), QStringLiteral("bajty"), QStringLiteral("bajtów"))
+                                      : QLocale(QLocale::Polish, QLocale::Poland)
+                                            .formattedDataSize(c.bytes, 1, QLocale::DataSizeTraditionalFormat);
   return QStringLiteral("Usunąć profil %1?\n\nZostaną usunięte: %2, %3 (%4, %5) z folderu %6.\nTego nie można cofnąć.")
       .arg(profile.name, CountText(c.games, QStringLiteral("gra"), QStringLiteral("gry"), QStringLiteral("gier")),
            CountText(RecordingCount(profile), QStringLiteral("nagranie"), QStringLiteral("nagrania"), QStringLiteral("nagrań")),
@@ -64,7 +67,10 @@ ChildrenPanel::ChildrenPanel(const QString& base, const QString& inUse, const st
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("children"));
   list_->setIconSize(QSize(40, 40));
-  list_->setMaximumWidth(240);
+  // A name of 30 letters is read whole, on two lines if it must.
+  list_->setWordWrap(true);
+  list_->setTextElideMode(Qt::ElideNone);
+  list_->setMaximumWidth(260);
   left->addWidget(list_, 1);
   new_ = new QPushButton(QStringLiteral("Nowe dziecko"), this);
   left->addWidget(new_);
@@ -107,7 +113,8 @@ ChildrenPanel::ChildrenPanel(const QString& base, const QString& inUse, const st
   none->setToolTip(QStringLiteral("bez obrazka"));
   for (const SPaczka& word : words) {
     const QPixmap picture = pictures_.Of(word.Nazwa);
-    if (picture.isNull()) continue;
+    // A child's own sign: only the friendly pictures.
+    if (picture.isNull() || !profiles::IsFriendlyPicture(word.Nazwa)) continue;
     auto* item = new QListWidgetItem(QIcon(picture), QString(), grid_);
     item->setData(kKeyRole, word.Nazwa);
     item->setToolTip(WrittenWord(word));
@@ -186,6 +193,11 @@ void ChildrenPanel::Reload(const QString& select) {
 }
 
 void ChildrenPanel::SelectPicture(const QString& key) {
+  // A picture no longer offered stays with the child that has it.
+  if (kept_ && kept_->data(kKeyRole).toString() != key) {
+    delete kept_;
+    kept_ = nullptr;
+  }
   for (int i = 0; i < grid_->count(); ++i) {
     if (grid_->item(i)->data(kKeyRole).toString() == key) {
       grid_->setCurrentRow(i);
@@ -193,7 +205,15 @@ void ChildrenPanel::SelectPicture(const QString& key) {
       return;
     }
   }
-  grid_->setCurrentRow(0);
+  const QPixmap picture = key.isEmpty() ? QPixmap() : pictures_.Of(key);
+  if (picture.isNull()) {
+    grid_->setCurrentRow(0);
+    return;
+  }
+  kept_ = new QListWidgetItem(QIcon(picture), QString(), grid_);
+  kept_->setData(kKeyRole, key);
+  grid_->setCurrentItem(kept_);
+  grid_->scrollToItem(kept_);
 }
 
 QString ChildrenPanel::ChosenPicture() const {
@@ -262,14 +282,43 @@ void ChildrenPanel::ShowError(const QString& text) {
 }
 
 void ChildrenPanel::AddChild() {
+  const bool first = profiles_.empty();
   profiles::Profile added;
   const QString failure = profiles::Add(base_, name_->text(), ChosenPicture(), &added);
   if (!failure.isEmpty()) {
     ShowError(failure);
     return;
   }
+  if (first) OfferGuestFiles(added);
   Reload(added.folder);
   emit Changed(added.folder);
+}
+
+QString ChildrenPanel::GuestFilesText(const profiles::GuestFiles& guest) {
+  QString text = guest.games == 1
+                     ? QStringLiteral("dotychczasową grę")
+                     : QStringLiteral("dotychczasowe ") +
+                           CountText(guest.games, QStringLiteral("grę"), QStringLiteral("gry"), QStringLiteral("gier"));
+  if (guest.recordings > 0) {
+    text += QStringLiteral(" i ") + CountText(guest.recordings, QStringLiteral("nagranie"), QStringLiteral("nagrania"),
+                                              QStringLiteral("nagrań"));
+  }
+  return text;
+}
+
+void ChildrenPanel::OfferGuestFiles(const profiles::Profile& added) {
+  const profiles::GuestFiles guest = profiles::GuestFilesIn(base_);
+  if (guest.games == 0) return;
+  // The store opens its file only to append a finished game, and no game
+  // runs while this window is open: the move is safe even while the guest
+  // practises; the games after it are the guest's again.
+  QString question = QStringLiteral("Przenieść %1 do profilu %2?\n\nPrzy przycisku „Gość” nie zostanie żadna gra.")
+                         .arg(GuestFilesText(guest), added.name);
+  if (SamePath(base_) == inUse_)
+    question += QStringLiteral(" Gry rozegrane dalej w tym uruchomieniu zapiszą się jako „Gość”.");
+  if (!Confirm || !Confirm(question)) return;
+  const QString failure = profiles::MoveGuestFiles(base_, added);
+  if (!failure.isEmpty()) ShowError(failure);
 }
 
 void ChildrenPanel::SaveChild() {

@@ -10,6 +10,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 struct SPaczka;
 
@@ -36,6 +37,10 @@ class ChildrenPanel : public QWidget {
 
   // The question asked before `profile` is removed.
   static QString RemovalQuestion(const profiles::Profile& profile);
+
+  // "dotychczasowe 47 gier i 3 nagrania", for the question asked when the
+  // first child is added.
+  static QString GuestFilesText(const profiles::GuestFiles& guest);
 
   // The panel's parts, for tests and the screenshot tool.
   QListWidget* ChildList() const { return list_; }
@@ -64,6 +69,7 @@ class ChildrenPanel : public QWidget {
   const profiles::Profile* Selected() const;
   bool InUse(const profiles::Profile& profile) const;
   void AddChild();
+  void OfferGuestFiles(const profiles::Profile& added);
   void SaveChild();
   void RemoveChild();
   void ShowError(const QString& text);
@@ -78,6 +84,7 @@ class ChildrenPanel : public QWidget {
   QLineEdit* name_ = nullptr;
   QLabel* problem_ = nullptr;
   QListWidget* grid_ = nullptr;
+  QListWidgetItem* kept_ = nullptr;  // an unfriendly picture a child already has
   QLabel* details_ = nullptr;
   QPushButton* add_ = nullptr;
   QPushButton* save_ = nullptr;

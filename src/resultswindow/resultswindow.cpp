@@ -394,8 +394,12 @@ void ResultsWindow::Load(const QString& statsPath) {
   filters_->show();
   chartView_->show();
   for (QPushButton* b : {csvButton_, xlsxButton_, pdfButton_}) b->setEnabled(true);
-  if (!QFileInfo::exists(statsPath)) {
-    // The file is made at the first game: nothing has gone wrong.
+  history::StatsFile file;
+  const bool exists = QFileInfo::exists(statsPath);
+  if (exists) file = history::ReadStatsFile(statsPath);
+  // The file is made when the child is chosen and filled at the first game:
+  // no file or a bare header, nothing has gone wrong.
+  if (!exists || (file.Ok() && file.records.isEmpty() && file.skippedRecords == 0 && file.ignoredBytes == 0)) {
     SetNotice(notice_,
               QStringLiteral("%1 nie ma jeszcze zapisanych gier. Wyniki pojawią się tu po pierwszej grze.")
                   .arg(ChildText()),
@@ -407,7 +411,6 @@ void ResultsWindow::Load(const QString& statsPath) {
     count_->setText(QStringLiteral("brak gier"));
     return;
   }
-  history::StatsFile file = history::ReadStatsFile(statsPath);
   if (!file.Ok()) {
     // Nothing to show: the reason, and no controls that would act on nothing.
     SetNotice(notice_, file.error + QStringLiteral(" Wyników nie można pokazać."), "error");

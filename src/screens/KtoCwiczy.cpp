@@ -1,6 +1,5 @@
 #include "screens/KtoCwiczy.h"
 
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
@@ -9,6 +8,7 @@
 
 #include "platform/jpeg.h"
 #include "platform/system.h"
+#include "screens/childcard.h"
 #include "screens/chooserlayout.h"
 #include "shell/palette.h"
 #include "shell/_cblad.h"
@@ -19,27 +19,18 @@ namespace {
 // Under the cards, as under the art's own panels.
 const QColor kShadow(0, 0, 0, 40);
 
-QString PicturePath(const QString& key) { return QStringLiteral("Data/Sio/s") + key + QStringLiteral(".xji"); }
-
-// A picture that is missing or cannot be decoded leaves the button with the
-// name alone; a key that is not a plain file name is no picture.
-QImage LoadPicture(const QString& key) {
-  if (key.isEmpty() || key.contains(QLatin1Char('/')) || key.contains(QLatin1Char('\\'))) return {};
-  const QString path = PicturePath(key);
-  if (!QFileInfo(path).isFile()) return {};
-  try {
-    return platform::LoadJpegFile(path);
-  } catch (const platform::ImageError&) {
-    return {};
-  }
-}
-
 // Andika, made for beginning readers, at the largest size up to `pixels`
 // at which the line fits `width`.
-QFont FittingFont(const QString& text, int pixels, int width) {
+QFont NameFont(int pixels) {
   QFont font(QStringLiteral("Andika"));
   font.setFamilies({QStringLiteral("Andika"), QStringLiteral("DejaVu Sans")});
   font.setBold(true);
+  font.setPixelSize(pixels);
+  return font;
+}
+
+QFont FittingFont(const QString& text, int pixels, int width) {
+  QFont font = NameFont(pixels);
   for (int size = pixels; size >= 10; --size) {
     font.setPixelSize(size);
     if (QFontMetrics(font).horizontalAdvance(text) <= width) break;
@@ -52,6 +43,35 @@ void DrawText(QPainter& p, const QRect& box, const QString& text, int pixels, co
   p.setFont(font);
   p.setPen(colour);
   p.drawText(box, Qt::AlignCenter, QFontMetrics(font).elidedText(text, Qt::ElideRight, box.width()));
+}
+
+// Smaller than this a child no longer reads its own name.
+int SmallestNamePixels() { return screenWidth >= 1024 ? 15 : 13; }
+
+// A child's name whole in `box`, on two lines when one is too narrow.
+void DrawName(QPainter& p, const QRect& box, const QString& name, int largest) {
+  const chooser::NameLines fitted =
+      chooser::FitName(name, box.width(), box.height(), largest, SmallestNamePixels(),
+                       [](const QString& text, int pixels) { return QFontMetrics(NameFont(pixels)).horizontalAdvance(text); });
+  const QFont font = NameFont(fitted.pixels);
+  const QFontMetrics metrics(font);
+  p.setFont(font);
+  p.setPen(palette::kInk);
+  const int line = chooser::LineHeight(fitted.pixels);
+  int top = box.top() + (box.height() - line * int(fitted.lines.size())) / 2;
+  for (const QString& text : fitted.lines) {
+    p.drawText(QRect(box.left(), top, box.width(), line), Qt::AlignCenter,
+               metrics.elidedText(text, Qt::ElideRight, box.width()));
+    top += line;
+  }
+}
+
+// The height a name takes in a box `width` wide, at most `most`.
+int NameHeight(const QString& name, int width, int most, int largest) {
+  const chooser::NameLines fitted =
+      chooser::FitName(name, width, most, largest, SmallestNamePixels(),
+                       [](const QString& text, int pixels) { return QFontMetrics(NameFont(pixels)).horizontalAdvance(text); });
+  return chooser::LineHeight(fitted.pixels) * int(fitted.lines.size());
 }
 
 void DrawCard(QPainter& p, const QRectF& body, qreal radius, const QColor& fill, const QColor& rim, qreal rimWidth) {
@@ -73,7 +93,7 @@ TfmKtoCwiczy::TfmKtoCwiczy(std::vector<profiles::Profile> dzieci, std::function<
   } catch (const platform::Exception&) {
     throw CBlad(1);
   }
-  for (const profiles::Profile& dziecko : dzieci_) obrazki_.push_back(LoadPicture(dziecko.picture));
+  for (const profiles::Profile& dziecko : dzieci_) obrazki_.push_back(childcard::WordPicture(dziecko.picture));
 
   const QString caption = QString::fromUtf16(kProgramTitle);
   if (screenMode == 3) {
@@ -215,9 +235,12 @@ void TfmKtoCwiczy::RysujPrzycisk(int fokus) {
     const QImage& picture = obrazki_[size_t(child)];
     const int pad = r.width() * 8 / 100;
     if (picture.isNull()) {
-      DrawText(p, body.toRect().adjusted(pad, pad, -pad, -pad), name, r.width() / 5, palette::kInk);
+      DrawName(p, body.toRect().adjusted(pad, pad, -pad, -pad), name, r.width() / 5);
     } else {
-      const int nameHeight = r.width() * 24 / 100;
+      // A long name takes room from the picture, up to two fifths of the card.
+      const int nameWidth = int(body.width()) - pad;
+      const int largest = r.width() * 24 / 100 * 70 / 100;
+      const int nameHeight = qMax(r.width() * 24 / 100, NameHeight(name, nameWidth, int(body.height()) * 2 / 5, largest));
       const QRect pictureBox = body.toRect().adjusted(pad, pad, -pad, -pad - nameHeight);
       QSize size = picture.size().scaled(pictureBox.size(), Qt::KeepAspectRatio);
       const QRect place(pictureBox.center().x() - size.width() / 2 + 1, pictureBox.center().y() - size.height() / 2 + 1,
@@ -233,7 +256,7 @@ void TfmKtoCwiczy::RysujPrzycisk(int fokus) {
       p.restore();
       const QRect nameBox(int(body.left()) + pad / 2, pictureBox.bottom() + 1, int(body.width()) - pad,
                           int(body.bottom()) - pictureBox.bottom() - pad / 3);
-      DrawText(p, nameBox, name, nameHeight * 70 / 100, palette::kInk);
+      DrawName(p, nameBox, name, largest);
     }
   }
   p.end();

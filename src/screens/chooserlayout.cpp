@@ -38,6 +38,54 @@ Grid LayoutGrid(int count, const QRect& area, int maxWidth, int gap) {
   return best;
 }
 
+namespace {
+
+// The break of `name` into two lines, among `breaks` (positions of a space
+// or inside a word), whose wider line is narrowest at `pixels`.
+bool BestBreak(const QString& name, const std::vector<int>& breaks, int pixels, const MeasureText& measure,
+               QStringList* lines, int* wider) {
+  bool any = false;
+  for (int at : breaks) {
+    const QString first = name.left(at).trimmed();
+    const QString second = name.mid(at).trimmed();
+    if (first.isEmpty() || second.isEmpty()) continue;
+    const int w = qMax(measure(first, pixels), measure(second, pixels));
+    if (!any || w < *wider) {
+      any = true;
+      *wider = w;
+      *lines = QStringList{first, second};
+    }
+  }
+  return any;
+}
+
+}  // namespace
+
+NameLines FitName(const QString& name, int width, int height, int largest, int smallest, const MeasureText& measure) {
+  std::vector<int> spaces, everywhere;
+  for (int i = 1; i < name.size(); ++i) {
+    if (name.at(i) == QLatin1Char(' ')) spaces.push_back(i);
+    // Never between the two halves of a character outside the BMP.
+    if (!name.at(i).isLowSurrogate()) everywhere.push_back(i);
+  }
+  smallest = qMin(smallest, largest);
+  // Between words at any size before inside a word.
+  for (const std::vector<int>* breaks : {&spaces, &everywhere}) {
+    for (int pixels = largest; pixels >= smallest; --pixels) {
+      if (breaks == &spaces && LineHeight(pixels) <= height && measure(name, pixels) <= width)
+        return NameLines{{name}, pixels, true};
+      QStringList lines;
+      int wider = 0;
+      if (2 * LineHeight(pixels) <= height && BestBreak(name, *breaks, pixels, measure, &lines, &wider) && wider <= width)
+        return NameLines{lines, pixels, true};
+    }
+  }
+  NameLines cut{{name}, smallest, false};
+  int wider = 0;
+  if (2 * LineHeight(smallest) <= height) BestBreak(name, everywhere, smallest, measure, &cut.lines, &wider);
+  return cut;
+}
+
 int PageCount(int children) { return qMax(1, (children + kPerPage - 1) / kPerPage); }
 
 int CountOnPage(int children, int page) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QRect>
+#include <QStringList>
+#include <functional>
 #include <vector>
 
 // Where the buttons of the child chooser go and where the arrow keys lead,
@@ -32,6 +34,26 @@ Grid LayoutGrid(int count, const QRect& area, int maxWidth, int gap);
 int PageCount(int children);
 // The children on page `page` (0-based).
 int CountOnPage(int children, int page);
+
+// A name on a button: one line or two, at a pixel size.
+struct NameLines {
+  QStringList lines;
+  int pixels = 0;
+  bool fits = false;  // false: even the smallest size is too wide, to be cut
+};
+
+// A line of text at a pixel size takes this much height.
+inline int LineHeight(int pixels) { return pixels * 5 / 4; }
+
+// The width of `text` drawn at `pixels`.
+using MeasureText = std::function<int(const QString& text, int pixels)>;
+
+// `name` in a box of `width` × `height` at the largest size from `largest`
+// down to `smallest`: on one line if it fits, else on two broken between
+// words, the lines as even as they come; a name that fits no size so is
+// broken inside a word. The smallest size is kept readable rather than
+// everything shown.
+NameLines FitName(const QString& name, int width, int height, int largest, int smallest, const MeasureText& measure);
 
 enum class Direction { Left, Right, Up, Down };
 
