@@ -503,16 +503,52 @@ class LabellingTest : public QObject {
     const QPoint inside(1024 - tile->Bitmapa.width(), 768 - tile->Bitmapa.height());
     QCOMPARE(tile->Pozycja(), inside);
     QCOMPARE(tile->Obraz->pos(), inside);
+  }
 
-    // The window loses the mouse mid-drag: the tile is dropped where it was
-    // drawn last and can be grabbed there.
+  void aTileDroppedIntoASlotUncoversTheLooseTileUnderIt() {
+    Game g(2);
+    QVERIFY(g.ready);
+    CPrzGloska* hidden = Tiles()[0];
+    CPrzGloska* placed = Tiles()[1];
+    hidden->UstawPozycje(Slot(0)->X + 10, Slot(0)->Y + 20);
+    Drop(placed, Slot(0)->Pozycja());
+    QCOMPARE(Slot(0)->Gloska(), placed);
+    const QRect where(hidden->Pozycja(), hidden->Bitmapa.size());
+    QVERIFY(!QRect(Slot(0)->Pozycja() - QPoint(5, 5), QSize(65, 65)).intersects(where));
+    QCOMPARE(hidden->Obraz->pos(), hidden->Pozycja());
+    // Drawn where it can be grabbed.
+    QCOMPARE(Screen()->WindowCanvas().Image().copy(where), hidden->Bitmapa.convertToFormat(QImage::Format_RGB32));
+  }
+
+  // Focus lost, minimised or F11 mid-drag: the child gave no answer, so the
+  // tile goes back where the drag began and nothing is judged.
+  void aDragWhoseReleaseIsLostGoesBackUnjudged_data() {
+    QTest::addColumn<int>("event");
+    QTest::addColumn<bool>("fromSlot");
+    QTest::newRow("focus lost, a loose tile onto the last slot") << int(QEvent::WindowDeactivate) << false;
+    QTest::newRow("grab taken, a tile out of its slot") << int(QEvent::UngrabMouse) << true;
+  }
+  void aDragWhoseReleaseIsLostGoesBackUnjudged() {
+    QFETCH(int, event);
+    QFETCH(bool, fromSlot);
+    Game g(2);
+    QVERIFY(g.ready);
+    // Misspelled: a drop that went through would count a wrong answer.
+    CPrzGloska* loose = Fill(Misspelled(Wanted()), 0);
+    CPrzGloska* tile = fromSlot ? Slot(1)->Gloska() : loose;
+    const QPoint start = tile->Pozycja();
+    const QPoint to = fromSlot ? QPoint(100, 100) : Slot(0)->Pozycja();
     QWidget* area = tile->Obraz;
     QTest::mousePress(area, Qt::LeftButton, {}, kGrip);
-    QTest::mouseMove(area, kGrip - QPoint(200, 150));
-    QEvent deactivate(QEvent::WindowDeactivate);
-    QCoreApplication::sendEvent(area, &deactivate);
-    QTRY_COMPARE(tile->Obraz->pos(), inside - QPoint(200, 150));
-    QCOMPARE(tile->Pozycja(), inside - QPoint(200, 150));
+    QTest::mouseMove(area, to - area->pos() + kGrip);
+    QEvent lost{QEvent::Type(event)};
+    QCoreApplication::sendEvent(area, &lost);
+    QTRY_COMPARE(tile->Pozycja(), start);
+    QCOMPARE(tile->Obraz->pos(), start);
+    if (fromSlot) QCOMPARE(Slot(1)->Gloska(), tile);
+    QVERIFY(Slot(0)->Nazwa.isEmpty());
+    QCOMPARE(Store()->Wrong(), 0);
+    QCOMPARE(FrameOf(Slot(1), Screen()->WindowCanvas()), kYellow);
   }
 
   void everyTileTheChildTouchesIsActivity() {

@@ -1,5 +1,5 @@
 // The labelling game's rules that need no screen: the slot row, the snap of
-// a dropped tile and the scatter.
+// a dropped tile, the scatter and the tiles a placed tile would hide.
 #include <QtTest>
 #include <deque>
 
@@ -139,6 +139,49 @@ class LabellingRulesTest : public QObject {
     QVERIFY(placed > 5);
     QVERIFY(placed < 80);
     QVERIFY(!FirstFreePlace(tiles, 800, 600).has_value());
+  }
+
+  void aPlacedTileUncoversTheLooseTilesItHidesAndMovesNoOther_data() {
+    QTest::addColumn<int>("W");
+    QTest::addColumn<int>("H");
+    QTest::newRow("800x600") << 800 << 600;
+    QTest::newRow("1024x768") << 1024 << 768;
+  }
+  void aPlacedTileUncoversTheLooseTilesItHidesAndMovesNoOther() {
+    QFETCH(int, W);
+    QFETCH(int, H);
+    // "szczoteczka": eight tiles scattered, one of them then put into each
+    // slot in turn (its frame counts as the slot).
+    constexpr int n = 8;
+    std::vector<QRect> frames;
+    for (int i = 0; i < n; ++i) frames.push_back(QRect(SlotPosition(i, n, W, H) - QPoint(5, 5), QSize(65, 65)));
+    int moved = 0;
+    for (quint32 seed = 1; seed <= 200; ++seed) {
+      RandomSeed(seed);
+      std::vector<QPoint> tiles(n, QPoint(0, 0));
+      Scatter(tiles, W, H, [] { return RandomNext(); });
+      std::vector<QRect> loose;
+      for (const QPoint& p : tiles) loose.push_back(QRect(p, QSize(55, 55)));
+      for (const QRect& placed : frames) {
+        const std::vector<QPoint> after = Uncover(placed, frames, loose, QSize(W, H));
+        QCOMPARE(after.size(), loose.size());
+        for (size_t i = 0; i < after.size(); ++i) {
+          const QString where = QStringLiteral("seed %1 tile %2").arg(seed).arg(i);
+          if (!loose[i].intersects(placed)) {
+            QVERIFY2(after[i] == loose[i].topLeft(), qPrintable(where));
+            continue;
+          }
+          ++moved;
+          const QRect r(after[i], QSize(55, 55));
+          QVERIFY2(QRect(0, H - H / 5, W, H / 5).contains(r), qPrintable(where));
+          for (const QRect& slot : frames) QVERIFY2(!slot.intersects(r), qPrintable(where));
+          for (size_t j = 0; j < after.size(); ++j) {
+            QVERIFY2(j == i || !QRect(after[j], QSize(55, 55)).intersects(r), qPrintable(where));
+          }
+        }
+      }
+    }
+    QVERIFY(moved > 10);
   }
 };
 

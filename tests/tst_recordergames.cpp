@@ -148,6 +148,8 @@ class RecorderGamesTest : public QObject {
     ClickCard(b);
     QVERIFY(screen->Mikrofon()->Widoczny());
     QVERIFY(b->TimerTrafiona->Enabled());
+    // Time for a child to reach the button.
+    QCOMPARE(b->TimerTrafiona->Interval(), 5000);
 
     bool held = false;
     mic.onRead = [&](int read) {
@@ -242,7 +244,59 @@ class RecorderGamesTest : public QObject {
     ClickCard(a);
     ClickCard(b);
     QVERIFY(!memory->Mikrofon()->Widoczny());
+    QCOMPARE(b->TimerTrafiona->Interval(), 2000);
     QVERIFY(game.Kept().isEmpty());
+  }
+
+  // Only silence: the child is told, and shown over the picture while the
+  // phrase and the model play, and may press again at once.
+  void aSilentTakeIsToldAndShownAndTheButtonStays_data() {
+    QTest::addColumn<bool>("memory");
+    QTest::newRow("labelling") << false;
+    QTest::newRow("Memory") << true;
+  }
+  void aSilentTakeIsToldAndShownAndTheButtonStays() {
+    QFETCH(bool, memory);
+    Game game;
+    QVERIFY(game.app.ready);
+    FakeMicrophone mic;
+    platform::Form* screen = nullptr;
+    CMikrofon* mikrofon = nullptr;
+    QString key;
+    if (memory) {
+      TfmMemory* m = game.Memory();
+      QVERIFY(m);
+      auto [a, b] = APair(game.app.program.gra());
+      ClickCard(a);
+      ClickCard(b);
+      screen = m;
+      mikrofon = m->Mikrofon();
+      key = b->Nazwa;
+    } else {
+      TfmPodpisywanie* l = game.Labelling();
+      QVERIFY(l);
+      Solve(game.Board());
+      screen = l;
+      mikrofon = l->Mikrofon.get();
+      key = game.Board()->Slowo;
+    }
+    QVERIFY(mikrofon->Widoczny());
+    const QRect bubble = mikrofon->ProstokatDymka();
+    const QImage before = screen->WindowCanvas().Image();
+    QStringList playedUnderTheBubble;
+    game.sound.onPlay = [&](const QString& path) {
+      if (screen->WindowCanvas().Image().copy(bubble) != before.copy(bubble)) playedUnderTheBubble << path;
+    };
+    const int played = int(game.sound.played.size());
+    QTest::keyClick(screen, Qt::Key_N);
+    QVERIFY(game.Kept().isEmpty());
+    const QStringList expected{recorder::NothingHeardSoundPath(), QStringLiteral("Data/Smd/") + key + QStringLiteral(".pw")};
+    QCOMPARE(game.sound.played.mid(played), expected);
+    QCOMPARE(playedUnderTheBubble, expected);
+    QCOMPARE(screen->WindowCanvas().Image(), before);
+    QVERIFY(mikrofon->Widoczny());
+    QTest::keyClick(screen, Qt::Key_N);
+    QCOMPARE(mic.starts, 2);
   }
 
   void theSettingInDataIniTurnsTheChildsButtonOff() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -17,11 +19,16 @@ class FakeSound : public platform::SoundOutput {
  public:
   FakeSound() { platform::SetSoundOutput(this); }
   ~FakeSound() override { platform::SetSoundOutput(nullptr); }
-  void PlaySync(const QString& path) override { played << path; }
+  void PlaySync(const QString& path) override {
+    played << path;
+    if (onPlay) onPlay(path);
+  }
   void PlayAsync(const QString& path) override { started << path; }
 
   QStringList played;   // synchronous, in order
   QStringList started;  // asynchronous, in order
+  // A test's look at the screen while a sound plays.
+  std::function<void(const QString& path)> onPlay;
 };
 
 // Records message boxes instead of showing them.
