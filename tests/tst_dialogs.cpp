@@ -241,7 +241,13 @@ class DialogsTest : public QObject {
     platform::Form* menu = fixture.program.fmMain();
     menu->move(40, 20);
     std::vector<platform::Form*> forms{fixture.program.fmKomunikat(), fixture.program.fmKoniecGry()};
-    if (mode == 3) forms.push_back(fixture.program.fmReklama());
+    if (mode == 3) {
+      // Left from the menu, the window in front.
+      forms = {fixture.program.fmReklama()};
+      menu->show();
+      menu->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(menu));
+    }
     for (platform::Form* form : forms) {
       QPoint where;
       RunModal(form, [&] {
