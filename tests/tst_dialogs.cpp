@@ -230,9 +230,8 @@ class DialogsTest : public QObject {
 
   void dialogAndSummaryStandCentredOverTheMainWindow_data() {
     QTest::addColumn<int>("mode");
-    QTest::newRow("800x600") << 1;
-    // A window on a large display: the closing screen stands where the menu stood.
-    QTest::newRow("window on a large display") << 3;
+    QTest::newRow("800x600: dialog and summary") << 1;
+    QTest::newRow("a window on a large display: the closing screen") << 3;
   }
   void dialogAndSummaryStandCentredOverTheMainWindow() {
     QFETCH(int, mode);
@@ -242,9 +241,8 @@ class DialogsTest : public QObject {
     menu->move(40, 20);
     std::vector<platform::Form*> forms{fixture.program.fmKomunikat(), fixture.program.fmKoniecGry()};
     if (mode == 3) {
-      // Left from the menu, the window in front.
       forms = {fixture.program.fmReklama()};
-      menu->show();
+      menu->show();  // left from the menu, the window in front
       menu->activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(menu));
     }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <functional>
-
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -21,13 +20,12 @@ class FakeSound : public platform::SoundOutput {
   ~FakeSound() override { platform::SetSoundOutput(nullptr); }
   void PlaySync(const QString& path) override {
     played << path;
-    if (onPlay) onPlay(path);
+    if (onPlay) onPlay(path);  // a test's look at the screen meanwhile
   }
   void PlayAsync(const QString& path) override { started << path; }
 
   QStringList played;   // synchronous, in order
   QStringList started;  // asynchronous, in order
-  // A test's look at the screen while a sound plays.
   std::function<void(const QString& path)> onPlay;
 };
 
