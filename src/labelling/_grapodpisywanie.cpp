@@ -313,12 +313,16 @@ void graPodpisywanie::Odkryj(const CPusGloska& wypelniony) {
   bool przeniesione = false;
   for (size_t i = 0; i < luzem.size(); ++i) {
     if (nowe[i] == luzem[i]->Pozycja()) continue;
-    // The old picture goes; the next paint draws every tile again.
-    if (PlotnoRobocze) PlotnoRobocze->CopyRect(miejsca[i], ekran_.TloPlanszy(), miejsca[i]);
     luzem[i]->UstawPozycje(nowe[i].x(), nowe[i].y());
     przeniesione = true;
   }
-  if (przeniesione) RysujObraz();
+  if (!przeniesione || !PlotnoRobocze) return;
+  // Composed afresh without the tiles, as for a drag: the old pictures go,
+  // and the next paint draws every tile where it is now.
+  const QRect calosc = Prostokat(*PlotnoRobocze);
+  PlotnoRobocze->CopyRect(calosc, ekran_.TloPlanszy(), calosc);
+  ekran_.RysujPrzyciski(CzyOstatnie(), CzyPierwsze());
+  RysujObraz();
 }
 
 void graPodpisywanie::Rozrzuc() {

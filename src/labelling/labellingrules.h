@@ -67,8 +67,8 @@ QPoint KeepInside(QPoint tile, QSize size, QSize client);
 // Returns the loose tiles' new top-left corners, in order: one that
 // `placed` overlaps moves to the nearest place of the scatter's bottom band
 // (anywhere in the client area when the band is full) overlapping none of
-// the slots' `frames`, no other loose tile and nothing outside the client area; the others stay.
-// A tile with no such place anywhere stays too.
+// the slots' `frames`, no other loose tile and nothing outside the client
+// area; the others stay. A tile with no such place anywhere stays too.
 std::vector<QPoint> Uncover(const QRect& placed, const std::vector<QRect>& frames, const std::vector<QRect>& loose,
                             QSize client);
 
