@@ -248,15 +248,19 @@ class AssetgenTest : public QObject {
     QVERIFY2(error.contains(QStringLiteral("no column \"cells\"")), qPrintable(error));
   }
 
-  void needsExactlyTheEightPraisesAndFiveCorrections() {
+  void needsExactlyTheEightPraisesFiveCorrectionsAndTheSilence() {
     QString full = QStringLiteral("name\ttext\n");
     for (int i = 0; i < 8; ++i) full += QStringLiteral("g0%1\tBrawo!\n").arg(i);
     for (int i = 0; i < 5; ++i) full += QStringLiteral("b0%1\tJeszcze raz.\n").arg(i);
-    QCOMPARE(ParsePhrases(TsvTable::Parse(full, QStringLiteral("p"))).size(), 13);
+    full += QStringLiteral("n00\tCisza.\n");
+    QCOMPARE(ParsePhrases(TsvTable::Parse(full, QStringLiteral("p"))).size(), 14);
 
-    QString missing = full;
-    missing.remove(QStringLiteral("b04\tJeszcze raz.\n"));
-    QVERIFY(Thrown([&] { ParsePhrases(TsvTable::Parse(missing, QStringLiteral("p"))); }).contains(QStringLiteral("\"b04\" is missing")));
+    for (const QString& line : {QStringLiteral("b04\tJeszcze raz.\n"), QStringLiteral("n00\tCisza.\n")}) {
+      QString missing = full;
+      missing.remove(line);
+      QVERIFY(Thrown([&] { ParsePhrases(TsvTable::Parse(missing, QStringLiteral("p"))); })
+                  .contains(QStringLiteral("\"%1\" is missing").arg(line.left(3))));
+    }
     QVERIFY(Thrown([&] { ParsePhrases(TsvTable::Parse(full + QStringLiteral("g08\tHej!\n"), QStringLiteral("p"))); })
                 .contains(QStringLiteral("unknown phrase name \"g08\"")));
     QVERIFY(Thrown([&] { ParsePhrases(TsvTable::Parse(full + QStringLiteral("g01\tHej!\n"), QStringLiteral("p"))); })

@@ -228,18 +228,31 @@ class DialogsTest : public QObject {
     QCOMPARE(shown.pixelColor(QPoint(180, 150) + inButton), normal.pixelColor(inButton));
   }
 
+  void dialogAndSummaryStandCentredOverTheMainWindow_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("800x600: dialog and summary") << 1;
+    QTest::newRow("a window on a large display: the closing screen") << 3;
+  }
   void dialogAndSummaryStandCentredOverTheMainWindow() {
-    ProgramFixture fixture(1);
+    QFETCH(int, mode);
+    ProgramFixture fixture(mode);
     QVERIFY(fixture.ready);
-    fixture.program.fmMain()->move(40, 20);
-    for (platform::Form* form : {static_cast<platform::Form*>(fixture.program.fmKomunikat()),
-                                 static_cast<platform::Form*>(fixture.program.fmKoniecGry())}) {
+    platform::Form* menu = fixture.program.fmMain();
+    menu->move(40, 20);
+    std::vector<platform::Form*> forms{fixture.program.fmKomunikat(), fixture.program.fmKoniecGry()};
+    if (mode == 3) {
+      forms = {fixture.program.fmReklama()};
+      menu->show();  // left from the menu, the window in front
+      menu->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(menu));
+    }
+    for (platform::Form* form : forms) {
       QPoint where;
       RunModal(form, [&] {
         where = form->pos();
         form->SetModalResult(TfmKoniecGry::kClose);
       });
-      QCOMPARE(where, QPoint(40 + (800 - form->width()) / 2, 20 + (600 - form->height()) / 2));
+      QCOMPARE(where, QPoint(40 + (menu->width() - form->width()) / 2, 20 + (menu->height() - form->height()) / 2));
     }
   }
 

@@ -3,6 +3,7 @@
 // sleeps and the build's artwork.
 #include <QPointer>
 #include <QtTest>
+#include <tuple>
 
 #include "labelling/Podpisywanie.h"
 #include "labelling/_grapodpisywanie.h"
@@ -503,16 +504,28 @@ class LabellingTest : public QObject {
     const QPoint inside(1024 - tile->Bitmapa.width(), 768 - tile->Bitmapa.height());
     QCOMPARE(tile->Pozycja(), inside);
     QCOMPARE(tile->Obraz->pos(), inside);
+  }
 
-    // The window loses the mouse mid-drag: the tile is dropped where it was
-    // drawn last and can be grabbed there.
-    QWidget* area = tile->Obraz;
-    QTest::mousePress(area, Qt::LeftButton, {}, kGrip);
-    QTest::mouseMove(area, kGrip - QPoint(200, 150));
-    QEvent deactivate(QEvent::WindowDeactivate);
-    QCoreApplication::sendEvent(area, &deactivate);
-    QTRY_COMPARE(tile->Obraz->pos(), inside - QPoint(200, 150));
-    QCOMPARE(tile->Pozycja(), inside - QPoint(200, 150));
+  // Focus lost, minimised or F11 mid-drag: the tile goes back where the
+  // drag began and nothing is judged.
+  void aDragWhoseReleaseIsLostGoesBackUnjudged() {
+    Game g(2);
+    QVERIFY(g.ready);
+    // Misspelled: a drop into the last slot would count a wrong answer.
+    CPrzGloska* loose = Fill(Misspelled(Wanted()), 0);
+    CPrzGloska* placed = Slot(1)->Gloska();
+    for (auto [tile, to, lost] : {std::tuple{loose, Slot(0)->Pozycja(), QEvent::WindowDeactivate},
+                                  std::tuple{placed, QPoint(100, 100), QEvent::UngrabMouse}}) {
+      const QPoint start = tile->Pozycja();
+      QTest::mousePress(tile->Obraz, Qt::LeftButton, {}, kGrip);
+      QTest::mouseMove(tile->Obraz, to - start + kGrip);
+      QEvent e(lost);
+      QCoreApplication::sendEvent(tile->Obraz, &e);
+      QTRY_COMPARE(tile->Pozycja(), start);
+    }
+    QCOMPARE(Slot(1)->Gloska(), placed);
+    QVERIFY(Slot(0)->Nazwa.isEmpty());
+    QCOMPARE(Store()->Wrong(), 0);
   }
 
   void everyTileTheChildTouchesIsActivity() {

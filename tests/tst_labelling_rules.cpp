@@ -1,5 +1,5 @@
 // The labelling game's rules that need no screen: the slot row, the snap of
-// a dropped tile and the scatter.
+// a dropped tile, the scatter and the tiles a placed tile would hide.
 #include <QtTest>
 #include <deque>
 
@@ -139,6 +139,36 @@ class LabellingRulesTest : public QObject {
     QVERIFY(placed > 5);
     QVERIFY(placed < 80);
     QVERIFY(!FirstFreePlace(tiles, 800, 600).has_value());
+  }
+
+  void aPlacedTileUncoversTheLooseTilesItHidesAndMovesNoOther() {
+    // "szczoteczka": eight tiles scattered, then one more put into each slot.
+    const auto box = [](QPoint p, int side = 55) { return QRect(p, QSize(side, side)); };
+    std::vector<QRect> frames;
+    for (int i = 0; i < 8; ++i) frames.push_back(box(SlotPosition(i, 8, 800, 600) - QPoint(5, 5), 65));
+    int moved = 0;
+    for (quint32 seed = 1; seed <= 200; ++seed) {
+      RandomSeed(seed);
+      std::vector<QPoint> tiles(8, QPoint(0, 0));
+      Scatter(tiles, 800, 600, [] { return RandomNext(); });
+      for (const QRect& placed : frames) {
+        std::vector<QRect> loose, after;
+        for (const QPoint& p : tiles) loose.push_back(box(p));
+        for (const QPoint& p : Uncover(placed, frames, loose, QSize(800, 600))) after.push_back(box(p));
+        for (size_t i = 0; i < loose.size(); ++i) {
+          if (!loose[i].intersects(placed)) {
+            QCOMPARE(after[i], loose[i]);
+            continue;
+          }
+          ++moved;
+          bool free = QRect(0, 480, 800, 120).contains(after[i]);  // the bottom band
+          for (const QRect& r : frames) free = free && !r.intersects(after[i]);
+          for (size_t j = 0; j < after.size(); ++j) free = free && (j == i || !after[j].intersects(after[i]));
+          QVERIFY2(free, qPrintable(QStringLiteral("seed %1, tile %2").arg(seed).arg(i)));
+        }
+      }
+    }
+    QVERIFY(moved > 10);
   }
 };
 

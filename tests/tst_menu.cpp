@@ -258,15 +258,22 @@ class MenuTest : public QObject {
 
   void resultsButtonCoversNothingAndOpensTheResultsModally_data() {
     QTest::addColumn<int>("mode");
-    QTest::newRow("800x600") << 1;
-    QTest::newRow("1024x768") << 2;
+    QTest::addColumn<bool>("fullScreen");  // and then the window opens maximised
+    QTest::newRow("800x600") << 1 << false;
+    QTest::newRow("1024x768") << 2 << false;
+    QTest::newRow("full-screen view on a large display") << 3 << true;
   }
   void resultsButtonCoversNothingAndOpensTheResultsModally() {
     QFETCH(int, mode);
+    QFETCH(bool, fullScreen);
     QVERIFY(Create(mode));
+    platform::Form::SetFullScreenView(fullScreen);
+    struct ViewOff {
+      ~ViewOff() { platform::Form::SetFullScreenView(false); }
+    } viewOff;
     ShowMenu();
     const QRect button = fmMain()->ResultsButton()->geometry();
-    QVERIFY(fmMain()->rect().contains(button));
+    QVERIFY(QRect(0, 0, fmMain()->ClientWidth(), fmMain()->ClientHeight()).contains(button));
     for (const QWidget* other : fmMain()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
       if (other != fmMain()->ResultsButton() && other->isVisible())
         QVERIFY2(!other->geometry().intersects(button), qPrintable(other->objectName()));
@@ -285,6 +292,7 @@ class MenuTest : public QObject {
       seen = true;
       QCOMPARE(results->windowTitle(), QStringLiteral("Wyniki"));
       QCOMPARE(QApplication::activeModalWidget(), results);
+      QCOMPARE(results->isMaximized(), fullScreen);
       // The program's own statistics file, new and empty: no complaint,
       // only the kind word that no game is saved yet.
       QCOMPARE(results->Notice()->property("kind").toString(), QStringLiteral("info"));

@@ -148,6 +148,8 @@ class RecorderGamesTest : public QObject {
     ClickCard(b);
     QVERIFY(screen->Mikrofon()->Widoczny());
     QVERIFY(b->TimerTrafiona->Enabled());
+    // Time for a child to reach the button.
+    QCOMPARE(b->TimerTrafiona->Interval(), 5000);
 
     bool held = false;
     mic.onRead = [&](int read) {
@@ -242,7 +244,30 @@ class RecorderGamesTest : public QObject {
     ClickCard(a);
     ClickCard(b);
     QVERIFY(!memory->Mikrofon()->Widoczny());
+    QCOMPARE(b->TimerTrafiona->Interval(), 2000);
     QVERIFY(game.Kept().isEmpty());
+  }
+
+  // Only silence: the child is told so, and shown over the picture while
+  // the phrase and the model play, and may press again at once.
+  void aSilentTakeIsToldAndShownAndTheButtonStays() {
+    Game game;
+    QVERIFY(game.app.ready);
+    FakeMicrophone mic;
+    TfmPodpisywanie* screen = game.Labelling();
+    QVERIFY(screen);
+    Solve(game.Board());
+    const QRect bubble = screen->Mikrofon->ProstokatDymka();
+    const QImage before = screen->WindowCanvas().Image();
+    QStringList underTheBubble;
+    game.sound.onPlay = [&](const QString& path) {
+      if (screen->WindowCanvas().Image().copy(bubble) != before.copy(bubble)) underTheBubble << path;
+    };
+    QTest::keyClick(screen, Qt::Key_N);
+    QCOMPARE(underTheBubble, (QStringList{recorder::NothingHeardSoundPath(), QStringLiteral("Data/Smd/") + game.Board()->Slowo + QStringLiteral(".pw")}));
+    QCOMPARE(screen->WindowCanvas().Image(), before);
+    QVERIFY(game.Kept().isEmpty());
+    QVERIFY(screen->Mikrofon->Widoczny());
   }
 
   void theSettingInDataIniTurnsTheChildsButtonOff() {

@@ -90,13 +90,14 @@ void PressEscapeOnTheMenu(bool* sawSplashGone, QSize* menuSize, QString* menuTit
 // Once the child chooser is up: presses a child's button (its place on the
 // page), the default button (-1), or Escape (-2, then the closing screen's
 // button). Notes whether the splash had gone by then.
-void AnswerTheChooser(int answer, bool* splashGoneBefore, bool* closingSeen) {
+void AnswerTheChooser(int answer, bool* splashGoneBefore, bool* closingSeen, bool f11) {
   auto* poll = new QTimer(qApp);
   QObject::connect(poll, &QTimer::timeout, qApp, [=] {
     TfmKtoCwiczy* chooser = ShownWindow<TfmKtoCwiczy>();
     if (!chooser) return;
     poll->deleteLater();
     *splashGoneBefore = Window<TfmSplash>() == nullptr;
+    if (f11) QTest::keyClick(chooser, Qt::Key_F11);
     if (answer == -2) {
       LeaveThroughTheClosingScreen(closingSeen);
       QTest::keyClick(chooser, Qt::Key_Escape);
@@ -122,13 +123,13 @@ struct Run {
 // The chooser's answer when it comes up; none when it is not expected.
 constexpr int kNoChooser = -3;
 
-Run Start(QSize display, bool escapeFromMenu = true, int chooserAnswer = kNoChooser) {
+Run Start(QSize display, bool escapeFromMenu = true, int chooserAnswer = kNoChooser, bool f11OnChooser = false) {
   testing::FakeScreen screen(display);
   testing::FakeMessageBox box;
   testing::FakeSleep sleep;
   testing::ResetProgramState();
   Run run;
-  if (chooserAnswer != kNoChooser) AnswerTheChooser(chooserAnswer, &run.splashGoneBeforeChooser, &run.closingSeen);
+  if (chooserAnswer != kNoChooser) AnswerTheChooser(chooserAnswer, &run.splashGoneBeforeChooser, &run.closingSeen, f11OnChooser);
   if (escapeFromMenu) PressEscapeOnTheMenu(&run.splashGone, &run.menuSize, &run.menuTitle);
   run.exitCode = RunMiniFonikra();
   run.boxes = box.shown;
@@ -179,22 +180,31 @@ class StartupTest : public QObject {
     QTest::addColumn<QString>("folder");  // where data.ini and prgst6.stt must be made
     QTest::addColumn<QString>("name");  // in the menu's title
     QTest::addColumn<QStringList>("untouched");
+    QTest::addColumn<bool>("f11");  // on the chooser of a large display, then written as chosen
     QTest::newRow("second child") << 1 << QStringLiteral("Profile/Bartek/") << QStringLiteral("Bartek")
-                                  << QStringList{"Data/data.ini", "prgst6.stt", "Profile/Ala/data.ini", "Profile/Ala/prgst6.stt"};
+                                  << QStringList{"Data/data.ini", "prgst6.stt", "Profile/Ala/data.ini", "Profile/Ala/prgst6.stt"}
+                                  << false;
     QTest::newRow("guest") << -1 << QString() << QString()
                            << QStringList{"Profile/Ala/data.ini", "Profile/Ala/prgst6.stt", "Profile/Bartek/data.ini",
-                                          "Profile/Bartek/prgst6.stt"};
+                                          "Profile/Bartek/prgst6.stt"} << false;
+    QTest::newRow("F11, second child") << 1 << QStringLiteral("Profile/Bartek/") << QStringLiteral("Bartek")
+                                       << QStringList{"prgst6.stt", "Profile/Ala/data.ini"} << true;
+    QTest::newRow("F11, guest") << -1 << QString() << QString() << QStringList{"Profile/Bartek/data.ini"} << true;
   }
   void withProfilesTheChosenChildsFilesAreTheOnesWritten() {
     QFETCH(int, answer);
     QFETCH(QString, folder);
     QFETCH(QString, name);
     QFETCH(QStringList, untouched);
+    QFETCH(bool, f11);
     ProgramDir dir;
     WriteArtwork(dir);
+    // A default file there to be wrongly written.
+    const QByteArray defaults = "[DaneProgramu]\nLU=0\nPelnyEkran=0\n";
+    if (f11) dir.Write(QStringLiteral("Data/data.ini"), defaults);
     QCOMPARE(profiles::Add(dir.Path(), QStringLiteral("Ala"), QStringLiteral("szalik")), QString());
     QCOMPARE(profiles::Add(dir.Path(), QStringLiteral("Bartek"), QStringLiteral("nie-ma-takiego")), QString());
-    const Run run = Start(QSize(800, 600), true, answer);
+    const Run run = Start(f11 ? QSize(1280, 1024) : QSize(800, 600), true, answer, f11);
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.boxes.empty());
     // The splash's two seconds come before the chooser, and only once.
@@ -206,7 +216,8 @@ class StartupTest : public QObject {
       QCOMPARE(run.menuTitle, QString::fromUtf8("Mini Fonikra Cz.I – ") + name);
     }
     const QString config = folder.isEmpty() ? QStringLiteral("Data/data.ini") : folder + QStringLiteral("data.ini");
-    QVERIFY(dir.Read(config).contains("LU=0\n"));
+    QVERIFY(dir.Read(config).contains(f11 ? "PelnyEkran=1" : "LU=0\n"));
+    if (f11 && !folder.isEmpty()) QCOMPARE(dir.Read("Data/data.ini"), defaults);
     QCOMPARE(QFileInfo(dir.File(folder + QStringLiteral("prgst6.stt"))).size(), 20);
     for (const QString& other : untouched) QVERIFY2(!QFile::exists(dir.File(other)), qPrintable(other));
     QVERIFY(NoScreenLeft());

@@ -120,6 +120,8 @@ void Program::ShowResults() {
   setup.inUseFolder = QFileInfo(path).absolutePath();
   if (slowa_) setup.words = &slowa_->Slownik();
   ResultsWindow window(setup, fmMain_.get());
+  // Over the full-screen view a window of its own size would look lost.
+  if (platform::Form::FullScreenView()) window.setWindowState(window.windowState() | Qt::WindowMaximized);
   window.exec();
 }
 

@@ -27,16 +27,12 @@ namespace {
 // Shows the chooser and returns the chosen child's index in `children`,
 // TfmKtoCwiczy::kGosc or TfmKtoCwiczy::kWyjscie. In mode 3 the chooser is
 // seen the way the default files chose, no child being known yet; F11 on it
-// is kept there too and `viewSwitched` says so.
+// only sets `viewSwitched`: the choice is written once the child's files
+// are known.
 int ChooseChild(Program& program, const std::vector<profiles::Profile>& children, const QString& defaultConfig,
                 const std::shared_ptr<bool>& viewSwitched) {
   if (screenMode == 3) {
-    // Called before any profile is in use: WriteFullScreenChoice writes the
-    // default configuration.
-    platform::Form::OfferFullScreenView(QColor(FullScreenFill()), [defaultConfig, viewSwitched](bool on) {
-      *viewSwitched = true;
-      if (QFileInfo::exists(defaultConfig)) WriteFullScreenChoice(on);
-    });
+    platform::Form::OfferFullScreenView(QColor(FullScreenFill()), [viewSwitched](bool) { *viewSwitched = true; });
     platform::Form::SetFullScreenView(SavedFullScreenChoice(defaultConfig));
   }
   program.CreateChooser(children);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
+#include <algorithm>
 #include <utility>
 
 #include "labelling/labellingrules.h"
@@ -105,14 +106,18 @@ CPrzGloska::CPrzGloska(graPodpisywanie* plansza, const QString& gloska, const QS
   Obraz->OnMouseMove = [this](int shift, int x, int y) { ObrazMouseMove(shift, x, y); };
   Obraz->OnMouseUp = [this](platform::MouseButton b, int, int, int) { ObrazMouseUp(b); };
   Obraz->OnDblClick = [this](QObject*) { ObrazDblClick(); };
+  Obraz->OnPressLost = [this] { ObrazPressLost(); };
   Obraz->setVisible(true);
 }
 
 void CPrzGloska::ObrazMouseDown(platform::MouseButton button, int, int x, int y) {
   if (plansza_ && plansza_->Statystyki()) plansza_->Statystyki()->NoteActivity();
   if (button != platform::MouseButton::Left || !plansza_ || !plansza_->PlotnoRobocze) return;
+  start_ = Pozycja();
+  opuszczona_ = nullptr;
   for (auto& slot : plansza_->Puste) {
     if (slot->Gloska() == this) {
+      opuszczona_ = slot.get();
       slot->UstawGloske(nullptr);
       plansza_->RysujPuste(*plansza_->PlotnoRobocze);
       ekran_->Repaint();
@@ -167,11 +172,24 @@ void CPrzGloska::ObrazMouseUp(platform::MouseButton button) {
   }
   Przesun(sx, sy);
   cel->UstawGloske(this);
+  plansza->Odkryj(*cel);
   plansza->RysujPuste(*plansza->PlotnoRobocze);
   UstawPozycje(X, Y);
   ekran_->Repaint();
   // May destroy this tile: nothing of it is touched afterwards.
   plansza->Sprawdz();
+}
+
+void CPrzGloska::ObrazPressLost() {
+  if (!plansza_ || !plansza_->PlotnoRobocze) return;
+  Przesun(start_.x(), start_.y());
+  UstawPozycje(X, Y);
+  if (opuszczona_ && opuszczona_->Nazwa.isEmpty()) {
+    opuszczona_->UstawGloske(this);
+    plansza_->RysujPuste(*plansza_->PlotnoRobocze);
+  }
+  opuszczona_ = nullptr;
+  ekran_->Repaint();
 }
 
 void CPrzGloska::ObrazDblClick() {
@@ -274,6 +292,37 @@ void graPodpisywanie::RysujPuste(platform::Canvas& plotno) {
     Puste[size_t(i)]->UstawPozycje(p.x(), p.y());
     Puste[size_t(i)]->RysujRamke(plotno);
   }
+}
+
+void graPodpisywanie::Odkryj(const CPusGloska& wypelniony) {
+  const auto ramka = [](const COGloska& slot) {
+    return QRect(slot.X - 5, slot.Y - 5, CPusGloska::kBok + 10, CPusGloska::kBok + 10);
+  };
+  std::vector<QRect> sloty;
+  for (const auto& slot : Puste) sloty.push_back(ramka(*slot));
+  std::vector<CPrzGloska*> luzem;
+  std::vector<QRect> miejsca;
+  for (const auto& gloska : Przesuwane) {
+    const bool wSlocie = std::any_of(Puste.begin(), Puste.end(), [&](const auto& slot) { return slot->Gloska() == gloska.get(); });
+    if (wSlocie) continue;
+    luzem.push_back(gloska.get());
+    miejsca.push_back(QRect(gloska->Pozycja(), gloska->Bitmapa.size()));
+  }
+  const std::vector<QPoint> nowe =
+      labelling::Uncover(ramka(wypelniony), sloty, miejsca, QSize(Okno().ClientWidth(), Okno().ClientHeight()));
+  bool przeniesione = false;
+  for (size_t i = 0; i < luzem.size(); ++i) {
+    if (nowe[i] == luzem[i]->Pozycja()) continue;
+    luzem[i]->UstawPozycje(nowe[i].x(), nowe[i].y());
+    przeniesione = true;
+  }
+  if (!przeniesione || !PlotnoRobocze) return;
+  // Composed afresh without the tiles, as for a drag: the old pictures go,
+  // and the next paint draws every tile where it is now.
+  const QRect calosc = Prostokat(*PlotnoRobocze);
+  PlotnoRobocze->CopyRect(calosc, ekran_.TloPlanszy(), calosc);
+  ekran_.RysujPrzyciski(CzyOstatnie(), CzyPierwsze());
+  RysujObraz();
 }
 
 void graPodpisywanie::Rozrzuc() {

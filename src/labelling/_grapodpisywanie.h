@@ -14,6 +14,7 @@
 #include "platform/timer.h"
 #include "words/_cslowa.h"
 
+class CPusGloska;
 class CStatRec;
 class graPodpisywanie;
 
@@ -96,9 +97,15 @@ class CPrzGloska : public COGloska {
   void ObrazMouseUp(platform::MouseButton button);
   // Empties the slot the tile sits in exactly.
   void ObrazDblClick();
+  // The drag ended without a release (focus lost, minimised, F11): the tile
+  // goes back where it was taken from, into its slot again, and nothing is
+  // checked.
+  void ObrazPressLost();
 
  private:
   QPoint chwyt_;  // where the pointer took the tile, inside the tile
+  QPoint start_;  // where the drag began
+  CPusGloska* opuszczona_ = nullptr;  // the slot the drag took it out of
 };
 
 // A slot under the picture: a frame that holds at most one tile. It is
@@ -150,6 +157,9 @@ class graPodpisywanie {
   // Lays out the slot row and draws every frame on the surface.
   void RysujPuste(platform::Canvas& plotno);
   void Rozrzuc();
+  // Loose tiles that the tile just put into `wypelniony` would hide move to
+  // a free place nearby.
+  void Odkryj(const CPusGloska& wypelniony);
   // Every tile but the one being picked up draws itself, in list order.
   void RysujGloski();
   void UkryjGloski();

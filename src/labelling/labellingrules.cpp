@@ -1,6 +1,7 @@
 #include "labelling/labellingrules.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace labelling {
 
@@ -91,6 +92,52 @@ QPoint KeepInside(QPoint tile, QSize size, QSize client) {
   const int maxX = std::max(0, client.width() - size.width());
   const int maxY = std::max(0, client.height() - size.height());
   return QPoint(std::clamp(tile.x(), 0, maxX), std::clamp(tile.y(), 0, maxY));
+}
+
+std::vector<QPoint> Uncover(const QRect& placed, const std::vector<QRect>& frames, const std::vector<QRect>& loose,
+                            QSize client) {
+  std::vector<QRect> now = loose;
+  const auto fits = [&](const QRect& r, size_t self) {
+    if (!QRect(QPoint(0, 0), client).contains(r)) return false;
+    for (const QRect& slot : frames) {
+      if (slot.intersects(r)) return false;
+    }
+    for (size_t j = 0; j < now.size(); ++j) {
+      if (j != self && now[j].intersects(r)) return false;
+    }
+    return true;
+  };
+  // A coarse grid: a few pixels either way make no difference to a child.
+  constexpr int kStep = 5;
+  const auto nearest = [&](size_t i, int top) -> std::optional<QPoint> {
+    const QRect& tile = now[i];
+    std::optional<QPoint> best;
+    qint64 bestDistance = std::numeric_limits<qint64>::max();
+    for (int y = top; y + tile.height() <= client.height(); y += kStep) {
+      for (int x = 0; x + tile.width() <= client.width(); x += kStep) {
+        const QRect r(QPoint(x, y), tile.size());
+        const qint64 dx = x - tile.x();
+        const qint64 dy = y - tile.y();
+        const qint64 distance = dx * dx + dy * dy;
+        if (distance < bestDistance && fits(r, i)) {
+          best = QPoint(x, y);
+          bestDistance = distance;
+        }
+      }
+    }
+    return best;
+  };
+  const int band = client.height() - client.height() / 5;
+  for (size_t i = 0; i < now.size(); ++i) {
+    if (!now[i].intersects(placed)) continue;
+    std::optional<QPoint> place = nearest(i, band);
+    if (!place) place = nearest(i, 0);
+    if (place) now[i].moveTopLeft(*place);
+  }
+  std::vector<QPoint> places;
+  places.reserve(now.size());
+  for (const QRect& r : now) places.push_back(r.topLeft());
+  return places;
 }
 
 }  // namespace labelling

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QtGlobal>
@@ -61,5 +62,14 @@ void Scatter(std::vector<QPoint>& tiles, int W, int H, const RandomSource& next,
 // a client area of `client`: a tile released past the window's edge stays
 // where the child can grab it again.
 QPoint KeepInside(QPoint tile, QSize size, QSize client);
+
+// A tile dropped into the slot `placed` hides any loose tile it lies over.
+// Returns the loose tiles' new top-left corners, in order: one that
+// `placed` overlaps moves to the nearest place of the scatter's bottom band
+// (anywhere in the client area when the band is full) overlapping none of
+// the slots' `frames`, no other loose tile and nothing outside the client
+// area; the others stay. A tile with no such place anywhere stays too.
+std::vector<QPoint> Uncover(const QRect& placed, const std::vector<QRect>& frames, const std::vector<QRect>& loose,
+                            QSize client);
 
 }  // namespace labelling

@@ -107,7 +107,7 @@ void TfmMemory::FormKeyPress(int key) {
   if (CMikrofon::CzyKlawisz(key)) mikrofon_->Nagraj();
 }
 
-void TfmMemory::PokazMikrofon(const QString& slowo) { mikrofon_->Pokaz(slowo); }
+bool TfmMemory::PokazMikrofon(const QString& slowo) { return mikrofon_->Pokaz(slowo); }
 
 void TfmMemory::FormMouseWheel() {
   if (statRec_) statRec_->NoteActivity();

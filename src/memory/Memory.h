@@ -43,7 +43,7 @@ class TfmMemory : public platform::Form, public CEkranMemory {
   void PokazOkno(const QRect& r) override;
   void RysujEkran() override { A_EkranPaint.Execute(this); }
   void KoniecGry() override { A_Stop.Execute(this); }
-  void PokazMikrofon(const QString& slowo) override;
+  bool PokazMikrofon(const QString& slowo) override;
 
   CPrzyciskC* PrzyciskPomoc() const { return pomoc_.get(); }
   CPrzyciskC* PrzyciskStop() const { return stop_.get(); }

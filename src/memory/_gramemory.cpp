@@ -152,7 +152,7 @@ void CKarta::ObrazClick(QObject*) {
     if (statRec) statRec->AddCorrect();
     g.Pozostalo = qint16(g.Pozostalo - 2);
     PokazPare();
-    ekran.PokazMikrofon(Nazwa);
+    TimerTrafiona->SetInterval(ekran.PokazMikrofon(Nazwa) ? kTrafionaNagranieMs : kTrafionaMs);
     ekran.OdswiezTeraz();
     Powiedz();
     TimerTrafiona->SetEnabled(true);

@@ -37,8 +37,11 @@ class CEkranMemory {
   // The last pair is gone: the game ends as by "stop".
   virtual void KoniecGry() = 0;
   // A found pair's large picture is on the composition: the child may
-  // record the word while it shows.
-  virtual void PokazMikrofon(const QString& slowo) { (void)slowo; }
+  // record the word while it shows. True when the button is offered.
+  virtual bool PokazMikrofon(const QString& slowo) {
+    (void)slowo;
+    return false;
+  }
 };
 
 // The pictures every card of one deal shares, read once per deal rather than
@@ -64,6 +67,9 @@ class CObrazyKart {
 class CKarta {
  public:
   static constexpr int kTrafionaMs = 2000;
+  // While the microphone button is offered beside the large picture: time
+  // for a child to reach it.
+  static constexpr int kTrafionaNagranieMs = 5000;
   static constexpr int kChybionaMs = 1200;
   // Size of a card whose pictures are all missing.
   static constexpr int kSzerokosc = 80;

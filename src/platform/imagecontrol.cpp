@@ -163,6 +163,10 @@ bool ImageControl::event(QEvent* e) {
 void ImageControl::EndLostPress() {
   leftHeld_ = false;
   clickArmed_ = false;
+  if (OnPressLost) {
+    OnPressLost();
+    return;
+  }
   Dispatch({MessageKind::LButtonUp, lastPos_, MouseButton::Left, 0});
 }
 

@@ -56,7 +56,8 @@ int ShiftFromQt(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 // A left press whose release never comes (the window minimised or losing
 // focus mid-drag, the grab taken away, the control hidden) ends, from the
 // event loop, with a release at the last place the pointer was seen; that
-// release is no click.
+// release is no click. A control that sets OnPressLost is told that instead
+// and sees no release: a drag to be undone rather than finished.
 class ImageControl : public QWidget {
   Q_OBJECT
  public:
@@ -71,6 +72,7 @@ class ImageControl : public QWidget {
   std::function<void(MouseButton button, int shift, int x, int y)> OnMouseDown;
   std::function<void(int shift, int x, int y)> OnMouseMove;
   std::function<void(MouseButton button, int shift, int x, int y)> OnMouseUp;
+  std::function<void()> OnPressLost;
 
   // Runs one message through the hook and, unless dropped, the default
   // handling. The owning form sends Paint this way after its own painting.

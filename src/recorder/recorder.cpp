@@ -42,6 +42,7 @@ bool ChildMicrophoneEnabled() { return childMicrophone; }
 bool MicrophoneAvailable() { return platform::CurrentSoundInput().Available(); }
 bool ChildRecorderOffered() { return childMicrophone && MicrophoneAvailable(); }
 bool Running() { return running; }
+QString NothingHeardSoundPath() { return QStringLiteral("Data/Intf/Smd/n00.pw"); }
 
 Take Listen(const Hooks& hooks) {
   Take take;
@@ -94,7 +95,13 @@ Outcome RecordChild(const QString& key, const Hooks& hooks, QString* keptPath) {
     path = NewRecordingPath(key, LocalNow());
     if (!SaveWav(path, take.samples, kSampleRate)) path.clear();
   }
+  if (!take.heard) {
+    if (hooks.nothingHeard) hooks.nothingHeard(true);
+    Play(NothingHeardSoundPath());
+    platform::SleepMs(kPauseMs);
+  }
   Play(WordSoundPath(key));
+  if (!take.heard && hooks.nothingHeard) hooks.nothingHeard(false);
   if (!path.isEmpty()) {
     platform::SleepMs(kPauseMs);
     PlayVoice(path);

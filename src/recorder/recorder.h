@@ -39,7 +39,13 @@ struct Hooks {
   std::function<bool(QObject* target, QEvent* event)> isStopPress;
   // The capture device failed part-way: the screen says so, briefly.
   std::function<void()> failed;
+  // Only silence was heard: the screen shows so (true) while the child is
+  // told and hears the model, and takes it away again (false).
+  std::function<void(bool shown)> nothingHeard;
 };
+
+// What the child hears when only silence was recorded.
+QString NothingHeardSoundPath();
 
 struct Take {
   std::vector<qint16> samples;
@@ -61,6 +67,7 @@ enum class Outcome {
 
 // The child's turn for `key`: listens, keeps the recording under Nagrania/,
 // plays the model word (the sound the game speaks), then the recording.
+// After only silence the child is told so before the model.
 // Input that comes meanwhile is dropped. `keptPath` gets the file kept.
 Outcome RecordChild(const QString& key, const Hooks& hooks, QString* keptPath = nullptr);
 // The adult's model for `key`: listens, keeps it as the word's model

@@ -16,13 +16,19 @@ TfmReklama::TfmReklama() {
   if (screenMode == 3) {
     // No system menu: the button is the only way out of this screen.
     SetBordered(caption, false);
+    // Where the menu stood, or in the middle when there is none yet.
+    SetCentredOnOwner(true);
     SetFollowsView(true);
   } else {
     SetBorderless();
     setWindowTitle(caption);
   }
   SetClientSize(screenWidth, screenHeight);
-  PlaceAt(0, 0);
+  if (screenMode == 3) {
+    CenterOnScreen();
+  } else {
+    PlaceAt(0, 0);
+  }
   tlo_.Resize(QSize(screenWidth, screenHeight));
   tlo_.Draw(0, 0, background);
 

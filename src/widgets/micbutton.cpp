@@ -11,6 +11,7 @@
 #include "recorder/recorder.h"
 #include "shell/_dllengine.h"
 #include "shell/_specfunc.h"
+#include "shell/palette.h"
 #include "widgets/_cprzycisk.h"
 
 namespace {
@@ -120,6 +121,39 @@ void CMikrofon::Usterka() {
   Odswiez(r);
 }
 
+QRect CMikrofon::ProstokatDymka() const {
+  // Two lines where the failure's one fits: grown about its centre.
+  return miejsca_.komunikat.adjusted(0, -12, 0, 12);
+}
+
+void CMikrofon::Cisza(bool pokaz) {
+  const QRect r = ProstokatDymka();
+  if (!pokaz) {
+    if (!podDymkiem_.isNull()) kompozycja_.Draw(r.x(), r.y(), podDymkiem_);
+    podDymkiem_ = QImage();
+    Odswiez(r);
+    return;
+  }
+  podDymkiem_ = kompozycja_.Image().copy(r);
+  // A friendly bubble over the picture, its corners showing what is under it.
+  QImage dymek = podDymkiem_;
+  QPainter p(&dymek);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(palette::kYellowDeep, 3));
+  p.setBrush(palette::kCream);
+  p.drawRoundedRect(QRectF(dymek.rect()).adjusted(1.5, 1.5, -1.5, -1.5), 14, 14);
+  QFont font = p.font();
+  font.setPixelSize(r.width() < 220 ? 13 : 16);
+  font.setBold(true);
+  p.setFont(font);
+  p.setPen(palette::kInk);
+  p.drawText(dymek.rect().adjusted(8, 2, -8, -2), Qt::AlignCenter | Qt::TextWordWrap,
+             QStringLiteral("Nic nie było słychać. Spróbuj jeszcze raz!"));
+  p.end();
+  kompozycja_.Draw(r.x(), r.y(), dymek);
+  Odswiez(r);
+}
+
 void CMikrofon::Nagraj() {
   if (!Widoczny() || recorder::Running()) return;
   // The game may be replaced while the sounds play: the timers are guarded.
@@ -141,6 +175,7 @@ void CMikrofon::Nagraj() {
            static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
   };
   hooks.failed = [this] { Usterka(); };
+  hooks.nothingHeard = [this](bool pokaz) { Cisza(pokaz); };
   Swiatlo(0);
   recorder::RecordChild(slowo_, hooks);
   ZgasSwiatlo();

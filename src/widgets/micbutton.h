@@ -53,12 +53,15 @@ class CMikrofon {
 
   CPrzyciskC* Przycisk() const { return przycisk_.get(); }
   QRect ProstokatSwiatla() const;
+  // Where "nothing was heard" is shown over the picture.
+  QRect ProstokatDymka() const;
 
  private:
   bool Utworz();
   void Swiatlo(int faza);
   void ZgasSwiatlo();
   void Usterka();
+  void Cisza(bool pokaz);
   void Odswiez(const QRect& r);
 
   platform::Form& okno_;
@@ -70,6 +73,7 @@ class CMikrofon {
   std::unique_ptr<CPrzyciskC> przycisk_;
   QImage maska_;
   QImage swiatla_[2];
+  QImage podDymkiem_;  // the picture under the bubble while it shows
   bool probowano_ = false;
   QString slowo_;
   int faza_ = -1;

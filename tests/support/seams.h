@@ -3,6 +3,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -17,11 +18,15 @@ class FakeSound : public platform::SoundOutput {
  public:
   FakeSound() { platform::SetSoundOutput(this); }
   ~FakeSound() override { platform::SetSoundOutput(nullptr); }
-  void PlaySync(const QString& path) override { played << path; }
+  void PlaySync(const QString& path) override {
+    played << path;
+    if (onPlay) onPlay(path);  // a test's look at the screen meanwhile
+  }
   void PlayAsync(const QString& path) override { started << path; }
 
   QStringList played;   // synchronous, in order
   QStringList started;  // asynchronous, in order
+  std::function<void(const QString& path)> onPlay;
 };
 
 // Records message boxes instead of showing them.

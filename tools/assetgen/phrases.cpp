@@ -12,6 +12,7 @@ QStringList ExpectedNames() {
   QStringList names;
   for (int i = 0; i < 8; ++i) names << QStringLiteral("g%1").arg(i, 2, 10, QLatin1Char('0'));
   for (int i = 0; i < 5; ++i) names << QStringLiteral("b%1").arg(i, 2, 10, QLatin1Char('0'));
+  names << QStringLiteral("n00");
   return names;
 }
 
@@ -25,7 +26,7 @@ QList<Phrase> ParsePhrases(const TsvTable& table) {
   for (const TsvTable::Row& row : table.Rows()) {
     Phrase p{table.Value(row, QStringLiteral("name")), table.Value(row, QStringLiteral("text"))};
     if (!expected.contains(p.name)) {
-      throw AssetError(table.Where(row) + QStringLiteral("unknown phrase name \"%1\" (g00..g07, b00..b04)").arg(p.name));
+      throw AssetError(table.Where(row) + QStringLiteral("unknown phrase name \"%1\" (g00..g07, b00..b04, n00)").arg(p.name));
     }
     if (seen.contains(p.name)) throw AssetError(table.Where(row) + QStringLiteral("phrase \"%1\" appears twice").arg(p.name));
     if (p.text.isEmpty()) throw AssetError(table.Where(row) + QStringLiteral("phrase \"%1\" has no text").arg(p.name));
