@@ -99,6 +99,8 @@ QChart* MakeProgressChart(const QList<Period>& periods, Step step, double width)
   countAxis->setLabelsFont(ResultsFont(8));
   countAxis->setLabelsColor(palette::kInk);
   countAxis->setGridLineVisible(false);
+  // A narrow window would cut "12" to "…": the numbers are short, let them be.
+  countAxis->setTruncateLabels(false);
   chart->addAxis(countAxis, Qt::AlignRight);
   bars->attachAxis(countAxis);
 

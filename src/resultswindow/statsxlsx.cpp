@@ -82,6 +82,12 @@ void WriteGames(lxw_workbook* book, const QList<history::StatsRecord>& records) 
     WriteText(sheet, 0, c, headings[c], heading);
   }
   worksheet_freeze_panes(sheet, 1, 0);
+  // Printed as the therapist expects: across the page, every column on it,
+  // the headings on every page.
+  worksheet_set_landscape(sheet);
+  worksheet_set_paper(sheet, 9);  // A4
+  worksheet_fit_to_pages(sheet, 1, 0);
+  worksheet_repeat_rows(sheet, 0, 0);
   worksheet_autofilter(sheet, 0, 0, lxw_row_t(records.size()), lxw_col_t(headings.size() - 1));
   const QTimeZone zone = QTimeZone::systemTimeZone();
   int row = 1;

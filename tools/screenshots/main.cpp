@@ -45,6 +45,7 @@
 #include "resultswindow/wordvoicespanel.h"
 #include "results/Koniecgry.h"
 #include "screens/KtoCwiczy.h"
+#include "screens/childcard.h"
 #include "screens/Oprogramie.h"
 #include "shell/_specfunc.h"
 #include "support/program.h"
@@ -185,6 +186,21 @@ void SavePdfPage(const QString& pdf, int page, const QString& name) {
   std::printf("screenshots: %s.png\n", qPrintable(prefix));
 }
 
+// The workbook's first sheet as LibreOffice Calc shows it, where LibreOffice
+// is installed (it is not needed to build or test the program).
+void SaveWorkbookPicture(ResultsWindow* results, const QString& folder) {
+  const QString xlsx = QDir(folder).filePath(QStringLiteral("wyniki.xlsx"));
+  if (const QString f = results->SaveXlsx(xlsx); !f.isEmpty()) throw Failure{f};
+  QProcess office;
+  office.start(QStringLiteral("libreoffice"), {QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                                               QStringLiteral("--outdir"), folder, xlsx});
+  if (!office.waitForFinished(120000) || office.exitCode() != 0) {
+    std::printf("screenshots: xlsx.png left as it was (no LibreOffice here)\n");
+    return;
+  }
+  SavePdfPage(QDir(folder).filePath(QStringLiteral("wyniki.pdf")), 1, QStringLiteral("xlsx"));
+}
+
 // Runs `step` once the menu's results window is up, from inside its loop.
 void WhenResultsShown(std::function<void(ResultsWindow*)> step) {
   auto* poll = new QTimer(qApp);
@@ -299,6 +315,11 @@ void Run(const QString& data, QSize screen) {
   });
   ClickCentre(menu->AboutButton());
 
+  // The menu as a chosen child sees it: the child's card on the grass.
+  menu->UstawDziecko(QStringLiteral("Ala"), childcard::WordPicture(QStringLiteral("szalik")));
+  menu->Repaint();
+  Save(menu, QStringLiteral("menu-child"));
+
   // The results window over five weeks of practice, in place of the games
   // just played.
   fixture.dir.Write(QStringLiteral("prgst6.stt"),
@@ -323,7 +344,7 @@ void Run(const QString& data, QSize screen) {
     recorder::KeepModel(QString::fromLatin1(key), testing::Tone(500, 8000), recorder::kSampleRate);
   // The adult's microphone: the words' tab offers recording.
   testing::FakeMicrophone adultsMicrophone;
-  WhenResultsShown([ala, guest = fixture.dir.Path()](ResultsWindow* results) {
+  WhenResultsShown([ala, guest = fixture.dir.Path(), &fixture](ResultsWindow* results) {
     QTest::qWait(100);
     Save(results, QStringLiteral("results"));
     // Ala chosen in the children's tab; then her recordings of a word whose
@@ -348,6 +369,18 @@ void Run(const QString& data, QSize screen) {
     if (!failure.isEmpty()) throw Failure{failure};
     SavePdfPage(pdf, 1, QStringLiteral("results-pdf-table"));
     SavePdfPage(pdf, resultswindow::ReportPageCount(results->Rows()->rowCount()), QStringLiteral("results-pdf-chart"));
+
+    // A year of practice: the chart by weeks, on screen and on paper, and
+    // the workbook as a spreadsheet shows it.
+    fixture.dir.Write(QStringLiteral("prgst6.stt"), testing::StatsBytes(testing::PracticeWeeks(QDate(2026, 5, 31), 365, 11)));
+    results->ShowChild(ala.folder);  // the guest's file read afresh
+    results->ShowChild(guest);
+    QTest::qWait(50);
+    Save(results, QStringLiteral("results-year"));
+    const QString yearPdf = pdfDir.filePath(QStringLiteral("rok.pdf"));
+    if (const QString f = results->SavePdf(yearPdf); !f.isEmpty()) throw Failure{f};
+    SavePdfPage(yearPdf, resultswindow::ReportPageCount(results->Rows()->rowCount()), QStringLiteral("results-pdf-year"));
+    SaveWorkbookPicture(results, pdfDir.path());
     results->accept();
   });
   ClickCentre(menu->ResultsButton());
