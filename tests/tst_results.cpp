@@ -212,7 +212,6 @@ class ResultsTest : public QObject {
     QTest::newRow("a year of days at 800") << 365 << 50.0 << 650.0 << 29;
     QTest::newRow("a year of weeks at 1024") << 53 << 64.0 << 880.0 << 4;
     QTest::newRow("no room: the first alone") << 5 << 50.0 << 0.0 << 5;
-    QTest::newRow("one period") << 1 << 500.0 << 100.0 << 1;
   }
   void chartLabelsNeverOverlap() {
     QFETCH(int, periods);
