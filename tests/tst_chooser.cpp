@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "screens/KtoCwiczy.h"
-#include "screens/chooserlayout.h"
+#include "widgets/chooserlayout.h"
 #include "shell/_cblad.h"
 #include "support/program.h"
 #include "support/programdir.h"

@@ -17,7 +17,7 @@
 #include "screens/KtoCwiczy.h"
 #include "screens/Oprogramie.h"
 #include "screens/Reklama.h"
-#include "screens/childcard.h"
+#include "widgets/childcard.h"
 #include "screens/Splashscreen.h"
 #include "words/_cslowa.h"
 

@@ -4,7 +4,7 @@
 #include "platform/jpeg.h"
 #include "platform/system.h"
 #include "screens/Komunikat.h"
-#include "screens/childcard.h"
+#include "widgets/childcard.h"
 #include "shell/_cblad.h"
 #include "words/_custgry.h"
 #include "shell/_specfunc.h"

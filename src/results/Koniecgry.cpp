@@ -5,7 +5,7 @@
 
 #include "platform/jpeg.h"
 #include "results/_cstatrec.h"
-#include "screens/childcard.h"
+#include "widgets/childcard.h"
 #include "shell/_cblad.h"
 #include "widgets/_cprzycisk.h"
 

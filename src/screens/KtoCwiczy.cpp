@@ -8,8 +8,8 @@
 
 #include "platform/jpeg.h"
 #include "platform/system.h"
-#include "screens/childcard.h"
-#include "screens/chooserlayout.h"
+#include "widgets/childcard.h"
+#include "widgets/chooserlayout.h"
 #include "shell/palette.h"
 #include "shell/_cblad.h"
 #include "shell/_specfunc.h"
@@ -19,18 +19,9 @@ namespace {
 // Under the cards, as under the art's own panels.
 const QColor kShadow(0, 0, 0, 40);
 
-// Andika, made for beginning readers, at the largest size up to `pixels`
-// at which the line fits `width`.
-QFont NameFont(int pixels) {
-  QFont font(QStringLiteral("Andika"));
-  font.setFamilies({QStringLiteral("Andika"), QStringLiteral("DejaVu Sans")});
-  font.setBold(true);
-  font.setPixelSize(pixels);
-  return font;
-}
-
+// The largest size up to `pixels` at which the line fits `width`.
 QFont FittingFont(const QString& text, int pixels, int width) {
-  QFont font = NameFont(pixels);
+  QFont font = childcard::NameFont(pixels);
   for (int size = pixels; size >= 10; --size) {
     font.setPixelSize(size);
     if (QFontMetrics(font).horizontalAdvance(text) <= width) break;
@@ -52,8 +43,8 @@ int SmallestNamePixels() { return screenWidth >= 1024 ? 15 : 13; }
 void DrawName(QPainter& p, const QRect& box, const QString& name, int largest) {
   const chooser::NameLines fitted =
       chooser::FitName(name, box.width(), box.height(), largest, SmallestNamePixels(),
-                       [](const QString& text, int pixels) { return QFontMetrics(NameFont(pixels)).horizontalAdvance(text); });
-  const QFont font = NameFont(fitted.pixels);
+                       childcard::NameAdvance);
+  const QFont font = childcard::NameFont(fitted.pixels);
   const QFontMetrics metrics(font);
   p.setFont(font);
   p.setPen(palette::kInk);
@@ -70,7 +61,7 @@ void DrawName(QPainter& p, const QRect& box, const QString& name, int largest) {
 int NameHeight(const QString& name, int width, int most, int largest) {
   const chooser::NameLines fitted =
       chooser::FitName(name, width, most, largest, SmallestNamePixels(),
-                       [](const QString& text, int pixels) { return QFontMetrics(NameFont(pixels)).horizontalAdvance(text); });
+                       childcard::NameAdvance);
   return chooser::LineHeight(fitted.pixels) * int(fitted.lines.size());
 }
 

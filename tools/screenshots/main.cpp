@@ -45,7 +45,7 @@
 #include "resultswindow/wordvoicespanel.h"
 #include "results/Koniecgry.h"
 #include "screens/KtoCwiczy.h"
-#include "screens/childcard.h"
+#include "widgets/childcard.h"
 #include "screens/Oprogramie.h"
 #include "shell/_specfunc.h"
 #include "support/program.h"

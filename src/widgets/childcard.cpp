@@ -1,4 +1,4 @@
-#include "screens/childcard.h"
+#include "widgets/childcard.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -6,12 +6,10 @@
 #include <QPainterPath>
 
 #include "platform/jpeg.h"
-#include "screens/chooserlayout.h"
+#include "widgets/chooserlayout.h"
 #include "shell/palette.h"
 
 namespace childcard {
-
-namespace {
 
 QFont NameFont(int pixels) {
   QFont font(QStringLiteral("Andika"));
@@ -21,9 +19,7 @@ QFont NameFont(int pixels) {
   return font;
 }
 
-int Advance(const QString& text, int pixels) { return QFontMetrics(NameFont(pixels)).horizontalAdvance(text); }
-
-}  // namespace
+int NameAdvance(const QString& text, int pixels) { return QFontMetrics(NameFont(pixels)).horizontalAdvance(text); }
 
 QImage WordPicture(const QString& key) {
   if (key.isEmpty() || key.contains(QLatin1Char('/')) || key.contains(QLatin1Char('\\'))) return {};
@@ -43,9 +39,9 @@ QRect Draw(QImage& image, QPoint at, int height, int maxWidth, const QString& na
   const int textLeft = pad * 2 + (side > 0 ? side + pad : 0);
   const int largest = height * 36 / 100;
   const int room = maxWidth - textLeft - pad * 2;
-  const chooser::NameLines fitted = chooser::FitName(name, room, height - 2 * pad, largest, qMin(largest, 13), Advance);
+  const chooser::NameLines fitted = chooser::FitName(name, room, height - 2 * pad, largest, qMin(largest, 13), NameAdvance);
   int textWidth = 0;
-  for (const QString& line : fitted.lines) textWidth = qMax(textWidth, qMin(room, Advance(line, fitted.pixels) + 2));  // elidedText counts fractions
+  for (const QString& line : fitted.lines) textWidth = qMax(textWidth, qMin(room, NameAdvance(line, fitted.pixels) + 2));  // elidedText counts fractions
   const QRect card(at, QSize(textLeft + textWidth + pad * 2, height));
 
   QPainter p(&image);

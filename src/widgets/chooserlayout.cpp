@@ -1,4 +1,4 @@
-#include "screens/chooserlayout.h"
+#include "widgets/chooserlayout.h"
 
 #include <QtGlobal>
 #include <climits>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -9,6 +10,11 @@
 // picture its button on the chooser has: drawn by the menu and the summary,
 // so that the adult sees whose results are being written. A guest has none.
 namespace childcard {
+
+// Andika, made for beginning readers, bold at `pixels`: children's names
+// on the chooser's buttons and on the card; and a text's width in it.
+QFont NameFont(int pixels);
+int NameAdvance(const QString& text, int pixels);
 
 // The word picture of `key` as the chooser shows it; null when the key is
 // no plain name or its picture is missing or broken.
