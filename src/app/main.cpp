@@ -13,6 +13,7 @@
 #include "locations/filelocations.h"
 #include "profiles/profiles.h"
 #include "platform/application.h"
+#include "stats/statsformat.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ int Export(const CommandLine& commandLine, int& argc, char** argv) {
     }
     where = locations::InProfile(where, profile.folder);
   }
-  const QString stats = where.statsDir + QStringLiteral("/prgst6.stt");
+  const QString stats = where.statsDir + QLatin1Char('/') + statrec::FileName();
   if (commandLine.action == CommandLine::Action::ExportXlsx)
     return resultswindow::ExportStatsXlsx(stats, commandLine.exportPath, out, err);
   return history::ExportStatsCsv(stats, commandLine.exportPath, out, err);

@@ -20,11 +20,7 @@
 #include "widgets/childcard.h"
 #include "screens/Splashscreen.h"
 #include "words/_cslowa.h"
-
-namespace {
-// The labelling and Memory games share the statistics file of program 6.
-constexpr qint32 kProgramNumber = 6;
-}  // namespace
+#include "stats/statsformat.h"
 
 Program::Program() = default;
 
@@ -56,7 +52,7 @@ void Program::DestroyChooser() { fmKtoCwiczy_.reset(); }
 
 void Program::CreateCatalogueAndStore(const QString& statsFolder) {
   slowa_ = std::make_unique<CSlowa>();
-  statRec_ = std::make_unique<CStatRec>(kProgramNumber, statsFolder);
+  statRec_ = std::make_unique<CStatRec>(statrec::kProgramNumber, statsFolder);
 }
 
 void Program::DestroyCatalogueAndStore() {
@@ -116,7 +112,7 @@ void Program::ShowResults() {
   // child of this run is the one whose file the store writes.
   ResultsSetup setup;
   setup.baseFolder = locations::Default().statsDir;
-  const QString path = QDir().absoluteFilePath(statRec_ ? statRec_->FileName() : QStringLiteral("prgst6.stt"));
+  const QString path = QDir().absoluteFilePath(statRec_ ? statRec_->FileName() : statrec::FileName());
   setup.inUseFolder = QFileInfo(path).absolutePath();
   if (slowa_) setup.words = &slowa_->Slownik();
   ResultsWindow window(setup, fmMain_.get());

@@ -21,6 +21,7 @@
 #include "shell/_cblad.h"
 #include "shell/_specfunc.h"
 #include "menu/Main.h"
+#include "stats/statsformat.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ int RunMiniFonikra() {
     // the settings as they go.
     if (!platform::TerminationRequested()) QApplication::exec();
   } catch (const CBlad& e) {
-    if (e.code == 3) SayWhyUnusable(QDir(statsDir).filePath(QStringLiteral("prgst6.stt")), QStringLiteral("plik wyników"));
+    if (e.code == 3) SayWhyUnusable(QDir(statsDir).filePath(statrec::FileName()), QStringLiteral("plik wyników"));
     // The menu window goes before the message is shown.
     program.DestroyScreens();
     e.Show();

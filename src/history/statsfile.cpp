@@ -5,53 +5,21 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
-#include <QtEndian>
 
 #include "platform/regularfile.h"
+#include "stats/rating.h"
 #include "words/wordbits.h"
 
 namespace history {
 
 namespace {
 
-// Reads the little-endian fields one after another; the caller has checked
-// that the bytes are there.
-class Cursor {
- public:
-  explicit Cursor(const char* data) : p_(reinterpret_cast<const uchar*>(data)) {}
-  template <typename T>
-  T Next() {
-    const T v = qFromLittleEndian<T>(p_);
-    p_ += sizeof(T);
-    return v;
-  }
-  platform::SystemTime NextTime() {
-    platform::SystemTime t;
-    for (quint16* field : {&t.year, &t.month, &t.dayOfWeek, &t.day, &t.hour, &t.minute, &t.second, &t.milliseconds})
-      *field = Next<quint16>();
-    return t;
-  }
-
- private:
-  const uchar* p_;
-};
-
 QString Shown(const QString& name) { return QDir::toNativeSeparators(name); }
 
 StatsRecord DecodeRecord(const char* data) {
-  Cursor in(data);
   StatsRecord r;
-  statrec::GameRecord& s = r.stored;
-  s.gameNumber = in.Next<qint32>();
-  s.startTime = in.NextTime();
-  s.poziom = in.Next<qint16>();
-  s.gloski = in.Next<qint16>();
-  s.pozycja = in.Next<qint16>();
-  s.duration = in.Next<qint32>();
-  s.completed = in.Next<qint16>();
-  s.hints = in.Next<qint32>();
-  s.correct = in.Next<qint32>();
-  s.wrong = in.Next<qint32>();
+  r.stored = statrec::DecodeRecord(data);
+  const statrec::GameRecord& s = r.stored;
   r.startUtc = ToUtcDateTime(s.startTime);
   r.seconds = s.duration * 0.864;
   r.rating = statrec::RatingFor(s.correct, s.wrong);
@@ -105,8 +73,8 @@ StatsFile ReadStatsBytes(const QByteArray& bytes, const QString& name) {
                      .arg(statrec::kHeaderSize);
     return file;
   }
-  Cursor header(bytes.constData());
-  const qint32 program = header.Next<qint32>();
+  const statrec::Header header = statrec::DecodeHeader(bytes.constData());
+  const qint32 program = header.programNumber;
   if (program != kProgramNumber) {
     file.error = QStringLiteral("Plik „%1” nie jest plikiem statystyk tego programu: ma numer programu %2 zamiast %3.")
                      .arg(Shown(name))
@@ -114,7 +82,7 @@ StatsFile ReadStatsBytes(const QByteArray& bytes, const QString& name) {
                      .arg(kProgramNumber);
     return file;
   }
-  file.createdUtc = ToUtcDateTime(header.NextTime());
+  file.createdUtc = ToUtcDateTime(header.created);
   if (!file.createdUtc.isValid()) {
     file.error = QStringLiteral("Plik „%1” nie jest plikiem statystyk: data jego utworzenia w nagłówku jest błędna.")
                      .arg(Shown(name));

@@ -7,7 +7,7 @@
 #include <QtGlobal>
 
 #include "platform/system.h"
-#include "results/_cstatrec.h"
+#include "stats/statsformat.h"
 
 // Reading back the statistics file the games append to (see statrec for the
 // layout), for looking through past games outside the program. Reading never
@@ -15,7 +15,7 @@
 namespace history {
 
 // The number this program writes at the start of its file.
-constexpr qint32 kProgramNumber = 6;
+constexpr qint32 kProgramNumber = statrec::kProgramNumber;
 
 // A million games, far more than any child plays; a larger file is some
 // other file and is not read at all.

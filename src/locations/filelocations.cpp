@@ -6,6 +6,7 @@
 
 #include "platform/savefile.h"
 #include "platform/system.h"
+#include "stats/statsformat.h"
 
 namespace locations {
 
@@ -56,7 +57,7 @@ Machine ThisMachine() {
     return info.isFile() && !info.isSymLink() && info.isWritable();
   };
   m.programFilesWritable = m.programDirHasData && writableFile(m.programDir + QStringLiteral("/Data/data.ini")) &&
-                           writableFile(m.programDir + QStringLiteral("/prgst6.stt"));
+                           writableFile(m.programDir + QLatin1Char('/') + statrec::FileName());
   m.sharedContent = IsFolder(SharedContentRoot(m.programDir) + QStringLiteral("/Data"));
   m.userDataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   return m;

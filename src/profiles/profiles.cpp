@@ -13,6 +13,7 @@
 #include "platform/regularfile.h"
 #include "platform/savefile.h"
 #include "recorder/voicelibrary.h"
+#include "stats/statsformat.h"
 
 namespace profiles {
 
@@ -218,7 +219,7 @@ namespace {
 // The files the program makes in a profile's folder, and what its
 // recordings folder holds. Nothing else there is the program's to delete.
 const QStringList& OwnFiles() {
-  static const QStringList names = {kInfoFile, QStringLiteral("data.ini"), QStringLiteral("prgst6.stt")};
+  static const QStringList names = {kInfoFile, QStringLiteral("data.ini"), statrec::FileName()};
   return names;
 }
 const QString kRecordings = QStringLiteral("Nagrania");
@@ -277,7 +278,7 @@ QString Remove(const Profile& profile) {
 
 namespace {
 
-const QString kStatsFile = QStringLiteral("prgst6.stt");
+const QString kStatsFile = statrec::FileName();
 
 int WholeGames(const QString& stats) {
   const QFileInfo info(stats);

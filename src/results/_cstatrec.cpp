@@ -14,13 +14,6 @@ namespace statrec {
 
 namespace {
 
-template <typename T>
-void Put(QByteArray& out, T value) {
-  char bytes[sizeof(T)];
-  qToLittleEndian(value, bytes);
-  out.append(bytes, qsizetype(sizeof(T)));
-}
-
 qint64 DirectWrite(QFileDevice& file, const char* data, qint64 size) { return file.write(data, size); }
 
 // Loops until the whole block is out: a device may accept less than asked.
@@ -35,60 +28,13 @@ bool WriteAll(QFileDevice& file, const QByteArray& block, const BlockWriter& wri
   return true;
 }
 
-// The header's time could be a time the program wrote: each field within
-// the range a system time has.
-bool PlausibleTime(const QByteArray& bytes) {
-  quint16 f[8];
-  for (int i = 0; i < 8; ++i) f[i] = qFromLittleEndian<quint16>(bytes.constData() + 2 * i);
-  return f[0] >= 1601 && f[1] >= 1 && f[1] <= 12 && f[2] <= 6 && f[3] >= 1 && f[3] <= 31 && f[4] <= 23 &&
-         f[5] <= 59 && f[6] <= 59 && f[7] <= 999;
-}
-
 }  // namespace
-
-QByteArray EncodeSystemTime(const platform::SystemTime& t) {
-  QByteArray out;
-  out.reserve(16);
-  for (quint16 v : {t.year, t.month, t.dayOfWeek, t.day, t.hour, t.minute, t.second, t.milliseconds}) Put(out, v);
-  return out;
-}
-
-QByteArray EncodeHeader(qint32 programNumber, const platform::SystemTime& created) {
-  QByteArray out;
-  out.reserve(kHeaderSize);
-  Put(out, programNumber);
-  out.append(EncodeSystemTime(created));
-  return out;
-}
-
-QByteArray EncodeRecord(const GameRecord& r) {
-  QByteArray out;
-  out.reserve(kRecordSize);
-  Put(out, r.gameNumber);
-  out.append(EncodeSystemTime(r.startTime));
-  Put(out, r.poziom);
-  Put(out, r.gloski);
-  Put(out, r.pozycja);
-  Put(out, r.duration);
-  Put(out, r.completed);
-  Put(out, r.hints);
-  Put(out, r.correct);
-  Put(out, r.wrong);
-  return out;
-}
 
 qint32 DurationUnits(qint64 elapsedMs) {
   // One unit is 864 ms: a day's 86 400 000 ms in 100 000 parts.
   return static_cast<qint32>(elapsedMs / 864);
 }
 
-int RatingFor(qint32 correct, qint32 wrong) {
-  const qint64 c = correct;
-  const qint64 w = wrong;
-  if (5 * c <= 2 * w) return 1;
-  if (5 * w >= 3 * c) return 2;
-  return 4;
-}
 
 bool AppendBlock(const QString& path, const QByteArray& block, const BlockWriter& writer) {
   QFile file(path);
@@ -108,8 +54,8 @@ QString PrepareForAppend(const QString& path, qint32 programNumber, QString* not
   QFile file(path);
   if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) return QStringLiteral("brak prawa do zapisu");
   const QByteArray head = file.read(kHeaderSize);
-  if (head.size() < kHeaderSize || qFromLittleEndian<qint32>(head.constData()) != programNumber ||
-      !PlausibleTime(head.mid(4)))
+  if (head.size() < kHeaderSize || DecodeHeader(head.constData()).programNumber != programNumber ||
+      !PlausibleTime(DecodeHeader(head.constData()).created))
     return QStringLiteral("plik nie zaczyna się nagłówkiem pliku statystyk");
   const qint64 torn = (file.size() - kHeaderSize) % kRecordSize;
   if (torn == 0) return {};
@@ -149,7 +95,7 @@ CStatRec::CStatRec(qint32 programNumber, const QString& folder, statrec::BlockWr
 }
 
 QString CStatRec::FileName() const {
-  const QString name = QStringLiteral("prgst") + QString::number(programNumber_) + QStringLiteral(".stt");
+  const QString name = statrec::FileName(programNumber_);
   return folder_.isEmpty() ? name : QDir(folder_).filePath(name);
 }
 

@@ -8,43 +8,19 @@
 
 #include "platform/system.h"
 #include "platform/timer.h"
+#include "stats/rating.h"
+#include "stats/statsformat.h"
 
 class CUstGry;
 class QFileDevice;
 
-// The statistics file: a 20-byte header written when the file is made, then
-// one 44-byte record per recorded game, appended in the order the games were
-// stopped. Integers are little-endian, without padding.
+// The statistics file's layout is in stats/statsformat.h; here is what the
+// store needs beside it.
 namespace statrec {
-
-constexpr int kHeaderSize = 20;
-constexpr int kRecordSize = 44;
-
-// One game as stored in the file.
-struct GameRecord {
-  qint32 gameNumber = 0;  // 1 labelling, 2 Memory
-  platform::SystemTime startTime;  // UTC
-  qint16 poziom = 0;
-  qint16 gloski = 0;
-  qint16 pozycja = 0;
-  qint32 duration = 0;  // units of 1/100000 day (0.864 s)
-  qint16 completed = 0;
-  qint32 hints = 0;
-  qint32 correct = 0;
-  qint32 wrong = 0;
-};
-
-QByteArray EncodeSystemTime(const platform::SystemTime& t);
-// Program number, then the file's creation time.
-QByteArray EncodeHeader(qint32 programNumber, const platform::SystemTime& created);
-// Note the order of the settings: amount, sounds, positions.
-QByteArray EncodeRecord(const GameRecord& record);
 
 // Elapsed milliseconds in the file's duration unit, truncated (60 000 ms
 // give 69), kept to the low 32 bits.
 qint32 DurationUnits(qint64 elapsedMs);
-// 1, 2 or 4 from the correct and wrong answers (hints play no part).
-int RatingFor(qint32 correct, qint32 wrong);
 
 // Writes bytes to an open file; returns how many were written, or -1.
 // Replaceable so that a test can make a write fail part-way.

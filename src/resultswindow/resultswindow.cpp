@@ -34,6 +34,7 @@
 #include "resultswindow/wordvoicespanel.h"
 #include "words/spaczka.h"
 #include "words/wordbits.h"
+#include "stats/statsformat.h"
 
 using namespace resultswindow;
 using resultswindow::SetNotice;
@@ -382,7 +383,7 @@ void ResultsWindow::ChildChosen() {
   const QString folder = childChoice_->currentData().toString();
   child_ = childChoice_->currentIndex() > 0 ? childChoice_->currentText() : QString();
   if (voices_) voices_->SetChild(folder, ChildText());
-  Load(QDir(folder).filePath(QStringLiteral("prgst6.stt")));
+  Load(QDir(folder).filePath(statrec::FileName()));
 }
 
 void ResultsWindow::Load(const QString& statsPath) {
