@@ -19,13 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       info.dataBytes > qint64(size)) {
     std::abort();
   }
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec loaded{};
   Uint8* buffer = nullptr;
   Uint32 length = 0;
   SDL_RWops* rw = SDL_RWFromConstMem(data, int(size));
-  if (!rw || !SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length)) std::abort();
-  const Uint32 frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-  if (spec.channels != info.channels || spec.freq != info.sampleRate || frameBytes == 0 ||
+  if (!rw || !SDL_LoadWAV_RW(rw, 1, &loaded, &buffer, &length)) std::abort();
+  const Uint32 frameBytes = SDL_AUDIO_BITSIZE(loaded.format) / 8 * loaded.channels;
+  if (loaded.channels != info.channels || loaded.freq != info.sampleRate || frameBytes == 0 ||
       qint64(length / frameBytes) > info.frames) {
     std::abort();
   }

@@ -144,10 +144,8 @@ int RunMiniFonikra() {
       }
     }
     statsDir = locations::Current().statsDir;
-    if (!LoadConfiguration()) {
-      SayWhyUnusable(ConfigPath(), QStringLiteral("plik ustawień"));
-      throw CBlad(4);
-    }
+    // Says itself on standard error which file failed and why.
+    if (!LoadConfiguration()) throw CBlad(4);
     // F11 on the chooser goes with the child it chose.
     if (*viewSwitched) WriteFullScreenChoice(platform::Form::FullScreenView());
   } catch (const CBlad& e) {

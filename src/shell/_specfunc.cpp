@@ -64,7 +64,14 @@ bool LoadConfiguration() {
   if (!QFileInfo::exists(path)) return WriteConfiguration();
 
   platform::IniFile ini;
-  if (!ini.Load(path)) return false;
+  if (!ini.Load(path)) {
+    const QFileInfo info(path);
+    const QString why = !info.isFile()                          ? QStringLiteral("to nie jest zwykły plik")
+                        : info.size() > platform::IniFile::kMaxBytes ? QStringLiteral("plik jest za duży")
+                                                                     : QStringLiteral("brak prawa odczytu");
+    QTextStream(stderr) << QDir::toNativeSeparators(path) << QStringLiteral(": nie odczytano ustawień: ") << why << ".\n";
+    return false;
+  }
   launchCount = ini.ReadInteger(kProgramSection, QStringLiteral("LU"), launchCount);
   zakladka = qint16(ini.ReadInteger(kProgramSection, QStringLiteral("Zakladka"), zakladka));
   fullScreenChosen = ini.ReadInteger(kProgramSection, kFullScreenKey, 0) != 0;
