@@ -144,10 +144,8 @@ class FileSafetyTest : public QObject {
     QTest::addColumn<bool>("allowed");
     QTest::newRow("statistics") << "prgst6.stt" << kHeader << false;
     QTest::newRow("statistics under another name") << "kopia.dat" << kHeader << false;
-    QTest::newRow("settings") << "Data/data.ini" << QByteArray("[DaneProgramu]\nLU=3\n") << false;
     QTest::newRow("profile") << "Profile/Ala/profil.ini" << QByteArray("[Profil]\nImie=Ala\n") << false;
     QTest::newRow("recording") << "Profile/Ala/Nagrania/a.wav" << QByteArray("RIFF") << false;
-    QTest::newRow("adult's voice") << "Glosy/szalik.wav" << QByteArray("RIFF") << false;
     QTest::newRow("an old export") << "wyniki.csv" << QByteArray("old;csv\r\n") << true;
   }
   void anExportNeverTakesThePlaceOfTheProgramsFiles() {

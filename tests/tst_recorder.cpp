@@ -239,7 +239,6 @@ class RecorderTest : public QObject {
     QTest::newRow("a sparse file claiming 1.6 GB") << QStringLiteral("sparse") << Wav(1, 1, kRate, 16, kClaimed, 4000)
                                                    << false;
     QTest::newRow("200 s at 1 Hz") << file << Wav(1, 1, 1, 8, 200) << false;
-    QTest::newRow("ten minutes at 8 kHz") << file << Wav(1, 1, 8000, 8, 8000 * 600) << false;
     QTest::newRow("a FIFO") << QStringLiteral("fifo") << QByteArray() << false;
   }
   void noSoundFileHoldsThePlayerLongerThanASaneSound() {
