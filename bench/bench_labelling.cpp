@@ -17,11 +17,11 @@ class LabellingBench : public QObject {
   void initTestCase() {
     app_ = std::make_unique<testing::ProgramFixture>(2);
     QVERIFY2(app_->ready, "the program could not be made: FONIKRA_DATA_DIR must name the build's Data folder");
-    podpisywanieSettings.poziom = 1;
-    podpisywanieSettings.gloski = 0x0001;
-    podpisywanieSettings.pozycja = 0x0100;
+    app_->program.state().settings.podpisywanieSettings.poziom = 1;
+    app_->program.state().settings.podpisywanieSettings.gloski = 0x0001;
+    app_->program.state().settings.podpisywanieSettings.pozycja = 0x0100;
     // What the menu does before it shows the screen.
-    app_->program.slowa()->Wybierz(podpisywanieSettings);
+    app_->program.slowa()->Wybierz(app_->program.state().settings.podpisywanieSettings);
     Screen()->show();
     QVERIFY(QTest::qWaitForWindowExposed(Screen()));
     QCoreApplication::processEvents();

@@ -20,16 +20,16 @@ class MemoryBench : public QObject {
     sleep_ = std::make_unique<FakeSleep>();
     program_ = std::make_unique<ProgramFixture>(2);
     QVERIFY2(program_->ready, "run with the build's content folder");
-    memorySettings.poziom = 3;
-    memorySettings.gloski = 1;
-    memorySettings.pozycja = 256;
+    program_->program.state().settings.memorySettings.poziom = 3;
+    program_->program.state().settings.memorySettings.gloski = 1;
+    program_->program.state().settings.memorySettings.pozycja = 256;
     CSlowa* slowa = program_->program.slowa();
     // Ten words for ten pairs: the built-in five once more under their own
     // keys, so that every card has its real pictures.
     for (const CSlowa::SPaczka& word : std::vector<CSlowa::SPaczka>(slowa->Baza.begin(), slowa->Baza.end())) {
       slowa->Dodaj(word);
     }
-    slowa->Wybierz(memorySettings);
+    slowa->Wybierz(program_->program.state().settings.memorySettings);
     Screen()->show();
     QVERIFY(QTest::qWaitForWindowExposed(Screen()));
     QCOMPARE(int(Board()->Karty.size()), 20);

@@ -124,11 +124,11 @@ class ChooserTest : public QObject {
 
   void eachChildGetsAButtonAndAMissingOrBrokenPictureOnlyLosesThePicture() {
     testing::ProgramDir dir;
-    testing::SetScreenMode(1);
+    const session::Session state = testing::SessionIn(dir.Path(), 1);
     dir.WriteJpeg("Data/Intf/Spec/mT_Kto_s.xji", 800, 600);
     dir.WriteJpeg("Data/Sio/sszalik.xji", 80, 100);
     dir.Write("Data/Sio/szepsuty.xji", "\xFF\xD8\xFF\xE0 not a picture");
-    TfmKtoCwiczy screen(Children({"Ala", "Bartek", "Celina", "Dawid"}, {"szalik", "zepsuty", "brak", "../Sio/sszalik"}),
+    TfmKtoCwiczy screen(state, Children({"Ala", "Bartek", "Celina", "Dawid"}, {"szalik", "zepsuty", "brak", "../Sio/sszalik"}),
                         nullptr);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -147,10 +147,10 @@ class ChooserTest : public QObject {
 
   void arrowKeysMoveTheHighlightEnterPressesItEscapeLeaves() {
     testing::ProgramDir dir;
-    testing::SetScreenMode(2);
+    const session::Session state = testing::SessionIn(dir.Path(), 2);
     dir.WriteJpeg("Data/Intf/Spec/mT_Kto_b.xji", 1024, 768);
     {
-      TfmKtoCwiczy screen(Children({"Ala", "Bartek", "Celina"}), nullptr);
+      TfmKtoCwiczy screen(state, Children({"Ala", "Bartek", "Celina"}), nullptr);
       screen.show();
       QCOMPARE(screen.Fokus(), 0);
       QTest::keyClick(&screen, Qt::Key_Right);
@@ -161,7 +161,7 @@ class ChooserTest : public QObject {
       QCOMPARE(screen.Wybor(), 1);
     }
     {
-      TfmKtoCwiczy screen(Children({"Ala", "Bartek", "Celina"}), nullptr);
+      TfmKtoCwiczy screen(state, Children({"Ala", "Bartek", "Celina"}), nullptr);
       screen.show();
       QTest::keyClick(&screen, Qt::Key_Down);
       QCOMPARE(screen.Fokus(), int(TfmKtoCwiczy::kFokusGosc));
@@ -169,7 +169,7 @@ class ChooserTest : public QObject {
       QCOMPARE(screen.Wybor(), int(TfmKtoCwiczy::kGosc));
     }
     {
-      TfmKtoCwiczy screen(Children({"Ala"}), nullptr);
+      TfmKtoCwiczy screen(state, Children({"Ala"}), nullptr);
       screen.show();
       QTest::keyClick(&screen, Qt::Key_Escape);
       QCOMPARE(screen.Wybor(), int(TfmKtoCwiczy::kWyjscie));
@@ -179,11 +179,11 @@ class ChooserTest : public QObject {
 
   void aThirteenthChildIsOnTheNextPage() {
     testing::ProgramDir dir;
-    testing::SetScreenMode(1);
+    const session::Session state = testing::SessionIn(dir.Path(), 1);
     dir.WriteJpeg("Data/Intf/Spec/mT_Kto_s.xji", 800, 600);
     QStringList names;
     for (int i = 0; i < 13; ++i) names << QStringLiteral("Dziecko %1").arg(QChar('A' + i));
-    TfmKtoCwiczy screen(Children(names), nullptr);
+    TfmKtoCwiczy screen(state, Children(names), nullptr);
     screen.show();
     QCOMPARE(screen.LiczbaStron(), 2);
     QVERIFY(screen.PrzyciskDziecka(11) && !screen.PrzyciskDziecka(12));
@@ -198,9 +198,9 @@ class ChooserTest : public QObject {
 
   void missingBackgroundIsMessage1() {
     testing::ProgramDir dir;
-    testing::SetScreenMode(1);
+    const session::Session state = testing::SessionIn(dir.Path(), 1);
     try {
-      TfmKtoCwiczy screen(Children({"Ala"}), nullptr);
+      TfmKtoCwiczy screen(state, Children({"Ala"}), nullptr);
       QFAIL("made without its background");
     } catch (const CBlad& e) {
       QCOMPARE(int(e.code), 1);

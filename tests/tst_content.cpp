@@ -53,7 +53,7 @@ class ContentTest : public QObject {
     program.DestroyScreens();
     program.DestroyCatalogueAndStore();
     QVERIFY(QFile::link(qEnvironmentVariable("FONIKRA_DATA_DIR") + QStringLiteral("/words.txt"),
-                        fixture_->dir.File(QString::fromLatin1(words::kWordListPath))));
+                        fixture_->dir.File(QStringLiteral("Data/") + QLatin1String(words::kWordList))));
     program.CreateCatalogueAndStore();
     QVERIFY(program.slowa()->Slownik().size() > 100);  // the list was read, not only the built-in five
     program.CreateScreens();
@@ -87,8 +87,8 @@ class ContentTest : public QObject {
     QFETCH(int, gloska);
     QFETCH(int, pozycja);
     QFETCH(int, poziom);
-    zakladka = qint16(tab);
-    CUstGry* record = TfmMain::SettingsForTab(tab);
+    fixture_->program.state().settings.zakladka = qint16(tab);
+    CUstGry* record = fixture_->program.fmMain()->SettingsForTab(tab);
     record->gloski = qint16(gloska);
     record->pozycja = qint16(pozycja);
     record->poziom = qint16(poziom);

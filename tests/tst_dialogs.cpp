@@ -81,7 +81,7 @@ void DragBody(QWidget* window, QPoint from, QPoint by, Qt::MouseButton button = 
 // A game in `store`: `correct` and `wrong` answers, `hints` hints, `seconds`
 // long, stopped and saved as the game screens do before the summary.
 void PlayGame(FakeClock& clock, CStatRec& store, int correct, int wrong, int hints, int seconds) {
-  store.StartGame(1, podpisywanieSettings);
+  store.StartGame(1, CUstGry(QStringLiteral("Podpisywanie")));
   for (int i = 0; i < correct; ++i) store.AddCorrect();
   for (int i = 0; i < wrong; ++i) store.AddWrong();
   for (int i = 0; i < hints; ++i) store.AddHint();
@@ -122,7 +122,7 @@ class DialogsTest : public QObject {
   void init() {
     dir_ = std::make_unique<ProgramDir>();
     QVERIFY(dir_->UseBuiltContent());
-    SetScreenMode(1);
+    state_ = testing::SessionIn(dir_->Path(), 1);
   }
   void cleanup() { dir_.reset(); }
 
@@ -146,14 +146,14 @@ class DialogsTest : public QObject {
   void messageCodesGiveTheirTextsAndAnyOtherCodeAnError() {
     QFETCH(int, code);
     QFETCH(QString, text);
-    TfmKomunikat dialog;
+    TfmKomunikat dialog(state_.content);
     dialog.SetMessage(code);
     QCOMPARE(dialog.vL_Komunikat->text(), text);
     QVERIFY(!dialog.isVisible());  // setting the text does not show it
   }
 
   void everyMessageFitsItsLabel() {
-    TfmKomunikat dialog;
+    TfmKomunikat dialog(state_.content);
     QLabel* label = dialog.vL_Komunikat;
     QCOMPARE(label->geometry(), QRect(18, 59, 385, 97));
     for (int code : {1, 2, 3, 10, 11, 20, 21, 99}) {
@@ -167,7 +167,7 @@ class DialogsTest : public QObject {
   }
 
   void dialogIsRoundedAndItsCornersAreNotPartOfIt() {
-    TfmKomunikat dialog;
+    TfmKomunikat dialog(state_.content);
     QCOMPARE(dialog.size(), QSize(420, 250));
     const QRegion shape = dialog.mask();
     QVERIFY(!shape.contains(QPoint(0, 0)));
@@ -183,16 +183,16 @@ class DialogsTest : public QObject {
 
   void dialogWithoutItsPictureOrWithABrokenOneIsMissingResources() {
     ProgramDir bare;  // no content at all
-    QVERIFY(IsMissingResources([] { TfmKomunikat dialog; }));
+    QVERIFY(IsMissingResources([&] { TfmKomunikat dialog(session::ContentRoot(bare.Path())); }));
     bare.Write("Data/Intf/Spec/mKom_kp.xji", QByteArray("not a picture at all"));
-    QVERIFY(IsMissingResources([] { TfmKomunikat dialog; }));
+    QVERIFY(IsMissingResources([&] { TfmKomunikat dialog(session::ContentRoot(bare.Path())); }));
     // A good picture but no button artwork is missing resources too.
     bare.WriteJpeg("Data/Intf/Spec/mKom_kp.xji", 420, 250);
-    QVERIFY(IsMissingResources([] { TfmKomunikat dialog; }));
+    QVERIFY(IsMissingResources([&] { TfmKomunikat dialog(session::ContentRoot(bare.Path())); }));
   }
 
   void stopButtonClosesTheDialogAndReturnsToTheCaller() {
-    TfmKomunikat dialog;
+    TfmKomunikat dialog(state_.content);
     dialog.SetMessage(3);
     CPrzyciskP* stop = dialog.StopButton();
     QCOMPARE(stop->geometry().topLeft(), QPoint(180, 150));
@@ -213,7 +213,7 @@ class DialogsTest : public QObject {
   }
 
   void dialogPaintsItsPictureWithTheButtonOverIt() {
-    TfmKomunikat dialog;
+    TfmKomunikat dialog(state_.content);
     QImage shown;
     RunModal(&dialog, [&] {
       QCoreApplication::processEvents();
@@ -257,7 +257,7 @@ class DialogsTest : public QObject {
   }
 
   void pressingTheBodyOrTheTextDragsTheDialogAndOnlyWithTheLeftButton() {
-    TfmKomunikat dialog;
+    TfmKomunikat dialog(state_.content);
     dialog.SetMessage(3);
     QPoint afterText, afterBody, afterRight, start;
     RunModal(&dialog, [&] {
@@ -308,7 +308,7 @@ class DialogsTest : public QObject {
   void summaryShowsTheStoreAndItsRatingAtEveryShowing() {
     FakeClock clock;
     CStatRec store(6);
-    TfmKoniecGry summary(&store);
+    TfmKoniecGry summary(state_.content, &store);
     QCOMPARE(summary.BackgroundName(), 'M');  // before any game
 
     struct Shown {
@@ -366,7 +366,7 @@ class DialogsTest : public QObject {
     FakeClock clock;
     delete new CStatRec(6);  // the file with its header, then a disk that takes nothing more
     CStatRec store(6, [](QFileDevice&, const char*, qint64) { return qint64(-1); });
-    TfmKoniecGry summary(&store);
+    TfmKoniecGry summary(state_.content, &store);
     PlayGame(clock, store, 3, 1, 0, 20);
     bool lostShown = false;
     ModalRun run = RunModal(&summary, [&] {
@@ -378,7 +378,7 @@ class DialogsTest : public QObject {
     QCOMPARE(run.result, TfmKoniecGry::kClose);
 
     // A game dropped for want of activity was not due: nothing is said.
-    store.StartGame(1, podpisywanieSettings);
+    store.StartGame(1, CUstGry(QStringLiteral("Podpisywanie")));
     store.OnIdleTimeout();
     store.StopGame();
     QVERIFY(!store.WriteRecord(true));
@@ -392,7 +392,7 @@ class DialogsTest : public QObject {
   void summaryBackgroundIsThePictureOfTheRating() {
     FakeClock clock;
     CStatRec store(6);
-    TfmKoniecGry summary(&store);
+    TfmKoniecGry summary(state_.content, &store);
     const struct {
       int correct, wrong;
       const char* file;
@@ -417,7 +417,7 @@ class DialogsTest : public QObject {
   void summaryValuesStayClearOfTheirCaptions() {
     FakeClock clock;
     CStatRec store(6);
-    TfmKoniecGry summary(&store);
+    TfmKoniecGry summary(state_.content, &store);
     // Wide values: close to an hour of play and three-digit counts.
     PlayGame(clock, store, 999, 999, 999, 59 * 60 + 59);
     RunModal(&summary, [&] { summary.SetModalResult(TfmKoniecGry::kClose); });
@@ -435,7 +435,7 @@ class DialogsTest : public QObject {
 
   void summaryDragsWithTheLeftButtonOnly() {
     CStatRec store(6);
-    TfmKoniecGry summary(&store);
+    TfmKoniecGry summary(state_.content, &store);
     QPoint start, afterLeft, afterRight;
     RunModal(&summary, [&] {
       start = summary.pos();
@@ -462,19 +462,19 @@ class DialogsTest : public QObject {
     QFETCH(int, mode);
     QFETCH(QPoint, about);
     QFETCH(QPoint, closing);
-    SetScreenMode(mode);
-    TfmOProgramie box;
-    TfmReklama bye;
+    state_ = testing::SessionIn(dir_->Path(), mode);
+    TfmOProgramie box(state_);
+    TfmReklama bye(state_);
     QCOMPARE(box.StopButton()->geometry().topLeft(), about);
     QCOMPARE(bye.ExitButton()->geometry().topLeft(), closing);
-    QCOMPARE(box.size(), QSize(screenWidth, screenHeight));
-    QCOMPARE(bye.size(), QSize(screenWidth, screenHeight));
+    QCOMPARE(box.size(), QSize(state_.geometry.screenWidth, state_.geometry.screenHeight));
+    QCOMPARE(bye.size(), QSize(state_.geometry.screenWidth, state_.geometry.screenHeight));
     QCOMPARE(box.imgLogo->pos(), mode == 1 ? QPoint(320, 120) : QPoint(410, 145));
   }
 
   void aboutBoxClosesByItsButtonAndByEscape() {
-    SetScreenMode(1);
-    TfmOProgramie box;
+    state_ = testing::SessionIn(dir_->Path(), 1);
+    TfmOProgramie box(state_);
     QVERIFY(RunModal(&box, [&] { ClickMiddle(box.StopButton()); }).closedByItself);
     QVERIFY(!box.isVisible());
     QVERIFY(RunModal(&box, [&] { QTest::keyClick(&box, Qt::Key_Escape); }).closedByItself);
@@ -482,8 +482,8 @@ class DialogsTest : public QObject {
   }
 
   void closingScreenIgnoresKeysAndClosesOnlyByItsButton() {
-    SetScreenMode(2);
-    TfmReklama bye;
+    state_ = testing::SessionIn(dir_->Path(), 2);
+    TfmReklama bye(state_);
     bool stillThere = false;
     QPoint where(-1, -1);
     QVERIFY(RunModal(&bye, [&] {
@@ -500,9 +500,9 @@ class DialogsTest : public QObject {
   }
 
   void linksOpenTheManualAndANewMail() {
-    SetScreenMode(1);
+    state_ = testing::SessionIn(dir_->Path(), 1);
     FakeOpener opener;
-    TfmOProgramie box;
+    TfmOProgramie box(state_);
     QVERIFY(RunModal(&box, [&] {
       ClickMiddle(box.LabelF6);
       ClickMiddle(box.LabelF7);
@@ -523,10 +523,10 @@ class DialogsTest : public QObject {
   }
 
   void aLinkThatOpensNothingSaysSo() {
-    SetScreenMode(1);
+    state_ = testing::SessionIn(dir_->Path(), 1);
     platform::SetOpenUrlFunction([](const QString&) { return false; });
     FakeMessageBox boxes;
-    TfmOProgramie box;
+    TfmOProgramie box(state_);
     RunModal(&box, [&] {
       ClickMiddle(box.LabelF6);
       ClickMiddle(box.LabelF7);
@@ -545,15 +545,15 @@ class DialogsTest : public QObject {
   }
   void aboutTextsDoNotOverlapAndStayOnTheMiddleOfThePicture() {
     QFETCH(int, mode);
-    SetScreenMode(mode);
-    TfmOProgramie box;
+    state_ = testing::SessionIn(dir_->Path(), mode);
+    TfmOProgramie box(state_);
     QVERIFY(box.LabelVer->text().contains(QStringLiteral(FONIKRA_VERSION)));
     const QList<QLabel*> labels = box.findChildren<QLabel*>();
     QCOMPARE(labels.size(), 16);  // the logo and fifteen lines
     QVERIFY(box.LabelIkony->text().contains(QStringLiteral("licencja MIT")));
     // The calm middle of the picture, where white text reads.
-    const QRect middle(screenWidth * 14 / 100, screenHeight * 18 / 100, screenWidth * 72 / 100,
-                       screenHeight * 59 / 100);
+    const QRect middle(state_.geometry.screenWidth * 14 / 100, state_.geometry.screenHeight * 18 / 100, state_.geometry.screenWidth * 72 / 100,
+                       state_.geometry.screenHeight * 59 / 100);
     const QRect button = box.StopButton()->geometry();
     for (int i = 0; i < labels.size(); ++i) {
       const QRect a = TextRect(labels[i]);
@@ -574,23 +574,27 @@ class DialogsTest : public QObject {
   }
   void aboutBoxSaysWhereTheStatisticsAre() {
     QFETCH(int, mode);
-    SetScreenMode(mode);
-    TfmOProgramie beside(nullptr, dir_->Path());
+    state_ = testing::SessionIn(dir_->Path(), mode);
+    TfmOProgramie beside(state_);
     QCOMPARE(beside.LabelF4->text(), QStringLiteral("w folderze programu."));
-    TfmOProgramie user(nullptr, QDir::homePath() + "/.local/share/Fonikra");
+    session::Session home = state_;
+    home.files.folder = QDir::homePath() + "/.local/share/Fonikra";
+    TfmOProgramie user(home);
     QCOMPARE(user.LabelF4->text(), QStringLiteral("w folderze ~/.local/share/Fonikra"));
     // A folder too long for the picture keeps both ends and stays on it.
-    TfmOProgramie deep(nullptr, "/srv/" + QString(40, 'x') + "/Fonikra");
+    session::Session deepState = state_;
+    deepState.files.folder = "/srv/" + QString(40, 'x') + "/Fonikra";
+    TfmOProgramie deep(deepState);
     const QString shown = deep.LabelF4->text();
     QVERIFY(shown.startsWith("w folderze /srv/"));
     QVERIFY(shown.endsWith("/Fonikra"));
-    QVERIFY(TextRect(deep.LabelF4).right() < screenWidth * 86 / 100);
+    QVERIFY(TextRect(deep.LabelF4).right() < state_.geometry.screenWidth * 86 / 100);
   }
 
   void largeDisplayGivesOrdinaryWindowsWithACaption() {
-    SetScreenMode(3);
-    TfmOProgramie box;
-    TfmReklama bye;
+    state_ = testing::SessionIn(dir_->Path(), 3);
+    TfmOProgramie box(state_);
+    TfmReklama bye(state_);
     for (platform::Form* form : {static_cast<platform::Form*>(&box), static_cast<platform::Form*>(&bye)}) {
       QVERIFY(!(form->windowFlags() & Qt::FramelessWindowHint));
       QCOMPARE(form->windowTitle(), QStringLiteral("Mini Fonikra Cz.I"));
@@ -603,25 +607,26 @@ class DialogsTest : public QObject {
 
   void missingArtworkIsMissingResources() {
     ProgramDir bare;  // no content at all
-    SetScreenMode(1);
-    QVERIFY(IsMissingResources([] { TfmOProgramie box; }));
-    QVERIFY(IsMissingResources([] { TfmReklama bye; }));
+    const session::Session state = testing::SessionIn(bare.Path(), 1);
+    QVERIFY(IsMissingResources([&] { TfmOProgramie box(state); }));
+    QVERIFY(IsMissingResources([&] { TfmReklama bye(state); }));
     // Pictures and buttons there, the logo missing.
     bare.WriteJpeg("Data/Intf/Spec/mT_OPro_s.xji", 800, 600);
     bare.WriteJpeg("Data/Intf/Spec/comm_s.xji", 800, 600);
     pictures::WriteButton("stop");
     pictures::WriteButton("wyjdz");
-    QVERIFY(IsMissingResources([] { TfmOProgramie box; }));
+    QVERIFY(IsMissingResources([&] { TfmOProgramie box(state); }));
     pictures::WriteSolid("logo", QSize(184, 62), Qt::yellow);
-    TfmOProgramie box;
-    TfmReklama bye;
+    TfmOProgramie box(state);
+    TfmReklama bye(state);
     // A broken background is as missing as none.
     bare.Write("Data/Intf/Spec/comm_s.xji", QByteArray(100, '\xff'));
-    QVERIFY(IsMissingResources([] { TfmReklama bye; }));
+    QVERIFY(IsMissingResources([&] { TfmReklama bye(state); }));
   }
 
  private:
   std::unique_ptr<ProgramDir> dir_;
+  session::Session state_;
 };
 
 QTEST_MAIN(DialogsTest)

@@ -99,15 +99,15 @@ class ImagesTest : public QObject {
     WriteFile("Data/Pict/broken_A.png", "\x89PNG garbage");
 
     QImage bitmap;
-    OpenBmpFile("stop_", bitmap);
+    OpenBmpFile("Data/Pict", "stop_", bitmap);
     QCOMPARE(bitmap.size(), QSize(7, 5));
     QCOMPARE(bitmap.format(), QImage::Format_RGB32);
 
     QImage untouched(1, 1, QImage::Format_RGB32);
-    QVERIFY_THROWS_EXCEPTION(platform::ImageError, OpenBmpFile("stop", untouched));
-    QVERIFY_THROWS_EXCEPTION(platform::ImageError, OpenBmpFile("broken_A", untouched));
-    QVERIFY_THROWS_EXCEPTION(platform::ImageError, OpenBmpFile("../Pict/stop_", untouched));
-    QVERIFY_THROWS_EXCEPTION(platform::ImageError, OpenBmpFile("", untouched));
+    QVERIFY_THROWS_EXCEPTION(platform::ImageError, OpenBmpFile("Data/Pict", "stop", untouched));
+    QVERIFY_THROWS_EXCEPTION(platform::ImageError, OpenBmpFile("Data/Pict", "broken_A", untouched));
+    QVERIFY_THROWS_EXCEPTION(platform::ImageError, OpenBmpFile("Data/Pict", "../Pict/stop_", untouched));
+    QVERIFY_THROWS_EXCEPTION(platform::ImageError, OpenBmpFile("Data/Pict", "", untouched));
     QCOMPARE(untouched.size(), QSize(1, 1));
     QDir::setCurrent(old);
   }

@@ -55,11 +55,11 @@ CStatRec* Store() { return App().statRec(); }
 Game::Game(int mode) : app(mode) {
   current = this;
   if (!app.ready) return;
-  podpisywanieSettings.poziom = 1;
-  podpisywanieSettings.gloski = 0x0001;
-  podpisywanieSettings.pozycja = 0x0100;
+  App().state().settings.podpisywanieSettings.poziom = 1;
+  App().state().settings.podpisywanieSettings.gloski = 0x0001;
+  App().state().settings.podpisywanieSettings.pozycja = 0x0100;
   // What the menu does before it shows the screen.
-  App().slowa()->Wybierz(podpisywanieSettings);
+  App().slowa()->Wybierz(App().state().settings.podpisywanieSettings);
   Screen()->show();
   ready = QTest::qWaitForWindowExposed(Screen());
 }
@@ -192,7 +192,7 @@ class LabellingTest : public QObject {
     Game g(mode);
     QVERIFY(g.ready);
     TfmPodpisywanie& fm = *Screen();
-    QCOMPARE(fm.size(), QSize(screenWidth, screenHeight));
+    QCOMPARE(fm.size(), g.app.program.state().geometry.Size());
     QCOMPARE((QList<QPoint>{fm.PrzyciskPomoc->Rect().topLeft(), fm.PrzyciskStop->Rect().topLeft(),
                             fm.PrzyciskNast->Rect().topLeft(), fm.PrzyciskPop->Rect().topLeft()}),
              buttons);
@@ -222,13 +222,13 @@ class LabellingTest : public QObject {
       QCOMPARE(Screen()->size(), QSize(1024, 768));
     }
     ProgramDir empty;
-    SetScreenMode(2);
+    const session::Session state = testing::SessionIn(empty.Path(), 2);
     EndOfGame end(nullptr);
     const qsizetype before = QApplication::allWidgets().size();
     for (bool withBackground : {false, true}) {
       if (withBackground) empty.WriteJpeg(QStringLiteral("Data/Intf/Spec/mT_Pod_b1.xji"), 1024, 768);
       try {
-        TfmPodpisywanie screen(nullptr, nullptr, end);
+        TfmPodpisywanie screen(state, nullptr, nullptr, end);
         QFAIL("made without its artwork");
       } catch (const CBlad& e) {
         QCOMPARE(e.code, qint16(1));
@@ -308,7 +308,7 @@ class LabellingTest : public QObject {
     QCOMPARE(Store()->Wrong(), 1);
     QCOMPARE(Store()->Correct(), 0);
     QCOMPARE(g.sound.played.size(), 1);
-    QVERIFY(g.sound.played[0].startsWith(QStringLiteral("Data/Intf/Smd/b")));
+    QVERIFY(g.sound.played[0].startsWith(App().state().content.Path(QStringLiteral("Intf/Smd/b"))));
     QVERIFY(last->Obraz->Visible());
 
     // Out of slot 1 and onto the filled slot 0: it waits above, unchecked.
@@ -331,8 +331,8 @@ class LabellingTest : public QObject {
     QVERIFY(g.ready);
     QVERIFY(GoTo(QStringLiteral("szkola")));
     QCOMPARE(Board()->Odpowiedz, QStringLiteral("szkoła"));  // spelled, unlike the key
-    QCOMPARE(Tiles()[0]->Bitmapa, LoadNamedPicture(QStringLiteral("sz_red")));
-    QCOMPARE(Tiles()[3]->Bitmapa, LoadNamedPicture(QStringLiteral("ll")));
+    QCOMPARE(Tiles()[0]->Bitmapa, LoadNamedPicture(g.app.program.state().content, QStringLiteral("sz_red")));
+    QCOMPARE(Tiles()[3]->Bitmapa, LoadNamedPicture(g.app.program.state().content, QStringLiteral("ll")));
     // A phoneme without a picture still gets a tile of the slot's size.
     CPrzGloska unknown(Board(), QStringLiteral("qx"));
     QCOMPARE(unknown.Obraz->size(), QSize(55, 55));
@@ -359,8 +359,8 @@ class LabellingTest : public QObject {
     QVERIFY(!Visible(*Screen()->PrzyciskPomoc));
     for (CPrzGloska* t : Tiles()) QVERIFY(!t->Obraz->Visible());
     QCOMPARE(g.sound.played.size(), 2);
-    QVERIFY(g.sound.played[0].startsWith(QStringLiteral("Data/Intf/Smd/g")));
-    QCOMPARE(g.sound.played[1], QStringLiteral("Data/Smd/") + word + QStringLiteral(".pw"));
+    QVERIFY(g.sound.played[0].startsWith(App().state().content.Path(QStringLiteral("Intf/Smd/g"))));
+    QCOMPARE(g.sound.played[1], App().state().content.Path(QStringLiteral("Smd/") + word + QStringLiteral(".pw")));
     QCOMPARE(g.sleep.sleeps, (std::vector<int>{500, 300}));
     QVERIFY(!Board()->TimerKoniec->Enabled());  // four words still open
     // The tiles stay drawn in their slots; the help button is gone.
@@ -420,7 +420,7 @@ class LabellingTest : public QObject {
     QCOMPARE(Slot(1)->Nazwa, wanted[1]);
     Click(*fm.PrzyciskPomoc);
     QCOMPARE(Store()->Hints(), 1);
-    QCOMPARE(g.sound.played, QStringList{QStringLiteral("Data/Smd/") + Board()->Slowo + QStringLiteral(".pw")});
+    QCOMPARE(g.sound.played, QStringList{App().state().content.Path(QStringLiteral("Smd/") + Board()->Slowo + QStringLiteral(".pw"))});
     QCOMPARE(Board()->Przesuwane.size(), size_t(wanted.size()));
     for (auto& s : Board()->Puste) QVERIFY(s->Nazwa.isEmpty());
     for (CPrzGloska* t : Tiles()) QVERIFY(t->Obraz->Visible());

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "locations/filelocations.h"
+#include "session/settings.h"
 #include "platform/system.h"
 #include "results/_cstatrec.h"
 #include "shell/_specfunc.h"
@@ -95,14 +96,15 @@ class LocationsTest : public QObject {
     QVERIFY(QDir().mkpath(dir.File("share/minifonikra/Data")));
     platform::SetProgramDir(dir.File("bin"));
     qputenv("XDG_DATA_HOME", dir.File("home").toLocal8Bit());
-    const FileLocations where = locations::Current();
+    const FileLocations where = locations::Default();
     QCOMPARE(where.contentRoot, dir.File("share/minifonikra"));
     QVERIFY(where.statsDir.startsWith(dir.File("home/")));
     QVERIFY(locations::MakeUserFolder(where));
     QDir::setCurrent(where.contentRoot);
 
-    QVERIFY(LoadConfiguration());
-    QVERIFY(WriteConfiguration());
+    session::Settings settings(where.configPath);
+    QVERIFY(settings.Load());
+    QVERIFY(settings.Write());
     { CStatRec store(6, where.statsDir); }
     qunsetenv("XDG_DATA_HOME");
 

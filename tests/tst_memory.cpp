@@ -81,7 +81,7 @@ bool Shows(const platform::Canvas& canvas, const CKarta* card, const QImage& pic
 }
 
 QRect LargePictureRect(const CKarta* card) {
-  return QRect(memoryrules::LargePictureOrigin(screenMode), card->Maska.size());
+  return QRect(memoryrules::LargePictureOrigin(current->program.state().geometry.screenMode), card->Maska.size());
 }
 
 bool ShowsBackground(const platform::Canvas& canvas, const QRect& r) {
@@ -183,7 +183,7 @@ class MemoryTest : public QObject {
     QFETCH(QPoint, stop);
     QVERIFY(Start(mode));
     Show();
-    QCOMPARE(fmMemory()->size(), QSize(screenWidth, screenHeight));
+    QCOMPARE(fmMemory()->size(), current->program.state().geometry.Size());
     QCOMPARE(fmMemory()->pos(), QPoint(0, 0));
     QCOMPARE(fmMemory()->PrzyciskPomoc()->Rect(), QRect(hint, QSize(70, 60)));
     QCOMPARE(fmMemory()->PrzyciskStop()->Rect(), QRect(stop, QSize(70, 60)));
@@ -222,8 +222,8 @@ class MemoryTest : public QObject {
       word.Flagi = 0x0101;
       slowa()->Dodaj(word);
     }
-    memorySettings.poziom = qint16(level);
-    slowa()->Wybierz(memorySettings);
+    current->program.state().settings.memorySettings.poziom = qint16(level);
+    slowa()->Wybierz(current->program.state().settings.memorySettings);
     Show();
     const int pairs = memoryrules::PairsForLevel(level);
     QCOMPARE(int(gra()->Karty.size()), 2 * pairs);
@@ -268,7 +268,7 @@ class MemoryTest : public QObject {
     Click(b);
     QCOMPARE(statRec()->Correct(), 1);
     QCOMPARE(statRec()->Wrong(), 0);
-    QCOMPARE(sound_->played, QStringList{QStringLiteral("Data/Smd/") + a->Nazwa + QStringLiteral(".pw")});
+    QCOMPARE(sound_->played, QStringList{current->program.state().content.Path(QStringLiteral("Smd/") + a->Nazwa + QStringLiteral(".pw"))});
     QVERIFY(Shows(window, a, a->Awers));
     QVERIFY(Shows(window, b, b->Awers));
     QVERIFY(!ShowsBackground(window, LargePictureRect(b)));
@@ -581,7 +581,7 @@ class MemoryTest : public QObject {
   void levelOutsideOneToThreeGivesAnEmptyBoardThatOnlyStopEnds() {
     QFETCH(int, level);
     QFETCH(int, slotCount);
-    memorySettings.poziom = qint16(level);
+    current->program.state().settings.memorySettings.poziom = qint16(level);
     Show();
     QCOMPARE(int(gra()->Karty.size()), slotCount);
     QVERIFY(OnBoard().empty());
@@ -663,10 +663,10 @@ class MemoryTest : public QObject {
     const int before = QApplication::topLevelWidgets().size();
     {
       ProgramDir bare;
-      SetScreenMode(1);
+      const session::Session state = testing::SessionIn(bare.Path(), 1);
       EndOfGame koniec(nullptr);
       try {
-        TfmMemory screen(nullptr, nullptr, koniec);
+        TfmMemory screen(state, nullptr, nullptr, koniec);
         QFAIL("made without its background");
       } catch (const CBlad& e) {
         QCOMPARE(e.code, qint16(1));
@@ -674,7 +674,7 @@ class MemoryTest : public QObject {
       // The background alone, without the buttons' artwork.
       bare.WriteJpeg("Data/Intf/Spec/mT_Mem_s.xji", 800, 600);
       try {
-        TfmMemory screen(nullptr, nullptr, koniec);
+        TfmMemory screen(state, nullptr, nullptr, koniec);
         QFAIL("made without its buttons");
       } catch (const CBlad& e) {
         QCOMPARE(e.code, qint16(1));
@@ -692,14 +692,14 @@ class MemoryTest : public QObject {
     program_.reset();
     program_ = std::make_unique<ProgramFixture>(mode);
     current = program_.get();
-    memorySettings.poziom = 1;
-    memorySettings.gloski = 1;      // SZ
-    memorySettings.pozycja = 256;   // word-initial
+    current->program.state().settings.memorySettings.poziom = 1;
+    current->program.state().settings.memorySettings.gloski = 1;      // SZ
+    current->program.state().settings.memorySettings.pozycja = 256;   // word-initial
     return program_->ready;
   }
 
   void Show() {
-    slowa()->Wybierz(memorySettings);  // as the menu does before showing the screen
+    slowa()->Wybierz(current->program.state().settings.memorySettings);  // as the menu does before showing the screen
     fmMemory()->show();
     QVERIFY(QTest::qWaitForWindowExposed(fmMemory()));
     QVERIFY(gra());

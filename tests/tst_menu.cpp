@@ -88,7 +88,7 @@ class MenuTest : public QObject {
       QCOMPARE(fmMain()->PositionButton(i)->Input()->pos(), QPoint(amountX[i], rowsY[2]));
       const CObiektGraficzny* caption = fmMain()->Caption(i);
       QCOMPARE(caption->Y(), rowsY[3 + i]);
-      QCOMPARE(caption->X(), screenWidth / 2 - caption->Width() / 2);
+      QCOMPARE(caption->X(), fixture_->program.state().geometry.screenWidth / 2 - caption->Width() / 2);
     }
     for (int i = 0; i < 4; ++i) QCOMPARE(fmMain()->SoundButton(i)->Input()->pos(), QPoint(soundX[i], rowsY[1]));
     QCOMPARE(fmMain()->g_Menu->pos(), mode == 1 ? QPoint(152, 422) : QPoint(192, 541));
@@ -119,23 +119,23 @@ class MenuTest : public QObject {
     QVERIFY(Create(mode));
     ShowMenu();
     for (int start : {1, 2}) {
-      zakladka = qint16(start);
+      fixture_->program.state().settings.zakladka = qint16(start);
       const int y = (start == 1) ? 5 : fmMain()->g_Menu->height() - 2;  // Y plays no part
       QTest::mousePress(fmMain()->g_Menu, Qt::RightButton, {}, QPoint(x, y));
       QTest::mouseRelease(fmMain()->g_Menu, Qt::RightButton, {}, QPoint(x, y));
-      QCOMPARE(int(zakladka), tab == 0 ? start : tab);
+      QCOMPARE(int(fixture_->program.state().settings.zakladka), tab == 0 ? start : tab);
       QCOMPARE(int(fmMain()->PreviousTab()), start);
     }
   }
 
   void switchingTabsShowsEachGamesOwnChoices() {
     QVERIFY(Create());
-    podpisywanieSettings.gloski = 1;
-    podpisywanieSettings.pozycja = 256;
-    podpisywanieSettings.poziom = 1;
-    memorySettings.gloski = 4 | 8;
-    memorySettings.pozycja = 1024;
-    memorySettings.poziom = 2;
+    fixture_->program.state().settings.podpisywanieSettings.gloski = 1;
+    fixture_->program.state().settings.podpisywanieSettings.pozycja = 256;
+    fixture_->program.state().settings.podpisywanieSettings.poziom = 1;
+    fixture_->program.state().settings.memorySettings.gloski = 4 | 8;
+    fixture_->program.state().settings.memorySettings.pozycja = 1024;
+    fixture_->program.state().settings.memorySettings.poziom = 2;
     ShowMenu();
     auto states = [] {
       QString s;
@@ -148,11 +148,11 @@ class MenuTest : public QObject {
     };
     QCOMPARE(states(), QString("100 1000 100"));
     Click(fmMain()->g_Menu, QPoint(300, 20));  // tab 2
-    QCOMPARE(int(zakladka), 2);
+    QCOMPARE(int(fixture_->program.state().settings.zakladka), 2);
     QCOMPARE(states(), QString("010 0011 001"));
     Click(fmMain()->AmountButton(2)->Input());  // "duzo" on tab 2
-    QCOMPARE(int(memorySettings.poziom), 3);
-    QCOMPARE(int(podpisywanieSettings.poziom), 1);
+    QCOMPARE(int(fixture_->program.state().settings.memorySettings.poziom), 3);
+    QCOMPARE(int(fixture_->program.state().settings.podpisywanieSettings.poziom), 1);
     Click(fmMain()->g_Menu, QPoint(100, 20));  // back to tab 1
     QCOMPARE(states(), QString("100 1000 100"));
     // The page picture is drawn at the tab strip.
@@ -165,8 +165,8 @@ class MenuTest : public QObject {
     ShowMenu();
     // Tabs 1, 2 and 4 toggle single sound bits; tab 3 toggles pairs.
     for (int tab : {1, 2, 3, 4}) {
-      zakladka = qint16(tab);
-      CUstGry* record = TfmMain::SettingsForTab(tab);
+      fixture_->program.state().settings.zakladka = qint16(tab);
+      CUstGry* record = fmMain()->SettingsForTab(tab);
       record->gloski = 0;
       record->pozycja = 0;
       Click(fmMain()->SoundButton(1)->Input());  // Ż/RZ
@@ -182,8 +182,8 @@ class MenuTest : public QObject {
     }
     // Outside 1 to 4: a sound does nothing at all; a position or amount
     // changes its picture but no record.
-    zakladka = 9;
-    const qint16 before[] = {podpisywanieSettings.gloski, podpisywanieSettings.pozycja, podpisywanieSettings.poziom};
+    fixture_->program.state().settings.zakladka = 9;
+    const qint16 before[] = {fixture_->program.state().settings.podpisywanieSettings.gloski, fixture_->program.state().settings.podpisywanieSettings.pozycja, fixture_->program.state().settings.podpisywanieSettings.poziom};
     const bool soundWas = fmMain()->SoundButton(0)->State();
     Click(fmMain()->SoundButton(0)->Input());
     QCOMPARE(fmMain()->SoundButton(0)->State(), soundWas);
@@ -192,10 +192,10 @@ class MenuTest : public QObject {
     QCOMPARE(fmMain()->PositionButton(0)->State(), !positionWas);
     Click(fmMain()->AmountButton(2)->Input());
     QVERIFY(fmMain()->AmountButton(2)->State());
-    QCOMPARE(podpisywanieSettings.gloski, before[0]);
-    QCOMPARE(podpisywanieSettings.pozycja, before[1]);
-    QCOMPARE(podpisywanieSettings.poziom, before[2]);
-    QCOMPARE(int(memorySettings.poziom), 1);
+    QCOMPARE(fixture_->program.state().settings.podpisywanieSettings.gloski, before[0]);
+    QCOMPARE(fixture_->program.state().settings.podpisywanieSettings.pozycja, before[1]);
+    QCOMPARE(fixture_->program.state().settings.podpisywanieSettings.poziom, before[2]);
+    QCOMPARE(int(fixture_->program.state().settings.memorySettings.poziom), 1);
   }
 
   void startWithTooFewWordsShowsMessage3AndStartsNothing_data() {
@@ -215,8 +215,8 @@ class MenuTest : public QObject {
     QFETCH(int, pozycja);
     QFETCH(int, poziom);
     QVERIFY(Create());
-    zakladka = qint16(tab);
-    CUstGry* record = TfmMain::SettingsForTab(tab);
+    fixture_->program.state().settings.zakladka = qint16(tab);
+    CUstGry* record = fmMain()->SettingsForTab(tab);
     record->gloski = qint16(gloski);
     record->pozycja = qint16(pozycja);
     record->poziom = qint16(poziom);
@@ -338,7 +338,7 @@ class MenuTest : public QObject {
 
   void destroyingTheMenuWritesTheConfiguration() {
     QVERIFY(Create());
-    launchCount = 7;
+    fixture_->program.state().settings.launchCount = 7;
     fixture_->program.DestroyScreens();
     QVERIFY(fixture_->dir.Read("Data/data.ini").contains("LU=7\n"));
   }

@@ -16,6 +16,8 @@
 #include "platform/sound.h"
 
 #include "recorder/recorder.h"
+#include "session/childfiles.h"
+#include "session/contentroot.h"
 #include "recorder/stoprule.h"
 #include "recorder/voicelibrary.h"
 #include "recorder/wavfile.h"
@@ -175,19 +177,20 @@ class RecorderTest : public QObject {
 
   void aModelIsSpokenInsteadOfTheSynthesisedWordUntilItIsDeleted() {
     ProgramDir dir;
+    const recorder::VoiceLibrary voices(session::ChildFiles::InFolder(dir.Path()), session::ContentRoot(dir.Path()));
     FakeSound sound;
     dir.Write(QStringLiteral("Data/Smd/szalik.pw"), "synthesised");
-    const QString synthesised = QStringLiteral("Data/Smd/szalik.pw");
-    QCOMPARE(recorder::WordSoundPath(QStringLiteral("szalik")), synthesised);
+    const QString synthesised = dir.File(QStringLiteral("Data/Smd/szalik.pw"));
+    QCOMPARE(voices.WordSoundPath(QStringLiteral("szalik")), synthesised);
 
-    QVERIFY(recorder::KeepModel(QStringLiteral("szalik"), Tone(200, kVoice), kRate));
-    QVERIFY(recorder::HasModel(QStringLiteral("szalik")));
+    QVERIFY(voices.KeepModel(QStringLiteral("szalik"), Tone(200, kVoice), kRate));
+    QVERIFY(voices.HasModel(QStringLiteral("szalik")));
     const QString model = dir.File(QStringLiteral("Glosy/szalik.wav"));
-    QCOMPARE(QFileInfo(recorder::WordSoundPath(QStringLiteral("szalik"))).absoluteFilePath(), model);
-    QVERIFY(PlayWordSound(QStringLiteral("szalik")));
+    QCOMPARE(QFileInfo(voices.WordSoundPath(QStringLiteral("szalik"))).absoluteFilePath(), model);
+    QVERIFY(PlayWordSound(voices, QStringLiteral("szalik")));
 
-    QVERIFY(recorder::DeleteModel(QStringLiteral("szalik")));
-    QVERIFY(PlayWordSound(QStringLiteral("szalik")));
+    QVERIFY(voices.DeleteModel(QStringLiteral("szalik")));
+    QVERIFY(PlayWordSound(voices, QStringLiteral("szalik")));
     QCOMPARE(sound.played.size(), 2);
     QCOMPARE(QFileInfo(sound.played[0]).absoluteFilePath(), model);
     QCOMPARE(sound.played[1], synthesised);
@@ -220,13 +223,14 @@ class RecorderTest : public QObject {
     QFETCH(QByteArray, bytes);
     QFETCH(recorder::WavFault, fault);
     ProgramDir dir;
+    const recorder::VoiceLibrary voices(session::ChildFiles::InFolder(dir.Path()), session::ContentRoot(dir.Path()));
     const QString key = QStringLiteral("szalik");
-    const QString model = recorder::ModelPath(key);
+    const QString model = voices.ModelPath(key);
     QVERIFY(Plant(model, kind, bytes));
     QCOMPARE(recorder::InspectWavFile(model).fault, fault);
     const bool ok = fault == recorder::WavFault::None;
-    QCOMPARE(recorder::ModelOf(key), ok ? recorder::Model::Usable : recorder::Model::Unusable);
-    QCOMPARE(recorder::WordSoundPath(key), ok ? model : recorder::SynthesisedSoundPath(key));
+    QCOMPARE(voices.ModelOf(key), ok ? recorder::Model::Usable : recorder::Model::Unusable);
+    QCOMPARE(voices.WordSoundPath(key), ok ? model : voices.SynthesisedSoundPath(key));
     QCOMPARE(recorder::PlayVoice(model), ok);
   }
 
@@ -246,6 +250,7 @@ class RecorderTest : public QObject {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, played);
     ProgramDir dir;
+    const recorder::VoiceLibrary voices(session::ChildFiles::InFolder(dir.Path()), session::ContentRoot(dir.Path()));
     const QString path = dir.File(QStringLiteral("Data/Smd/szalik.pw"));
     QVERIFY(Plant(path, kind, bytes));
     // The real player, on SDL's dummy driver, which drains in real time.
@@ -258,41 +263,44 @@ class RecorderTest : public QObject {
 
   void aKeyThatIsNoWordNamesNoFile() {
     ProgramDir dir;
-    QVERIFY(!recorder::KeepModel(QStringLiteral("../szalik"), Tone(10, kVoice), kRate));
-    QVERIFY(!recorder::DeleteModel(QStringLiteral("../szalik")));
+    const recorder::VoiceLibrary voices(session::ChildFiles::InFolder(dir.Path()), session::ContentRoot(dir.Path()));
+    QVERIFY(!voices.KeepModel(QStringLiteral("../szalik"), Tone(10, kVoice), kRate));
+    QVERIFY(!voices.DeleteModel(QStringLiteral("../szalik")));
     QVERIFY(QDir(dir.Path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
     QVERIFY(!QFileInfo::exists(dir.File(QStringLiteral("szalik.wav"))));
   }
 
   void recordingsAreListedPerWordOldestFirstAndDeletedOnlyFromTheirFolder() {
     ProgramDir dir;
+    const recorder::VoiceLibrary voices(session::ChildFiles::InFolder(dir.Path()), session::ContentRoot(dir.Path()));
     const QDateTime first(QDate(2026, 12, 8), QTime(10, 15, 3), QTimeZone::utc());
     QCOMPARE(recorder::RecordingFileName(QStringLiteral("szalik"), first), QStringLiteral("2026-12-08_10-15-03_szalik.wav"));
-    const QString a = recorder::NewRecordingPath(QStringLiteral("szalik"), first);
+    const QString a = voices.NewRecordingPath(QStringLiteral("szalik"), first);
     QVERIFY(recorder::SaveWav(a, Tone(10, kVoice), kRate));
     // The same second again gets a name of its own.
-    const QString b = recorder::NewRecordingPath(QStringLiteral("szalik"), first);
+    const QString b = voices.NewRecordingPath(QStringLiteral("szalik"), first);
     QCOMPARE(QFileInfo(b).fileName(), QStringLiteral("2026-12-08_10-15-03_szalik-2.wav"));
     QVERIFY(recorder::SaveWav(b, Tone(10, kVoice), kRate));
-    const QString older = recorder::NewRecordingPath(QStringLiteral("szalik"), first.addDays(-1));
+    const QString older = voices.NewRecordingPath(QStringLiteral("szalik"), first.addDays(-1));
     QVERIFY(recorder::SaveWav(older, Tone(10, kVoice), kRate));
     // A longer key that starts alike, and a file that is no recording.
-    QVERIFY(recorder::SaveWav(recorder::NewRecordingPath(QStringLiteral("szalik_duzy"), first), Tone(10, kVoice), kRate));
+    QVERIFY(recorder::SaveWav(voices.NewRecordingPath(QStringLiteral("szalik_duzy"), first), Tone(10, kVoice), kRate));
     dir.Write(QStringLiteral("Nagrania/notatka_szalik.wav"), "x");
 
-    QCOMPARE(recorder::Recordings(QStringLiteral("szalik")), (QStringList{older, a, b}));
+    QCOMPARE(voices.Recordings(QStringLiteral("szalik")), (QStringList{older, a, b}));
 
     dir.Write(QStringLiteral("2026-12-08_10-15-03_szalik.wav"), "elsewhere");
-    QVERIFY(!recorder::DeleteRecording(dir.File(QStringLiteral("2026-12-08_10-15-03_szalik.wav"))));
-    QVERIFY(!recorder::DeleteRecording(dir.File(QStringLiteral("Nagrania/notatka_szalik.wav"))));
-    QVERIFY(recorder::DeleteRecording(a));
-    QCOMPARE(recorder::Recordings(QStringLiteral("szalik")), (QStringList{older, b}));
+    QVERIFY(!voices.DeleteRecording(dir.File(QStringLiteral("2026-12-08_10-15-03_szalik.wav"))));
+    QVERIFY(!voices.DeleteRecording(dir.File(QStringLiteral("Nagrania/notatka_szalik.wav"))));
+    QVERIFY(voices.DeleteRecording(a));
+    QCOMPARE(voices.Recordings(QStringLiteral("szalik")), (QStringList{older, b}));
   }
 
   // --- one recording, from the press to the playback ---
 
   void theChildHearsTheModelThenThemselvesAndTheTakeIsKept() {
     ProgramDir dir;
+    const recorder::VoiceLibrary voices(session::ChildFiles::InFolder(dir.Path()), session::ContentRoot(dir.Path()));
     FakeClock clock;
     FakeSound sound;
     FakeSleep sleep;
@@ -306,7 +314,7 @@ class RecorderTest : public QObject {
     hooks.light = [&](int ms) {
       if (ms < 0) lightOff = true; else ++lights;
     };
-    QCOMPARE(recorder::RecordChild(QStringLiteral("szalik"), hooks, &kept), recorder::Outcome::Kept);
+    QCOMPARE(recorder::RecordChild(voices, QStringLiteral("szalik"), hooks, &kept), recorder::Outcome::Kept);
     QCOMPARE(mic.rate, kRate);
     QVERIFY(!mic.open);
     QVERIFY(lights > 0 && lightOff);
@@ -315,7 +323,7 @@ class RecorderTest : public QObject {
     QCOMPARE(kept, dir.File(QStringLiteral("Nagrania/") + spoken.toLocalTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
                             QStringLiteral("_szalik.wav")));
     QCOMPARE(ReadWav(kept), Head(mic.signal, kRate * 3 / 2));
-    QCOMPARE(sound.played, (QStringList{QStringLiteral("Data/Smd/szalik.pw"), kept}));
+    QCOMPARE(sound.played, (QStringList{dir.File(QStringLiteral("Data/Smd/szalik.pw")), kept}));
     QVERIFY(!recorder::Running());
   }
 
@@ -331,6 +339,7 @@ class RecorderTest : public QObject {
     QFETCH(bool, fullDisk);
     QFETCH(recorder::Outcome, outcome);
     ProgramDir dir;
+    const recorder::VoiceLibrary voices(session::ChildFiles::InFolder(dir.Path()), session::ContentRoot(dir.Path()));
     FakeSound sound;
     FakeMessageBox box;
     FakeMicrophone mic;
@@ -338,8 +347,8 @@ class RecorderTest : public QObject {
     // A file where the folder should be fails every write as a full disk does.
     if (fullDisk) dir.Write(QStringLiteral("Nagrania"), "not a folder");
     mic.signal = signal;
-    QCOMPARE(recorder::RecordChild(QStringLiteral("szalik"), {}), outcome);
-    QCOMPARE(sound.played, QStringList{QStringLiteral("Data/Smd/szalik.pw")});
+    QCOMPARE(recorder::RecordChild(voices, QStringLiteral("szalik"), {}), outcome);
+    QCOMPARE(sound.played, QStringList{dir.File(QStringLiteral("Data/Smd/szalik.pw"))});
     QVERIFY(!QFileInfo(dir.File(QStringLiteral("Nagrania"))).isDir());
     QVERIFY(box.shown.empty());
   }
@@ -352,6 +361,7 @@ class RecorderTest : public QObject {
   void aMicrophoneThatFailsLosesTheTakeAndSaysSo() {
     QFETCH(bool, opens);
     ProgramDir dir;
+    const recorder::VoiceLibrary voices(session::ChildFiles::InFolder(dir.Path()), session::ContentRoot(dir.Path()));
     FakeSound sound;
     FakeMicrophone mic;
     dir.Write(QStringLiteral("Data/Smd/szalik.pw"), "synthesised");
@@ -361,7 +371,7 @@ class RecorderTest : public QObject {
     int said = 0;
     recorder::Hooks hooks;
     hooks.failed = [&] { ++said; };
-    QCOMPARE(recorder::RecordChild(QStringLiteral("szalik"), hooks), recorder::Outcome::DeviceFailed);
+    QCOMPARE(recorder::RecordChild(voices, QStringLiteral("szalik"), hooks), recorder::Outcome::DeviceFailed);
     QCOMPARE(said, 1);
     QVERIFY(sound.played.isEmpty());
     QVERIFY(!mic.open);
@@ -370,6 +380,7 @@ class RecorderTest : public QObject {
 
   void theStopPressEndsTheTakeAndOtherInputIsDropped() {
     ProgramDir dir;
+    const recorder::VoiceLibrary voices(session::ChildFiles::InFolder(dir.Path()), session::ContentRoot(dir.Path()));
     FakeSound sound;
     FakeMicrophone mic;
     Target target;
@@ -388,7 +399,7 @@ class RecorderTest : public QObject {
     recorder::Hooks hooks;
     hooks.isStopPress = IsKeyN;
     QString kept;
-    QCOMPARE(recorder::RecordChild(QStringLiteral("szalik"), hooks, &kept), recorder::Outcome::Kept);
+    QCOMPARE(recorder::RecordChild(voices, QStringLiteral("szalik"), hooks, &kept), recorder::Outcome::Kept);
     // Four blocks were read before the press was seen, the fifth not used.
     QCOMPARE(ReadWav(kept).size(), size_t(4 * mic.blockSamples));
     QCoreApplication::processEvents();
@@ -398,17 +409,18 @@ class RecorderTest : public QObject {
 
   void theAdultsModelIsRecordedWithTheSameRecorder() {
     ProgramDir dir;
+    const recorder::VoiceLibrary voices(session::ChildFiles::InFolder(dir.Path()), session::ContentRoot(dir.Path()));
     FakeSound sound;
     FakeMicrophone mic;
     mic.signal = Tone(700, kVoice);
-    QCOMPARE(recorder::RecordModel(QStringLiteral("szopa"), {}), recorder::Outcome::Kept);
+    QCOMPARE(recorder::RecordModel(voices, QStringLiteral("szopa"), {}), recorder::Outcome::Kept);
     const QString model = dir.File(QStringLiteral("Glosy/szopa.wav"));
     QCOMPARE(ReadWav(model), Head(mic.signal + Silence(1000), kRate * 17 / 10));
     QCOMPARE(sound.played.size(), 1);
     QCOMPARE(QFileInfo(sound.played[0]).absoluteFilePath(), model);
     // Silence keeps the previous model.
     mic.signal.clear();
-    QCOMPARE(recorder::RecordModel(QStringLiteral("szopa"), {}), recorder::Outcome::NothingHeard);
+    QCOMPARE(recorder::RecordModel(voices, QStringLiteral("szopa"), {}), recorder::Outcome::NothingHeard);
     QCOMPARE(ReadWav(model).size(), size_t(kRate * 17 / 10));
   }
 };

@@ -93,10 +93,10 @@ std::vector<qint16> Head(const std::vector<qint16>& v, size_t n) { return {v.beg
 // The labelling screen with its first word just solved: the moment the
 // recording button is offered.
 TfmPodpisywanie* SolvedWordOnScreen(ProgramFixture& app) {
-  podpisywanieSettings.poziom = 1;
-  podpisywanieSettings.gloski = 0x0001;
-  podpisywanieSettings.pozycja = 0x0100;
-  app.program.slowa()->Wybierz(podpisywanieSettings);
+  app.program.state().settings.podpisywanieSettings.poziom = 1;
+  app.program.state().settings.podpisywanieSettings.gloski = 0x0001;
+  app.program.state().settings.podpisywanieSettings.pozycja = 0x0100;
+  app.program.slowa()->Wybierz(app.program.state().settings.podpisywanieSettings);
   TfmPodpisywanie* screen = app.program.fmPodpisywanie();
   screen->show();
   if (!QTest::qWaitForWindowExposed(screen)) return nullptr;
@@ -131,12 +131,12 @@ class RecorderDiskTest : public QObject {
 
     QTest::keyClick(screen, Qt::Key_N);
     QCOMPARE(int(std::count(sleep.sleeps.begin(), sleep.sleeps.end(), 1500)), 1);
-    QVERIFY(recorder::Recordings(board->Slowo).isEmpty());
+    QVERIFY(recorder::VoiceLibrary(app.program.state().files, app.program.state().content).Recordings(board->Slowo).isEmpty());
     QVERIFY(screen->Mikrofon->Widoczny());
 
     QVERIFY(WriteFile(in, Bytes(Tone(600, 8000) + Silence(2500))));
     QTest::keyClick(screen, Qt::Key_N);
-    QCOMPARE(recorder::Recordings(board->Slowo).size(), 1);
+    QCOMPARE(recorder::VoiceLibrary(app.program.state().files, app.program.state().content).Recordings(board->Slowo).size(), 1);
   }
 
   void aSolvedWordIsRecordedFromTheDeviceAndPlayedBackAfterTheModel() {
@@ -162,7 +162,7 @@ class RecorderDiskTest : public QObject {
     QVERIFY(WriteFile(in, Bytes(tone)));
     QTest::keyClick(screen, Qt::Key_N);
 
-    const QStringList kept = recorder::Recordings(key);
+    const QStringList kept = recorder::VoiceLibrary(app.program.state().files, app.program.state().content).Recordings(key);
     QCOMPARE(kept.size(), 2);
     QCOMPARE(Samples(kept[0]), Head(spoken, 16000 * 16 / 10));
     QCOMPARE(Samples(kept[1]), Head(tone, 16000 * 4));
@@ -170,7 +170,7 @@ class RecorderDiskTest : public QObject {
     // Closes the devices, which writes out what the player sent.
     SDL_AudioQuit();
     const QByteArray played = ReadFile(out);
-    const QByteArray model = AsPlayed(QDir(app.dir.Path()).filePath(recorder::WordSoundPath(key)));
+    const QByteArray model = AsPlayed(recorder::VoiceLibrary(app.program.state().files, app.program.state().content).WordSoundPath(key));
     QVERIFY(!model.isEmpty());
     qsizetype at = 0;
     for (const QString& take : kept) {

@@ -28,7 +28,7 @@ namespace {
 // word-initial at level 1 in both games.
 struct Game {
   explicit Game(int mode = 1) : app(mode) {
-    for (CUstGry* s : {&podpisywanieSettings, &memorySettings}) {
+    for (CUstGry* s : {&app.program.state().settings.podpisywanieSettings, &app.program.state().settings.memorySettings}) {
       s->poziom = 1;
       s->gloski = 0x0001;
       s->pozycja = 0x0100;
@@ -37,12 +37,12 @@ struct Game {
   ~Game() { app.program.DestroyScreens(); }
 
   TfmPodpisywanie* Labelling() {
-    app.program.slowa()->Wybierz(podpisywanieSettings);
+    app.program.slowa()->Wybierz(app.program.state().settings.podpisywanieSettings);
     app.program.fmPodpisywanie()->show();
     return QTest::qWaitForWindowExposed(app.program.fmPodpisywanie()) ? app.program.fmPodpisywanie() : nullptr;
   }
   TfmMemory* Memory() {
-    app.program.slowa()->Wybierz(memorySettings);
+    app.program.slowa()->Wybierz(app.program.state().settings.memorySettings);
     app.program.fmMemory()->show();
     return QTest::qWaitForWindowExposed(app.program.fmMemory()) ? app.program.fmMemory() : nullptr;
   }
@@ -124,8 +124,8 @@ class RecorderGamesTest : public QObject {
     QCOMPARE(game.Kept().size(), 1);
     QVERIFY(game.Kept().first().endsWith(QLatin1Char('_') + key + QStringLiteral(".wav")));
     QCOMPARE(game.sound.played.mid(before),
-             (QStringList{QStringLiteral("Data/Smd/") + key + QStringLiteral(".pw"),
-                          recorder::RecordingsFolder() + QLatin1Char('/') + game.Kept().first()}));
+             (QStringList{game.app.program.state().content.Path(QStringLiteral("Smd/") + key + QStringLiteral(".pw")),
+                          game.app.program.state().files.recordings + QLatin1Char('/') + game.Kept().first()}));
     // An unsolved word has no button.
     Click(screen->PrzyciskPop.get());
     QVERIFY(screen->Mikrofon->Widoczny());
@@ -167,7 +167,7 @@ class RecorderGamesTest : public QObject {
     QCOMPARE(QFileInfo(game.app.dir.File(QStringLiteral("Nagrania/") + game.Kept().first())).size(),
              qint64(44 + 2 * 2 * mic.blockSamples));
     QCOMPARE(game.sound.played.mid(game.sound.played.size() - 2).first(),
-             QStringLiteral("Data/Smd/") + b->Nazwa + QStringLiteral(".pw"));
+             game.app.program.state().content.Path(QStringLiteral("Smd/") + b->Nazwa + QStringLiteral(".pw")));
 
     b->TimerTrafiona->Fire();
     QVERIFY(!screen->Mikrofon()->Widoczny());
@@ -256,7 +256,8 @@ class RecorderGamesTest : public QObject {
       if (screen->WindowCanvas().Image().copy(bubble) != before.copy(bubble)) underTheBubble << path;
     };
     QTest::keyClick(screen, Qt::Key_N);
-    QCOMPARE(underTheBubble, (QStringList{recorder::NothingHeardSoundPath(), QStringLiteral("Data/Smd/") + game.Board()->Slowo + QStringLiteral(".pw")}));
+    QCOMPARE(underTheBubble, (QStringList{game.app.program.state().content.Path(QStringLiteral("Intf/Smd/n00.pw")),
+                                         game.app.program.state().content.Path(QStringLiteral("Smd/") + game.Board()->Slowo + QStringLiteral(".pw"))}));
     QCOMPARE(screen->WindowCanvas().Image(), before);
     QVERIFY(game.Kept().isEmpty());
     QVERIFY(screen->Mikrofon->Widoczny());
@@ -267,8 +268,8 @@ class RecorderGamesTest : public QObject {
     QVERIFY(game.app.ready);
     FakeMicrophone mic;
     game.app.dir.Write(QStringLiteral("Data/data.ini"), "[DaneProgramu]\nLU=3\nMikrofon=0\n");
-    QVERIFY(LoadConfiguration());
-    QVERIFY(!recorder::ChildRecorderOffered());
+    QVERIFY(game.app.program.state().settings.Load());
+    QVERIFY(!recorder::ChildRecorderOffered(game.app.program.state().settings.MicrophoneEnabled()));
     TfmPodpisywanie* screen = game.Labelling();
     QVERIFY(screen);
     Solve(game.Board());

@@ -12,6 +12,8 @@
 #include "locations/filelocations.h"
 #include "profiles/profiles.h"
 #include "recorder/voicelibrary.h"
+#include "session/childfiles.h"
+#include "session/contentroot.h"
 #include "recorder/wavfile.h"
 #include "resultswindow/childrenpanel.h"
 #include "resultswindow/resultswindow.h"
@@ -64,6 +66,10 @@ class ResultsTabsTest : public QObject {
   std::unique_ptr<CSlowa> slowa_;
 
   QString Base() const { return dir_->Path(); }
+  // The adult's voices beside the default files, the content in the same folder.
+  recorder::VoiceLibrary Voices() const {
+    return recorder::VoiceLibrary(session::ChildFiles::InFolder(Base()), session::ContentRoot(Base()));
+  }
   profiles::Profile Child(const QString& name, int games) {
     profiles::Profile p;
     if (!profiles::Add(Base(), name, QStringLiteral("szalik"), &p).isEmpty()) qFatal("no profile");
@@ -72,7 +78,11 @@ class ResultsTabsTest : public QObject {
   }
   std::unique_ptr<ResultsWindow> Window(const QString& inUse) {
     auto window = std::make_unique<ResultsWindow>(
-        ResultsSetup{.baseFolder = Base(), .inUseFolder = inUse, .words = &slowa_->Slownik()});
+        ResultsSetup{.baseFolder = Base(),
+                     .inUseFolder = inUse,
+                     .words = &slowa_->Slownik(),
+                     .content = session::ContentRoot(Base()),
+                     .voicesFolder = Voices().ModelsFolder()});
     window->Confirm = [this](const QString& q) {
       questions << q;
       return answer;
@@ -89,7 +99,7 @@ class ResultsTabsTest : public QObject {
     QCOMPARE(QDir(locations::Default().statsDir).canonicalPath(), QDir(Base()).canonicalPath());
     box_ = std::make_unique<testing::FakeMessageBox>();
     sound_ = std::make_unique<testing::FakeSound>();
-    slowa_ = std::make_unique<CSlowa>(qEnvironmentVariable("FONIKRA_DATA_DIR") + QStringLiteral("/words.txt"));
+    slowa_ = std::make_unique<CSlowa>(session::ContentRoot(Base()), qEnvironmentVariable("FONIKRA_DATA_DIR") + QStringLiteral("/words.txt"));
     questions.clear();
     answer = false;
   }
@@ -248,7 +258,7 @@ class ResultsTabsTest : public QObject {
   }
 
   void theWordsTabListsTheCatalogueAndMarksTheAdultsVoice() {
-    QVERIFY(recorder::KeepModel(QStringLiteral("szalik"), testing::Tone(300, 8000), 16000));
+    QVERIFY(Voices().KeepModel(QStringLiteral("szalik"), testing::Tone(300, 8000), 16000));
     auto window = Window(Base());
     QListWidget* list = window->Voices()->WordList();
     QVERIFY(slowa_->Slownik().size() > 5);  // the word list as well as the built-in words
@@ -268,21 +278,21 @@ class ResultsTabsTest : public QObject {
 
   void givingTheWordBackToTheSynthesiserDeletesTheModel() {
     const QString key = QStringLiteral("szalik");
-    QVERIFY(recorder::KeepModel(key, testing::Tone(300, 8000), 16000));
+    QVERIFY(Voices().KeepModel(key, testing::Tone(300, 8000), 16000));
     auto window = Window(Base());
     WordVoicesPanel* voices = window->Voices();
     voices->WordList()->setCurrentRow(RowOf(voices->WordList(), key));
     voices->PlayButton()->click();
-    QCOMPARE(sound_->played.last(), recorder::ModelPath(key));
+    QCOMPARE(sound_->played.last(), Voices().ModelPath(key));
 
     answer = true;
     voices->RestoreButton()->click();
     QCOMPARE(questions.size(), 1);
-    QVERIFY(!QFileInfo::exists(recorder::ModelPath(key)));
-    QCOMPARE(recorder::WordSoundPath(key), recorder::SynthesisedSoundPath(key));
+    QVERIFY(!QFileInfo::exists(Voices().ModelPath(key)));
+    QCOMPARE(Voices().WordSoundPath(key), Voices().SynthesisedSoundPath(key));
     QVERIFY(!voices->WordList()->currentItem()->data(WordVoicesPanel::kModelRole).toBool());
     voices->PlayButton()->click();
-    QCOMPARE(sound_->played.last(), recorder::SynthesisedSoundPath(key));
+    QCOMPARE(sound_->played.last(), Voices().SynthesisedSoundPath(key));
   }
 
   void deletingARecordingOfTheChosenChildAsksFirst() {
@@ -325,8 +335,8 @@ class ResultsTabsTest : public QObject {
 
   void aModelThatCannotBePlayedIsSaidAndTheSynthesisedWordIsHeard() {
     const QString key = QStringLiteral("szalik");
-    QVERIFY(recorder::KeepModel(key, testing::Tone(300, 8000), 16000));
-    QFile model(recorder::ModelPath(key));
+    QVERIFY(Voices().KeepModel(key, testing::Tone(300, 8000), 16000));
+    QFile model(Voices().ModelPath(key));
     QVERIFY(model.open(QIODevice::ReadWrite) && model.resize(model.size() / 2));
     model.close();
     auto window = Window(Base());
@@ -337,12 +347,12 @@ class ResultsTabsTest : public QObject {
     QVERIFY(item->text().contains(QStringLiteral("nagranie nieczytelne")));
     QVERIFY(voices->VoiceText()->text().contains(QStringLiteral("nieczytelne – słychać głos syntetyczny")));
     voices->PlayButton()->click();
-    QCOMPARE(sound_->played.last(), recorder::SynthesisedSoundPath(key));
+    QCOMPARE(sound_->played.last(), Voices().SynthesisedSoundPath(key));
     // Giving it back to the synthesiser removes the broken file.
     answer = true;
     QVERIFY(voices->RestoreButton()->isEnabled());
     voices->RestoreButton()->click();
-    QVERIFY(!QFileInfo::exists(recorder::ModelPath(key)));
+    QVERIFY(!QFileInfo::exists(Voices().ModelPath(key)));
     QVERIFY(!item->data(WordVoicesPanel::kUnusableRole).toBool());
   }
 
@@ -360,13 +370,13 @@ class ResultsTabsTest : public QObject {
     QVERIFY(mic.starts == 1 && !mic.open);
     // Heard back from a file of its own; the word's voice is unchanged.
     QCOMPARE(sound_->played.size(), 1);
-    QVERIFY(sound_->played[0] != recorder::ModelPath(key));
-    QVERIFY(!recorder::HasModel(key));
+    QVERIFY(sound_->played[0] != Voices().ModelPath(key));
+    QVERIFY(!Voices().HasModel(key));
     QVERIFY(voices->KeepButton()->isVisible());
 
     voices->KeepButton()->click();
-    QVERIFY(QFileInfo(recorder::ModelsFolder() + QStringLiteral("/szopa.wav")).size() > 44);
-    QCOMPARE(QFileInfo(recorder::ModelsFolder()).fileName(), QStringLiteral("Glosy"));
+    QVERIFY(QFileInfo(Voices().ModelsFolder() + QStringLiteral("/szopa.wav")).size() > 44);
+    QCOMPARE(QFileInfo(Voices().ModelsFolder()).fileName(), QStringLiteral("Glosy"));
     QVERIFY(voices->WordList()->currentItem()->data(WordVoicesPanel::kModelRole).toBool());
     QVERIFY(!voices->KeepButton()->isVisible());
   }

@@ -5,6 +5,11 @@
 #include <unistd.h>
 
 #include "shell/_cblad.h"
+#include "recorder/voicelibrary.h"
+#include "session/childfiles.h"
+#include "session/contentroot.h"
+#include "session/geometry.h"
+#include "session/settings.h"
 #include "words/_custgry.h"
 #include "shell/_specfunc.h"
 #include "words/random.h"
@@ -41,52 +46,53 @@ class ShellTest : public QObject {
     QFETCH(QSize, display);
     QFETCH(int, mode);
     QFETCH(QSize, working);
-    testing::FakeScreen screen(display);
-    DetectScreenMode();
-    QCOMPARE(int(screenMode), mode);
-    QCOMPARE(QSize(screenWidth, screenHeight), working);
-    QCOMPARE(ArtSuffix(), mode == 1 ? QString("_s") : QString("_b"));
+    const session::ScreenGeometry geometry = session::ScreenGeometry::For(display);
+    QCOMPARE(int(geometry.screenMode), mode);
+    QCOMPARE(geometry.Size(), working);
+    QCOMPARE(geometry.ArtSuffix(), mode == 1 ? QString("_s") : QString("_b"));
   }
 
   void firstStartCreatesTheFileAndLaterStartsCountUp() {
     ProgramDir dir;
+    session::Settings settings(dir.File("Data/data.ini"));
     QDir().mkpath(dir.File("Data"));
-    QVERIFY(LoadConfiguration());
+    QVERIFY(settings.Load());
     QCOMPARE(Ini(dir), QString("[DaneProgramu]\nLU=0\nPosition=111002\n"));
-    QCOMPARE(int(zakladka), 1);
-    QCOMPARE(int(podpisywanieSettings.poziom), 2);
-    QVERIFY(WriteConfiguration());  // the end of the first run
+    QCOMPARE(int(settings.zakladka), 1);
+    QCOMPARE(int(settings.podpisywanieSettings.poziom), 2);
+    QVERIFY(settings.Write());  // the end of the first run
     QVERIFY(Ini(dir).contains("LU=0\n"));
 
     for (int run = 1; run <= 2; ++run) {
-      testing::ResetProgramState();  // a fresh process
-      QVERIFY(LoadConfiguration());
-      QCOMPARE(launchCount, run);
+      settings = session::Settings(dir.File("Data/data.ini"));  // a fresh process
+      QVERIFY(settings.Load());
+      QCOMPARE(settings.launchCount, run);
       QVERIFY(Ini(dir).contains(QStringLiteral("LU=%1\n").arg(run)));
-      QVERIFY(WriteConfiguration());
+      QVERIFY(settings.Write());
       QVERIFY(Ini(dir).contains(QStringLiteral("LU=%1\n").arg(run)));
     }
   }
 
   void configurationReadsTabAndSettingsAndKeepsOtherKeys() {
     ProgramDir dir;
+    session::Settings settings(dir.File("Data/data.ini"));
     dir.Write("Data/data.ini",
               "; kept comment\n"
               "[daneprogramu]\nlu=41\nzakladka=2\nOther=keep me\n"
               "[Memory]\nGloski=1\nPoziom=3\nPozycja=256\n"
               "[Podpisywanie]\nGloski=0x5\nPoziom=70000\nPozycja=abc\n"
               "[Spadajace]\nGloski=-1\n");
-    QVERIFY(LoadConfiguration());
-    QCOMPARE(launchCount, 42);
-    QCOMPARE(int(zakladka), 2);
-    QCOMPARE(int(memorySettings.gloski), 1);
-    QCOMPARE(int(memorySettings.poziom), 3);
-    QCOMPARE(int(memorySettings.pozycja), 256);
-    QCOMPARE(int(podpisywanieSettings.gloski), 5);       // hexadecimal
-    QCOMPARE(int(podpisywanieSettings.poziom), 4464);    // low 16 bits of 70000
-    QCOMPARE(int(podpisywanieSettings.pozycja), 0);      // not a number: default
-    QCOMPARE(int(spadajaceSettings.gloski), -1);
-    QCOMPARE(int(uzupelnianieSettings.poziom), 2);       // missing section
+    QVERIFY(settings.Load());
+    QCOMPARE(settings.launchCount, 42);
+    QCOMPARE(int(settings.zakladka), 2);
+    QCOMPARE(int(settings.memorySettings.gloski), 1);
+    QCOMPARE(int(settings.memorySettings.poziom), 3);
+    QCOMPARE(int(settings.memorySettings.pozycja), 256);
+    QCOMPARE(int(settings.podpisywanieSettings.gloski), 5);       // hexadecimal
+    QCOMPARE(int(settings.podpisywanieSettings.poziom), 4464);    // low 16 bits of 70000
+    QCOMPARE(int(settings.podpisywanieSettings.pozycja), 0);      // not a number: default
+    QCOMPARE(int(settings.spadajaceSettings.gloski), -1);
+    QCOMPARE(int(settings.uzupelnianieSettings.poziom), 2);       // missing section
     const QString text = Ini(dir);
     QVERIFY(text.contains("; kept comment"));
     QVERIFY(text.contains("Other=keep me"));
@@ -96,32 +102,34 @@ class ShellTest : public QObject {
 
   void fullScreenChoiceIsReadAndWrittenKeepingTheRest() {
     ProgramDir dir;
+    session::Settings settings(dir.File("Data/data.ini"));
     dir.Write("Data/data.ini", "[DaneProgramu]\nLU=3\nPelnyEkran=1\nOther=keep me\n");
-    QVERIFY(LoadConfiguration());
-    QVERIFY(FullScreenChosen());
-    QVERIFY(WriteFullScreenChoice(false));
-    QVERIFY(!FullScreenChosen());
+    QVERIFY(settings.Load());
+    QVERIFY(settings.FullScreenChosen());
+    QVERIFY(settings.WriteFullScreenChoice(false));
+    QVERIFY(!settings.FullScreenChosen());
     const QString text = Ini(dir);
     QVERIFY(text.contains("PelnyEkran=0\n"));
     QVERIFY(text.contains("Other=keep me"));
     QVERIFY(text.contains("LU=4\n"));
-    QVERIFY(WriteFullScreenChoice(true));
-    testing::ResetProgramState();
-    QVERIFY(LoadConfiguration());
-    QVERIFY(FullScreenChosen());
+    QVERIFY(settings.WriteFullScreenChoice(true));
+    settings = session::Settings(dir.File("Data/data.ini"));
+    QVERIFY(settings.Load());
+    QVERIFY(settings.FullScreenChosen());
 
     // Absent means the window.
     dir.Write("Data/data.ini", "[DaneProgramu]\nLU=3\n");
-    QVERIFY(LoadConfiguration());
-    QVERIFY(!FullScreenChosen());
+    QVERIFY(settings.Load());
+    QVERIFY(!settings.FullScreenChosen());
   }
 
   void fileWithoutProgramSectionGetsOneWithLU1() {
     ProgramDir dir;
+    session::Settings settings(dir.File("Data/data.ini"));
     dir.Write("Data/data.ini", "[Memory]\nPoziom=1\n");
-    QVERIFY(LoadConfiguration());
-    QCOMPARE(launchCount, 1);
-    QCOMPARE(int(zakladka), 1);
+    QVERIFY(settings.Load());
+    QCOMPARE(settings.launchCount, 1);
+    QCOMPARE(int(settings.zakladka), 1);
     QVERIFY(Ini(dir).contains("[DaneProgramu]\nLU=1\n"));
     QVERIFY(Ini(dir).contains("[Memory]\nPoziom=1\n"));
   }
@@ -129,21 +137,24 @@ class ShellTest : public QObject {
   void unusableConfigurationIsReportedNotIgnored() {
     {
       ProgramDir dir;  // no Data folder: the file cannot be created
-      QVERIFY(!LoadConfiguration());
-      QVERIFY(!WriteConfiguration());
+      session::Settings settings(dir.File("Data/data.ini"));
+      QVERIFY(!settings.Load());
+      QVERIFY(!settings.Write());
     }
     {
       ProgramDir dir;  // a folder where the file should be: cannot be read
+      session::Settings settings(dir.File("Data/data.ini"));
       QDir().mkpath(dir.File("Data/data.ini"));
-      QVERIFY(!LoadConfiguration());
-      QVERIFY(!WriteConfiguration());
-      QVERIFY(!WriteFullScreenChoice(true));
+      QVERIFY(!settings.Load());
+      QVERIFY(!settings.Write());
+      QVERIFY(!settings.WriteFullScreenChoice(true));
     }
     if (::geteuid() == 0) QSKIP("running as root: file permissions do not stop writes");
     ProgramDir dir;
+    session::Settings settings(dir.File("Data/data.ini"));
     dir.Write("Data/data.ini", "[DaneProgramu]\nLU=5\n");
     QFile::setPermissions(dir.File("Data/data.ini"), QFile::ReadOwner);
-    QVERIFY(!LoadConfiguration());
+    QVERIFY(!settings.Load());
     QCOMPARE(dir.Read("Data/data.ini"), QByteArray("[DaneProgramu]\nLU=5\n"));
   }
 
@@ -183,51 +194,54 @@ class ShellTest : public QObject {
 
   void interfaceSoundsPickAFileAtRandomAndWait() {
     ProgramDir dir;
+    const session::ContentRoot content(dir.Path());
     testing::FakeSound sound;
     testing::FakeSleep sleep;
     for (int i = 0; i < 8; ++i) dir.Write(QStringLiteral("Data/Intf/Smd/g%1.pw").arg(i, 2, 10, QChar('0')), "x");
     for (int i = 0; i < 5; ++i) dir.Write(QStringLiteral("Data/Intf/Smd/b%1.pw").arg(i, 2, 10, QChar('0')), "x");
     RandomSeed(1234);
     QSet<QString> heard;
-    for (int i = 0; i < 200; ++i) QVERIFY(PlayInterfaceSound(0, true));
+    for (int i = 0; i < 200; ++i) QVERIFY(PlayInterfaceSound(content, 0, true));
     for (const QString& p : sound.played) heard << p;
     QCOMPARE(heard.size(), 8);  // every praise file comes up
-    QVERIFY(heard.contains("Data/Intf/Smd/g07.pw"));
+    QVERIFY(heard.contains(dir.File("Data/Intf/Smd/g07.pw")));
     QCOMPARE(sleep.sleeps.size(), 200);
     QCOMPARE(sleep.sleeps.front(), 500);
 
     sound.played.clear();
-    QVERIFY(PlayInterfaceSound(1, false));
+    QVERIFY(PlayInterfaceSound(content, 1, false));
     QCOMPARE(sound.played.size(), 0);
     QCOMPARE(sound.started.size(), 1);
-    QVERIFY(sound.started.front().startsWith("Data/Intf/Smd/b0"));
+    QVERIFY(sound.started.front().startsWith(dir.File("Data/Intf/Smd/b0")));
     QCOMPARE(sleep.sleeps.size(), 200);  // no pause without waiting
 
-    QVERIFY(!PlayInterfaceSound(2, true));
-    QVERIFY(!PlayInterfaceSound(-1, true));
+    QVERIFY(!PlayInterfaceSound(content, 2, true));
+    QVERIFY(!PlayInterfaceSound(content, -1, true));
   }
 
   void aMissingPraiseFileIsSilentWhenDrawn() {
     ProgramDir dir;
+    const session::ContentRoot content(dir.Path());
     testing::FakeSound sound;
     testing::FakeSleep sleep;
     for (int i = 0; i < 8; ++i)
       if (i != 3) dir.Write(QStringLiteral("Data/Intf/Smd/g%1.pw").arg(i, 2, 10, QChar('0')), "x");
     RandomSeed(99);
     int missed = 0;
-    for (int i = 0; i < 160; ++i) missed += PlayInterfaceSound(0, true) ? 0 : 1;
+    for (int i = 0; i < 160; ++i) missed += PlayInterfaceSound(content, 0, true) ? 0 : 1;
     QVERIFY(missed > 0);
     QCOMPARE(sound.played.size(), 160 - missed);
-    QVERIFY(!sound.played.contains("Data/Intf/Smd/g03.pw"));
+    QVERIFY(!sound.played.contains(dir.File("Data/Intf/Smd/g03.pw")));
   }
 
   void wordSoundsPlayByKey() {
     ProgramDir dir;
+    const session::ContentRoot content(dir.Path());
     testing::FakeSound sound;
     dir.Write("Data/Smd/szkola.pw", "x");
-    QVERIFY(PlayWordSound("szkola"));
-    QVERIFY(!PlayWordSound("szalik"));
-    QCOMPARE(sound.played, QStringList({"Data/Smd/szkola.pw"}));
+    QVERIFY(PlayWordSound(recorder::VoiceLibrary(session::ChildFiles::InFolder(dir.Path()), content), "szkola"));
+    QVERIFY(!PlayWordSound(recorder::VoiceLibrary(session::ChildFiles::InFolder(dir.Path()), content), "szalik"));
+    QCOMPARE(sound.played, QStringList({dir.File("Data/Smd/szkola.pw")}));
   }
 
   void timeText_data() {

@@ -302,7 +302,6 @@ class SoakTest : public QObject {
       opened << url;
       return true;
     });
-    testing::ResetProgramState();
 
     Driver driver(seed, kEventsPerSize, clock);
     driver.SetExportFolder(dir.Path());

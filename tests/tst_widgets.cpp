@@ -15,6 +15,9 @@ using Stan = CPrzyciskC::Stan;
 
 namespace {
 
+// The pictures of the folder the test works in.
+session::ContentRoot Here() { return session::ContentRoot(QDir::currentPath()); }
+
 const QColor kBackground(30, 60, 90);
 
 // A screen that composes a back buffer and shows it, as the game screens do.
@@ -77,7 +80,7 @@ class WidgetsTest : public QObject {
   void bufferedButtonFollowsTheMouseAndClicksOnce() {
     BufferedScreen screen;
     Counter counter;
-    CPrzyciskC button(&screen, "tb", &screen.buffer, 20, 30, counter.action);
+    CPrzyciskC button(Here(), &screen, "tb", &screen.buffer, 20, 30, counter.action);
     ShowAndWait(&screen);
     QCOMPARE(button.Rect(), QRect(20, 30, 70, 60));
     QWidget* input = button.Image();
@@ -110,7 +113,7 @@ class WidgetsTest : public QObject {
   void fastDoubleClickRunsTheHandlerOnceWithoutASecondPress() {
     BufferedScreen screen;
     Counter counter;
-    CPrzyciskC button(&screen, "tb", &screen.buffer, 20, 30, counter.action);
+    CPrzyciskC button(Here(), &screen, "tb", &screen.buffer, 20, 30, counter.action);
     ShowAndWait(&screen);
     QWidget* input = button.Image();
     QTest::mousePress(input, Qt::LeftButton, {}, QPoint(5, 5));
@@ -124,7 +127,7 @@ class WidgetsTest : public QObject {
   void hiddenBufferedButtonDrawsNothingAndShowDrawsItsLastState() {
     BufferedScreen screen;
     Counter counter;
-    CPrzyciskC button(&screen, "tb", &screen.buffer, 20, 30, counter.action);
+    CPrzyciskC button(Here(), &screen, "tb", &screen.buffer, 20, 30, counter.action);
     ShowAndWait(&screen);
     QTest::mousePress(button.Image(), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(button.CurrentState(), Stan::Pressed);
@@ -142,9 +145,9 @@ class WidgetsTest : public QObject {
   void buttonBehindAModalWindowShowsNoHover() {
     BufferedScreen screen;
     Counter counter;
-    CPrzyciskC buffered(&screen, "tb", &screen.buffer, 20, 30, counter.action);
+    CPrzyciskC buffered(Here(), &screen, "tb", &screen.buffer, 20, 30, counter.action);
     DirectScreen direct;
-    CPrzyciskP control(&direct, "tb", &direct.WindowCanvas(), &direct.background, 20, 30, counter.action);
+    CPrzyciskP control(Here(), &direct, "tb", &direct.WindowCanvas(), &direct.background, 20, 30, counter.action);
     ShowAndWait(&screen);
     ShowAndWait(&direct);
     platform::Form modal;
@@ -174,7 +177,7 @@ class WidgetsTest : public QObject {
     DirectScreen screen;
     screen.background.FillRect(QRect(0, 0, 300, 200), QColor(1, 2, 3));
     Counter counter;
-    CPrzyciskP button(&screen, "big", &screen.WindowCanvas(), &screen.background, 50, 40, counter.action);
+    CPrzyciskP button(Here(), &screen, "big", &screen.WindowCanvas(), &screen.background, 50, 40, counter.action);
     QCOMPARE(button.size(), QSize(90, 50));  // the mask's size
     ShowAndWait(&screen);
     QCOMPARE(At(screen.WindowCanvas(), 60, 50), pictures::kNormal);  // painted after its window
@@ -201,7 +204,7 @@ class WidgetsTest : public QObject {
   void inactiveControlButtonIgnoresEverything() {
     DirectScreen screen;
     Counter counter;
-    CPrzyciskP button(&screen, "tb", &screen.WindowCanvas(), &screen.background, 10, 10, counter.action);
+    CPrzyciskP button(Here(), &screen, "tb", &screen.WindowCanvas(), &screen.background, 10, 10, counter.action);
     ShowAndWait(&screen);
     button.FActive = false;
     QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(10, 10));
@@ -216,7 +219,7 @@ class WidgetsTest : public QObject {
   void checkButtonDrawsOnlyWhenToldAndNeverChangesItself() {
     DirectScreen screen;
     Counter counter;
-    CCheckBut check(&screen, "chk", &screen.WindowCanvas(), 40, 50, counter.action);
+    CCheckBut check(Here(), &screen, "chk", &screen.WindowCanvas(), 40, 50, counter.action);
     ShowAndWait(&screen);
     QCOMPARE(At(screen.WindowCanvas(), 45, 55), kBackground);  // nothing until told
     QCOMPARE(check.Input()->geometry(), QRect(40, 50, 60, 30));  // the off picture's size
@@ -238,7 +241,7 @@ class WidgetsTest : public QObject {
 
   void captionKeepsItsSizeAndDrawsWhereItIsPlaced() {
     platform::Canvas canvas(QSize(200, 100), Qt::white);
-    CObiektGraficzny caption("cap");
+    CObiektGraficzny caption(Here(), "cap");
     QCOMPARE(caption.Width(), 80);
     caption.Paint(canvas);
     QCOMPARE(canvas.Image().pixelColor(0, 0), QColor(5, 6, 7));
@@ -260,10 +263,10 @@ class WidgetsTest : public QObject {
       }
       return 0;
     };
-    QCOMPARE(code([&] { CPrzyciskC b(&screen, "tb", &screen.WindowCanvas(), 0, 0, counter.action); }), 1);
-    QCOMPARE(code([&] { CPrzyciskP b(&screen, "tb", &screen.WindowCanvas(), &screen.background, 0, 0, counter.action); }), 1);
-    QCOMPARE(code([&] { CCheckBut c(&screen, "nochk", &screen.WindowCanvas(), 0, 0, counter.action); }), 1);
-    QCOMPARE(code([] { CObiektGraficzny o("nocap"); }), 1);
+    QCOMPARE(code([&] { CPrzyciskC b(Here(), &screen, "tb", &screen.WindowCanvas(), 0, 0, counter.action); }), 1);
+    QCOMPARE(code([&] { CPrzyciskP b(Here(), &screen, "tb", &screen.WindowCanvas(), &screen.background, 0, 0, counter.action); }), 1);
+    QCOMPARE(code([&] { CCheckBut c(Here(), &screen, "nochk", &screen.WindowCanvas(), 0, 0, counter.action); }), 1);
+    QCOMPARE(code([] { CObiektGraficzny o(Here(), "nocap"); }), 1);
     // Nothing half-made is left on the screen.
     QCOMPARE(screen.findChildren<platform::ImageControl*>().size(), 0);
   }

@@ -107,15 +107,15 @@ class TestWordList : public QObject {
     QVERIFY(dir.IsValid());
     // The list repeats a built-in key with other bits and repeats its own key:
     // the word first in the table wins both times.
-    WriteFile(dir.FilePath(QString::fromLatin1(words::kWordListPath)),
+    WriteFile(dir.FilePath(QStringLiteral("Data/") + QLatin1String(words::kWordList)),
               "szalik\t0x0401\t_sz,a,l,i,k,\tszalik\n" + kGoodA + "\n" + kGoodB + "\n" +
                   "czapka\t0x0404\t_cz,a,p,k,a,\tczapka\n");
-    CSlowa katalog;  // reads the list relative to the working folder
+    CSlowa katalog{session::ContentRoot(dir.Path())};  // reads the content's list
     QCOMPARE(Keys(katalog.Slownik()),
              (QStringList{"szalik", "szklanka", "szkola", "szopa", "szynka", "czapka", "zaba"}));
     QCOMPARE(katalog.Slownik()[0].Flagi, quint16(kSz | kNaglos));
     QCOMPARE(katalog.Slownik()[5].Flagi, quint16(kCz | kNaglos));
-    QCOMPARE(katalog.Slownik()[6].Dzwiek, QStringLiteral("Data/Smd/zaba.pw"));
+    QCOMPARE(katalog.Slownik()[6].Dzwiek, QDir::current().filePath(QStringLiteral("Data/Smd/zaba.pw")));
     QCOMPARE(katalog.Baza.size(), size_t(5));
 
     // Selection keeps the table order: built-in words first.
@@ -128,15 +128,15 @@ class TestWordList : public QObject {
   void aMissingOrUselessListLeavesTheFiveBuiltInWords() {
     TemporaryWorkingDir dir;
     QVERIFY(dir.IsValid());
-    QCOMPARE(CSlowa().Slownik().size(), size_t(5));
-    QCOMPARE(CSlowa(dir.FilePath("nowhere.txt")).Slownik().size(), size_t(5));
+    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath())).Slownik().size(), size_t(5));
+    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath()), dir.FilePath("nowhere.txt")).Slownik().size(), size_t(5));
     WriteFile(dir.FilePath("empty.txt"), QByteArray());
-    QCOMPARE(CSlowa(dir.FilePath("empty.txt")).Slownik().size(), size_t(5));
+    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath()), dir.FilePath("empty.txt")).Slownik().size(), size_t(5));
     WriteFile(dir.FilePath("noise.txt"), QByteArray(4096, '\xff'));
-    QCOMPARE(CSlowa(dir.FilePath("noise.txt")).Slownik().size(), size_t(5));
+    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath()), dir.FilePath("noise.txt")).Slownik().size(), size_t(5));
     // A folder where the file should be is no list either.
     QDir().mkpath(dir.FilePath("folder.txt"));
-    QCOMPARE(CSlowa(dir.FilePath("folder.txt")).Slownik().size(), size_t(5));
+    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath()), dir.FilePath("folder.txt")).Slownik().size(), size_t(5));
   }
 
   // --- the shipped list ------------------------------------------------------
@@ -153,7 +153,7 @@ class TestWordList : public QObject {
     QVERIFY(lines >= 100);
     // The reader drops nothing the asset build wrote.
     QCOMPARE(int(words::ParseWordList(text).size()), lines);
-    const CSlowa katalog(BuiltData() + QStringLiteral("/words.txt"));
+    const CSlowa katalog(session::ContentRoot(QDir::currentPath()), BuiltData() + QStringLiteral("/words.txt"));
     QSet<QString> keys;
     for (const auto& w : katalog.Slownik()) keys.insert(w.Nazwa);
     QCOMPARE(keys.size(), int(katalog.Slownik().size()));
@@ -186,7 +186,7 @@ class TestWordList : public QObject {
     QFETCH(int, gloska);
     QFETCH(int, pozycja);
     QFETCH(int, count);
-    CSlowa katalog(BuiltData() + QStringLiteral("/words.txt"));
+    CSlowa katalog(session::ContentRoot(QDir::currentPath()), BuiltData() + QStringLiteral("/words.txt"));
     katalog.Wybierz(Settings(gloska, pozycja));
     QCOMPARE(int(katalog.Dostepne.size()), count);
     for (const auto& w : katalog.Dostepne) QVERIFY((w.Flagi & gloska) && (w.Flagi & pozycja));
@@ -206,7 +206,7 @@ class TestWordList : public QObject {
   void everyWordHasItsPicturesSoundAndTiles() {
     ProgramDir program;
     if (!program.UseBuiltContent()) QSKIP("the build's content folder is not known");
-    CSlowa katalog(BuiltData() + QStringLiteral("/words.txt"));
+    CSlowa katalog(session::ContentRoot(QDir::currentPath()), BuiltData() + QStringLiteral("/words.txt"));
     katalog.Wybierz(Settings(0x000F, 0x0700));
     QCOMPARE(katalog.Dostepne.size(), katalog.Slownik().size());
     FakeClock clock;

@@ -80,7 +80,7 @@ class TestWords : public QObject {
 };
 
 void TestWords::builtInTableHasTheFiveSzWordsWithTheirFiles() {
-  CSlowa katalog;
+  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
   QStringList keys;
   for (const auto& w : katalog.Baza) {
     keys << w.Nazwa;
@@ -89,7 +89,7 @@ void TestWords::builtInTableHasTheFiveSzWordsWithTheirFiles() {
   }
   QCOMPARE(keys, kBuiltIn);
   // The key is spelled without the Polish letter; the segmentation has it.
-  QCOMPARE(katalog.Baza[2].Dzwiek, QStringLiteral("Data/Smd/szkola.pw"));
+  QCOMPARE(katalog.Baza[2].Dzwiek, QDir::current().filePath(QStringLiteral("Data/Smd/szkola.pw")));
   QCOMPARE(katalog.Baza[2].Podzial, QStringLiteral("_sz,k,o,ł,a,"));
   QCOMPARE(Keys(katalog.Slownik()), kBuiltIn);
   QVERIFY(katalog.Dostepne.empty() && katalog.Wylosowane.empty());
@@ -114,13 +114,13 @@ void TestWords::wybierzSelectsWordsSharingASoundAndAPositionBit() {
   QFETCH(int, gloski);
   QFETCH(int, pozycja);
   QFETCH(int, count);
-  CSlowa katalog;
+  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
   katalog.Wybierz(Settings(gloski, pozycja));
   QCOMPARE(Keys(katalog.Dostepne), kBuiltIn.mid(0, count));
 }
 
 void TestWords::addedWordsFollowTheBuiltInOnes() {
-  CSlowa katalog;
+  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
   CSlowa::SPaczka czapka;
   czapka.Nazwa = QStringLiteral("czapka");
   czapka.Flagi = kCz | kNaglos | CSlowa::kZnacznik;
@@ -131,7 +131,7 @@ void TestWords::addedWordsFollowTheBuiltInOnes() {
   QCOMPARE(Keys(katalog.Dostepne), QStringList{"czapka"});
   // The mark is never part of the table.
   QCOMPARE(katalog.Dostepne[0].Flagi, quint16(kCz | kNaglos));
-  QCOMPARE(katalog.Dostepne[0].Dzwiek, QStringLiteral("Data/Smd/czapka.pw"));
+  QCOMPARE(katalog.Dostepne[0].Dzwiek, QDir::current().filePath(QStringLiteral("Data/Smd/czapka.pw")));
 
   katalog.Wybierz(Settings(kSz | kCz, kNaglos));
   QCOMPARE(Keys(katalog.Dostepne), kBuiltIn + QStringList{"czapka"});
@@ -140,7 +140,7 @@ void TestWords::addedWordsFollowTheBuiltInOnes() {
 
 void TestWords::losujDrawsDistinctWordsAndMarksThem() {
   FakeClock clock;
-  CSlowa katalog;
+  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
   katalog.Wybierz(Settings(kSz, kNaglos));
 
   // Every second of a minute, so that many orders are seen.
@@ -187,7 +187,7 @@ void TestWords::losujDrawsDistinctWordsAndMarksThem() {
 
 void TestWords::losujIsReseededFromTheLocalSecondAtEveryCall() {
   FakeClock clock;
-  CSlowa katalog;
+  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
   katalog.Wybierz(Settings(kSz, kNaglos));
 
   QVERIFY(katalog.Losuj(5));
@@ -216,7 +216,7 @@ void TestWords::losujIsReseededFromTheLocalSecondAtEveryCall() {
 
 void TestWords::losujProbesForwardPastDrawnWordsAndWraps() {
   FakeClock clock;
-  CSlowa katalog;
+  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
   katalog.Wybierz(Settings(kSz, kNaglos));
 
   // Find a second whose first two random values both point at the last
@@ -236,7 +236,7 @@ void TestWords::losujProbesForwardPastDrawnWordsAndWraps() {
 
 void TestWords::memoryPicturesMissingOrCorruptStayEmpty() {
   FakeClock clock;
-  CSlowa katalog;
+  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
   katalog.Wybierz(Settings(kSz, kNaglos));
   for (int i = 0; i < 5; ++i) {
     QVERIFY(WriteJpeg("Data/Sio/s" + kBuiltIn[i] + ".xji", SmallSize(i)));
@@ -265,7 +265,7 @@ void TestWords::memoryPicturesMissingOrCorruptStayEmpty() {
 
 void TestWords::labellingPicturesComeAsAPair() {
   FakeClock clock;
-  CSlowa katalog;
+  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
   katalog.Wybierz(Settings(kSz, kNaglos));
   for (int i = 0; i < 5; ++i) {
     QVERIFY(WriteJpeg("Data/Sio/s" + kBuiltIn[i] + ".xji", SmallSize(i)));

@@ -22,7 +22,7 @@
 #include "words/_cslowa.h"
 #include "stats/statsformat.h"
 
-Program::Program() = default;
+Program::Program(const session::ContentRoot& content) { session_.content = content; }
 
 Program::~Program() {
   DestroyCatalogueAndStore();
@@ -32,7 +32,7 @@ Program::~Program() {
 }
 
 void Program::CreateSplash() {
-  fmSplash_ = std::make_unique<TfmSplash>();
+  fmSplash_ = std::make_unique<TfmSplash>(session_.content);
   ekrany_.fmSplash = fmSplash_.get();
   ekrany_.UsunSplash = [this] { DestroySplash(); };
 }
@@ -45,14 +45,14 @@ void Program::DestroySplash() {
 void Program::CreateChooser(const std::vector<profiles::Profile>& children) {
   std::function<void()> removeSplash;
   if (fmSplash_) removeSplash = [this] { DestroySplash(); };
-  fmKtoCwiczy_ = std::make_unique<TfmKtoCwiczy>(children, removeSplash);
+  fmKtoCwiczy_ = std::make_unique<TfmKtoCwiczy>(session_, children, removeSplash);
 }
 
 void Program::DestroyChooser() { fmKtoCwiczy_.reset(); }
 
-void Program::CreateCatalogueAndStore(const QString& statsFolder) {
-  slowa_ = std::make_unique<CSlowa>();
-  statRec_ = std::make_unique<CStatRec>(statrec::kProgramNumber, statsFolder);
+void Program::CreateCatalogueAndStore() {
+  slowa_ = std::make_unique<CSlowa>(session_.content);
+  statRec_ = std::make_unique<CStatRec>(statrec::kProgramNumber, session_.files.folder);
 }
 
 void Program::DestroyCatalogueAndStore() {
@@ -68,23 +68,23 @@ void Program::SetChild(const QString& name, const QString& picture) {
 void Program::CreateScreens() {
   koniec_ = std::make_unique<EndOfGame>(statRec_.get());
   ekrany_.PokazWyniki = [this] { ShowResults(); };
-  fmMain_ = std::make_unique<TfmMain>(slowa_.get(), ekrany_);
-  fmMemory_ = std::make_unique<TfmMemory>(slowa_.get(), statRec_.get(), *koniec_);
+  fmMain_ = std::make_unique<TfmMain>(session_, slowa_.get(), ekrany_);
+  fmMemory_ = std::make_unique<TfmMemory>(session_, slowa_.get(), statRec_.get(), *koniec_);
   ekrany_.fmMemory = fmMemory_.get();
-  fmPodpisywanie_ = std::make_unique<TfmPodpisywanie>(slowa_.get(), statRec_.get(), *koniec_);
+  fmPodpisywanie_ = std::make_unique<TfmPodpisywanie>(session_, slowa_.get(), statRec_.get(), *koniec_);
   ekrany_.fmPodpisywanie = fmPodpisywanie_.get();
-  fmOProgramie_ = std::make_unique<TfmOProgramie>(fmMain_.get(), statRec_ ? statRec_->Folder() : QString());
+  fmOProgramie_ = std::make_unique<TfmOProgramie>(session_, fmMain_.get());
   ekrany_.fmOProgramie = fmOProgramie_.get();
-  fmKoniecGry_ = std::make_unique<TfmKoniecGry>(statRec_.get(), fmMain_.get());
+  fmKoniecGry_ = std::make_unique<TfmKoniecGry>(session_.content, statRec_.get(), fmMain_.get());
   koniec_->SetSummary(fmKoniecGry_.get());
   if (!childName_.isEmpty()) {
-    const QImage picture = childcard::WordPicture(childPicture_);
+    const QImage picture = childcard::WordPicture(session_.content, childPicture_);
     fmMain_->UstawDziecko(childName_, picture);
     fmKoniecGry_->UstawDziecko(childName_, picture);
   }
-  fmKomunikat_ = std::make_unique<TfmKomunikat>(fmMain_.get());
+  fmKomunikat_ = std::make_unique<TfmKomunikat>(session_.content, fmMain_.get());
   ekrany_.fmKomunikat = fmKomunikat_.get();
-  fmReklama_ = std::make_unique<TfmReklama>();
+  fmReklama_ = std::make_unique<TfmReklama>(session_);
   ekrany_.fmReklama = fmReklama_.get();
 }
 
@@ -111,9 +111,10 @@ void Program::ShowResults() {
   // Read afresh at every opening: the games just played are in it. The
   // child of this run is the one whose file the store writes.
   ResultsSetup setup;
-  setup.baseFolder = locations::Default().statsDir;
-  const QString path = QDir().absoluteFilePath(statRec_ ? statRec_->FileName() : statrec::FileName());
-  setup.inUseFolder = QFileInfo(path).absolutePath();
+  setup.baseFolder = session_.files.baseFolder;
+  setup.inUseFolder = session_.files.folder;
+  setup.content = session_.content;
+  setup.voicesFolder = session_.files.voices;
   if (slowa_) setup.words = &slowa_->Slownik();
   ResultsWindow window(setup, fmMain_.get());
   // Over the full-screen view a window of its own size would look lost.

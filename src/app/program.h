@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "menu/Main.h"
+#include "session/session.h"
 
 class CSlowa;
 class CStatRec;
@@ -23,14 +24,15 @@ namespace profiles {
 struct Profile;
 }
 
-// The program's objects, owned in one place: the splash while it is up, the
-// word catalogue, the statistics store and the seven screens. Everything
-// else receives what it uses from here through its constructor. Start-up,
-// the tests, the benchmarks and the screenshot tool all make the program
-// through this one object.
+// The program's objects, owned in one place: the state of the run (where
+// the content lies, the working screen, the child's files and settings),
+// the splash while it is up, the word catalogue, the statistics store and
+// the seven screens. Everything else receives what it uses from here
+// through its constructor. Start-up, the tests, the benchmarks and the
+// screenshot tool all make the program through this one object.
 class Program {
  public:
-  Program();
+  explicit Program(const session::ContentRoot& content);
   // Whatever is still there goes: the store, the catalogue, the splash,
   // the chooser, then the screens.
   ~Program();
@@ -48,10 +50,15 @@ class Program {
   void CreateChooser(const std::vector<profiles::Profile>& children);
   void DestroyChooser();
 
-  // The catalogue (its built-in words and Data/words.txt of the working
-  // folder) and the store of prgst6.stt in `statsFolder` (empty: the working
-  // folder); raises CBlad(3) when the statistics file cannot be made.
-  void CreateCatalogueAndStore(const QString& statsFolder = QString());
+  // The state of the run, filled in by start-up (the screen, then the
+  // child's files and settings) before the catalogue and the screens are
+  // made from it.
+  session::Session& state() { return session_; }
+
+  // The catalogue (its built-in words and the content's word list) and the
+  // store of the child's statistics file; raises CBlad(3) when the
+  // statistics file cannot be made.
+  void CreateCatalogueAndStore();
   void DestroyCatalogueAndStore();
 
   // The child practising this run (its name and word picture's key), named
@@ -92,6 +99,7 @@ class Program {
   graPodpisywanie* plansza() const;
 
  private:
+  session::Session session_;
   QString childName_, childPicture_;
   std::unique_ptr<TfmSplash> fmSplash_;
   std::unique_ptr<TfmKtoCwiczy> fmKtoCwiczy_;

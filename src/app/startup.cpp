@@ -21,7 +21,6 @@
 #include "shell/_cblad.h"
 #include "shell/_specfunc.h"
 #include "menu/Main.h"
-#include "stats/statsformat.h"
 
 namespace {
 
@@ -32,9 +31,9 @@ namespace {
 // are known.
 int ChooseChild(Program& program, const std::vector<profiles::Profile>& children, const QString& defaultConfig,
                 const std::shared_ptr<bool>& viewSwitched) {
-  if (screenMode == 3) {
+  if (program.state().geometry.screenMode == 3) {
     platform::Form::OfferFullScreenView(QColor(FullScreenFill()), [viewSwitched](bool) { *viewSwitched = true; });
-    platform::Form::SetFullScreenView(SavedFullScreenChoice(defaultConfig));
+    platform::Form::SetFullScreenView(session::Settings::SavedFullScreenChoice(defaultConfig));
   }
   program.CreateChooser(children);
   program.fmKtoCwiczy()->ShowModal();
@@ -81,7 +80,9 @@ int RunMiniFonikra() {
                         << QStringLiteral("; program działa bez ochrony przed drugim uruchomieniem.\n");
   }
 
-  Program program;
+  const locations::FileLocations defaults = locations::Default();
+  Program program{session::ContentRoot(defaults.contentRoot)};
+  session::Session& state = program.state();
   // Logging out or shutting down ends the program as its own way out would,
   // for as long as this run lasts.
   QObject run;
@@ -102,24 +103,25 @@ int RunMiniFonikra() {
   // configuration. The chooser's modal loop runs before the program's own.
   QApplication::setQuitOnLastWindowClosed(false);
   QString startDir;
-  QString statsDir;
   QString childName;
   auto viewSwitched = std::make_shared<bool>(false);
   try {
-    DetectScreenMode();
-    if (screenMode < 1 || screenMode > 3) throw CBlad(2);
+    state.geometry = session::ScreenGeometry::For(platform::PrimaryScreenSize());
+    if (!state.geometry.Usable()) throw CBlad(2);
     // Content beside the program or installed; the two files the program
     // writes beside it or in the user's data folder, and the children's
     // profiles under the same folder.
-    const locations::FileLocations defaults = locations::Default();
     if (!locations::MakeUserFolder(defaults)) {
       QTextStream(stderr) << title << QStringLiteral(": nie można utworzyć folderu danych użytkownika ")
                           << (defaults.statsDir.isEmpty() ? QStringLiteral("(brak folderu domowego)") : defaults.statsDir)
                           << QStringLiteral(".\n");
       throw CBlad(4);
     }
+    // Nothing depends on the working folder; a copy beside its files works
+    // in its own folder all the same, as people expect of it.
     startDir = QDir::currentPath();
     QDir::setCurrent(defaults.contentRoot);
+    locations::FileLocations here = defaults;
     const std::vector<profiles::Profile> children = profiles::List(defaults.statsDir);
     if (!children.empty()) {
       const int chosen = ChooseChild(program, children, defaults.configPath, viewSwitched);
@@ -132,22 +134,23 @@ int RunMiniFonikra() {
         // Left before anyone practised: the closing screen, as from the
         // menu, and not a file touched.
         program.DestroySplash();
-        TfmReklama closing;
+        TfmReklama closing(state);
         closing.ShowModal();
         QDir::setCurrent(startDir);
         return 0;
       }
       if (chosen >= 0) {
-        locations::UseProfile(children[size_t(chosen)].folder);
+        here = locations::InProfile(defaults, children[size_t(chosen)].folder);
         childName = children[size_t(chosen)].name;
         program.SetChild(childName, children[size_t(chosen)].picture);
       }
     }
-    statsDir = locations::Current().statsDir;
+    state.files = session::ChildFiles::At(here, defaults);
+    state.settings = session::Settings(state.files.configPath);
     // Says itself on standard error which file failed and why.
-    if (!LoadConfiguration()) throw CBlad(4);
+    if (!state.settings.Load()) throw CBlad(4);
     // F11 on the chooser goes with the child it chose.
-    if (*viewSwitched) WriteFullScreenChoice(platform::Form::FullScreenView());
+    if (*viewSwitched) state.settings.WriteFullScreenChoice(platform::Form::FullScreenView());
   } catch (const CBlad& e) {
     program.DestroyChooser();
     e.Show();
@@ -159,7 +162,7 @@ int RunMiniFonikra() {
   // 4. The program-wide objects, the screens and the event loop.
   int exitCode = 0;
   try {
-    program.CreateCatalogueAndStore(statsDir);
+    program.CreateCatalogueAndStore();
     program.CreateScreens();
     if (!childName.isEmpty()) program.fmMain()->setWindowTitle(title + QStringLiteral(" – ") + childName);
     QObject::connect(program.fmMain(), &platform::Form::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -168,7 +171,7 @@ int RunMiniFonikra() {
     // the settings as they go.
     if (!platform::TerminationRequested()) QApplication::exec();
   } catch (const CBlad& e) {
-    if (e.code == 3) SayWhyUnusable(QDir(statsDir).filePath(statrec::FileName()), QStringLiteral("plik wyników"));
+    if (e.code == 3) SayWhyUnusable(state.files.statsFile, QStringLiteral("plik wyników"));
     // The menu window goes before the message is shown.
     program.DestroyScreens();
     e.Show();

@@ -14,8 +14,9 @@ namespace {
 constexpr qint32 kNumerGry = 1;
 }  // namespace
 
-TfmPodpisywanie::TfmPodpisywanie(CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec)
-    : slowa_(slowa), statRec_(statRec), koniec_(koniec) {
+TfmPodpisywanie::TfmPodpisywanie(const session::Session& session, CSlowa* slowa, CStatRec* statRec,
+                                 EndOfGame& koniec)
+    : session_(session), slowa_(slowa), statRec_(statRec), koniec_(koniec) {
   // The buttons copy their action's handler when they are made.
   A_Stop.OnExecute = [this](QObject*) { A_StopExecute(); };
   A_NowaGra.OnExecute = [this](QObject*) { A_NowaGraExecute(); };
@@ -29,11 +30,11 @@ TfmPodpisywanie::TfmPodpisywanie(CSlowa* slowa, CStatRec* statRec, EndOfGame& ko
   connect(this, &platform::Form::Closed, this, [this] { WycofajPlansze(); });
 
   try {
-    Tlo = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mT_Pod") + ArtSuffix() + QStringLiteral("1.xji"));
+    Tlo = platform::LoadJpegFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_Pod") + session_.geometry.ArtSuffix() + QStringLiteral("1.xji")));
   } catch (const platform::Exception&) {
     throw CBlad(1);
   }
-  if (screenMode == 3) {
+  if (session_.geometry.screenMode == 3) {
     SetBordered(QString::fromUtf16(kProgramTitle), false);
     // An ordinary window over the menu, not in a corner of a large screen.
     SetCentredOnOwner(true);
@@ -41,8 +42,8 @@ TfmPodpisywanie::TfmPodpisywanie(CSlowa* slowa, CStatRec* statRec, EndOfGame& ko
   } else {
     SetBorderless();
   }
-  const int W = screenWidth;
-  const int H = screenHeight;
+  const int W = session_.geometry.screenWidth;
+  const int H = session_.geometry.screenHeight;
   SetClientSize(W, H);
   PlaceAt(0, 0);
   ProstokatKlienta = QRect(0, 0, W, H);
@@ -54,12 +55,12 @@ TfmPodpisywanie::TfmPodpisywanie(CSlowa* slowa, CStatRec* statRec, EndOfGame& ko
 
   try {
     PrzyciskPomoc =
-        std::make_unique<CPrzyciskC>(this, QStringLiteral("pomoc"), &PlotnoRobocze, W - W / 10, H / 7, A_Pomoc);
-    PrzyciskStop = std::make_unique<CPrzyciskC>(this, QStringLiteral("stop"), &PlotnoRobocze, W - W / 10 + 4,
+        std::make_unique<CPrzyciskC>(session_.content, this, QStringLiteral("pomoc"), &PlotnoRobocze, W - W / 10, H / 7, A_Pomoc);
+    PrzyciskStop = std::make_unique<CPrzyciskC>(session_.content, this, QStringLiteral("stop"), &PlotnoRobocze, W - W / 10 + 4,
                                                 H / 7 + H / 8, A_Stop);
-    PrzyciskNast = std::make_unique<CPrzyciskC>(this, QStringLiteral("nast"), &PlotnoRobocze, W - W / 10,
+    PrzyciskNast = std::make_unique<CPrzyciskC>(session_.content, this, QStringLiteral("nast"), &PlotnoRobocze, W - W / 10,
                                                 H / 7 + (2 * H) / 8, A_Nastepny);
-    PrzyciskPop = std::make_unique<CPrzyciskC>(this, QStringLiteral("pop"), &PlotnoRobocze, W - W / 10,
+    PrzyciskPop = std::make_unique<CPrzyciskC>(session_.content, this, QStringLiteral("pop"), &PlotnoRobocze, W - W / 10,
                                                H / 7 + (3 * H) / 8, A_Poprzedni);
   } catch (const platform::Exception&) {
     PrzyciskPop.reset();
@@ -69,9 +70,9 @@ TfmPodpisywanie::TfmPodpisywanie(CSlowa* slowa, CStatRec* statRec, EndOfGame& ko
     throw CBlad(1);
   }
   // Beside the word's picture, the light above the button.
-  const QRect obraz = screenMode == 1 ? QRect(274, 140, 252, 290) : QRect(348, 172, 328, 380);
+  const QRect obraz = session_.geometry.screenMode == 1 ? QRect(274, 140, 252, 290) : QRect(348, 172, 328, 380);
   const QPoint przycisk(obraz.right() + 24, obraz.center().y() - 30);
-  Mikrofon = std::make_unique<CMikrofon>(
+  Mikrofon = std::make_unique<CMikrofon>(session_, 
       *this, PlotnoRobocze, PlotnoTla,
       CMikrofon::Miejsca{przycisk, przycisk + QPoint(35, -40), QRect(obraz.left() + 10, obraz.bottom() - 60, obraz.width() - 20, 34)},
       [this] { return std::vector<platform::Timer*>{plansza_ ? plansza_->TimerKoniec.data() : nullptr}; });
@@ -118,9 +119,9 @@ void TfmPodpisywanie::A_NowaGraExecute() {
   platform::DeleteLater(std::move(plansza_), this);
   // The board counts its tasks from the draw, so the draw comes first. The
   // menu starts the game only when enough words fit the settings.
-  if (slowa_) slowa_->Losuj(5 * podpisywanieSettings.poziom);
-  plansza_ = std::make_unique<graPodpisywanie>(*this, slowa_, statRec_);
-  if (screenMode == 1) {
+  if (slowa_) slowa_->Losuj(5 * session_.settings.podpisywanieSettings.poziom);
+  plansza_ = std::make_unique<graPodpisywanie>(*this, session_, slowa_, statRec_);
+  if (session_.geometry.screenMode == 1) {
     plansza_->UstawObraz(274, 140);
     if (slowa_) slowa_->WczytajObrazkiPodpisywania(QStringLiteral("_ups.xji"));
   } else {
@@ -128,7 +129,7 @@ void TfmPodpisywanie::A_NowaGraExecute() {
     if (slowa_) slowa_->WczytajObrazkiPodpisywania(QStringLiteral("_upb.xji"));
   }
   plansza_->PrzygotujZadanie();
-  if (statRec_) statRec_->StartGame(kNumerGry, podpisywanieSettings);
+  if (statRec_) statRec_->StartGame(kNumerGry, session_.settings.podpisywanieSettings);
   A_EkranPaint.Execute(this);
 }
 

@@ -8,6 +8,7 @@
 #include "labelling/_grapodpisywanie.h"
 #include "platform/canvas.h"
 #include "platform/form.h"
+#include "session/session.h"
 #include "platform/timer.h"
 #include "widgets/micbutton.h"
 #include "widgets/_cprzycisk.h"
@@ -31,7 +32,7 @@ class TfmPodpisywanie : public platform::Form, public CEkranPodpisywania {
   // absent) and ends every game through `koniec`. Raises CBlad(1) when the
   // background or a button picture cannot be loaded, with nothing left
   // behind.
-  TfmPodpisywanie(CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec);
+  TfmPodpisywanie(const session::Session& session, CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec);
   ~TfmPodpisywanie() override;
 
   platform::Action A_Stop;
@@ -90,6 +91,7 @@ class TfmPodpisywanie : public platform::Form, public CEkranPodpisywania {
   // The game is over: its board takes no more input and runs no timer.
   void WycofajPlansze();
 
+  const session::Session& session_;
   CSlowa* slowa_;
   CStatRec* statRec_;
   EndOfGame& koniec_;

@@ -9,6 +9,7 @@
 #include "labelling/labellingrules.h"
 #include "platform/jpeg.h"
 #include "platform/system.h"
+#include "recorder/voicelibrary.h"
 #include "results/_cstatrec.h"
 #include "shell/_dllengine.h"
 #include "shell/_specfunc.h"
@@ -95,7 +96,7 @@ CPrzGloska::CPrzGloska(graPodpisywanie* plansza, const QString& gloska, const QS
   ekran_ = &plansza->Okno();
   Nazwa = gloska;
   try {
-    Bitmapa = LoadNamedPicture(LetterFileName(gloska) + przyrostek);
+    Bitmapa = LoadNamedPicture(plansza_->Sesja().content, LetterFileName(gloska) + przyrostek);
   } catch (const platform::Exception&) {
     Bitmapa = ZapasowyObrazek(gloska, !przyrostek.isEmpty());
   }
@@ -221,11 +222,12 @@ void CPusGloska::RysujRamke(platform::Canvas& plotno) const {
 
 // --- graPodpisywanie ---------------------------------------------------------
 
-graPodpisywanie::graPodpisywanie(CEkranPodpisywania& ekran, CSlowa* slowa, CStatRec* statRec)
-    : ekran_(ekran), slowa_(slowa), statRec_(statRec) {
+graPodpisywanie::graPodpisywanie(CEkranPodpisywania& ekran, const session::Session& session, CSlowa* slowa,
+                                 CStatRec* statRec)
+    : ekran_(ekran), session_(session), slowa_(slowa), statRec_(statRec) {
   Ostatnie = slowa_ ? qint32(slowa_->Wylosowane.size()) - 1 : -1;
-  const QString matowka = screenMode == 1 ? QStringLiteral("Data/Bio/_matr_ups.xji")
-                                          : QStringLiteral("Data/Bio/_matr_upb.xji");
+  const QString matowka = session_.content.Path(session_.geometry.screenMode == 1 ? QStringLiteral("Bio/_matr_ups.xji")
+                                                                                : QStringLiteral("Bio/_matr_upb.xji"));
   if (QFileInfo(matowka).isFile()) {
     try {
       Maska = platform::LoadJpegFile(matowka);
@@ -288,7 +290,7 @@ void graPodpisywanie::RysujObraz() {
 void graPodpisywanie::RysujPuste(platform::Canvas& plotno) {
   const int n = int(Puste.size());
   for (int i = 0; i < n; ++i) {
-    const QPoint p = labelling::SlotPosition(i, n, screenWidth, screenHeight);
+    const QPoint p = labelling::SlotPosition(i, n, session_.geometry.screenWidth, session_.geometry.screenHeight);
     Puste[size_t(i)]->UstawPozycje(p.x(), p.y());
     Puste[size_t(i)]->RysujRamke(plotno);
   }
@@ -329,7 +331,7 @@ void graPodpisywanie::Rozrzuc() {
   std::vector<QPoint> miejsca;
   miejsca.reserve(Przesuwane.size());
   for (const auto& gloska : Przesuwane) miejsca.push_back(gloska->Pozycja());
-  labelling::Scatter(miejsca, screenWidth, screenHeight, [] { return RandomNext(); });
+  labelling::Scatter(miejsca, session_.geometry.screenWidth, session_.geometry.screenHeight, [] { return RandomNext(); });
   for (size_t i = 0; i < Przesuwane.size(); ++i) Przesuwane[i]->UstawPozycje(miejsca[i].x(), miejsca[i].y());
   Przeciagana = nullptr;
 }
@@ -349,7 +351,7 @@ void graPodpisywanie::NoweUlozenie() {
   Rozrzuc();
   const int n = int(Puste.size());
   for (int i = 0; i < n; ++i) {
-    const QPoint p = labelling::SlotPosition(i, n, screenWidth, screenHeight);
+    const QPoint p = labelling::SlotPosition(i, n, session_.geometry.screenWidth, session_.geometry.screenHeight);
     CPusGloska& slot = *Puste[size_t(i)];
     slot.UstawPozycje(p.x(), p.y());
     slot.UstawGloske(nullptr);
@@ -362,7 +364,7 @@ void graPodpisywanie::PokazRozwiazanie() {
   Przeciagana = nullptr;
   const int n = int(Puste.size());
   for (int i = 0; i < n; ++i) {
-    const QPoint p = labelling::SlotPosition(i, n, screenWidth, screenHeight);
+    const QPoint p = labelling::SlotPosition(i, n, session_.geometry.screenWidth, session_.geometry.screenHeight);
     CPusGloska& slot = *Puste[size_t(i)];
     CPrzGloska& gloska = *Przesuwane[size_t(i)];
     slot.UstawPozycje(p.x(), p.y());
@@ -382,13 +384,13 @@ void graPodpisywanie::Sprawdz() {
   }
   if (ulozone != Odpowiedz) {
     if (statRec_) statRec_->AddWrong();
-    PlayInterfaceSound(1, true);
+    PlayInterfaceSound(session_.content, 1, true);
     return;
   }
   if (statRec_) statRec_->AddCorrect();
-  PlayInterfaceSound(0, true);
+  PlayInterfaceSound(session_.content, 0, true);
   platform::SleepMs(300);
-  PlayWordSound(Slowo);
+  PlayWordSound(recorder::VoiceLibrary(session_.files, session_.content), Slowo);
   if (CSlowa::SPaczka* slowo = Biezace()) slowo->Flagi &= quint16(~CSlowa::kZnacznik);
   UkryjGloski();
   ekran_.UkryjPomoc();
@@ -415,7 +417,7 @@ void graPodpisywanie::Podpowiedz() {
 }
 
 void graPodpisywanie::Powiedz() {
-  if (!PlayWordSound(Slowo)) platform::SleepMs(1000);
+  if (!PlayWordSound(recorder::VoiceLibrary(session_.files, session_.content), Slowo)) platform::SleepMs(1000);
 }
 
 void graPodpisywanie::PoczatekPrzeciagania(CPrzGloska* gloska) {

@@ -12,6 +12,7 @@
 #include "platform/form.h"
 #include "platform/imagecontrol.h"
 #include "platform/timer.h"
+#include "session/session.h"
 #include "words/_cslowa.h"
 
 class CPusGloska;
@@ -142,7 +143,7 @@ class graPodpisywanie {
   // Takes the number of tasks from the words drawn so far, and the matte of
   // the screen mode when it exists. The catalogue and the store may be
   // absent.
-  graPodpisywanie(CEkranPodpisywania& ekran, CSlowa* slowa, CStatRec* statRec);
+  graPodpisywanie(CEkranPodpisywania& ekran, const session::Session& session, CSlowa* slowa, CStatRec* statRec);
   ~graPodpisywanie();
   graPodpisywanie(const graPodpisywanie&) = delete;
   graPodpisywanie& operator=(const graPodpisywanie&) = delete;
@@ -193,6 +194,7 @@ class graPodpisywanie {
   CEkranPodpisywania& Ekran() const { return ekran_; }
   platform::Form& Okno() const { return ekran_.Okno(); }
   CStatRec* Statystyki() const { return statRec_; }
+  const session::Session& Sesja() const { return session_; }
 
   qint16 Zadanie = 0;
   QString Odpowiedz;
@@ -214,6 +216,7 @@ class graPodpisywanie {
   CSlowa::SPaczka* Biezace() const;
 
   CEkranPodpisywania& ekran_;
+  const session::Session& session_;
   CSlowa* slowa_;
   CStatRec* statRec_;
   bool wycofana_ = false;

@@ -70,22 +70,7 @@ FileLocations InProfile(const FileLocations& where, const QString& profileFolder
   return result;
 }
 
-namespace {
-// The one choice of the run, made on the chooser before anything is read.
-QString& ChosenProfile() {
-  static QString folder;
-  return folder;
-}
-}  // namespace
-
-void UseProfile(const QString& profileFolder) { ChosenProfile() = profileFolder; }
-
 FileLocations Default() { return Decide(ThisMachine()); }
-
-FileLocations Current() {
-  const FileLocations where = Default();
-  return ChosenProfile().isEmpty() ? where : InProfile(where, ChosenProfile());
-}
 
 bool MakeUserFolder(const FileLocations& where) {
   if (!where.perUser) return true;

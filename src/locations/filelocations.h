@@ -33,7 +33,7 @@ struct Machine {
 };
 
 struct FileLocations {
-  QString contentRoot;  // the folder holding Data/; start-up makes it the working folder
+  QString contentRoot;  // the folder holding Data/
   QString configPath;   // data.ini
   QString statsDir;     // the folder of prgst6.stt
   bool perUser = false;  // configPath and statsDir lie in the user's data folder
@@ -55,14 +55,8 @@ Machine ThisMachine();
 // it; the content stays where it is.
 FileLocations InProfile(const FileLocations& where, const QString& profileFolder);
 
-// The profile chosen at start-up, for the rest of the run; empty for the
-// default files. Set once, before the configuration is read.
-void UseProfile(const QString& profileFolder);
-
-// Decide(ThisMachine()), in the chosen profile if there is one.
-FileLocations Current();
-// Decide(ThisMachine()) whatever the profile: where the default files and
-// the profiles' folder are.
+// Decide(ThisMachine()): where the content, the default files and the
+// profiles' folder are. Start-up turns it into the run's state once.
 FileLocations Default();
 
 // Makes the user's data folder (with its parents, the folder itself private)

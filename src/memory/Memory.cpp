@@ -18,10 +18,10 @@ constexpr qint32 kGraMemory = 2;
 constexpr int kEscape = 27;
 }  // namespace
 
-TfmMemory::TfmMemory(CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec)
-    : slowa_(slowa), statRec_(statRec), koniec_(koniec) {
-  const int w = screenWidth;
-  const int h = screenHeight;
+TfmMemory::TfmMemory(const session::Session& session, CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec)
+    : session_(session), slowa_(slowa), statRec_(statRec), koniec_(koniec) {
+  const int w = session_.geometry.screenWidth;
+  const int h = session_.geometry.screenHeight;
   A_Stop.OnExecute = [this](QObject* sender) { A_StopExecute(sender); };
   A_NowaGra.OnExecute = [this](QObject* sender) { A_NowaGraExecute(sender); };
   A_Pomoc.OnExecute = [this](QObject* sender) { A_PomocExecute(sender); };
@@ -34,8 +34,8 @@ TfmMemory::TfmMemory(CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec)
   // Whatever was made before a failure is freed by the members' own
   // destructors on the way out.
   try {
-    tloObraz_ = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mT_Mem") + ArtSuffix() + QStringLiteral(".xji"));
-    if (screenMode == 3) {
+    tloObraz_ = platform::LoadJpegFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_Mem") + session_.geometry.ArtSuffix() + QStringLiteral(".xji")));
+    if (session_.geometry.screenMode == 3) {
       SetBordered(QString::fromUtf16(kProgramTitle), false);
       // An ordinary window over the menu, not in a corner of a large screen.
       SetCentredOnOwner(true);
@@ -50,18 +50,18 @@ TfmMemory::TfmMemory(CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec)
     tlo_.Draw(0, 0, tloObraz_);
     kompozycja_.Resize(QSize(w, h));
     kompozycja_.CopyRect(ekran_, tlo_, ekran_);
-    pomoc_ = std::make_unique<CPrzyciskC>(this, QStringLiteral("pomoc"), &kompozycja_, w - w / 10, h * 23 / 30, A_Pomoc);
-    stop_ = std::make_unique<CPrzyciskC>(this, QStringLiteral("stop"), &kompozycja_, w - w / 10 + 4, h - h / 9, A_Stop);
+    pomoc_ = std::make_unique<CPrzyciskC>(session_.content, this, QStringLiteral("pomoc"), &kompozycja_, w - w / 10, h * 23 / 30, A_Pomoc);
+    stop_ = std::make_unique<CPrzyciskC>(session_.content, this, QStringLiteral("stop"), &kompozycja_, w - w / 10 + 4, h - h / 9, A_Stop);
   } catch (const platform::Exception&) {
     throw CBlad(1);
   } catch (const std::bad_alloc&) {
     throw CBlad(1);
   }
   // Below the large picture on its left, the light to the right of the button.
-  const QPoint obraz = memoryrules::LargePictureOrigin(screenMode);
-  const QSize duzy = screenMode == 1 ? QSize(180, 220) : QSize(240, 290);
+  const QPoint obraz = memoryrules::LargePictureOrigin(session_.geometry.screenMode);
+  const QSize duzy = session_.geometry.screenMode == 1 ? QSize(180, 220) : QSize(240, 290);
   const QPoint przycisk(obraz.x(), obraz.y() + duzy.height() + 12);
-  mikrofon_ = std::make_unique<CMikrofon>(
+  mikrofon_ = std::make_unique<CMikrofon>(session_, 
       *this, kompozycja_, tlo_,
       CMikrofon::Miejsca{przycisk, przycisk + QPoint(100, 30),
                          QRect(obraz.x() + 6, obraz.y() + duzy.height() / 2 - 17, duzy.width() - 12, 34)},
@@ -115,14 +115,14 @@ void TfmMemory::FormMouseWheel() {
 
 void TfmMemory::A_NowaGraExecute(QObject*) {
   ZwolnijPlansze();
-  const int pary = memoryrules::PairsForLevel(memorySettings.poziom);
+  const int pary = memoryrules::PairsForLevel(session_.settings.memorySettings.poziom);
   // The game goes on with whatever could be drawn and loaded.
   if (slowa_) {
     slowa_->Losuj(pary);
     slowa_->WczytajObrazkiMemory();
   }
-  plansza_ = std::make_unique<graMemory>(*this, slowa_, statRec_, qint16(pary));
-  if (statRec_) statRec_->StartGame(kGraMemory, memorySettings);
+  plansza_ = std::make_unique<graMemory>(*this, session_, slowa_, statRec_, qint16(pary));
+  if (statRec_) statRec_->StartGame(kGraMemory, session_.settings.memorySettings);
   A_EkranPaint.Execute(this);
 }
 

@@ -8,6 +8,7 @@
 #include "memory/_gramemory.h"
 #include "platform/canvas.h"
 #include "platform/form.h"
+#include "session/session.h"
 #include "platform/timer.h"
 #include "widgets/micbutton.h"
 
@@ -26,7 +27,7 @@ class TfmMemory : public platform::Form, public CEkranMemory {
   // Deals from the catalogue, counts in the store (either may be absent)
   // and ends every game through `koniec`. Raises CBlad(1), with everything
   // made so far freed, when the artwork cannot be loaded.
-  TfmMemory(CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec);
+  TfmMemory(const session::Session& session, CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec);
   ~TfmMemory() override;
 
   platform::Action A_Stop;
@@ -72,6 +73,7 @@ class TfmMemory : public platform::Form, public CEkranMemory {
   platform::Canvas kompozycja_;
   std::unique_ptr<CPrzyciskC> pomoc_;
   std::unique_ptr<CPrzyciskC> stop_;
+  const session::Session& session_;
   CSlowa* slowa_;
   CStatRec* statRec_;
   EndOfGame& koniec_;

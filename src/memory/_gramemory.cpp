@@ -5,6 +5,7 @@
 #include "memory/rules.h"
 #include "platform/jpeg.h"
 #include "platform/system.h"
+#include "recorder/voicelibrary.h"
 #include "results/_cstatrec.h"
 #include "shell/_specfunc.h"
 #include "words/random.h"
@@ -42,14 +43,15 @@ const QColor kBlankBack(70, 90, 140);
 
 // --- CObrazyKart -------------------------------------------------------------
 
-CObrazyKart::CObrazyKart(int screenMode)
-    : screenMode_(screenMode),
-      rewers_(LoadOptional(QStringLiteral("Data/Sio/blkcard0.xji"))),
-      maska_(LoadOptional(QStringLiteral("Data/Bio/_matr") + SizeSuffix(screenMode))) {}
+CObrazyKart::CObrazyKart(const session::ContentRoot& content, int screenMode)
+    : content_(content),
+      screenMode_(screenMode),
+      rewers_(LoadOptional(content.Path(QStringLiteral("Sio/blkcard0.xji")))),
+      maska_(LoadOptional(content.Path(QStringLiteral("Bio/_matr") + SizeSuffix(screenMode)))) {}
 
 QImage CObrazyKart::Duzy(const QString& nazwa) {
   auto it = duze_.find(nazwa);
-  if (it == duze_.end()) it = duze_.insert(nazwa, LoadOptional(QStringLiteral("Data/Bio/") + nazwa + SizeSuffix(screenMode_)));
+  if (it == duze_.end()) it = duze_.insert(nazwa, LoadOptional(content_.Path(QStringLiteral("Bio/") + nazwa + SizeSuffix(screenMode_))));
   return it.value();
 }
 
@@ -115,7 +117,7 @@ void CKarta::RysujAwers(platform::Canvas& canvas) const {
 
 void CKarta::PokazPare() {
   platform::Canvas& canvas = plansza_->Ekran->Kompozycja();
-  const QPoint at = memoryrules::LargePictureOrigin(screenMode);
+  const QPoint at = memoryrules::LargePictureOrigin(plansza_->Sesja().geometry.screenMode);
   canvas.SetCopyMode(platform::CopyMode::SrcPaint);
   canvas.Draw(at.x(), at.y(), Maska);
   canvas.SetCopyMode(platform::CopyMode::SrcAnd);
@@ -124,7 +126,7 @@ void CKarta::PokazPare() {
 }
 
 bool CKarta::Powiedz() {
-  PlayWordSound(Nazwa);
+  PlayWordSound(recorder::VoiceLibrary(plansza_->Sesja().files, plansza_->Sesja().content), Nazwa);
   return true;
 }
 
@@ -193,12 +195,13 @@ void CKarta::TimerChybionaTimer() {
 
 // --- graMemory ---------------------------------------------------------------
 
-graMemory::graMemory(CEkranMemory& ekran, CSlowa* slowa, CStatRec* statRec, qint16 pary)
-    : Ekran(&ekran), statRec_(statRec) {
+graMemory::graMemory(CEkranMemory& ekran, const session::Session& session, CSlowa* slowa, CStatRec* statRec,
+                     qint16 pary)
+    : Ekran(&ekran), session_(session), statRec_(statRec) {
   const int sloty = memoryrules::SlotsForPairs(pary);
   const int slowaWylosowane = slowa ? int(slowa->Wylosowane.size()) : 0;
   const std::vector<int> rozdanie = memoryrules::DealCards(sloty, slowaWylosowane, [] { return RandomNext(); });
-  CObrazyKart obrazy(screenMode);
+  CObrazyKart obrazy(session_.content, session_.geometry.screenMode);
   Karty.resize(rozdanie.size());
   for (size_t k = 0; k < rozdanie.size(); ++k) {
     if (rozdanie[k] < 0) continue;
@@ -210,7 +213,7 @@ graMemory::graMemory(CEkranMemory& ekran, CSlowa* slowa, CStatRec* statRec, qint
 graMemory::~graMemory() = default;
 
 void graMemory::Rysuj(platform::Canvas& canvas) {
-  const auto siatka = memoryrules::GridFor(int(Karty.size()), screenMode);
+  const auto siatka = memoryrules::GridFor(int(Karty.size()), session_.geometry.screenMode);
   if (!siatka) return;
   for (size_t k = 0; k < Karty.size(); ++k) {
     CKarta* karta = Karty[k].get();

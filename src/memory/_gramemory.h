@@ -13,6 +13,7 @@
 #include "platform/form.h"
 #include "platform/imagecontrol.h"
 #include "platform/timer.h"
+#include "session/session.h"
 
 class CSlowa;
 class CStatRec;
@@ -49,12 +50,13 @@ class CEkranMemory {
 // large picture. A missing or unreadable file gives a null picture.
 class CObrazyKart {
  public:
-  explicit CObrazyKart(int screenMode);
+  CObrazyKart(const session::ContentRoot& content, int screenMode);
   const QImage& Rewers() const { return rewers_; }
   const QImage& Maska() const { return maska_; }
   QImage Duzy(const QString& nazwa);
 
  private:
+  session::ContentRoot content_;
   int screenMode_;
   QImage rewers_;
   QImage maska_;
@@ -124,7 +126,7 @@ class graMemory {
   // program's generator, without seeding it. Any number of pairs but 3, 6
   // and 10 gives a board without slots. The catalogue and the store may be
   // absent.
-  graMemory(CEkranMemory& ekran, CSlowa* slowa, CStatRec* statRec, qint16 pary);
+  graMemory(CEkranMemory& ekran, const session::Session& session, CSlowa* slowa, CStatRec* statRec, qint16 pary);
   ~graMemory();
   graMemory(const graMemory&) = delete;
   graMemory& operator=(const graMemory&) = delete;
@@ -143,6 +145,7 @@ class graMemory {
   void Wycofaj();
   bool Wycofana() const { return wycofana_; }
   CStatRec* Statystyki() const { return statRec_; }
+  const session::Session& Sesja() const { return session_; }
 
   // Slots in grid order; null where no card was dealt.
   std::vector<std::unique_ptr<CKarta>> Karty;
@@ -153,6 +156,7 @@ class graMemory {
   bool Aktywna = true;
 
  private:
+  const session::Session& session_;
   CStatRec* statRec_;
   bool wycofana_ = false;
 };

@@ -20,15 +20,7 @@ constexpr const auto& kSoundBits = words::kSounds;
 constexpr const auto& kPositionBits = words::kPositions;
 }  // namespace
 
-CUstGry* TfmMain::SettingsForTab(int tab) {
-  switch (tab) {
-    case 1: return &podpisywanieSettings;
-    case 2: return &memorySettings;
-    case 3: return &uzupelnianieSettings;
-    case 4: return &spadajaceSettings;
-    default: return nullptr;
-  }
-}
+CUstGry* TfmMain::SettingsForTab(int tab) const { return session_.settings.ForTab(tab); }
 
 int TfmMain::TabAt(int mode, int x) {
   if (mode == 1) {
@@ -41,7 +33,8 @@ int TfmMain::TabAt(int mode, int x) {
   return 0;
 }
 
-TfmMain::TfmMain(CSlowa* slowa, const Ekrany& ekrany) : slowa_(slowa), ekrany_(ekrany) {
+TfmMain::TfmMain(session::Session& session, CSlowa* slowa, const Ekrany& ekrany)
+    : session_(session), slowa_(slowa), ekrany_(ekrany) {
   BindActions();
   try {
     Build();
@@ -51,7 +44,7 @@ TfmMain::TfmMain(CSlowa* slowa, const Ekrany& ekrany) : slowa_(slowa), ekrany_(e
   }
 }
 
-TfmMain::~TfmMain() { WriteConfiguration(); }
+TfmMain::~TfmMain() { session_.settings.Write(); }
 
 void TfmMain::BindActions() {
   A_Start.OnExecute = [this](QObject*) { A_StartExecute(); };
@@ -60,8 +53,8 @@ void TfmMain::BindActions() {
   A_Wyniki.OnExecute = [this](QObject*) {
     if (ekrany_.PokazWyniki) ekrany_.PokazWyniki();
   };
-  A_Zakladka1.OnExecute = [this](QObject*) { DrawPage(page1_, podpisywanieSettings); };
-  A_Zakladka2.OnExecute = [this](QObject*) { DrawPage(page2_, memorySettings); };
+  A_Zakladka1.OnExecute = [this](QObject*) { DrawPage(page1_, session_.settings.podpisywanieSettings); };
+  A_Zakladka2.OnExecute = [this](QObject*) { DrawPage(page2_, session_.settings.memorySettings); };
   A_SZ.OnExecute = [this](QObject*) { ToggleSound(0, words::kSoundSz); };
   A_ZRZ.OnExecute = [this](QObject*) { ToggleSound(1, words::kSoundZRz); };
   A_CZ.OnExecute = [this](QObject*) { ToggleSound(2, words::kSoundCz); };
@@ -76,52 +69,52 @@ void TfmMain::BindActions() {
 }
 
 void TfmMain::Build() {
-  const int W = screenWidth;
-  const int H = screenHeight;
+  const int W = session_.geometry.screenWidth;
+  const int H = session_.geometry.screenHeight;
 
-  captions_[0] = std::make_unique<CObiektGraficzny>(QStringLiteral("nap_ilzadan"));
-  captions_[2] = std::make_unique<CObiektGraficzny>(QStringLiteral("nap_pozycja"));
-  captions_[1] = std::make_unique<CObiektGraficzny>(QStringLiteral("nap_gloski"));
+  captions_[0] = std::make_unique<CObiektGraficzny>(session_.content, QStringLiteral("nap_ilzadan"));
+  captions_[2] = std::make_unique<CObiektGraficzny>(session_.content, QStringLiteral("nap_pozycja"));
+  captions_[1] = std::make_unique<CObiektGraficzny>(session_.content, QStringLiteral("nap_gloski"));
 
-  const QString size = ArtSuffix();
-  const QImage background = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mT_m0") + size + QStringLiteral(".xji"));
+  const QString size = session_.geometry.ArtSuffix();
+  const QImage background = platform::LoadJpegFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_m0") + size + QStringLiteral(".xji")));
   tlo_.Resize(QSize(W, H));
   tlo_.Draw(0, 0, background);
-  page1_ = platform::LoadBmpFile(QStringLiteral("Data/Intf/Spec/mT_m1") + size + QStringLiteral(".xbi"));
-  page2_ = platform::LoadBmpFile(QStringLiteral("Data/Intf/Spec/mT_m2") + size + QStringLiteral(".xbi"));
+  page1_ = platform::LoadBmpFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_m1") + size + QStringLiteral(".xbi")));
+  page2_ = platform::LoadBmpFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_m2") + size + QStringLiteral(".xbi")));
 
   g_Menu = new platform::ImageControl(this);
-  const QPoint strip = screenMode == 1 ? QPoint(152, 422) : screenMode == 2 ? QPoint(192, 541) : QPoint(195, 541);
+  const QPoint strip = session_.geometry.screenMode == 1 ? QPoint(152, 422) : session_.geometry.screenMode == 2 ? QPoint(192, 541) : QPoint(195, 541);
   g_Menu->setGeometry(QRect(strip, page1_.size()));
   g_Menu->OnMouseDown = [this](platform::MouseButton b, int shift, int x, int y) { g_MenuMouseDown(b, shift, x, y); };
   g_Menu->setVisible(true);
 
   for (int i = 0; i < 3; ++i) captions_[size_t(i)]->SetPosition(W / 2 - captions_[size_t(i)]->Width() / 2, (H / 6) * (i + 1));
 
-  if (screenMode == 3) {
+  if (session_.geometry.screenMode == 3) {
     SetBordered(QString::fromUtf16(kProgramTitle), true);
     // A large display may show the big screens full-screen instead (F11);
     // the choice is kept for the next start.
-    platform::Form::OfferFullScreenView(QColor(FullScreenFill()), [](bool on) { WriteFullScreenChoice(on); });
-    platform::Form::SetFullScreenView(FullScreenChosen());
+    platform::Form::OfferFullScreenView(QColor(FullScreenFill()), [this](bool on) { session_.settings.WriteFullScreenChoice(on); });
+    platform::Form::SetFullScreenView(session_.settings.FullScreenChosen());
     SetFollowsView(true);
   } else {
     SetBorderless();
   }
   SetClientSize(W, H);
-  if (screenMode == 3) {
+  if (session_.geometry.screenMode == 3) {
     CenterOnScreen();
   } else {
     PlaceAt(0, 0);
   }
 
   platform::Canvas* canvas = &WindowCanvas();
-  about_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("oprogramie"), canvas, &tlo_, W / 2 - 155, H - H / 7, A_Oprogramie);
-  exit_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("wyjdz"), canvas, &tlo_, W / 2 - 55, H - H / 7, A_Stop);
-  start_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("start"), canvas, &tlo_, W / 2 + 35, H - H / 7, A_Start);
+  about_ = std::make_unique<CPrzyciskP>(session_.content, this, QStringLiteral("oprogramie"), canvas, &tlo_, W / 2 - 155, H - H / 7, A_Oprogramie);
+  exit_ = std::make_unique<CPrzyciskP>(session_.content, this, QStringLiteral("wyjdz"), canvas, &tlo_, W / 2 - 55, H - H / 7, A_Stop);
+  start_ = std::make_unique<CPrzyciskP>(session_.content, this, QStringLiteral("start"), canvas, &tlo_, W / 2 + 35, H - H / 7, A_Start);
   // For the adult, on the grass in the bottom right corner: well away from
   // Start, and over no picture of the menu in either size.
-  results_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("wyniki"), canvas, &tlo_, W - 70 - W / 32, H - H / 7,
+  results_ = std::make_unique<CPrzyciskP>(session_.content, this, QStringLiteral("wyniki"), canvas, &tlo_, W - 70 - W / 32, H - H / 7,
                                           A_Wyniki);
 
   const int left = (W / 33) * 9;
@@ -129,20 +122,20 @@ void TfmMain::Build() {
   const char* amountNames[3] = {"malo", "srednio", "duzo"};
   const int amountX[3] = {left, left + W / 6, left + W / 3};
   for (int i = 0; i < 3; ++i) {
-    amounts_[size_t(i)] = std::make_unique<CCheckBut>(this, QString::fromLatin1(amountNames[i]), canvas, amountX[i],
+    amounts_[size_t(i)] = std::make_unique<CCheckBut>(session_.content, this, QString::fromLatin1(amountNames[i]), canvas, amountX[i],
                                                       H / 4, *amountActions[i]);
   }
   const platform::Action* soundActions[4] = {&A_SZ, &A_ZRZ, &A_CZ, &A_DZZ};
   const char* soundNames[4] = {"SZ", "ZRZ", "CZ", "DZZ"};
   const int soundX[4] = {left, left + W / 8, left + W / 4, left + (W / 8) * 3};
   for (int i = 0; i < 4; ++i) {
-    sounds_[size_t(i)] = std::make_unique<CCheckBut>(this, QString::fromLatin1(soundNames[i]), canvas, soundX[i],
+    sounds_[size_t(i)] = std::make_unique<CCheckBut>(session_.content, this, QString::fromLatin1(soundNames[i]), canvas, soundX[i],
                                                      (H / 12) * 5, *soundActions[i]);
   }
   const platform::Action* positionActions[3] = {&A_Naglos, &A_Srodglos, &A_Wyglos};
   const char* positionNames[3] = {"naglos", "srodglos", "wyglos"};
   for (int i = 0; i < 3; ++i) {
-    positions_[size_t(i)] = std::make_unique<CCheckBut>(this, QString::fromLatin1(positionNames[i]), canvas,
+    positions_[size_t(i)] = std::make_unique<CCheckBut>(session_.content, this, QString::fromLatin1(positionNames[i]), canvas,
                                                         amountX[i], (H / 12) * 7, *positionActions[i]);
   }
 
@@ -152,9 +145,9 @@ void TfmMain::Build() {
 void TfmMain::UstawDziecko(const QString& imie, const QImage& obrazek) {
   // Part of the background, which the buttons restore from: on the grass
   // left of the bottom buttons, where nothing of the menu lies at either size.
-  const int top = screenHeight - screenHeight / 7;
-  kartaDziecka_ = childcard::Draw(tlo_.Image(), QPoint(screenWidth / 64, top), screenHeight * 9 / 100,
-                                  screenWidth / 2 - 155 - screenWidth / 64 - screenWidth / 80, imie, obrazek);
+  const int top = session_.geometry.screenHeight - session_.geometry.screenHeight / 7;
+  kartaDziecka_ = childcard::Draw(tlo_.Image(), QPoint(session_.geometry.screenWidth / 64, top), session_.geometry.screenHeight * 9 / 100,
+                                  session_.geometry.screenWidth / 2 - 155 - session_.geometry.screenWidth / 64 - session_.geometry.screenWidth / 80, imie, obrazek);
   Invalidate();
 }
 
@@ -167,9 +160,9 @@ void TfmMain::FormShow() {
 
 void TfmMain::FormPaint() {
   WindowCanvas().Draw(0, 0, tlo_.Image());
-  if (zakladka == 1) {
+  if (session_.settings.zakladka == 1) {
     A_Zakladka1.Execute(this);
-  } else if (zakladka == 2) {
+  } else if (session_.settings.zakladka == 2) {
     A_Zakladka2.Execute(this);
   }
   recorder_->Zamknij();
@@ -199,19 +192,19 @@ void TfmMain::DrawPage(const QImage& page, const CUstGry& settings) {
 }
 
 void TfmMain::g_MenuMouseDown(platform::MouseButton, int, int x, int) {
-  poprzedniaZakladka_ = zakladka;
-  const int tab = TabAt(screenMode, x);
-  if (tab != 0) zakladka = qint16(tab);
-  if (zakladka == poprzedniaZakladka_) return;
-  if (zakladka == 1) A_Zakladka1.Execute(this);
-  if (zakladka == 2) A_Zakladka2.Execute(this);
+  poprzedniaZakladka_ = session_.settings.zakladka;
+  const int tab = TabAt(session_.geometry.screenMode, x);
+  if (tab != 0) session_.settings.zakladka = qint16(tab);
+  if (session_.settings.zakladka == poprzedniaZakladka_) return;
+  if (session_.settings.zakladka == 1) A_Zakladka1.Execute(this);
+  if (session_.settings.zakladka == 2) A_Zakladka2.Execute(this);
 }
 
 void TfmMain::ToggleSound(int index, int bit) {
-  CUstGry* settings = SettingsForTab(zakladka);
+  CUstGry* settings = SettingsForTab(session_.settings.zakladka);
   if (!settings) return;
   sounds_[size_t(index)]->Toggle();
-  if (zakladka == 3) {
+  if (session_.settings.zakladka == 3) {
     settings->TogglePhonemePair(bit);
   } else {
     settings->TogglePhoneme(bit);
@@ -220,12 +213,12 @@ void TfmMain::ToggleSound(int index, int bit) {
 
 void TfmMain::TogglePosition(int index, int bit) {
   positions_[size_t(index)]->Toggle();
-  if (CUstGry* settings = SettingsForTab(zakladka)) settings->TogglePosition(bit);
+  if (CUstGry* settings = SettingsForTab(session_.settings.zakladka)) settings->TogglePosition(bit);
 }
 
 void TfmMain::ChooseAmount(int level) {
   for (int i = 0; i < 3; ++i) amounts_[size_t(i)]->SetState(i + 1 == level);
-  if (CUstGry* settings = SettingsForTab(zakladka)) settings->SetLevel(level);
+  if (CUstGry* settings = SettingsForTab(session_.settings.zakladka)) settings->SetLevel(level);
 }
 
 void TfmMain::StartGame(CUstGry& settings, int wordsPerLevel, platform::Form* screen) {
@@ -248,10 +241,10 @@ void TfmMain::StartGame(CUstGry& settings, int wordsPerLevel, platform::Form* sc
 }
 
 void TfmMain::A_StartExecute() {
-  if (zakladka == 1) {
-    StartGame(podpisywanieSettings, 5, ekrany_.fmPodpisywanie);
-  } else if (zakladka == 2) {
-    StartGame(memorySettings, 4, ekrany_.fmMemory);
+  if (session_.settings.zakladka == 1) {
+    StartGame(session_.settings.podpisywanieSettings, 5, ekrany_.fmPodpisywanie);
+  } else if (session_.settings.zakladka == 2) {
+    StartGame(session_.settings.memorySettings, 4, ekrany_.fmMemory);
   }
   recorder_->Zamknij();
 }

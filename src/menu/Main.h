@@ -7,6 +7,7 @@
 
 #include "platform/canvas.h"
 #include "platform/form.h"
+#include "session/session.h"
 #include "platform/imagecontrol.h"
 #include "platform/timer.h"
 
@@ -44,7 +45,7 @@ class TfmMain : public platform::Form {
 
   // Selects words from `slowa` before a game starts. Raises CBlad(1) when
   // its artwork cannot be loaded.
-  TfmMain(CSlowa* slowa, const Ekrany& ekrany);
+  TfmMain(session::Session& session, CSlowa* slowa, const Ekrany& ekrany);
   ~TfmMain() override;
 
   platform::Action A_Start, A_Stop, A_Oprogramie, A_Wyniki;
@@ -65,7 +66,7 @@ class TfmMain : public platform::Form {
   QRect KartaDziecka() const { return kartaDziecka_; }
 
   // The settings record a tab edits; nullptr for tabs outside 1 to 4.
-  static CUstGry* SettingsForTab(int tab);
+  CUstGry* SettingsForTab(int tab) const;
   // The tab a press at x on the tab strip selects in a screen mode, or 0.
   static int TabAt(int mode, int x);
 
@@ -114,6 +115,7 @@ class TfmMain : public platform::Form {
   std::unique_ptr<CNagrywanie> recorder_;
   qint16 poprzedniaZakladka_ = 1;
   QRect kartaDziecka_;
+  session::Session& session_;
   CSlowa* slowa_;
   const Ekrany& ekrany_;
 };

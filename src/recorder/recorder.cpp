@@ -14,7 +14,6 @@ namespace recorder {
 
 namespace {
 
-bool childMicrophone = true;
 bool running = false;
 // A device that delivers nothing for this long has stopped working, whatever
 // it reports.
@@ -37,12 +36,9 @@ QDateTime LocalNow() {
 
 }  // namespace
 
-void SetChildMicrophoneEnabled(bool enabled) { childMicrophone = enabled; }
-bool ChildMicrophoneEnabled() { return childMicrophone; }
 bool MicrophoneAvailable() { return platform::CurrentSoundInput().Available(); }
-bool ChildRecorderOffered() { return childMicrophone && MicrophoneAvailable(); }
+bool ChildRecorderOffered(bool enabled) { return enabled && MicrophoneAvailable(); }
 bool Running() { return running; }
-QString NothingHeardSoundPath() { return QStringLiteral("Data/Intf/Smd/n00.pw"); }
 
 Take Listen(const Hooks& hooks) {
   Take take;
@@ -82,7 +78,7 @@ Take Listen(const Hooks& hooks) {
   return take;
 }
 
-Outcome RecordChild(const QString& key, const Hooks& hooks, QString* keptPath) {
+Outcome RecordChild(const VoiceLibrary& voices, const QString& key, const Hooks& hooks, QString* keptPath) {
   RunningFlag flag;
   const Take take = Listen(hooks);
   if (take.failed) {
@@ -92,15 +88,15 @@ Outcome RecordChild(const QString& key, const Hooks& hooks, QString* keptPath) {
   }
   QString path;
   if (take.heard && IsWordKey(key)) {
-    path = NewRecordingPath(key, LocalNow());
+    path = voices.NewRecordingPath(key, LocalNow());
     if (!SaveWav(path, take.samples, kSampleRate)) path.clear();
   }
   if (!take.heard) {
     if (hooks.nothingHeard) hooks.nothingHeard(true);
-    Play(NothingHeardSoundPath());
+    Play(voices.NothingHeardSoundPath());
     platform::SleepMs(kPauseMs);
   }
-  Play(WordSoundPath(key));
+  Play(voices.WordSoundPath(key));
   if (!take.heard && hooks.nothingHeard) hooks.nothingHeard(false);
   if (!path.isEmpty()) {
     platform::SleepMs(kPauseMs);
@@ -113,7 +109,7 @@ Outcome RecordChild(const QString& key, const Hooks& hooks, QString* keptPath) {
   return path.isEmpty() ? Outcome::NotSaved : Outcome::Kept;
 }
 
-Outcome RecordModel(const QString& key, const Hooks& hooks) {
+Outcome RecordModel(const VoiceLibrary& voices, const QString& key, const Hooks& hooks) {
   RunningFlag flag;
   const Take take = Listen(hooks);
   Outcome outcome = Outcome::Kept;
@@ -122,10 +118,10 @@ Outcome RecordModel(const QString& key, const Hooks& hooks) {
     outcome = Outcome::DeviceFailed;
   } else if (!take.heard) {
     outcome = Outcome::NothingHeard;
-  } else if (!KeepModel(key, take.samples, kSampleRate)) {
+  } else if (!voices.KeepModel(key, take.samples, kSampleRate)) {
     outcome = Outcome::NotSaved;
   } else {
-    PlayVoice(ModelPath(key));
+    PlayVoice(voices.ModelPath(key));
   }
   platform::DropHeldInput();
   return outcome;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "recorder/stoprule.h"
+#include "recorder/voicelibrary.h"
 
 class QEvent;
 class QObject;
@@ -16,15 +17,12 @@ namespace recorder {
 
 constexpr int kSampleRate = 16000;
 
-// The child's microphone button may be offered (data.ini: [DaneProgramu]
-// Mikrofon, 1 by default).
-void SetChildMicrophoneEnabled(bool enabled);
-bool ChildMicrophoneEnabled();
 // The system lists a microphone to record from; asked afresh each time, and
 // nothing is opened until a press to record.
 bool MicrophoneAvailable();
-// Both: the games show their microphone buttons.
-bool ChildRecorderOffered();
+// The games show their microphone buttons: the settings allow it
+// (data.ini: [DaneProgramu] Mikrofon) and there is a microphone.
+bool ChildRecorderOffered(bool enabled);
 
 // True while a recording or its playback runs.
 bool Running();
@@ -43,9 +41,6 @@ struct Hooks {
   // told and hears the model, and takes it away again (false).
   std::function<void(bool shown)> nothingHeard;
 };
-
-// What the child hears when only silence was recorded.
-QString NothingHeardSoundPath();
 
 struct Take {
   std::vector<qint16> samples;
@@ -69,9 +64,9 @@ enum class Outcome {
 // plays the model word (the sound the game speaks), then the recording.
 // After only silence the child is told so before the model.
 // Input that comes meanwhile is dropped. `keptPath` gets the file kept.
-Outcome RecordChild(const QString& key, const Hooks& hooks, QString* keptPath = nullptr);
+Outcome RecordChild(const VoiceLibrary& voices, const QString& key, const Hooks& hooks, QString* keptPath = nullptr);
 // The adult's model for `key`: listens, keeps it as the word's model
 // (replacing the previous one) and plays it.
-Outcome RecordModel(const QString& key, const Hooks& hooks);
+Outcome RecordModel(const VoiceLibrary& voices, const QString& key, const Hooks& hooks);
 
 }  // namespace recorder

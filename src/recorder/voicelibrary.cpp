@@ -7,9 +7,10 @@
 #include <algorithm>
 #include <tuple>
 
-#include "locations/filelocations.h"
 #include "platform/sound.h"
 #include "recorder/wavfile.h"
+#include "session/childfiles.h"
+#include "session/contentroot.h"
 
 namespace recorder {
 
@@ -25,23 +26,28 @@ const QRegularExpression& RecordingName() {
 
 }  // namespace
 
-QString UserFolder() { return locations::Current().statsDir; }
+VoiceLibrary::VoiceLibrary(const session::ChildFiles& files, const session::ContentRoot& content)
+    : VoiceLibrary(files.folder, files.voices, content) {}
 
-// The child's takes go with the child's statistics; the adult's models serve
-// every child, so they stay with the default files.
-QString RecordingsFolder() { return UserFolder() + QStringLiteral("/Nagrania"); }
-QString ModelsFolder() { return locations::Default().statsDir + QStringLiteral("/Glosy"); }
+VoiceLibrary::VoiceLibrary(const QString& userFolder, const QString& modelsFolder, const session::ContentRoot& content)
+    : userFolder_(userFolder),
+      recordings_(userFolder + QStringLiteral("/Nagrania")),
+      models_(modelsFolder),
+      words_(content.Path(QStringLiteral("Smd/"))),
+      nothingHeard_(content.Path(QStringLiteral("Intf/Smd/n00.pw"))) {}
 
 bool IsWordKey(const QString& key) {
   static const QRegularExpression re(QStringLiteral("^[A-Za-z0-9_]+$"));
   return re.match(key).hasMatch();
 }
 
-QString SynthesisedSoundPath(const QString& key) { return QStringLiteral("Data/Smd/") + key + QStringLiteral(".pw"); }
+QString VoiceLibrary::SynthesisedSoundPath(const QString& key) const { return words_ + key + QStringLiteral(".pw"); }
 
-QString ModelPath(const QString& key) { return ModelsFolder() + QLatin1Char('/') + key + kWav; }
+QString VoiceLibrary::NothingHeardSoundPath() const { return nothingHeard_; }
 
-QString WordSoundPath(const QString& key) {
+QString VoiceLibrary::ModelPath(const QString& key) const { return models_ + QLatin1Char('/') + key + kWav; }
+
+QString VoiceLibrary::WordSoundPath(const QString& key) const {
   return ModelOf(key) == Model::Usable ? ModelPath(key) : SynthesisedSoundPath(key);
 }
 
@@ -49,17 +55,15 @@ QString RecordingFileName(const QString& key, const QDateTime& when) {
   return when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss_")) + key + kWav;
 }
 
-QString NewRecordingPath(const QString& key, const QDateTime& when) {
+QString VoiceLibrary::NewRecordingPath(const QString& key, const QDateTime& when) const {
   const QString name = RecordingFileName(key, when);
-  const QDir dir(RecordingsFolder());
+  const QDir dir(recordings_);
   QString path = dir.filePath(name);
   for (int n = 2; QFileInfo::exists(path); ++n) {
     path = dir.filePath(name.chopped(kWav.size()) + QStringLiteral("-%1").arg(n) + kWav);
   }
   return path;
 }
-
-QStringList Recordings(const QString& key) { return RecordingsIn(UserFolder(), key); }
 
 QStringList RecordingsIn(const QString& userFolder, const QString& key) {
   QStringList paths;
@@ -88,8 +92,6 @@ bool PlayVoice(const QString& path) {
   return true;
 }
 
-bool DeleteRecording(const QString& path) { return DeleteRecordingIn(UserFolder(), path); }
-
 bool DeleteRecordingIn(const QString& userFolder, const QString& path) {
   const QFileInfo info(path);
   if (!RecordingName().match(info.fileName()).hasMatch()) return false;
@@ -97,7 +99,7 @@ bool DeleteRecordingIn(const QString& userFolder, const QString& path) {
   return QFile::remove(info.absoluteFilePath());
 }
 
-Model ModelOf(const QString& key) {
+Model VoiceLibrary::ModelOf(const QString& key) const {
   if (!IsWordKey(key)) return Model::None;
   const QFileInfo info(ModelPath(key));
   // A dangling link counts as something there: the adult may delete it.
@@ -105,13 +107,11 @@ Model ModelOf(const QString& key) {
   return InspectWavFile(info.filePath()).Ok() ? Model::Usable : Model::Unusable;
 }
 
-bool HasModel(const QString& key) { return ModelOf(key) != Model::None; }
-
-bool KeepModel(const QString& key, const std::vector<qint16>& samples, int sampleRate) {
+bool VoiceLibrary::KeepModel(const QString& key, const std::vector<qint16>& samples, int sampleRate) const {
   return IsWordKey(key) && SaveWav(ModelPath(key), samples, sampleRate);
 }
 
-bool DeleteModel(const QString& key) {
+bool VoiceLibrary::DeleteModel(const QString& key) const {
   if (!IsWordKey(key)) return false;
   const QFileInfo info(ModelPath(key));
   if (!info.exists() && !info.isSymLink()) return true;

@@ -18,14 +18,15 @@ const QColor kKolorTekstu(20, 20, 20);
 const QColor kKolorBledu(170, 20, 20);
 }  // namespace
 
-TfmKoniecGry::TfmKoniecGry(CStatRec* statRec, QWidget* owner) : statRec_(statRec), owner_(owner) {
+TfmKoniecGry::TfmKoniecGry(const session::ContentRoot& content, CStatRec* statRec, QWidget* owner)
+    : content_(content), statRec_(statRec), owner_(owner) {
   SetBorderless();
   SetClientSize(kWidth, kHeight);
   SetRoundedShape(QRect(QPoint(5, 5), QPoint(599, 449)), 50, 50);
   try {
-    statsB_ = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mStatsB.xji"));
-    statsM_ = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mStatsM.xji"));
-    statsG_ = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mStatsG.xji"));
+    statsB_ = platform::LoadJpegFile(content_.Path(QStringLiteral("Intf/Spec/mStatsB.xji")));
+    statsM_ = platform::LoadJpegFile(content_.Path(QStringLiteral("Intf/Spec/mStatsM.xji")));
+    statsG_ = platform::LoadJpegFile(content_.Path(QStringLiteral("Intf/Spec/mStatsG.xji")));
   } catch (const platform::Exception&) {
     throw CBlad(1);
   }
@@ -34,8 +35,8 @@ TfmKoniecGry::TfmKoniecGry(CStatRec* statRec, QWidget* owner) : statRec_(statRec
 
   A_OdNowa.OnExecute = [this](QObject*) { SetModalResult(kPlayAgain); };
   A_Stop.OnExecute = [this](QObject*) { SetModalResult(kClose); };
-  start_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("start"), &WindowCanvas(), &tlo_, 235, 340, A_OdNowa);
-  stop_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("stop"), &WindowCanvas(), &tlo_, 325, 340, A_Stop);
+  start_ = std::make_unique<CPrzyciskP>(content_, this, QStringLiteral("start"), &WindowCanvas(), &tlo_, 235, 340, A_OdNowa);
+  stop_ = std::make_unique<CPrzyciskP>(content_, this, QStringLiteral("stop"), &WindowCanvas(), &tlo_, 325, 340, A_Stop);
 
   MakeLabel(QStringLiteral("Czas gry:"), 88, 177, false);
   lab_Czas = MakeLabel(QStringLiteral("0"), 0, 177, true, 358);

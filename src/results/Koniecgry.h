@@ -6,6 +6,7 @@
 
 #include "platform/canvas.h"
 #include "platform/form.h"
+#include "session/contentroot.h"
 #include "platform/timer.h"
 
 class QLabel;
@@ -24,7 +25,7 @@ class TfmKoniecGry : public platform::Form {
   // Shows the game just saved in `statRec` (none: the counts stay as they
   // are), centred over `owner` (the main menu). Raises CBlad(1) when its
   // artwork cannot be loaded.
-  explicit TfmKoniecGry(CStatRec* statRec, QWidget* owner = nullptr);
+  TfmKoniecGry(const session::ContentRoot& content, CStatRec* statRec, QWidget* owner = nullptr);
   ~TfmKoniecGry() override;
 
   platform::Action A_Stop;
@@ -55,6 +56,7 @@ class TfmKoniecGry : public platform::Form {
   void FormMouseDown(platform::MouseButton button, int shift, int x, int y) override;
 
  private:
+  session::ContentRoot content_;
   CStatRec* statRec_;
   QPointer<QWidget> owner_;
   QLabel* MakeLabel(const QString& text, int left, int top, bool value, int rightEdge = 0);

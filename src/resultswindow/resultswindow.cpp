@@ -1,5 +1,7 @@
 #include "resultswindow/resultswindow.h"
 
+#include "recorder/voicelibrary.h"
+
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -118,7 +120,8 @@ QString SamePath(const QString& path) {
 
 }  // namespace
 
-ResultsWindow::ResultsWindow(const ResultsSetup& setup, QWidget* parent) : QDialog(parent), setup_(setup) {
+ResultsWindow::ResultsWindow(const ResultsSetup& setup, QWidget* parent)
+    : QDialog(parent), setup_(setup), pictures_(setup.content) {
   // The file dialogs and the calendar speak Polish as the rest of the
   // program does; Qt's own texts come from Debian's Qt translations.
   setLocale(QLocale(QLocale::Polish, QLocale::Poland));
@@ -213,7 +216,8 @@ void ResultsWindow::Build(bool wide) {
   children_->Confirm = [this](const QString& q) { return Confirm && Confirm(q); };
   tabs_->addTab(children_, QStringLiteral("Dzieci"));
   if (setup_.words) {
-    voices_ = new WordVoicesPanel(*setup_.words, pictures_, this);
+    voices_ = new WordVoicesPanel(*setup_.words, pictures_,
+                                  recorder::VoiceLibrary(setup_.inUseFolder, setup_.voicesFolder, setup_.content), this);
     voices_->Confirm = [this](const QString& q) { return Confirm && Confirm(q); };
     tabs_->addTab(voices_, QStringLiteral("Słowa"));
   }

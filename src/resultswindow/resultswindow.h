@@ -11,6 +11,7 @@
 #include "resultswindow/resultsmodel.h"
 #include "resultswindow/resultsreport.h"
 #include "resultswindow/wordpictures.h"
+#include "session/contentroot.h"
 
 class QChartView;
 class QComboBox;
@@ -37,6 +38,9 @@ struct ResultsSetup {
   // The catalogue's words: the pictures to choose for a child and the
   // "Słowa" tab, which is left out without them.
   const std::vector<SPaczka>* words = nullptr;
+  // The content (the words' pictures and sounds) and the adult's voices.
+  session::ContentRoot content;
+  QString voicesFolder;
 };
 
 // "Wyniki": what the adult who works with the children needs outside the

@@ -17,7 +17,7 @@ QPixmap WordPictures::Of(const QString& key) {
   auto it = loaded_.constFind(key);
   if (it != loaded_.constEnd()) return *it;
   QPixmap picture;
-  const QString path = QStringLiteral("Data/Sio/s") + key + QStringLiteral(".xji");
+  const QString path = content_.Path(QStringLiteral("Sio/s") + key + QStringLiteral(".xji"));
   if (QFileInfo(path).isFile()) {
     try {
       picture = QPixmap::fromImage(platform::LoadJpegFile(path));

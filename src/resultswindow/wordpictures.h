@@ -4,20 +4,24 @@
 #include <QPixmap>
 #include <QString>
 
+#include "session/contentroot.h"
+
 class QLabel;
 struct SPaczka;
 
 namespace resultswindow {
 
-// The words' small pictures (Data/Sio/s<key>.xji, relative to the content
-// folder), each read once for the life of the window: the children's
-// pictures, the picture grid and the word list all show them.
+// The words' small pictures (the content's Sio/s<key>.xji), each read once
+// for the life of the window: the children's pictures, the picture grid and
+// the word list all show them.
 class WordPictures {
  public:
+  explicit WordPictures(const session::ContentRoot& content) : content_(content) {}
   // Null when the key names no readable picture.
   QPixmap Of(const QString& key);
 
  private:
+  session::ContentRoot content_;
   QHash<QString, QPixmap> loaded_;
 };
 

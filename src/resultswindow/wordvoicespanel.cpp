@@ -53,8 +53,9 @@ QPushButton* Button(const QString& text, QWidget* parent, const char* name = nul
 
 }  // namespace
 
-WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures& pictures, QWidget* parent)
-    : QWidget(parent), catalogue_(words), pictures_(pictures) {
+WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures& pictures,
+                                 recorder::VoiceLibrary voices, QWidget* parent)
+    : QWidget(parent), catalogue_(words), pictures_(pictures), voices_(std::move(voices)) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(4, 6, 4, 4);
 
@@ -163,7 +164,7 @@ WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures
     ShowWord();
   });
   connect(play_, &QPushButton::clicked, this, [this] {
-    if (!CurrentKey().isEmpty()) recorder::Play(recorder::WordSoundPath(CurrentKey()));
+    if (!CurrentKey().isEmpty()) recorder::Play(voices_.WordSoundPath(CurrentKey()));
   });
   connect(restore_, &QPushButton::clicked, this, &WordVoicesPanel::Restore);
   connect(record_, &QPushButton::clicked, this, &WordVoicesPanel::Record);
@@ -237,7 +238,7 @@ void WordVoicesPanel::FilterWords() {
 void WordVoicesPanel::MarkWord(int row) {
   QListWidgetItem* item = words_->item(row);
   const QString key = item->data(kKeyRole).toString();
-  const recorder::Model state = recorder::ModelOf(key);
+  const recorder::Model state = voices_.ModelOf(key);
   const bool model = state != recorder::Model::None;
   item->setData(kModelRole, model);
   item->setData(kUnusableRole, state == recorder::Model::Unusable);
@@ -266,7 +267,7 @@ void WordVoicesPanel::ShowWord() {
     picture_->setPixmap(picture.isNull() ? QPixmap()
                                          : picture.scaled(picture_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     word_->setText(item->text().section(QLatin1Char('\n'), 0, 0));
-    const recorder::Model model = recorder::ModelOf(key);
+    const recorder::Model model = voices_.ModelOf(key);
     switch (model) {
       case recorder::Model::Usable:
         voice_->setText(QStringLiteral("Gry mówią to słowo Twoim głosem."));
@@ -345,9 +346,9 @@ void WordVoicesPanel::ListenToTake() {
 
 void WordVoicesPanel::KeepTake() {
   if (take_.empty() || takeKey_ != CurrentKey()) return;
-  if (!recorder::KeepModel(takeKey_, take_, recorder::kSampleRate)) {
+  if (!voices_.KeepModel(takeKey_, take_, recorder::kSampleRate)) {
     ShowError(QStringLiteral("Nie udało się zapisać głosu słowa w folderze %1. Poprzedni głos słowa został bez zmian.")
-                  .arg(QDir::toNativeSeparators(recorder::ModelsFolder())));
+                  .arg(QDir::toNativeSeparators(voices_.ModelsFolder())));
     return;
   }
   DropTake();
@@ -366,12 +367,12 @@ void WordVoicesPanel::DropTake() {
 
 void WordVoicesPanel::Restore() {
   const QString key = CurrentKey();
-  if (key.isEmpty() || !recorder::HasModel(key)) return;
+  if (key.isEmpty() || !voices_.HasModel(key)) return;
   const QString question = QStringLiteral("Usunąć Twój głos słowa „%1”?\nGry znów będą mówić je głosem syntezatora.")
                                .arg(word_->text());
   if (!Confirm || !Confirm(question)) return;
-  if (!recorder::DeleteModel(key)) {
-    ShowError(QStringLiteral("Nie udało się usunąć pliku %1.").arg(QDir::toNativeSeparators(recorder::ModelPath(key))));
+  if (!voices_.DeleteModel(key)) {
+    ShowError(QStringLiteral("Nie udało się usunąć pliku %1.").arg(QDir::toNativeSeparators(voices_.ModelPath(key))));
     return;
   }
   MarkWord(words_->currentRow());

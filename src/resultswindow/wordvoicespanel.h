@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
+
+#include "recorder/voicelibrary.h"
 #include <functional>
 #include <memory>
 #include <vector>
@@ -26,7 +28,8 @@ class WordPictures;
 class WordVoicesPanel : public QWidget {
   Q_OBJECT
  public:
-  WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures& pictures, QWidget* parent = nullptr);
+  WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures& pictures, recorder::VoiceLibrary voices,
+                  QWidget* parent = nullptr);
   ~WordVoicesPanel() override;
 
   // Whose recordings are listed: the child's statistics folder and name
@@ -107,6 +110,7 @@ class WordVoicesPanel : public QWidget {
   QPushButton* playRecording_ = nullptr;
   QPushButton* deleteRecording_ = nullptr;
   WordPictures& pictures_;
+  recorder::VoiceLibrary voices_;
 };
 
 }  // namespace resultswindow

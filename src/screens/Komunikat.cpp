@@ -11,14 +11,14 @@ namespace {
 const QColor kKolorTekstu(20, 20, 20);
 }  // namespace
 
-TfmKomunikat::TfmKomunikat(QWidget* owner) : owner_(owner) {
+TfmKomunikat::TfmKomunikat(const session::ContentRoot& content, QWidget* owner) : owner_(owner), content_(content) {
   SetBorderless();
   SetClientSize(kWidth, kHeight);
   SetRoundedShape(QRect(0, 0, kWidth, kHeight), 25, 25);
   QImage picture;
   try {
     // A file that is there but does not decode is as missing as no file.
-    picture = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mKom_kp.xji"));
+    picture = platform::LoadJpegFile(content_.Path(QStringLiteral("Intf/Spec/mKom_kp.xji")));
   } catch (const platform::Exception&) {
     throw CBlad(1);
   }
@@ -28,7 +28,7 @@ TfmKomunikat::TfmKomunikat(QWidget* owner) : owner_(owner) {
   A_Stop.OnExecute = [this](QObject*) { Close(); };
   // Raises CBlad(1) itself; nothing else has been made that is not freed
   // with this window.
-  stop_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("stop"), &WindowCanvas(), &tlo_, kWidth / 2 - 30,
+  stop_ = std::make_unique<CPrzyciskP>(content_, this, QStringLiteral("stop"), &WindowCanvas(), &tlo_, kWidth / 2 - 30,
                                        kHeight - 100, A_Stop);
 
   vL_Komunikat = new QLabel(this);

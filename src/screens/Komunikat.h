@@ -6,6 +6,7 @@
 
 #include "platform/canvas.h"
 #include "platform/form.h"
+#include "session/contentroot.h"
 #include "platform/timer.h"
 
 class QLabel;
@@ -23,7 +24,7 @@ class TfmKomunikat : public platform::Form {
 
   // Raises CBlad(1) when its background or button artwork cannot be loaded.
   // Shown centred over `owner` (the main menu).
-  explicit TfmKomunikat(QWidget* owner = nullptr);
+  explicit TfmKomunikat(const session::ContentRoot& content, QWidget* owner = nullptr);
   ~TfmKomunikat() override;
 
   // The text for a message code; an unknown code gives "Błąd.".
@@ -44,6 +45,7 @@ class TfmKomunikat : public platform::Form {
 
  private:
   QPointer<QWidget> owner_;
+  session::ContentRoot content_;
   platform::Canvas tlo_;
   std::unique_ptr<CPrzyciskP> stop_;
 };

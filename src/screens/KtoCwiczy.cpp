@@ -37,12 +37,12 @@ void DrawText(QPainter& p, const QRect& box, const QString& text, int pixels, co
 }
 
 // Smaller than this a child no longer reads its own name.
-int SmallestNamePixels() { return screenWidth >= 1024 ? 15 : 13; }
+int SmallestNamePixels(int screenWidth) { return screenWidth >= 1024 ? 15 : 13; }
 
 // A child's name whole in `box`, on two lines when one is too narrow.
-void DrawName(QPainter& p, const QRect& box, const QString& name, int largest) {
+void DrawName(QPainter& p, const QRect& box, const QString& name, int largest, int smallest) {
   const chooser::NameLines fitted =
-      chooser::FitName(name, box.width(), box.height(), largest, SmallestNamePixels(),
+      chooser::FitName(name, box.width(), box.height(), largest, smallest,
                        childcard::NameAdvance);
   const QFont font = childcard::NameFont(fitted.pixels);
   const QFontMetrics metrics(font);
@@ -58,9 +58,9 @@ void DrawName(QPainter& p, const QRect& box, const QString& name, int largest) {
 }
 
 // The height a name takes in a box `width` wide, at most `most`.
-int NameHeight(const QString& name, int width, int most, int largest) {
+int NameHeight(const QString& name, int width, int most, int largest, int smallest) {
   const chooser::NameLines fitted =
-      chooser::FitName(name, width, most, largest, SmallestNamePixels(),
+      chooser::FitName(name, width, most, largest, smallest,
                        childcard::NameAdvance);
   return chooser::LineHeight(fitted.pixels) * int(fitted.lines.size());
 }
@@ -76,18 +76,19 @@ void DrawCard(QPainter& p, const QRectF& body, qreal radius, const QColor& fill,
 
 }  // namespace
 
-TfmKtoCwiczy::TfmKtoCwiczy(std::vector<profiles::Profile> dzieci, std::function<void()> usunSplash)
-    : dzieci_(std::move(dzieci)), usunSplash_(std::move(usunSplash)) {
+TfmKtoCwiczy::TfmKtoCwiczy(const session::Session& session, std::vector<profiles::Profile> dzieci,
+                           std::function<void()> usunSplash)
+    : session_(session), dzieci_(std::move(dzieci)), usunSplash_(std::move(usunSplash)) {
   QImage background;
   try {
-    background = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mT_Kto") + ArtSuffix() + QStringLiteral(".xji"));
+    background = platform::LoadJpegFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_Kto") + session_.geometry.ArtSuffix() + QStringLiteral(".xji")));
   } catch (const platform::Exception&) {
     throw CBlad(1);
   }
-  for (const profiles::Profile& dziecko : dzieci_) obrazki_.push_back(childcard::WordPicture(dziecko.picture));
+  for (const profiles::Profile& dziecko : dzieci_) obrazki_.push_back(childcard::WordPicture(session_.content, dziecko.picture));
 
   const QString caption = QString::fromUtf16(kProgramTitle);
-  if (screenMode == 3) {
+  if (session_.geometry.screenMode == 3) {
     // Closing the window is Escape, as on the menu.
     SetBordered(caption, true);
     SetFollowsView(true);
@@ -95,17 +96,17 @@ TfmKtoCwiczy::TfmKtoCwiczy(std::vector<profiles::Profile> dzieci, std::function<
     SetBorderless();
     setWindowTitle(caption);
   }
-  SetClientSize(screenWidth, screenHeight);
-  if (screenMode == 3) {
+  SetClientSize(session_.geometry.screenWidth, session_.geometry.screenHeight);
+  if (session_.geometry.screenMode == 3) {
     CenterOnScreen();
   } else {
     PlaceAt(0, 0);
   }
-  tlo_.Resize(QSize(screenWidth, screenHeight));
-  tlo_.StretchDraw(QRect(0, 0, screenWidth, screenHeight), background);
+  tlo_.Resize(QSize(session_.geometry.screenWidth, session_.geometry.screenHeight));
+  tlo_.StretchDraw(QRect(0, 0, session_.geometry.screenWidth, session_.geometry.screenHeight), background);
 
-  const int W = screenWidth;
-  const int H = screenHeight;
+  const int W = session_.geometry.screenWidth;
+  const int H = session_.geometry.screenHeight;
   const int h = H * 95 / 1000;
   goscRect_ = QRect(W / 2 - W * 14 / 100, H * 85 / 100, W * 28 / 100, h);
   wsteczRect_ = QRect(goscRect_.left() - W / 50 - h, goscRect_.top(), h, h);
@@ -151,8 +152,8 @@ QRect TfmKtoCwiczy::ProstokatFokusu(int fokus) const {
 void TfmKtoCwiczy::UlozStrone(int strona, int fokus) {
   strona_ = qBound(0, strona, LiczbaStron() - 1);
   const int count = chooser::CountOnPage(int(dzieci_.size()), strona_);
-  const int W = screenWidth;
-  const int H = screenHeight;
+  const int W = session_.geometry.screenWidth;
+  const int H = session_.geometry.screenHeight;
   const QRect area(W * 5 / 100, H * 19 / 100, W * 90 / 100, H * 62 / 100);
   komorki_ = chooser::LayoutGrid(count, area, W * 24 / 100, W / 50).cells;
 
@@ -226,12 +227,12 @@ void TfmKtoCwiczy::RysujPrzycisk(int fokus) {
     const QImage& picture = obrazki_[size_t(child)];
     const int pad = r.width() * 8 / 100;
     if (picture.isNull()) {
-      DrawName(p, body.toRect().adjusted(pad, pad, -pad, -pad), name, r.width() / 5);
+      DrawName(p, body.toRect().adjusted(pad, pad, -pad, -pad), name, r.width() / 5, SmallestNamePixels(session_.geometry.screenWidth));
     } else {
       // A long name takes room from the picture, up to two fifths of the card.
       const int nameWidth = int(body.width()) - pad;
       const int largest = r.width() * 24 / 100 * 70 / 100;
-      const int nameHeight = qMax(r.width() * 24 / 100, NameHeight(name, nameWidth, int(body.height()) * 2 / 5, largest));
+      const int nameHeight = qMax(r.width() * 24 / 100, NameHeight(name, nameWidth, int(body.height()) * 2 / 5, largest, SmallestNamePixels(session_.geometry.screenWidth)));
       const QRect pictureBox = body.toRect().adjusted(pad, pad, -pad, -pad - nameHeight);
       QSize size = picture.size().scaled(pictureBox.size(), Qt::KeepAspectRatio);
       const QRect place(pictureBox.center().x() - size.width() / 2 + 1, pictureBox.center().y() - size.height() / 2 + 1,
@@ -247,7 +248,7 @@ void TfmKtoCwiczy::RysujPrzycisk(int fokus) {
       p.restore();
       const QRect nameBox(int(body.left()) + pad / 2, pictureBox.bottom() + 1, int(body.width()) - pad,
                           int(body.bottom()) - pictureBox.bottom() - pad / 3);
-      DrawName(p, nameBox, name, largest);
+      DrawName(p, nameBox, name, largest, SmallestNamePixels(session_.geometry.screenWidth));
     }
   }
   p.end();

@@ -7,6 +7,7 @@
 
 #include "platform/canvas.h"
 #include "platform/form.h"
+#include "session/session.h"
 #include "platform/imagecontrol.h"
 #include "profiles/profiles.h"
 
@@ -28,7 +29,7 @@ class TfmKtoCwiczy : public platform::Form {
   // splash two seconds after the screen is first shown. Raises CBlad(1)
   // when the background is missing or broken; a child's picture that is
   // missing or broken leaves that child's button with the name alone.
-  TfmKtoCwiczy(std::vector<profiles::Profile> dzieci, std::function<void()> usunSplash);
+  TfmKtoCwiczy(const session::Session& session, std::vector<profiles::Profile> dzieci, std::function<void()> usunSplash);
   ~TfmKtoCwiczy() override;
 
   // The chosen child's index in `dzieci`, kGosc or kWyjscie.
@@ -65,6 +66,7 @@ class TfmKtoCwiczy : public platform::Form {
   QRect ProstokatFokusu(int fokus) const;
   platform::ImageControl* NowyObszar(int fokus);
 
+  const session::Session& session_;
   std::vector<profiles::Profile> dzieci_;
   std::vector<QImage> obrazki_;
   std::function<void()> usunSplash_;

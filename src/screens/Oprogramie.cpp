@@ -7,7 +7,6 @@
 #include <QUrl>
 #include <functional>
 
-#include "locations/filelocations.h"
 #include "platform/jpeg.h"
 #include "platform/system.h"
 #include "shell/_cblad.h"
@@ -108,8 +107,8 @@ QString StatsFolderLine(const QString& folder) {
 
 }  // namespace
 
-TfmOProgramie::TfmOProgramie(QWidget* owner, const QString& statsFolder)
-    : owner_(owner), statsFolderLine_(StatsFolderLine(statsFolder)) {
+TfmOProgramie::TfmOProgramie(const session::Session& session, QWidget* owner)
+    : owner_(owner), session_(session), statsFolderLine_(StatsFolderLine(session.files.folder)) {
   const QFont plain = TextFont(11, false);
   const QFont contact = TextFont(13, true);
   LabelVer = MakeCentredText(this, QString(), plain, 230);
@@ -135,8 +134,8 @@ TfmOProgramie::TfmOProgramie(QWidget* owner, const QString& statsFolder)
   QImage background;
   QImage logo;
   try {
-    background = platform::LoadJpegFile(QStringLiteral("Data/Intf/Spec/mT_OPro") + ArtSuffix() + QStringLiteral(".xji"));
-    logo = LoadNamedPicture(QStringLiteral("logo"));
+    background = platform::LoadJpegFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_OPro") + session_.geometry.ArtSuffix() + QStringLiteral(".xji")));
+    logo = LoadNamedPicture(session_.content, QStringLiteral("logo"));
   } catch (const platform::Exception&) {
     throw CBlad(1);
   }
@@ -144,25 +143,25 @@ TfmOProgramie::TfmOProgramie(QWidget* owner, const QString& statsFolder)
   imgLogo->setPixmap(QPixmap::fromImage(logo));
   imgLogo->setAttribute(Qt::WA_TransparentForMouseEvents);
   imgLogo->resize(logo.size());
-  if (screenMode == 1) {
+  if (session_.geometry.screenMode == 1) {
     imgLogo->move(320, 120);
   } else {
     imgLogo->move(410, 145);
   }
 
-  if (screenMode == 3) {
+  if (session_.geometry.screenMode == 3) {
     SetBordered(kCaption, false);
   } else {
     SetBorderless();
     setWindowTitle(kCaption);
   }
-  SetClientSize(screenWidth, screenHeight);
-  tlo_.Resize(QSize(screenWidth, screenHeight));
+  SetClientSize(session_.geometry.screenWidth, session_.geometry.screenHeight);
+  tlo_.Resize(QSize(session_.geometry.screenWidth, session_.geometry.screenHeight));
   tlo_.Draw(0, 0, background);
 
   A_Stop.OnExecute = [this](QObject*) { Close(); };
-  stop_ = std::make_unique<CPrzyciskP>(this, QStringLiteral("stop"), &WindowCanvas(), &tlo_, screenWidth / 2 - 40,
-                                       screenHeight * 8 / 10, A_Stop);
+  stop_ = std::make_unique<CPrzyciskP>(session_.content, this, QStringLiteral("stop"), &WindowCanvas(), &tlo_, session_.geometry.screenWidth / 2 - 40,
+                                       session_.geometry.screenHeight * 8 / 10, A_Stop);
 
   LabelVer->setText(QStringLiteral("Mini Fonikra Cz.I, wersja ") + QStringLiteral(FONIKRA_VERSION));
   FormResize();
@@ -170,8 +169,8 @@ TfmOProgramie::TfmOProgramie(QWidget* owner, const QString& statsFolder)
 
 TfmOProgramie::~TfmOProgramie() = default;
 
-QString TfmOProgramie::ManualUrl() {
-  return QUrl::fromLocalFile(locations::Current().contentRoot + QStringLiteral("/Data/manual.html")).toString();
+QString TfmOProgramie::ManualUrl() const {
+  return QUrl::fromLocalFile(session_.content.Path(QStringLiteral("manual.html"))).toString();
 }
 
 QString TfmOProgramie::MailUrl() { return QStringLiteral("mailto:?subject=Wiadomosc%20z%20Fonikra"); }

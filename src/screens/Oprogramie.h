@@ -6,6 +6,7 @@
 
 #include "platform/canvas.h"
 #include "platform/form.h"
+#include "session/session.h"
 #include "platform/timer.h"
 
 class QLabel;
@@ -21,7 +22,7 @@ class TfmOProgramie : public platform::Form {
   // Shown centred over `owner` (the main menu). `statsFolder` is where the
   // statistics file lies; empty, like the program's own folder, says "the
   // program's folder".
-  explicit TfmOProgramie(QWidget* owner = nullptr, const QString& statsFolder = QString());
+  TfmOProgramie(const session::Session& session, QWidget* owner = nullptr);
   ~TfmOProgramie() override;
 
   // Lays the labels out for the client size; run after every size change.
@@ -33,7 +34,7 @@ class TfmOProgramie : public platform::Form {
   void Label12Click();
 
   // Where the two links lead.
-  static QString ManualUrl();
+  QString ManualUrl() const;
   // Opens the link, or tells the user in a message why nothing opened.
   void OpenOrSay(const QString& url, const QString& whyNot);
   static QString MailUrl();
@@ -67,6 +68,7 @@ class TfmOProgramie : public platform::Form {
  private:
   QPointer<QWidget> owner_;
   // The line under LabelF3 in full; shortened in the middle to fit.
+  const session::Session& session_;
   QString statsFolderLine_;
   platform::Canvas tlo_;
   std::unique_ptr<CPrzyciskP> stop_;

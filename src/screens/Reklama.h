@@ -4,6 +4,7 @@
 
 #include "platform/canvas.h"
 #include "platform/form.h"
+#include "session/session.h"
 #include "platform/timer.h"
 
 class CPrzyciskP;
@@ -15,7 +16,7 @@ class TfmReklama : public platform::Form {
   Q_OBJECT
  public:
   // Raises CBlad(1) when its background or button cannot be loaded.
-  TfmReklama();
+  explicit TfmReklama(const session::Session& session);
   ~TfmReklama() override;
 
   platform::Action A_Wyjdz;
@@ -27,6 +28,7 @@ class TfmReklama : public platform::Form {
   void FormPaint() override;
 
  private:
+  const session::Session& session_;
   platform::Canvas tlo_;
   std::unique_ptr<CPrzyciskP> wyjdz_;
 };

@@ -2,19 +2,16 @@
 
 #include <QFileInfo>
 
-#include "locations/filelocations.h"
 #include "platform/jpeg.h"
 #include "platform/system.h"
 #include "shell/_cblad.h"
 
-QString TfmSplash::PicturePath() {
-  // Found in the content folder (beside the program or installed), so that
-  // a start from another folder (a shortcut, a menu entry) still shows it.
-  return locations::Current().contentRoot + QStringLiteral("/Data/Intf/Spec/mT_Splh.xji");
+QString TfmSplash::PicturePath(const session::ContentRoot& content) {
+  return content.Path(QStringLiteral("Intf/Spec/mT_Splh.xji"));
 }
 
-TfmSplash::TfmSplash() {
-  const QString path = PicturePath();
+TfmSplash::TfmSplash(const session::ContentRoot& content) {
+  const QString path = PicturePath(content);
   if (!QFileInfo::exists(path)) throw CBlad(1);
   try {
     bitmap_ = platform::LoadJpegFile(path);

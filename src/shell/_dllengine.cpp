@@ -1,9 +1,10 @@
 #include "shell/_dllengine.h"
 
 #include "pictres/pictres.h"
+#include "session/contentroot.h"
 
-QImage LoadNamedPicture(const QString& name) {
+QImage LoadNamedPicture(const session::ContentRoot& content, const QString& name) {
   QImage picture;
-  OpenBmpFile(name, picture);
+  OpenBmpFile(content.Path(QStringLiteral("Pict")), name, picture);
   return picture;
 }

@@ -3,12 +3,12 @@
 #include "shell/_cblad.h"
 #include "shell/_dllengine.h"
 
-CCheckBut::CCheckBut(platform::Form* form, const QString& base, platform::Canvas* canvas, int x, int y,
-                     const platform::Action& action)
+CCheckBut::CCheckBut(const session::ContentRoot& content, platform::Form* form, const QString& base,
+                     platform::Canvas* canvas, int x, int y, const platform::Action& action)
     : canvas_(canvas), x_(x), y_(y) {
   try {
-    on_ = LoadNamedPicture(base + QStringLiteral("_A"));
-    off_ = LoadNamedPicture(base + QStringLiteral("_D"));
+    on_ = LoadNamedPicture(content, base + QStringLiteral("_A"));
+    off_ = LoadNamedPicture(content, base + QStringLiteral("_D"));
   } catch (const platform::Exception&) {
     throw CBlad(1);
   }

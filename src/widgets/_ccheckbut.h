@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "platform/canvas.h"
+#include "session/contentroot.h"
 #include "platform/form.h"
 #include "platform/imagecontrol.h"
 #include "platform/timer.h"
@@ -13,8 +14,8 @@
 // action it runs on a click decides, through Toggle() or SetState().
 class CCheckBut {
  public:
-  CCheckBut(platform::Form* form, const QString& base, platform::Canvas* canvas, int x, int y,
-            const platform::Action& action);
+  CCheckBut(const session::ContentRoot& content, platform::Form* form, const QString& base, platform::Canvas* canvas,
+            int x, int y, const platform::Action& action);
   ~CCheckBut();
   CCheckBut(const CCheckBut&) = delete;
   CCheckBut& operator=(const CCheckBut&) = delete;

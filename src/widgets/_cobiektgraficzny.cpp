@@ -3,9 +3,9 @@
 #include "shell/_cblad.h"
 #include "shell/_dllengine.h"
 
-CObiektGraficzny::CObiektGraficzny(const QString& name) {
+CObiektGraficzny::CObiektGraficzny(const session::ContentRoot& content, const QString& name) {
   try {
-    picture_ = LoadNamedPicture(name);
+    picture_ = LoadNamedPicture(content, name);
   } catch (const platform::Exception&) {
     throw CBlad(1);
   }

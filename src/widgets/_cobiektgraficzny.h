@@ -3,12 +3,13 @@
 #include <QImage>
 
 #include "platform/canvas.h"
+#include "session/contentroot.h"
 
 // A named picture placed on a screen, without input (the menu's row captions).
 class CObiektGraficzny {
  public:
   // Raises CBlad(1) when the picture cannot be loaded.
-  explicit CObiektGraficzny(const QString& name);
+  CObiektGraficzny(const session::ContentRoot& content, const QString& name);
 
   int Width() const { return width_; }
   int Height() const { return height_; }

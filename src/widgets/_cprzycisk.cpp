@@ -5,9 +5,9 @@
 
 namespace {
 
-QImage LoadOrFail(const QString& name) {
+QImage LoadOrFail(const session::ContentRoot& content, const QString& name) {
   try {
-    return LoadNamedPicture(name);
+    return LoadNamedPicture(content, name);
   } catch (const platform::Exception&) {
     throw CBlad(1);
   }
@@ -49,17 +49,17 @@ void DrawMasked(platform::Canvas& canvas, int x, int y, const QImage& mask, cons
 
 }  // namespace
 
-CPrzyciskObrazy::CPrzyciskObrazy(const QString& base)
-    : hover(LoadOrFail(base + QStringLiteral("_A"))),
-      normal(LoadOrFail(base + QStringLiteral("_D"))),
-      mask(LoadOrFail(base + QStringLiteral("_M"))),
-      pressed(LoadOrFail(base + QStringLiteral("_"))) {}
+CPrzyciskObrazy::CPrzyciskObrazy(const session::ContentRoot& content, const QString& base)
+    : hover(LoadOrFail(content, base + QStringLiteral("_A"))),
+      normal(LoadOrFail(content, base + QStringLiteral("_D"))),
+      mask(LoadOrFail(content, base + QStringLiteral("_M"))),
+      pressed(LoadOrFail(content, base + QStringLiteral("_"))) {}
 
 // --- CPrzyciskC --------------------------------------------------------------
 
-CPrzyciskC::CPrzyciskC(platform::Form* form, const QString& base, platform::Canvas* target, int x, int y,
-                       const platform::Action& action)
-    : obrazy_(base), target_(target), form_(form) {
+CPrzyciskC::CPrzyciskC(const session::ContentRoot& content, platform::Form* form, const QString& base,
+                       platform::Canvas* target, int x, int y, const platform::Action& action)
+    : obrazy_(content, base), target_(target), form_(form) {
   image_ = new platform::ImageControl(form);
   image_->setGeometry(x, y, 70, 60);
   image_->setVisible(true);
@@ -110,9 +110,10 @@ bool CPrzyciskC::OnMessage(const platform::Message& m) {
 
 // --- CPrzyciskP --------------------------------------------------------------
 
-CPrzyciskP::CPrzyciskP(platform::Form* form, const QString& base, platform::Canvas* target,
-                       const platform::Canvas* background, int x, int y, const platform::Action& action)
-    : platform::ImageControl(form), obrazy_(base), form_(form), target_(target), background_(background) {
+CPrzyciskP::CPrzyciskP(const session::ContentRoot& content, platform::Form* form, const QString& base,
+                       platform::Canvas* target, const platform::Canvas* background, int x, int y,
+                       const platform::Action& action)
+    : platform::ImageControl(form), obrazy_(content, base), form_(form), target_(target), background_(background) {
   setGeometry(x, y, obrazy_.mask.width(), obrazy_.mask.height());
   OnClick = action.OnExecute;
   offscreen_.Resize(size());

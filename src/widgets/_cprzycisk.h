@@ -8,12 +8,13 @@
 #include "platform/form.h"
 #include "platform/imagecontrol.h"
 #include "platform/timer.h"
+#include "session/contentroot.h"
 
 // The four pictures of an image button, loaded by base name: "_A" hover,
 // "_D" normal, "_M" mask (white where opaque), "_" pressed. Raises CBlad(1)
 // when any of them cannot be loaded.
 struct CPrzyciskObrazy {
-  explicit CPrzyciskObrazy(const QString& base);
+  CPrzyciskObrazy(const session::ContentRoot& content, const QString& base);
   QImage hover, normal, mask, pressed;
 };
 
@@ -25,8 +26,8 @@ class CPrzyciskC {
  public:
   enum class Stan { Normal, Hover, Pressed };
 
-  CPrzyciskC(platform::Form* form, const QString& base, platform::Canvas* target, int x, int y,
-             const platform::Action& action);
+  CPrzyciskC(const session::ContentRoot& content, platform::Form* form, const QString& base, platform::Canvas* target,
+             int x, int y, const platform::Action& action);
   ~CPrzyciskC();
   CPrzyciskC(const CPrzyciskC&) = delete;
   CPrzyciskC& operator=(const CPrzyciskC&) = delete;
@@ -62,8 +63,8 @@ class CPrzyciskP : public platform::ImageControl {
  public:
   using Stan = CPrzyciskC::Stan;
 
-  CPrzyciskP(platform::Form* form, const QString& base, platform::Canvas* target, const platform::Canvas* background,
-             int x, int y, const platform::Action& action);
+  CPrzyciskP(const session::ContentRoot& content, platform::Form* form, const QString& base, platform::Canvas* target,
+             const platform::Canvas* background, int x, int y, const platform::Action& action);
   ~CPrzyciskP() override;
 
   bool FActive = true;

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include "platform/jpeg.h"
+#include "session/contentroot.h"
 #include "widgets/chooserlayout.h"
 #include "shell/palette.h"
 
@@ -21,9 +22,9 @@ QFont NameFont(int pixels) {
 
 int NameAdvance(const QString& text, int pixels) { return QFontMetrics(NameFont(pixels)).horizontalAdvance(text); }
 
-QImage WordPicture(const QString& key) {
+QImage WordPicture(const session::ContentRoot& content, const QString& key) {
   if (key.isEmpty() || key.contains(QLatin1Char('/')) || key.contains(QLatin1Char('\\'))) return {};
-  const QString path = QStringLiteral("Data/Sio/s") + key + QStringLiteral(".xji");
+  const QString path = content.Path(QStringLiteral("Sio/s") + key + QStringLiteral(".xji"));
   if (!QFileInfo(path).isFile()) return {};
   try {
     return platform::LoadJpegFile(path);

@@ -9,6 +9,10 @@
 // The small card that names the child practising this run, with the word
 // picture its button on the chooser has: drawn by the menu and the summary,
 // so that the adult sees whose results are being written. A guest has none.
+namespace session {
+class ContentRoot;
+}
+
 namespace childcard {
 
 // Andika, made for beginning readers, bold at `pixels`: children's names
@@ -18,7 +22,7 @@ int NameAdvance(const QString& text, int pixels);
 
 // The word picture of `key` as the chooser shows it; null when the key is
 // no plain name or its picture is missing or broken.
-QImage WordPicture(const QString& key);
+QImage WordPicture(const session::ContentRoot& content, const QString& key);
 
 // Draws the card into `image` with its top-left corner at `at`, `height`
 // tall and at most `maxWidth` wide, the name as plain text (on two lines

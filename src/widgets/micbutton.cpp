@@ -10,7 +10,6 @@
 #include "platform/system.h"
 #include "recorder/recorder.h"
 #include "shell/_dllengine.h"
-#include "shell/_specfunc.h"
 #include "shell/palette.h"
 #include "widgets/_cprzycisk.h"
 
@@ -23,9 +22,9 @@ constexpr int kUsterkaMs = 1500;
 
 }  // namespace
 
-CMikrofon::CMikrofon(platform::Form& okno, platform::Canvas& kompozycja, const platform::Canvas& tlo, Miejsca miejsca,
+CMikrofon::CMikrofon(const session::Session& session, platform::Form& okno, platform::Canvas& kompozycja, const platform::Canvas& tlo, Miejsca miejsca,
                      std::function<std::vector<platform::Timer*>()> zegary)
-    : okno_(okno), kompozycja_(kompozycja), tlo_(tlo), miejsca_(miejsca), zegary_(std::move(zegary)) {
+    : session_(session), okno_(okno), kompozycja_(kompozycja), tlo_(tlo), miejsca_(miejsca), zegary_(std::move(zegary)) {
   akcja_.OnExecute = [this](QObject*) { Nagraj(); };
 }
 
@@ -38,10 +37,11 @@ bool CMikrofon::Utworz() {
   if (probowano_) return false;
   probowano_ = true;
   try {
-    maska_ = LoadNamedPicture(QStringLiteral("nagr") + ArtSuffix() + QStringLiteral("_M"));
-    swiatla_[0] = LoadNamedPicture(QStringLiteral("nagr1") + ArtSuffix());
-    swiatla_[1] = LoadNamedPicture(QStringLiteral("nagr2") + ArtSuffix());
-    przycisk_ = std::make_unique<CPrzyciskC>(&okno_, QStringLiteral("mikr"), &kompozycja_, miejsca_.przycisk.x(),
+    const QString size = session_.geometry.ArtSuffix();
+    maska_ = LoadNamedPicture(session_.content, QStringLiteral("nagr") + size + QStringLiteral("_M"));
+    swiatla_[0] = LoadNamedPicture(session_.content, QStringLiteral("nagr1") + size);
+    swiatla_[1] = LoadNamedPicture(session_.content, QStringLiteral("nagr2") + size);
+    przycisk_ = std::make_unique<CPrzyciskC>(session_.content, &okno_, QStringLiteral("mikr"), &kompozycja_, miejsca_.przycisk.x(),
                                              miejsca_.przycisk.y(), akcja_);
   } catch (const platform::Exception&) {
     przycisk_.reset();
@@ -52,7 +52,7 @@ bool CMikrofon::Utworz() {
 }
 
 bool CMikrofon::Pokaz(const QString& slowo) {
-  if (!recorder::ChildRecorderOffered() || !Utworz()) {
+  if (!recorder::ChildRecorderOffered(session_.settings.MicrophoneEnabled()) || !Utworz()) {
     Ukryj();
     return false;
   }
@@ -177,11 +177,11 @@ void CMikrofon::Nagraj() {
   hooks.failed = [this] { Usterka(); };
   hooks.nothingHeard = [this](bool pokaz) { Cisza(pokaz); };
   Swiatlo(0);
-  recorder::RecordChild(slowo_, hooks);
+  recorder::RecordChild(recorder::VoiceLibrary(session_.files, session_.content), slowo_, hooks);
   ZgasSwiatlo();
   // A microphone unplugged meanwhile takes its button along; one that only
   // failed to open is offered again.
-  if (!recorder::ChildRecorderOffered()) Ukryj();
+  if (!recorder::ChildRecorderOffered(session_.settings.MicrophoneEnabled())) Ukryj();
   // Afresh: the child has had the whole recording to look at the picture.
   for (const auto& zegar : wstrzymane) {
     if (zegar) zegar->SetEnabled(true);

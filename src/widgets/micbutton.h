@@ -11,6 +11,7 @@
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "platform/timer.h"
+#include "session/session.h"
 
 class CPrzyciskC;
 
@@ -32,7 +33,7 @@ class CMikrofon {
   // `kompozycja` is what the window shows and `tlo` the screen's background
   // alone, from which the light's place is wiped. `zegary` gives the timers
   // to hold at the moment of the press.
-  CMikrofon(platform::Form& okno, platform::Canvas& kompozycja, const platform::Canvas& tlo, Miejsca miejsca,
+  CMikrofon(const session::Session& session, platform::Form& okno, platform::Canvas& kompozycja, const platform::Canvas& tlo, Miejsca miejsca,
             std::function<std::vector<platform::Timer*>()> zegary);
   ~CMikrofon();
   CMikrofon(const CMikrofon&) = delete;
@@ -64,6 +65,7 @@ class CMikrofon {
   void Cisza(bool pokaz);
   void Odswiez(const QRect& r);
 
+  const session::Session& session_;
   platform::Form& okno_;
   platform::Canvas& kompozycja_;
   const platform::Canvas& tlo_;

@@ -15,9 +15,6 @@ constexpr quint16 kSzNaglos = words::kSoundSz | words::kWordInitial;
 
 // The word's own recording. What the games speak (an adult's model may take
 // its place) is asked when they speak it, not fixed at load.
-QString SoundPath(const QString& key) { return QStringLiteral("Data/Smd/") + key + QStringLiteral(".pw"); }
-QString SmallPicturePath(const QString& key) { return QStringLiteral("Data/Sio/s") + key + QStringLiteral(".xji"); }
-QString LargePicturePath(const QString& key, const QString& suffix) { return QStringLiteral("Data/Bio/") + key + suffix; }
 
 // A picture that is missing or cannot be decoded gives a null image: either
 // way the game goes on without it.
@@ -32,9 +29,15 @@ QImage LoadPicture(const QString& path) {
 
 }  // namespace
 
-CSlowa::CSlowa() : CSlowa(QString::fromLatin1(words::kWordListPath)) {}
+QString CSlowa::SoundPath(const QString& key) const { return content_.Path(QStringLiteral("Smd/") + key + QStringLiteral(".pw")); }
+QString CSlowa::SmallPicturePath(const QString& key) const {
+  return content_.Path(QStringLiteral("Sio/s") + key + QStringLiteral(".xji"));
+}
 
-CSlowa::CSlowa(const QString& wordListPath) {
+CSlowa::CSlowa(const session::ContentRoot& content)
+    : CSlowa(content, content.Path(QString::fromLatin1(words::kWordList))) {}
+
+CSlowa::CSlowa(const session::ContentRoot& content, const QString& wordListPath) : content_(content) {
   struct Wpis {
     const char* nazwa;
     const char16_t* podzial;
@@ -112,7 +115,7 @@ bool CSlowa::Losuj(int n) {
 bool CSlowa::WczytajObrazkiPodpisywania(const QString& suffix) {
   bool result = true;
   for (SPaczka& slowo : Wylosowane) {
-    QImage duzy = LoadPicture(LargePicturePath(slowo.Nazwa, suffix));
+    QImage duzy = LoadPicture(content_.Path(QStringLiteral("Bio/") + slowo.Nazwa + suffix));
     QImage maly = duzy.isNull() ? QImage() : LoadPicture(SmallPicturePath(slowo.Nazwa));
     // The word's pictures come as a pair: with either one unusable, both
     // stay empty.

@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "session/contentroot.h"
 #include "words/spaczka.h"
 #include "words/wordbits.h"
 
@@ -22,13 +23,12 @@ class CSlowa {
   // One word (words/spaczka.h).
   using SPaczka = ::SPaczka;
 
-  // The built-in words, then those of the word list at words::kWordListPath
-  // (relative to the working folder, which start-up sets to the program
-  // folder).
-  CSlowa();
+  // The built-in words, then those of the content's word list
+  // (words::kWordList); pictures and sounds are the content's.
+  explicit CSlowa(const session::ContentRoot& content);
   // The built-in words, then those of the list at `wordListPath` whose key is
   // not in the table yet. A missing list adds nothing.
-  explicit CSlowa(const QString& wordListPath);
+  CSlowa(const session::ContentRoot& content, const QString& wordListPath);
 
   // Adds a word after those already in the table (for a word list read at
   // start-up). Its pictures and mark are dropped and its sound path is set.
@@ -49,7 +49,7 @@ class CSlowa {
   // call, so two draws within one second give the same words. False, with
   // nothing drawn, when Dostepne holds fewer than n words.
   bool Losuj(int n);
-  // Loads ObrazekDuzy ("Data/Bio/<key>" + suffix) and Obrazek of every drawn
+  // Loads ObrazekDuzy ("Bio/<key>" + suffix of the content) and Obrazek of every drawn
   // word. A word whose files are missing or undecodable keeps both pictures
   // null, and the result is false; the other words are still loaded.
   bool WczytajObrazkiPodpisywania(const QString& suffix);
@@ -66,5 +66,9 @@ class CSlowa {
   std::vector<SPaczka> Wylosowane;
 
  private:
+  QString SoundPath(const QString& key) const;
+  QString SmallPicturePath(const QString& key) const;
+
+  session::ContentRoot content_;
   std::vector<SPaczka> slownik_;
 };

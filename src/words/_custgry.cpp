@@ -16,12 +16,6 @@ bool IsOneOf(int bit, int bits) { return std::has_single_bit(unsigned(bit)) && (
 
 }  // namespace
 
-// Made in this order before start-up, destroyed in the reverse order.
-CUstGry memorySettings(QStringLiteral("Memory"));
-CUstGry uzupelnianieSettings(QStringLiteral("Uzupelnianie"));
-CUstGry podpisywanieSettings(QStringLiteral("Podpisywanie"));
-CUstGry spadajaceSettings(QStringLiteral("Spadajace"));
-
 void CUstGry::TogglePosition(int bit) {
   if (IsOneOf(bit, words::kPositionMask)) pozycja = qint16(pozycja ^ bit);
 }

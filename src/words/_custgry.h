@@ -31,9 +31,3 @@ class CUstGry {
   qint16 pozycja = 0;
   qint16 gloski = 0;
 };
-
-// One record per game, alive for the whole run.
-extern CUstGry memorySettings;
-extern CUstGry uzupelnianieSettings;
-extern CUstGry podpisywanieSettings;
-extern CUstGry spadajaceSettings;

@@ -11,8 +11,8 @@
 struct SPaczka {
   QString Nazwa;        // ASCII key; every file name of the word comes from it
   quint16 Flagi = 0;
-  QImage Obrazek;       // "Data/Sio/s<key>.xji"; a null image when not loaded
-  QImage ObrazekDuzy;   // the labelling picture "Data/Bio/<key><suffix>"
-  QString Dzwiek;       // the adult's model when made, else "Data/Smd/<key>.pw"
+  QImage Obrazek;       // the content's "Sio/s<key>.xji"; a null image when not loaded
+  QImage ObrazekDuzy;   // the labelling picture, the content's "Bio/<key><suffix>"
+  QString Dzwiek;       // the content's synthesised "Smd/<key>.pw"
   QString Podzial;      // phonemes, each followed by ','; "_" marks the practised one
 };

@@ -20,7 +20,7 @@
 namespace words {
 
 // Where start-up finds the list, relative to the program folder.
-inline constexpr const char* kWordListPath = "Data/words.txt";
+inline constexpr const char* kWordList = "words.txt";
 
 // Every well-formed line of `text`, in order; a line breaking any rule above
 // is skipped, so that a damaged file costs only its damaged words. Records

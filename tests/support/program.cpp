@@ -1,19 +1,23 @@
 #include "support/program.h"
 
 #include "shell/_cblad.h"
-#include "shell/_specfunc.h"
+#include <QDir>
 
 namespace testing {
 
-void SetScreenMode(int mode) {
-  screenMode = qint16(mode);
-  screenWidth = mode == 1 ? 800 : 1024;
-  screenHeight = mode == 1 ? 600 : 768;
+session::Session SessionIn(const QString& folder, int mode) {
+  session::Session state;
+  state.content = session::ContentRoot(folder);
+  state.geometry = mode == 1 ? session::ScreenGeometry{1, 800, 600}
+                             : session::ScreenGeometry{qint16(mode), 1024, 768};
+  state.files = session::ChildFiles::InFolder(folder, QDir(folder).filePath(QStringLiteral("Data/data.ini")));
+  state.settings = session::Settings(state.files.configPath);
+  return state;
 }
 
-ProgramFixture::ProgramFixture(int mode) {
+ProgramFixture::ProgramFixture(int mode) : program(session::ContentRoot(dir.Path())) {
+  program.state() = SessionIn(dir.Path(), mode);
   if (!dir.UseBuiltContent()) return;
-  SetScreenMode(mode);
   try {
     program.CreateCatalogueAndStore();
     program.CreateScreens();

@@ -7,9 +7,10 @@
 
 namespace testing {
 
-// Puts the screen-mode globals at mode 1 (800 x 600), 2 (1024 x 768) or 3
-// (a 1024 x 768 area on a larger display).
-void SetScreenMode(int mode);
+// The state of a run whose content and files lie in `folder` (Data/ and
+// Data/data.ini in it, the statistics beside), on a screen of mode 1
+// (800 x 600), 2 (1024 x 768) or 3 (a 1024 x 768 area on a larger display).
+session::Session SessionIn(const QString& folder, int mode);
 
 // The program's objects as start-up makes them, by the composition root,
 // over the build's content in a throw-away program folder: the catalogue,

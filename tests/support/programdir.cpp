@@ -5,18 +5,13 @@
 #include <QFileInfo>
 #include <QImage>
 
-#include "locations/filelocations.h"
 #include "platform/system.h"
-#include "recorder/recorder.h"
-#include "words/_custgry.h"
-#include "shell/_specfunc.h"
 
 namespace testing {
 
 ProgramDir::ProgramDir() : previousDir_(QDir::currentPath()) {
   platform::SetProgramDir(dir_.path());
   QDir::setCurrent(dir_.path());
-  ResetProgramState();
 }
 
 ProgramDir::~ProgramDir() {
@@ -56,21 +51,6 @@ void ProgramDir::WriteJpeg(const QString& relative, int width, int height) const
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(QColor(90, 160, 220));
   image.save(path, "JPG");
-}
-
-void ResetProgramState() {
-  screenWidth = 0;
-  screenHeight = 0;
-  screenMode = 0;
-  launchCount = 0;
-  zakladka = 1;
-  locations::UseProfile(QString());
-  recorder::SetChildMicrophoneEnabled(true);
-  for (CUstGry* s : {&memorySettings, &uzupelnianieSettings, &podpisywanieSettings, &spadajaceSettings}) {
-    s->poziom = 2;
-    s->pozycja = 0;
-    s->gloski = 0;
-  }
 }
 
 }  // namespace testing

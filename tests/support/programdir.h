@@ -7,8 +7,7 @@
 namespace testing {
 
 // A throw-away program folder: the program's folder and the working folder
-// point at it while the object lives, and the program-wide settings start
-// from their initial values as in a fresh process.
+// point at it while the object lives.
 class ProgramDir {
  public:
   ProgramDir();
@@ -29,9 +28,5 @@ class ProgramDir {
   QTemporaryDir dir_;
   QString previousDir_;
 };
-
-// Puts the configuration globals, the four settings records and the
-// profile in use back to the values they have before start-up.
-void ResetProgramState();
 
 }  // namespace testing

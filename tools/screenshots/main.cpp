@@ -121,9 +121,9 @@ void ClickCentre(QWidget* w) { Click(w, w->rect().center()); }
 // first.
 void Choose(int tab, int amount, int sound, int position) {
   TfmMain* menu = program->fmMain();
-  const int tabX = screenMode == 1 ? (tab == 1 ? 120 : 370) : (tab == 1 ? 150 : 470);
+  const int tabX = program->state().geometry.screenMode == 1 ? (tab == 1 ? 120 : 370) : (tab == 1 ? 150 : 470);
   Click(menu->g_Menu, QPoint(tabX, 10));
-  CUstGry& s = tab == 1 ? podpisywanieSettings : memorySettings;
+  CUstGry& s = *program->state().settings.ForTab(tab);
   ClickCentre(menu->AmountButton(amount - 1)->Input());
   for (int i = 0; i < 4; ++i) {
     const bool on = (s.gloski >> i) & 1;
@@ -241,7 +241,7 @@ void Run(const QString& data, QSize screen) {
     for (const auto& [name, picture] : names) {
       children.push_back({QString::fromUtf8(name), QString(), QString::fromLatin1(picture)});
     }
-    TfmKtoCwiczy chooser(children, nullptr);
+    TfmKtoCwiczy chooser(program->state(), children, nullptr);
     chooser.show();
     if (!QTest::qWaitForWindowExposed(&chooser)) throw Failure{QStringLiteral("the chooser never showed")};
     Save(&chooser, QStringLiteral("chooser"));
@@ -316,7 +316,7 @@ void Run(const QString& data, QSize screen) {
   ClickCentre(menu->AboutButton());
 
   // The menu as a chosen child sees it: the child's card on the grass.
-  menu->UstawDziecko(QStringLiteral("Ala"), childcard::WordPicture(QStringLiteral("szalik")));
+  menu->UstawDziecko(QStringLiteral("Ala"), childcard::WordPicture(program->state().content, QStringLiteral("szalik")));
   menu->Repaint();
   Save(menu, QStringLiteral("menu-child"));
 
@@ -341,7 +341,8 @@ void Run(const QString& data, QSize screen) {
                       testing::Tone(500, 8000), recorder::kSampleRate);
   }
   for (const char* key : {"szalik", "czapka"})
-    recorder::KeepModel(QString::fromLatin1(key), testing::Tone(500, 8000), recorder::kSampleRate);
+    recorder::VoiceLibrary(fixture.program.state().files, fixture.program.state().content)
+        .KeepModel(QString::fromLatin1(key), testing::Tone(500, 8000), recorder::kSampleRate);
   // The adult's microphone: the words' tab offers recording.
   testing::FakeMicrophone adultsMicrophone;
   WhenResultsShown([ala, guest = fixture.dir.Path(), &fixture](ResultsWindow* results) {

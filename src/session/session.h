@@ -1,0 +1,20 @@
+#pragma once
+
+#include "session/childfiles.h"
+#include "session/contentroot.h"
+#include "session/geometry.h"
+#include "session/settings.h"
+
+namespace session {
+
+// The state of one run that the program owns and passes down to its screens:
+// where the content lies, the working screen, the child's files and what
+// data.ini holds.
+struct Session {
+  ContentRoot content;
+  ScreenGeometry geometry;
+  ChildFiles files;
+  Settings settings;
+};
+
+}  // namespace session
