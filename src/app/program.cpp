@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "games/registry.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -70,9 +72,9 @@ void Program::CreateScreens() {
   ekrany_.PokazWyniki = [this] { ShowResults(); };
   fmMain_ = std::make_unique<TfmMain>(session_, slowa_.get(), ekrany_);
   fmMemory_ = std::make_unique<TfmMemory>(session_, slowa_.get(), statRec_.get(), *koniec_);
-  ekrany_.fmMemory = fmMemory_.get();
+  ekrany_.gry[games::kMemory] = fmMemory_.get();
   fmPodpisywanie_ = std::make_unique<TfmPodpisywanie>(session_, slowa_.get(), statRec_.get(), *koniec_);
-  ekrany_.fmPodpisywanie = fmPodpisywanie_.get();
+  ekrany_.gry[games::kPodpisywanie] = fmPodpisywanie_.get();
   fmOProgramie_ = std::make_unique<TfmOProgramie>(session_, fmMain_.get());
   ekrany_.fmOProgramie = fmOProgramie_.get();
   fmKoniecGry_ = std::make_unique<TfmKoniecGry>(session_.content, statRec_.get(), fmMain_.get());
@@ -90,8 +92,7 @@ void Program::CreateScreens() {
 
 void Program::DestroyScreens() {
   ekrany_.PokazWyniki = nullptr;
-  ekrany_.fmMemory = nullptr;
-  ekrany_.fmPodpisywanie = nullptr;
+  ekrany_.gry.clear();
   ekrany_.fmOProgramie = nullptr;
   ekrany_.fmKomunikat = nullptr;
   ekrany_.fmReklama = nullptr;

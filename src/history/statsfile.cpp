@@ -1,5 +1,7 @@
 #include "history/statsfile.h"
 
+#include "games/registry.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,7 +48,11 @@ QString JoinNamed(qint16 bits, const QList<QPair<quint16, QString>>& names) {
 }  // namespace
 
 const QList<qint32>& GameNumbers() {
-  static const QList<qint32> kGames = {1, 2};
+  static const QList<qint32> kGames = [] {
+    QList<qint32> numbers;
+    for (qint32 n : games::Numbers()) numbers << n;
+    return numbers;
+  }();
   return kGames;
 }
 
@@ -139,14 +145,8 @@ StatsFile ReadStatsFile(const QString& path) {
 }
 
 QString GameText(qint32 gameNumber) {
-  switch (gameNumber) {
-    case 1:
-      return QStringLiteral("Podpisywanie");
-    case 2:
-      return QStringLiteral("Memory");
-    default:
-      return QStringLiteral("gra nr %1").arg(gameNumber);
-  }
+  if (const games::Game* game = games::ByNumber(gameNumber)) return game->name;
+  return QStringLiteral("gra nr %1").arg(gameNumber);
 }
 
 QString SoundsText(qint16 soundBits) {

@@ -221,13 +221,13 @@ void TfmMain::ChooseAmount(int level) {
   if (CUstGry* settings = SettingsForTab(session_.settings.zakladka)) settings->SetLevel(level);
 }
 
-void TfmMain::StartGame(CUstGry& settings, int wordsPerLevel, platform::Form* screen) {
+void TfmMain::StartGame(const games::Game& game, CUstGry& settings, platform::Form* screen) {
   if (!slowa_ || !screen) return;
   slowa_->Wybierz(settings);
-  const int needed = wordsPerLevel * settings.poziom;
+  const int needed = game.wordsPerLevel * settings.poziom;
   // The labelling game has nothing to show without a word, whatever amount
   // the configuration file holds; Memory simply deals an empty board.
-  const bool noTask = needed < 1 && screen == ekrany_.fmPodpisywanie;
+  const bool noTask = needed < 1 && game.needsAWord;
   if (int(slowa_->Dostepne.size()) < needed || noTask) {
     if (TfmKomunikat* komunikat = ekrany_.fmKomunikat) {
       komunikat->SetMessage(3);
@@ -241,11 +241,11 @@ void TfmMain::StartGame(CUstGry& settings, int wordsPerLevel, platform::Form* sc
 }
 
 void TfmMain::A_StartExecute() {
-  if (session_.settings.zakladka == 1) {
-    StartGame(session_.settings.podpisywanieSettings, 5, ekrany_.fmPodpisywanie);
-  } else if (session_.settings.zakladka == 2) {
-    StartGame(session_.settings.memorySettings, 4, ekrany_.fmMemory);
-  }
+  // The game of the tab, when the tab has one with a screen.
+  const games::Game* game = games::ByTab(session_.settings.zakladka);
+  CUstGry* settings = SettingsForTab(session_.settings.zakladka);
+  const auto screen = game ? ekrany_.gry.find(game->number) : ekrany_.gry.end();
+  if (game && settings && screen != ekrany_.gry.end()) StartGame(*game, *settings, screen->second);
   recorder_->Zamknij();
 }
 

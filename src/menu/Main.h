@@ -3,10 +3,12 @@
 #include <QImage>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "platform/canvas.h"
 #include "platform/form.h"
+#include "games/registry.h"
 #include "session/session.h"
 #include "platform/imagecontrol.h"
 #include "platform/timer.h"
@@ -30,8 +32,8 @@ class TfmMain : public platform::Form {
   // them after the menu and fills this in as it goes; the menu reads it only
   // once it is shown.
   struct Ekrany {
-    platform::Form* fmMemory = nullptr;
-    platform::Form* fmPodpisywanie = nullptr;
+    // The game screens by the registry's game number.
+    std::map<qint32, platform::Form*> gry;
     platform::Form* fmOProgramie = nullptr;
     platform::Form* fmReklama = nullptr;
     TfmKomunikat* fmKomunikat = nullptr;
@@ -101,7 +103,7 @@ class TfmMain : public platform::Form {
   void MPStopExecute();
   // Shows a game screen modally when enough words fit the record, or
   // message 3 when too few do.
-  void StartGame(CUstGry& settings, int wordsPerLevel, platform::Form* screen);
+  void StartGame(const games::Game& game, CUstGry& settings, platform::Form* screen);
 
   platform::Canvas tlo_;  // the background, which the image buttons restore from
   QImage page1_;

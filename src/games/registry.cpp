@@ -1,0 +1,33 @@
+#include "games/registry.h"
+
+namespace games {
+
+const std::vector<Game>& Registry() {
+  static const std::vector<Game> kGames = {
+      {kPodpisywanie, QStringLiteral("Podpisywanie"), 1, QStringLiteral("Podpisywanie"), 5, true},
+      {kMemory, QStringLiteral("Memory"), 2, QStringLiteral("Memory"), 4, false},
+  };
+  return kGames;
+}
+
+const Game* ByNumber(qint32 number) {
+  for (const Game& g : Registry()) {
+    if (g.number == number) return &g;
+  }
+  return nullptr;
+}
+
+const Game* ByTab(int tab) {
+  for (const Game& g : Registry()) {
+    if (g.menuTab == tab) return &g;
+  }
+  return nullptr;
+}
+
+std::vector<qint32> Numbers() {
+  std::vector<qint32> numbers;
+  for (const Game& g : Registry()) numbers.push_back(g.number);
+  return numbers;
+}
+
+}  // namespace games
