@@ -4,8 +4,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "labelling/Podpisywanie.h"
-#include "labelling/_grapodpisywanie.h"
+#include "games/labelling/podpisywanie.h"
+#include "games/labelling/grapodpisywanie.h"
 #include "support/program.h"
 #include "support/seams.h"
 #include "words/_cslowa.h"

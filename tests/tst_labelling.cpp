@@ -5,9 +5,9 @@
 #include <QtTest>
 #include <tuple>
 
-#include "labelling/Podpisywanie.h"
-#include "labelling/_grapodpisywanie.h"
-#include "labelling/labellingrules.h"
+#include "games/labelling/podpisywanie.h"
+#include "games/labelling/grapodpisywanie.h"
+#include "games/labelling/layout.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
 #include "results/endofgame.h"

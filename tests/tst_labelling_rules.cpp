@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <deque>
 
-#include "labelling/labellingrules.h"
+#include "games/labelling/layout.h"
 #include "words/random.h"
 
 using namespace labelling;

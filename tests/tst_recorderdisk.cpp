@@ -16,8 +16,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "labelling/Podpisywanie.h"
-#include "labelling/_grapodpisywanie.h"
+#include "games/labelling/podpisywanie.h"
+#include "games/labelling/grapodpisywanie.h"
 #include "recorder/recorder.h"
 #include "recorder/voicelibrary.h"
 #include "support/fakeclock.h"

@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QtTest>
 
-#include "labelling/Podpisywanie.h"
-#include "labelling/_grapodpisywanie.h"
+#include "games/labelling/podpisywanie.h"
+#include "games/labelling/grapodpisywanie.h"
 #include "memory/Memory.h"
 #include "memory/_gramemory.h"
 #include "recorder/recorder.h"

@@ -27,9 +27,9 @@
 #include <functional>
 
 #include "app/program.h"
-#include "labelling/Podpisywanie.h"
-#include "labelling/_grapodpisywanie.h"
-#include "labelling/labellingrules.h"
+#include "games/labelling/podpisywanie.h"
+#include "games/labelling/grapodpisywanie.h"
+#include "games/labelling/layout.h"
 #include "memory/Memory.h"
 #include "memory/_gramemory.h"
 #include "menu/Main.h"

@@ -1,4 +1,4 @@
-#include "labelling/_grapodpisywanie.h"
+#include "games/labelling/grapodpisywanie.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "labelling/labellingrules.h"
+#include "games/labelling/layout.h"
 #include "platform/jpeg.h"
 #include "platform/system.h"
 #include "results/_cstatrec.h"

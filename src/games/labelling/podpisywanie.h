@@ -5,7 +5,7 @@
 #include <QRect>
 #include <memory>
 
-#include "labelling/_grapodpisywanie.h"
+#include "games/labelling/grapodpisywanie.h"
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "platform/timer.h"

@@ -1,4 +1,4 @@
-#include "labelling/Podpisywanie.h"
+#include "games/labelling/podpisywanie.h"
 
 #include "platform/jpeg.h"
 #include "platform/wait.h"
