@@ -131,12 +131,12 @@ class RecorderDiskTest : public QObject {
 
     QTest::keyClick(screen, Qt::Key_N);
     QCOMPARE(int(std::count(sleep.sleeps.begin(), sleep.sleeps.end(), 1500)), 1);
-    QVERIFY(recorder::Recordings(board->Slowo).isEmpty());
+    QVERIFY(recorder::Recordings(board->Slowo()).isEmpty());
     QVERIFY(screen->Mikrofon->Widoczny());
 
     QVERIFY(WriteFile(in, Bytes(Tone(600, 8000) + Silence(2500))));
     QTest::keyClick(screen, Qt::Key_N);
-    QCOMPARE(recorder::Recordings(board->Slowo).size(), 1);
+    QCOMPARE(recorder::Recordings(board->Slowo()).size(), 1);
   }
 
   void aSolvedWordIsRecordedFromTheDeviceAndPlayedBackAfterTheModel() {
@@ -154,7 +154,7 @@ class RecorderDiskTest : public QObject {
     TfmPodpisywanie* screen = SolvedWordOnScreen(app);
     QVERIFY(screen && screen->Mikrofon->Widoczny());
     graPodpisywanie* board = app.program.plansza();
-    const QString key = board->Slowo;
+    const QString key = board->Slowo();
 
     // Speech, then silence: a second after the speech it ends.
     QTest::keyClick(screen, Qt::Key_N);

@@ -100,7 +100,7 @@ class RecorderGamesTest : public QObject {
     QVERIFY(!screen->Mikrofon->Widoczny());
     SolveAll(screen);
     QVERIFY(screen->Mikrofon->Widoczny());
-    platform::Timer* end = game.Board()->TimerKoniec;
+    platform::Timer* end = game.Board()->TimerKoniec();
     QVERIFY(end->Enabled());
 
     bool endHeld = false, lit = false;
@@ -120,7 +120,7 @@ class RecorderGamesTest : public QObject {
     QVERIFY(screen->isVisible());
     QVERIFY(end->Enabled());
     QVERIFY(!IsRed(screen->WindowCanvas().Image().pixelColor(screen->Mikrofon->ProstokatSwiatla().center())));
-    const QString key = game.Board()->Slowo;
+    const QString key = game.Board()->Slowo();
     QCOMPARE(game.Kept().size(), 1);
     QVERIFY(game.Kept().first().endsWith(QLatin1Char('_') + key + QStringLiteral(".wav")));
     QCOMPARE(game.sound.played.mid(before),
@@ -256,7 +256,7 @@ class RecorderGamesTest : public QObject {
       if (screen->WindowCanvas().Image().copy(bubble) != before.copy(bubble)) underTheBubble << path;
     };
     QTest::keyClick(screen, Qt::Key_N);
-    QCOMPARE(underTheBubble, (QStringList{recorder::NothingHeardSoundPath(), QStringLiteral("Data/Smd/") + game.Board()->Slowo + QStringLiteral(".pw")}));
+    QCOMPARE(underTheBubble, (QStringList{recorder::NothingHeardSoundPath(), QStringLiteral("Data/Smd/") + game.Board()->Slowo() + QStringLiteral(".pw")}));
     QCOMPARE(screen->WindowCanvas().Image(), before);
     QVERIFY(game.Kept().isEmpty());
     QVERIFY(screen->Mikrofon->Widoczny());

@@ -74,7 +74,7 @@ TfmPodpisywanie::TfmPodpisywanie(CSlowa* slowa, CStatRec* statRec, EndOfGame& ko
   Mikrofon = std::make_unique<CMikrofon>(
       *this, PlotnoRobocze, PlotnoTla,
       CMikrofon::Miejsca{przycisk, przycisk + QPoint(35, -40), QRect(obraz.left() + 10, obraz.bottom() - 60, obraz.width() - 20, 34)},
-      [this] { return std::vector<platform::Timer*>{plansza_ ? plansza_->TimerKoniec.data() : nullptr}; });
+      [this] { return std::vector<platform::Timer*>{plansza_ ? plansza_->TimerKoniec() : nullptr}; });
 }
 
 TfmPodpisywanie::~TfmPodpisywanie() = default;
@@ -84,7 +84,7 @@ void TfmPodpisywanie::NotujAktywnosc() {
 }
 
 void TfmPodpisywanie::WylaczKoniec() {
-  if (plansza_ && plansza_->TimerKoniec) plansza_->TimerKoniec->SetEnabled(false);
+  if (plansza_ && plansza_->TimerKoniec()) plansza_->TimerKoniec()->SetEnabled(false);
 }
 
 void TfmPodpisywanie::WycofajPlansze() {
@@ -109,7 +109,7 @@ void TfmPodpisywanie::UkryjPomoc() {
   // Its picture goes with it: a solved word shows no help that cannot be pressed.
   const QRect pomoc = PrzyciskPomoc->Rect();
   PlotnoRobocze.CopyRect(pomoc, PlotnoTla, pomoc);
-  if (plansza_) Mikrofon->Pokaz(plansza_->Slowo);
+  if (plansza_) Mikrofon->Pokaz(plansza_->Slowo());
 }
 
 void TfmPodpisywanie::A_NowaGraExecute() {
@@ -170,7 +170,7 @@ void TfmPodpisywanie::Przejdz(bool naprzod) {
   PrzyciskPomoc->Hide();
   plansza_->RysujObraz();
   plansza_->PokazRozwiazanie();
-  Mikrofon->Pokaz(plansza_->Slowo);
+  Mikrofon->Pokaz(plansza_->Slowo());
   WindowCanvas().CopyRect(K, PlotnoRobocze, K);
 }
 
