@@ -4,8 +4,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "labelling/Podpisywanie.h"
-#include "labelling/_grapodpisywanie.h"
+#include "games/labelling/podpisywanie.h"
+#include "games/labelling/grapodpisywanie.h"
 #include "support/program.h"
 #include "support/seams.h"
 #include "words/_cslowa.h"
@@ -30,7 +30,7 @@ class LabellingBench : public QObject {
   void cleanupTestCase() { app_.reset(); }
 
   void dragStep() {
-    CPrzGloska* tile = Board()->Przesuwane.front().get();
+    CPrzGloska* tile = Board()->Przesuwane().front().get();
     QTest::mousePress(tile->Obraz, Qt::LeftButton, {}, QPoint(20, 20));
     int step = 0;
     // Small steps across the screen, as a moving hand gives them.
@@ -42,7 +42,7 @@ class LabellingBench : public QObject {
   }
 
   void grabBackdrop() {
-    CPrzGloska* tile = Board()->Przesuwane.front().get();
+    CPrzGloska* tile = Board()->Przesuwane().front().get();
     QBENCHMARK { Board()->PoczatekPrzeciagania(tile); }
   }
 

@@ -8,7 +8,7 @@
 
 #include <QSize>
 
-#include "labelling/labellingrules.h"
+#include "games/labelling/layout.h"
 #include "words/segmentation.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "labelling/Podpisywanie.h"
+#include "games/labelling/podpisywanie.h"
 #include "memory/Memory.h"
 #include "menu/Main.h"
 #include "results/Koniecgry.h"

@@ -5,9 +5,8 @@
 #include <QtTest>
 #include <tuple>
 
-#include "labelling/Podpisywanie.h"
-#include "labelling/_grapodpisywanie.h"
-#include "labelling/labellingrules.h"
+#include "games/labelling/grapodpisywanie.h"
+#include "games/labelling/podpisywanie.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
 #include "results/endofgame.h"
@@ -90,16 +89,18 @@ class SummaryAnswer : public QObject {
 
 std::vector<CPrzGloska*> Tiles() {
   std::vector<CPrzGloska*> out;
-  for (auto& t : Board()->Przesuwane) out.push_back(t.get());
+  for (auto& t : Board()->Przesuwane()) out.push_back(t.get());
   return out;
 }
-CPusGloska* Slot(int i) { return Board()->Puste.at(size_t(i)).get(); }
+CPusGloska* Slot(int i) { return Board()->Puste().at(size_t(i)).get(); }
+int Task() { return Board()->Zasady().Current(); }
 QStringList Wanted() {
   QStringList out;
-  const QString& podzial = App().slowa()->Wylosowane.at(size_t(Board()->Zadanie)).Podzial;
-  for (const auto& t : labelling::ScanSegmentation(podzial)) out << t.phoneme;
+  for (const auto& t : Board()->Zasady().CurrentTask()->tiles) out << t.phoneme;
   return out;
 }
+// A point of the word's picture, `inside` px in from its top-left.
+QPoint Picture(int inside = 100) { return Board()->Obraz() + QPoint(inside, inside); }
 // A pixel in the middle of the slot's left band.
 QColor FrameOf(const CPusGloska* s, const platform::Canvas& c) {
   return c.Image().pixelColor(s->Pozycja() + QPoint(-3, 20));
@@ -158,10 +159,8 @@ bool GoTo(const QString& key) {
   const auto it = std::find_if(drawn.begin(), drawn.end(), [&](const CSlowa::SPaczka& w) { return w.Nazwa == key; });
   if (it == drawn.end()) return false;
   const int task = int(it - drawn.begin());
-  while (Board()->Zadanie != task) {
-    Click(task > Board()->Zadanie ? *Screen()->PrzyciskNast : *Screen()->PrzyciskPop);
-  }
-  return Board()->Slowo == key;
+  while (Task() != task) Click(task > Task() ? *Screen()->PrzyciskNast : *Screen()->PrzyciskPop);
+  return Board()->Slowo() == key;
 }
 
 void DoubleClickWindow(QPoint p) {
@@ -196,21 +195,21 @@ class LabellingTest : public QObject {
     QCOMPARE((QList<QPoint>{fm.PrzyciskPomoc->Rect().topLeft(), fm.PrzyciskStop->Rect().topLeft(),
                             fm.PrzyciskNast->Rect().topLeft(), fm.PrzyciskPop->Rect().topLeft()}),
              buttons);
-    QCOMPARE(QPoint(Board()->ObrazX, Board()->ObrazY), picture);
-    QCOMPARE(Board()->Ostatnie, 4);
+    QCOMPARE(Board()->Obraz(), picture);
+    QCOMPARE(Board()->Zasady().Count(), 5);
     QVERIFY(!Visible(*fm.PrzyciskPop) && Visible(*fm.PrzyciskNast) && Visible(*fm.PrzyciskPomoc));
     QVERIFY(Store()->Active());
     QCOMPARE(Store()->GameNumber(), 1);
 
     QCoreApplication::processEvents();  // the paint that draws the tiles
-    QCOMPARE(Board()->Puste.size(), size_t(Wanted().size()));
+    QCOMPARE(Board()->Puste().size(), size_t(Wanted().size()));
     for (CPrzGloska* t : Tiles()) {
       QCOMPARE(t->Obraz->geometry(), QRect(t->Pozycja(), t->Bitmapa.size()));
       QVERIFY(t->Obraz->Visible());
       QCOMPARE(t->Obraz->cursor().shape(), Qt::PointingHandCursor);
       QCOMPARE(fm.WindowCanvas().Image().copy(QRect(t->Pozycja(), t->Bitmapa.size())), t->Bitmapa);
     }
-    for (auto& s : Board()->Puste) QCOMPARE(FrameOf(s.get(), fm.WindowCanvas()), kRed);
+    for (auto& s : Board()->Puste()) QCOMPARE(FrameOf(s.get(), fm.WindowCanvas()), kRed);
   }
 
   void borderedWindowOnLargeDisplaysAndMissingArtworkIsAnError() {
@@ -261,7 +260,7 @@ class LabellingTest : public QObject {
     QVERIFY(slot->Nazwa.isEmpty());
     QCOMPARE(slot->Gloska(), nullptr);
     QCOMPARE(FrameOf(slot, window), kRed);
-    QCOMPARE(Board()->Przesuwane.back().get(), tile);  // drawn on top from now on
+    QCOMPARE(Board()->Przesuwane().back().get(), tile);  // drawn on top from now on
     QTest::mouseRelease(tile->Obraz, Qt::LeftButton, {}, kGrip);
     QCOMPARE(slot->Gloska(), tile);  // dropped where it was: back in
     QCOMPARE(Store()->Wrong() + Store()->Correct(), 0);
@@ -275,7 +274,7 @@ class LabellingTest : public QObject {
     CPrzGloska* b = Tiles()[1];
     const QPoint start = a->Pozycja();
     QTest::mousePress(a->Obraz, Qt::RightButton, {}, kGrip);
-    QCOMPARE(Board()->Przesuwane.front().get(), a);  // the right button grabs nothing
+    QCOMPARE(Board()->Przesuwane().front().get(), a);  // the right button grabs nothing
     QTest::mouseRelease(a->Obraz, Qt::RightButton, {}, kGrip);
 
     QTest::mousePress(a->Obraz, Qt::LeftButton, {}, kGrip);
@@ -330,11 +329,10 @@ class LabellingTest : public QObject {
     Game g(2);
     QVERIFY(g.ready);
     QVERIFY(GoTo(QStringLiteral("szkola")));
-    QCOMPARE(Board()->Odpowiedz, QStringLiteral("szkoła"));  // spelled, unlike the key
     QCOMPARE(Tiles()[0]->Bitmapa, LoadNamedPicture(g.app.program.state().content, QStringLiteral("sz_red")));
     QCOMPARE(Tiles()[3]->Bitmapa, LoadNamedPicture(g.app.program.state().content, QStringLiteral("ll")));
     // A phoneme without a picture still gets a tile of the slot's size.
-    CPrzGloska unknown(Board(), QStringLiteral("qx"));
+    CPrzGloska unknown(App().state().content, Board(), QStringLiteral("qx"));
     QCOMPARE(unknown.Obraz->size(), QSize(55, 55));
     QCOMPARE(unknown.Bitmapa.size(), QSize(55, 55));
 
@@ -351,7 +349,7 @@ class LabellingTest : public QObject {
   void correctAnswerCountsHidesTheTilesAndHelpAndSpeaksTheWord() {
     Game g(1);
     QVERIFY(g.ready);
-    const QString word = Board()->Slowo;
+    const QString word = Board()->Slowo();
     Fill(Wanted());
     QCOMPARE(Store()->Correct(), 1);
     QCOMPARE(Store()->Wrong(), 0);
@@ -362,7 +360,7 @@ class LabellingTest : public QObject {
     QVERIFY(g.sound.played[0].startsWith(App().state().content.Path(QStringLiteral("Intf/Smd/g"))));
     QCOMPARE(g.sound.played[1], App().state().content.Path(QStringLiteral("Smd/") + word + QStringLiteral(".pw")));
     QCOMPARE(g.sleep.sleeps, (std::vector<int>{500, 300}));
-    QVERIFY(!Board()->TimerKoniec->Enabled());  // four words still open
+    QVERIFY(!Board()->TimerKoniec()->Enabled());  // four words still open
     // The tiles stay drawn in their slots; the help button is gone.
     QCoreApplication::processEvents();
     const QRect help = Screen()->PrzyciskPomoc->Rect();
@@ -382,11 +380,9 @@ class LabellingTest : public QObject {
       Click(*fm.PrzyciskNast);
       QVERIFY(Visible(*fm.PrzyciskPop) && Visible(*fm.PrzyciskNast) == (i < 4));
     }
-    QVERIFY(!Board()->Nastepne());
     for (int i = 0; i < 4; ++i) Click(*fm.PrzyciskPop);
-    QCOMPARE(int(Board()->Zadanie), 0);
+    QCOMPARE(Task(), 0);
     QVERIFY(!Visible(*fm.PrzyciskPop) && Visible(*fm.PrzyciskNast));
-    QVERIFY(!Board()->Poprzednie());
 
     QVERIFY(Board()->CzyRozwiazane());
     QVERIFY(!Visible(*fm.PrzyciskPomoc));
@@ -398,14 +394,14 @@ class LabellingTest : public QObject {
       QCOMPARE(FrameOf(Slot(int(i)), fm.WindowCanvas()), kYellow);
     }
     // The picture's own edge is outside it.
-    QVERIFY(!Board()->OtworzPonownie(Board()->ObrazX, Board()->ObrazY + 50));
-    DoubleClickWindow(QPoint(Board()->ObrazX - 20, Board()->ObrazY + 50));
+    QVERIFY(!Board()->OtworzPonownie(Board()->Obraz().x(), Picture(50).y()));
+    DoubleClickWindow(Picture(50) - QPoint(70, 0));
     QVERIFY(Board()->CzyRozwiazane());
 
-    DoubleClickWindow(QPoint(Board()->ObrazX + 100, Board()->ObrazY + 100));
+    DoubleClickWindow(Picture());
     QVERIFY(!Board()->CzyRozwiazane());
     QVERIFY(Visible(*fm.PrzyciskPomoc));
-    for (auto& s : Board()->Puste) QVERIFY(s->Nazwa.isEmpty());
+    for (auto& s : Board()->Puste()) QVERIFY(s->Nazwa.isEmpty());
     for (CPrzGloska* tile : Tiles()) QVERIFY(tile->Obraz->Visible());
     Fill(Wanted());
     QCOMPARE(Store()->Correct(), 2);
@@ -420,14 +416,14 @@ class LabellingTest : public QObject {
     QCOMPARE(Slot(1)->Nazwa, wanted[1]);
     Click(*fm.PrzyciskPomoc);
     QCOMPARE(Store()->Hints(), 1);
-    QCOMPARE(g.sound.played, QStringList{App().state().content.Path(QStringLiteral("Smd/") + Board()->Slowo + QStringLiteral(".pw"))});
-    QCOMPARE(Board()->Przesuwane.size(), size_t(wanted.size()));
-    for (auto& s : Board()->Puste) QVERIFY(s->Nazwa.isEmpty());
+    QCOMPARE(g.sound.played, QStringList{App().state().content.Path(QStringLiteral("Smd/") + Board()->Slowo() + QStringLiteral(".pw"))});
+    QCOMPARE(Board()->Przesuwane().size(), size_t(wanted.size()));
+    for (auto& s : Board()->Puste()) QVERIFY(s->Nazwa.isEmpty());
     for (CPrzGloska* t : Tiles()) QVERIFY(t->Obraz->Visible());
     QVERIFY(!Board()->CzyRozwiazane() && Visible(*fm.PrzyciskPomoc));
 
     // Saying the word waits a second instead when its sound is missing.
-    Board()->Slowo = QStringLiteral("brak");
+    QVERIFY(QFile::remove(g.app.dir.File(QStringLiteral("Data/Smd"))));  // the link, not the sounds
     fm.A_Powiedz.Execute();
     QCOMPARE(g.sleep.sleeps.back(), 1000);
   }
@@ -438,12 +434,12 @@ class LabellingTest : public QObject {
     SummaryAnswer summary(TfmKoniecGry::kClose);
     SolveAll();
     QCOMPARE(Store()->Correct(), 5);
-    QPointer<platform::Timer> timer = Board()->TimerKoniec;
+    QPointer<platform::Timer> timer = Board()->TimerKoniec();
     QVERIFY(timer->Enabled());
     QCOMPARE(timer->Interval(), 60000);
     // A double click on the window stops it; reopening and solving again
     // starts it anew.
-    DoubleClickWindow(QPoint(Board()->ObrazX + 100, Board()->ObrazY + 100));
+    DoubleClickWindow(Picture());
     QVERIFY(!timer->Enabled());
     Fill(Wanted());
     QVERIFY(timer->Enabled());
@@ -468,7 +464,7 @@ class LabellingTest : public QObject {
       QCOMPARE(summary.shown, 1);
       QCOMPARE(g.Stats().size(), 20 + 44);
       QCOMPARE(CompletedByte(g.Stats(), 0), char(0));
-      QCOMPARE(int(Board()->Zadanie), 0);
+      QCOMPARE(Task(), 0);
       QCOMPARE(Store()->Correct(), 0);
       QVERIFY(!Board()->CzyRozwiazane());
       QVERIFY(Screen()->isVisible());
@@ -488,9 +484,8 @@ class LabellingTest : public QObject {
     Fill(Wanted());
     // A press on the picture, then a double click elsewhere (where a hidden
     // button stood): the word stays solved.
-    const QPoint picture(Board()->ObrazX + 100, Board()->ObrazY + 100);
-    QTest::mousePress(Screen(), Qt::LeftButton, {}, picture);
-    QTest::mouseRelease(Screen(), Qt::LeftButton, {}, picture);
+    QTest::mousePress(Screen(), Qt::LeftButton, {}, Picture());
+    QTest::mouseRelease(Screen(), Qt::LeftButton, {}, Picture());
     QTest::mouseDClick(Screen(), Qt::LeftButton, {}, QPoint(930, 120));
     QVERIFY(Board()->CzyRozwiazane());
     QCOMPARE(Store()->Correct(), 1);
@@ -545,7 +540,7 @@ class LabellingTest : public QObject {
     QVERIFY(g.ready);
     SummaryAnswer summary(TfmKoniecGry::kClose);
     SolveAll();
-    QPointer<platform::Timer> timer = Board()->TimerKoniec;
+    QPointer<platform::Timer> timer = Board()->TimerKoniec();
     QVERIFY(timer->Enabled());
     CloseFromOutside(Screen());
     QTRY_COMPARE(summary.shown, 1);
@@ -560,9 +555,9 @@ class LabellingTest : public QObject {
     Game g(2);
     QVERIFY(g.ready);
     SolveAll();
-    QVERIFY(Board()->TimerKoniec->Enabled());
+    QVERIFY(Board()->TimerKoniec()->Enabled());
     Screen()->Close();
-    QVERIFY(!Board()->TimerKoniec->Enabled());
+    QVERIFY(!Board()->TimerKoniec()->Enabled());
   }
 
   // Keys queued during the praise run inside the answer check and may end
@@ -584,7 +579,7 @@ class LabellingTest : public QObject {
     const QStringList wanted = Wanted();
     CPrzGloska* last = Fill(wanted, int(wanted.size()) - 1);
     graPodpisywanie* checking = Board();
-    QPointer<platform::Timer> timer = checking->TimerKoniec;
+    QPointer<platform::Timer> timer = checking->TimerKoniec();
     const QPoint target = Slot(int(wanted.size()) - 1)->Pozycja();
     QCoreApplication::postEvent(Screen(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
     Drop(last, target);
@@ -593,13 +588,13 @@ class LabellingTest : public QObject {
     QCOMPARE(g.Stats().size(), 20 + 44);
     QCOMPARE(CompletedByte(g.Stats(), 0), char(1));  // the word was solved before the key ran
     QVERIFY(Board());
-    QVERIFY(!Board()->TimerKoniec->Enabled());
+    QVERIFY(!Board()->TimerKoniec()->Enabled());
     if (answer == TfmKoniecGry::kClose) {
       QCOMPARE(Board(), checking);
       QVERIFY(!Screen()->isVisible());
     } else {
       QTRY_VERIFY(timer.isNull());  // the checking board goes from the event loop
-      QCOMPARE(int(Board()->Zadanie), 0);
+      QCOMPARE(Task(), 0);
       QCOMPARE(Store()->Correct(), 0);
       QVERIFY(Screen()->isVisible());
     }

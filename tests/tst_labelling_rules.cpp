@@ -1,9 +1,11 @@
-// The labelling game's rules that need no screen: the slot row, the snap of
-// a dropped tile, the scatter and the tiles a placed tile would hide.
+// The labelling game without a screen: its tasks, the verdict on the slot
+// row and the solved words; the slot row, the snap of a dropped tile, the
+// scatter and the tiles a placed tile would hide.
 #include <QtTest>
 #include <deque>
 
-#include "labelling/labellingrules.h"
+#include "games/labelling/layout.h"
+#include "games/labelling/rules.h"
 #include "words/random.h"
 
 using namespace labelling;
@@ -30,49 +32,136 @@ bool InScatterArea(QPoint p, int W, int H) {
   return p.x() <= xMax;
 }
 
+Rules Drawn(int count) {
+  std::vector<SPaczka> words(static_cast<size_t>(count));
+  for (SPaczka& w : words) w.Podzial = QStringLiteral("_sz,k,o,ł,a,");
+  if (count > 0) words[0].Nazwa = QStringLiteral("szkola");
+  return Rules::ForWords(words);
+}
+
 }  // namespace
 
 class LabellingRulesTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
-  void slotRowStandsSeventyApartBelowThePicture() {
-    // Five slots: 250 … 530 at 450 on 800 x 600, 362 … 642 at 576 on 1024 x 768.
-    QCOMPARE(SlotPosition(0, 5, 800, 600), QPoint(250, 450));
-    QCOMPARE(SlotPosition(4, 5, 800, 600), QPoint(530, 450));
-    QCOMPARE(SlotPosition(0, 5, 1024, 768), QPoint(362, 576));
-    QCOMPARE(SlotPosition(4, 5, 1024, 768), QPoint(642, 576));
+  // n: next, p: previous, s: solve, r: reopen; a move that goes nowhere
+  // says so.
+  void tasksAreWalkedSolvedAndReopened_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<bool>("first");
+    QTest::addColumn<bool>("last");
+    QTest::addColumn<bool>("solved");
+    QTest::addColumn<bool>("all");
+    QTest::newRow("a new game") << 5 << "" << 0 << true << false << false << false;
+    QTest::newRow("next stops at the last") << 5 << "nnnnn" << 4 << false << true << false << false;
+    QTest::newRow("previous stops at the first") << 5 << "nnppp" << 0 << true << false << false << false;
+    QTest::newRow("one task is first and last") << 1 << "np" << 0 << true << true << false << false;
+    QTest::newRow("solved stays with its task") << 2 << "sn" << 1 << false << true << false << false;
+    QTest::newRow("every task solved") << 2 << "snsp" << 0 << true << false << true << true;
+    QTest::newRow("reopened") << 2 << "snsr" << 1 << false << true << false << false;
+    QTest::newRow("no tasks: no last, all solved") << 0 << "nsr" << 1 << false << false << true << true;
+  }
+  void tasksAreWalkedSolvedAndReopened() {
+    QFETCH(int, count);
+    QFETCH(QString, steps);
+    Rules rules = Drawn(count);
+    for (QChar step : steps) {
+      const int before = rules.Current();
+      if (step == u's') rules.Solve();
+      if (step == u'r') rules.Reopen();
+      if (step != u'n' && step != u'p') continue;
+      const bool moved = step == u'n' ? rules.Next() : rules.Previous();
+      QCOMPARE(moved, rules.Current() != before);
+    }
+    QTEST(rules.Current(), "current");
+    QTEST(rules.IsFirst(), "first");
+    QTEST(rules.IsLast(), "last");
+    QTEST(rules.IsSolved(), "solved");
+    QTEST(rules.AllSolved(), "all");
+  }
+
+  void theSlotRowIsJudgedOnlyWhenFull_data() {
+    QTest::addColumn<QStringList>("laid");
+    QTest::addColumn<Verdict>("verdict");
+    QTest::newRow("spelled") << QStringList{"sz", "k", "o", "ł", "a"} << Verdict::Correct;
+    QTest::newRow("as the key") << QStringList{"sz", "k", "o", "l", "a"} << Verdict::Wrong;
+    QTest::newRow("swapped") << QStringList{"k", "sz", "o", "ł", "a"} << Verdict::Wrong;
+    QTest::newRow("a slot empty") << QStringList{"sz", "k", "", "ł", "a"} << Verdict::Incomplete;
+  }
+  void theSlotRowIsJudgedOnlyWhenFull() {
+    QFETCH(QStringList, laid);
+    const Rules rules = Drawn(1);
+    QCOMPARE(rules.Key(), QStringLiteral("szkola"));
+    QCOMPARE(rules.Answer(), QStringLiteral("szkoła"));  // spelled, unlike the key
+    QCOMPARE(rules.CurrentTask()->tiles.front(), (Token{QStringLiteral("sz"), true}));
+    QTEST(rules.Judge(laid), "verdict");
+  }
+
+  void slotRowStandsSeventyApartBelowThePicture_data() {
+    QTest::addColumn<int>("i");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("first of 5, 800x600") << 0 << 5 << QSize(800, 600) << QPoint(250, 450);
+    QTest::newRow("last of 5, 800x600") << 4 << 5 << QSize(800, 600) << QPoint(530, 450);
+    QTest::newRow("first of 5, 1024x768") << 0 << 5 << QSize(1024, 768) << QPoint(362, 576);
+    QTest::newRow("last of 5, 1024x768") << 4 << 5 << QSize(1024, 768) << QPoint(642, 576);
     // W/2 - 30n for even and odd counts alike.
-    QCOMPARE(SlotRowOrigin(4, 800, 600), QPoint(280, 450));
-    QCOMPARE(SlotRowOrigin(7, 800, 600), QPoint(190, 450));
-    QCOMPARE(SlotRowOrigin(1, 1024, 768), QPoint(482, 576));
+    QTest::newRow("first of 4") << 0 << 4 << QSize(800, 600) << QPoint(280, 450);
+    QTest::newRow("first of 7") << 0 << 7 << QSize(800, 600) << QPoint(190, 450);
+    QTest::newRow("one alone") << 0 << 1 << QSize(1024, 768) << QPoint(482, 576);
+  }
+  void slotRowStandsSeventyApartBelowThePicture() {
+    QFETCH(int, i);
+    QFETCH(int, n);
+    QFETCH(QSize, screen);
+    QTEST(SlotPosition(i, n, screen.width(), screen.height()), "at");
   }
 
+  void snapIsInclusiveAtTwentyFiveAndNearnessStrictAtSixtyFive_data() {
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<bool>("snaps");
+    QTest::addColumn<bool>("near");
+    QTest::newRow("+25,+25") << QPoint(25, 25) << true << true;
+    QTest::newRow("-25,-25") << QPoint(-25, -25) << true << true;
+    QTest::newRow("+26,0") << QPoint(26, 0) << false << true;
+    QTest::newRow("0,-26") << QPoint(0, -26) << false << true;
+    QTest::newRow("+64,+64") << QPoint(64, 64) << false << true;
+    QTest::newRow("-64,-64") << QPoint(-64, -64) << false << true;
+    QTest::newRow("+65,0") << QPoint(65, 0) << false << false;
+    QTest::newRow("0,-65") << QPoint(0, -65) << false << false;
+    QTest::newRow("close on one axis only") << QPoint(1, 200) << false << false;
+  }
   void snapIsInclusiveAtTwentyFiveAndNearnessStrictAtSixtyFive() {
+    QFETCH(QPoint, offset);
     const QPoint p(250, 450);
-    QVERIFY(InSnapReach(p, p + QPoint(25, 25)) && InSnapReach(p, p - QPoint(25, 25)));
-    for (QPoint off : {QPoint(26, 0), QPoint(0, 26), QPoint(-26, 0), QPoint(0, -26)}) QVERIFY(!InSnapReach(p, p + off));
-    QVERIFY(Near(p, p + QPoint(64, 64)) && Near(p, p - QPoint(64, 64)));
-    QVERIFY(!Near(p, p + QPoint(65, 0)) && !Near(p, p - QPoint(0, 65)));
-    QVERIFY(!Near(p, p + QPoint(1, 200)));  // close on one axis only
+    QTEST(InSnapReach(p, p + offset), "snaps");
+    QTEST(Near(p, p + offset), "near");
   }
 
+  // y = 10 + r mod (H - 75); above the bottom fifth x = 10 + r mod W/5, in
+  // it x = 10 + r mod (W - 75).
+  void candidateTakesYFirstThenXFromAFreshValue_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<int>("ry");
+    QTest::addColumn<int>("rx");
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("800x600 strip") << QSize(800, 600) << 469 << 161 << QPoint(11, 479);
+    QTest::newRow("800x600 band") << QSize(800, 600) << 470 << 161 << QPoint(171, 480);
+    QTest::newRow("800x600 far corner") << QSize(800, 600) << 524 << 724 << QPoint(734, 534);
+    QTest::newRow("1024x768 strip") << QSize(1024, 768) << 604 << 203 << QPoint(213, 614);
+    QTest::newRow("1024x768 far corner") << QSize(1024, 768) << 692 << 948 << QPoint(958, 702);
+  }
   void candidateTakesYFirstThenXFromAFreshValue() {
-    // 800 x 600: y = 10 + r mod 525; above y 480 the strip x = 10 + r mod 160,
-    // from 480 down the band x = 10 + r mod 725.
-    Script s{{469, 161}};
-    QCOMPARE(ScatterCandidate(800, 600, s.Source()), QPoint(11, 479));
-    s.values = {470, 161};
-    QCOMPARE(ScatterCandidate(800, 600, s.Source()), QPoint(171, 480));
-    s.values = {524, 724};
-    QCOMPARE(ScatterCandidate(800, 600, s.Source()), QPoint(734, 534));
-    QCOMPARE(s.used, 6);
-    // 1024 x 768: strip above 615 up to x 213, band up to x 958, y up to 702.
-    s.values = {604, 203};
-    QCOMPARE(ScatterCandidate(1024, 768, s.Source()), QPoint(213, 614));
-    s.values = {692, 948};
-    QCOMPARE(ScatterCandidate(1024, 768, s.Source()), QPoint(958, 702));
+    QFETCH(QSize, screen);
+    QFETCH(int, ry);
+    QFETCH(int, rx);
+    Script s{{ry, rx}};
+    QTEST(ScatterCandidate(screen.width(), screen.height(), s.Source()), "at");
+    QCOMPARE(s.used, 2);
   }
-
   void scatterRejectsCandidatesNearAnyTileIncludingUnplacedOnes() {
     std::vector<QPoint> tiles(3, QPoint(0, 0));
     Script s{{5, 7,       // (17, 15): near the tiles still at the origin

@@ -6,7 +6,7 @@
 
 #include <QLabel>
 
-#include "labelling/Podpisywanie.h"
+#include "games/labelling/podpisywanie.h"
 #include "memory/Memory.h"
 #include "menu/Main.h"
 #include "menu/_cnagrywanie.h"

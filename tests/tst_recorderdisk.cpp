@@ -16,8 +16,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "labelling/Podpisywanie.h"
-#include "labelling/_grapodpisywanie.h"
+#include "games/labelling/podpisywanie.h"
+#include "games/labelling/grapodpisywanie.h"
 #include "recorder/recorder.h"
 #include "recorder/voicelibrary.h"
 #include "support/fakeclock.h"
@@ -131,12 +131,12 @@ class RecorderDiskTest : public QObject {
 
     QTest::keyClick(screen, Qt::Key_N);
     QCOMPARE(int(std::count(sleep.sleeps.begin(), sleep.sleeps.end(), 1500)), 1);
-    QVERIFY(recorder::VoiceLibrary(app.program.state().files, app.program.state().content).Recordings(board->Slowo).isEmpty());
+    QVERIFY(recorder::VoiceLibrary(app.program.state().files, app.program.state().content).Recordings(board->Slowo()).isEmpty());
     QVERIFY(screen->Mikrofon->Widoczny());
 
     QVERIFY(WriteFile(in, Bytes(Tone(600, 8000) + Silence(2500))));
     QTest::keyClick(screen, Qt::Key_N);
-    QCOMPARE(recorder::VoiceLibrary(app.program.state().files, app.program.state().content).Recordings(board->Slowo).size(), 1);
+    QCOMPARE(recorder::VoiceLibrary(app.program.state().files, app.program.state().content).Recordings(board->Slowo()).size(), 1);
   }
 
   void aSolvedWordIsRecordedFromTheDeviceAndPlayedBackAfterTheModel() {
@@ -154,7 +154,7 @@ class RecorderDiskTest : public QObject {
     TfmPodpisywanie* screen = SolvedWordOnScreen(app);
     QVERIFY(screen && screen->Mikrofon->Widoczny());
     graPodpisywanie* board = app.program.plansza();
-    const QString key = board->Slowo;
+    const QString key = board->Slowo();
 
     // Speech, then silence: a second after the speech it ends.
     QTest::keyClick(screen, Qt::Key_N);

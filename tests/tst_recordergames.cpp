@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QtTest>
 
-#include "labelling/Podpisywanie.h"
-#include "labelling/_grapodpisywanie.h"
+#include "games/labelling/podpisywanie.h"
+#include "games/labelling/grapodpisywanie.h"
 #include "memory/Memory.h"
 #include "memory/_gramemory.h"
 #include "recorder/recorder.h"
@@ -100,7 +100,7 @@ class RecorderGamesTest : public QObject {
     QVERIFY(!screen->Mikrofon->Widoczny());
     SolveAll(screen);
     QVERIFY(screen->Mikrofon->Widoczny());
-    platform::Timer* end = game.Board()->TimerKoniec;
+    platform::Timer* end = game.Board()->TimerKoniec();
     QVERIFY(end->Enabled());
 
     bool endHeld = false, lit = false;
@@ -120,7 +120,7 @@ class RecorderGamesTest : public QObject {
     QVERIFY(screen->isVisible());
     QVERIFY(end->Enabled());
     QVERIFY(!IsRed(screen->WindowCanvas().Image().pixelColor(screen->Mikrofon->ProstokatSwiatla().center())));
-    const QString key = game.Board()->Slowo;
+    const QString key = game.Board()->Slowo();
     QCOMPARE(game.Kept().size(), 1);
     QVERIFY(game.Kept().first().endsWith(QLatin1Char('_') + key + QStringLiteral(".wav")));
     QCOMPARE(game.sound.played.mid(before),
@@ -257,7 +257,7 @@ class RecorderGamesTest : public QObject {
     };
     QTest::keyClick(screen, Qt::Key_N);
     QCOMPARE(underTheBubble, (QStringList{game.app.program.state().content.Path(QStringLiteral("Intf/Smd/n00.pw")),
-                                         game.app.program.state().content.Path(QStringLiteral("Smd/") + game.Board()->Slowo + QStringLiteral(".pw"))}));
+                                         game.app.program.state().content.Path(QStringLiteral("Smd/") + game.Board()->Slowo() + QStringLiteral(".pw"))}));
     QCOMPARE(screen->WindowCanvas().Image(), before);
     QVERIFY(game.Kept().isEmpty());
     QVERIFY(screen->Mikrofon->Widoczny());

@@ -6,7 +6,7 @@
 #include <csignal>
 
 #include "app/startup.h"
-#include "labelling/Podpisywanie.h"
+#include "games/labelling/podpisywanie.h"
 #include "menu/Main.h"
 #include "platform/form.h"
 #include "platform/instance.h"

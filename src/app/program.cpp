@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "labelling/Podpisywanie.h"
-#include "labelling/_grapodpisywanie.h"
+#include "games/labelling/podpisywanie.h"
+#include "games/labelling/grapodpisywanie.h"
 #include "memory/_gramemory.h"
 #include "locations/filelocations.h"
 #include "memory/Memory.h"

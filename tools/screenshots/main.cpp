@@ -27,9 +27,9 @@
 #include <functional>
 
 #include "app/program.h"
-#include "labelling/Podpisywanie.h"
-#include "labelling/_grapodpisywanie.h"
-#include "labelling/labellingrules.h"
+#include "games/labelling/podpisywanie.h"
+#include "games/labelling/grapodpisywanie.h"
+#include "games/labelling/rules.h"
 #include "memory/Memory.h"
 #include "memory/_gramemory.h"
 #include "menu/Main.h"
@@ -153,9 +153,9 @@ std::pair<CKarta*, CKarta*> APair() {
 // tile dragged into its slot.
 void SolveWord(TfmPodpisywanie* screen) {
   graPodpisywanie* board = screen->Plansza();
-  const QString& podzial = program->slowa()->Wylosowane.at(size_t(board->Zadanie)).Podzial;
+  const QString& podzial = program->slowa()->Wylosowane.at(size_t(board->Zasady().Current())).Podzial;
   std::vector<CPrzGloska*> free;
-  for (auto& tile : board->Przesuwane) free.push_back(tile.get());
+  for (auto& tile : board->Przesuwane()) free.push_back(tile.get());
   int slot = 0;
   for (const labelling::Token& token : labelling::ScanSegmentation(podzial)) {
     auto it = std::find_if(free.begin(), free.end(), [&](CPrzGloska* t) { return t->Nazwa == token.phoneme; });
@@ -164,7 +164,7 @@ void SolveWord(TfmPodpisywanie* screen) {
     free.erase(it);
     QWidget* area = tile->Obraz;
     const QPoint grip(20, 20);
-    const QPoint target = board->Puste.at(size_t(slot++))->Pozycja() - area->pos() + grip;
+    const QPoint target = board->Puste().at(size_t(slot++))->Pozycja() - area->pos() + grip;
     QTest::mousePress(area, Qt::LeftButton, {}, grip);
     QTest::mouseMove(area, (grip + target) / 2);
     QTest::mouseMove(area, target);

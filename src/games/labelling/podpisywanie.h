@@ -5,7 +5,7 @@
 #include <QRect>
 #include <memory>
 
-#include "labelling/_grapodpisywanie.h"
+#include "games/labelling/grapodpisywanie.h"
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "session/session.h"
@@ -55,7 +55,7 @@ class TfmPodpisywanie : public platform::Form, public CEkranPodpisywania {
   platform::Canvas& PodkladPlanszy() override { return PlotnoPodkladu; }
   void RysujPrzyciski(bool ostatnie, bool pierwsze) override;
   void UkryjPomoc() override;
-  void KoniecCzasu() override { A_Stop.Execute(plansza_ ? plansza_->TimerKoniec.data() : nullptr); }
+  void KoniecCzasu() override { A_Stop.Execute(plansza_ ? plansza_->TimerKoniec() : nullptr); }
 
   QImage Tlo;
   QRect ProstokatKlienta;

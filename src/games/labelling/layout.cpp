@@ -1,4 +1,4 @@
-#include "labelling/labellingrules.h"
+#include "games/labelling/layout.h"
 
 #include <algorithm>
 #include <limits>

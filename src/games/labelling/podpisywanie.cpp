@@ -1,4 +1,4 @@
-#include "labelling/Podpisywanie.h"
+#include "games/labelling/podpisywanie.h"
 
 #include "platform/jpeg.h"
 #include "platform/wait.h"
@@ -75,7 +75,7 @@ TfmPodpisywanie::TfmPodpisywanie(const session::Session& session, CSlowa* slowa,
   Mikrofon = std::make_unique<CMikrofon>(session_, 
       *this, PlotnoRobocze, PlotnoTla,
       CMikrofon::Miejsca{przycisk, przycisk + QPoint(35, -40), QRect(obraz.left() + 10, obraz.bottom() - 60, obraz.width() - 20, 34)},
-      [this] { return std::vector<platform::Timer*>{plansza_ ? plansza_->TimerKoniec.data() : nullptr}; });
+      [this] { return std::vector<platform::Timer*>{plansza_ ? plansza_->TimerKoniec() : nullptr}; });
 }
 
 TfmPodpisywanie::~TfmPodpisywanie() = default;
@@ -85,7 +85,7 @@ void TfmPodpisywanie::NotujAktywnosc() {
 }
 
 void TfmPodpisywanie::WylaczKoniec() {
-  if (plansza_ && plansza_->TimerKoniec) plansza_->TimerKoniec->SetEnabled(false);
+  if (plansza_ && plansza_->TimerKoniec()) plansza_->TimerKoniec()->SetEnabled(false);
 }
 
 void TfmPodpisywanie::WycofajPlansze() {
@@ -110,7 +110,7 @@ void TfmPodpisywanie::UkryjPomoc() {
   // Its picture goes with it: a solved word shows no help that cannot be pressed.
   const QRect pomoc = PrzyciskPomoc->Rect();
   PlotnoRobocze.CopyRect(pomoc, PlotnoTla, pomoc);
-  if (plansza_) Mikrofon->Pokaz(plansza_->Slowo);
+  if (plansza_) Mikrofon->Pokaz(plansza_->Slowo());
 }
 
 void TfmPodpisywanie::A_NowaGraExecute() {
@@ -171,7 +171,7 @@ void TfmPodpisywanie::Przejdz(bool naprzod) {
   PrzyciskPomoc->Hide();
   plansza_->RysujObraz();
   plansza_->PokazRozwiazanie();
-  Mikrofon->Pokaz(plansza_->Slowo);
+  Mikrofon->Pokaz(plansza_->Slowo());
   WindowCanvas().CopyRect(K, PlotnoRobocze, K);
 }
 

@@ -3,22 +3,15 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-#include <QString>
 #include <QtGlobal>
 #include <functional>
 #include <optional>
 #include <vector>
 
-#include "words/segmentation.h"
-
-// The rules of the labelling game that need no screen: the slot row, the
-// snap of a dropped tile and the scatter.
+// Where the labelling game's pieces go, without a screen: the slot row, the
+// snap of a dropped tile, the scatter and the tiles a placed tile would hide.
 // All coordinates are a tile's or a slot's top-left corner in client pixels.
 namespace labelling {
-
-// The board makes one tile per token of the word's segmentation.
-using words::ScanSegmentation;
-using words::Token;
 
 // The slot row: n slots 70 px apart, the first at the returned point, on a
 // screen of width W and height H.
