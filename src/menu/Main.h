@@ -56,7 +56,8 @@ class TfmMain : public platform::Form {
   platform::Action A_Naglos, A_Srodglos, A_Wyglos;
   platform::Action A_Malo, A_Srednio, A_Duzo;
   platform::Action MPStop;
-  // Recording actions of the menu; nothing in this program runs them.
+  // Recording actions of the menu; the menu offers no recording of its own
+  // (the games and the results window record), so nothing runs them.
   platform::Action A_Rec_Rec, A_Rec_Play, NagRekordyUp, NagRekordyDown;
 
   // The tab strip: a picture-less input area over the tab pictures.

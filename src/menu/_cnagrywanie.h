@@ -6,11 +6,12 @@
 // closes it on every paint and after Start, closes and switches it off while
 // a game screen is shown and switches it on again afterwards.
 //
-// This program has no recording or playback feature, so nothing ever opens a
-// sound device: the recorder is closed from construction to destruction and
-// never touches audio. Every operation that would act on an open device
-// returns at once; the completion handlers are kept for the protocol but no
-// recording or playback can ever complete.
+// The menu itself offers no recording: the child records in the games
+// (widgets/micbutton.h, the recorder in recorder/) and the adult in the
+// results window. This one never opens a sound device, so the protocol's
+// closes and switches cannot cut into a recording made elsewhere: every
+// operation that would act on an open device returns at once, and the
+// completion handlers are kept for the protocol but never run.
 //
 // The operations bear Polish names like the class: Zatrzymaj (stop), Zamknij
 // (close), ZamknijIWylacz (close and switch off), Wlacz (switch on).

@@ -13,6 +13,9 @@
 // as it always has while no profile has been added.
 namespace profiles {
 
+// "profil.ini": the file that names a profile and its picture.
+QString InfoFileName();
+
 struct Profile {
   QString name;     // as the adult wrote it, shown on the child's button
   QString folder;   // the profile's folder, absolute
