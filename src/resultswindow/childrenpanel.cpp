@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "platform/system.h"
-#include "resultswindow/progresschart.h"
+#include "resultswindow/resultsstyle.h"
 #include "resultswindow/wordpictures.h"
 #include "words/spaczka.h"
 

@@ -30,6 +30,7 @@
 #include "profiles/profiles.h"
 #include "resultswindow/childrenpanel.h"
 #include "resultswindow/progresschart.h"
+#include "resultswindow/resultsstyle.h"
 #include "resultswindow/statsxlsx.h"
 #include "resultswindow/wordvoicespanel.h"
 #include "words/spaczka.h"
@@ -44,48 +45,6 @@ namespace {
 const QString kTitle = QStringLiteral("Wyniki");
 // The default files' child, as the chooser at start-up calls it.
 const QString kGuest = QStringLiteral("Gość");
-
-// The artwork's sky, cream panel, blues and coral, as the menu shows them.
-const char kStyle[] = R"(
-ResultsWindow { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #7cc8f0, stop:1 #d4f0ff); }
-QLabel { color: #2d3a5a; }
-QLabel#title { color: #2a568c; }
-QFrame#panel { background: #fff8e8; border: 3px solid #f2b12a; border-radius: 14px; }
-QFrame#panel QLabel { background: transparent; }
-QLabel#notice { border-radius: 10px; padding: 6px 10px; }
-QLabel#notice[kind="error"] { background: #ffddd8; border: 2px solid #e05044; }
-QLabel#notice[kind="warning"] { background: #fff0c4; border: 2px solid #f2b12a; }
-QLabel#notice[kind="info"] { background: #e4f4ff; border: 2px solid #7cc8f0; }
-QLabel#problem { color: #c0392b; }
-QLabel#light { color: #e05044; font-weight: bold; }
-QTabWidget::pane { border: none; }
-QTabBar::tab { background: #d4f0ff; color: #2a568c; font-weight: bold; border: 2px solid #b8dff5; border-bottom: none;
-               border-top-left-radius: 10px; border-top-right-radius: 10px; padding: 4px 18px; margin-right: 4px; }
-QTabBar::tab:selected { background: #fff8e8; border-color: #f2b12a; }
-QListWidget, QLineEdit { background: white; color: #2d3a5a; border: 2px solid #b8dff5; border-radius: 8px; }
-QLineEdit { padding: 2px 6px; min-height: 22px; }
-QListWidget::item { padding: 2px; }
-QListWidget::item:selected { background: #ffd35a; color: #2d3a5a; border-radius: 6px; }
-QTableView#games { background: white; alternate-background-color: #fff8e8; gridline-color: #e4ecf4;
-             selection-background-color: #ffd35a; selection-color: #2d3a5a; color: #2d3a5a;
-             border: 2px solid #b8dff5; border-radius: 8px; }
-QTableView#games QHeaderView::section { background: #d4f0ff; color: #2d3a5a; font-weight: bold; padding: 4px 6px;
-                       border: none; border-right: 1px solid #b8dff5; border-bottom: 1px solid #b8dff5; }
-QComboBox, QDateEdit { background: white; color: #2d3a5a; border: 2px solid #b8dff5; border-radius: 8px;
-                       padding: 2px 6px; min-height: 22px; }
-QPushButton { background: #2f86c8; color: white; font-weight: bold; border: 2px solid #2a568c;
-              border-radius: 12px; padding: 5px 14px; }
-QPushButton:hover { background: #4f9ed8; }
-QPushButton:pressed { background: #2a568c; }
-QPushButton:disabled { background: #b8c4d0; border-color: #9aa8b6; }
-QPushButton#close { background: #e05044; border-color: #a8362e; }
-QPushButton#close:hover, QPushButton#danger:hover { background: #ff7b6b; }
-QPushButton#danger { background: #e05044; border-color: #a8362e; }
-QPushButton#danger:disabled { background: #d8b8b4; border-color: #b89a96; }
-QPushButton#reset { background: white; color: #2a568c; border-color: #b8dff5; }
-QPushButton#reset:disabled { color: #9aa8b6; border-color: #dde4ea; }
-QSplitter::handle { background: transparent; }
-)";
 
 QString DayText(QDate d) { return d.toString(QStringLiteral("yyyy-MM-dd")); }
 
@@ -127,7 +86,7 @@ ResultsWindow::ResultsWindow(const ResultsSetup& setup, QWidget* parent) : QDial
     QCoreApplication::installTranslator(&qtTexts_);
   setWindowTitle(kTitle);
   setModal(true);
-  setStyleSheet(QString::fromLatin1(kStyle));
+  setStyleSheet(StyleSheet());
   setFont(ResultsFont(10));
   AskSavePath = [this](const QString& suggested, const QString& filter) {
     QFileDialog* dialog = SaveDialog(this, suggested, filter);

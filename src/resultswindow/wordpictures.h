@@ -4,7 +4,6 @@
 #include <QPixmap>
 #include <QString>
 
-class QLabel;
 struct SPaczka;
 
 namespace resultswindow {
@@ -23,9 +22,5 @@ class WordPictures {
 
 // The word as the child reads it ("szkoła" for the key "szkola").
 QString WrittenWord(const SPaczka& word);
-
-// A line over the window's parts: kind "error", "warning" or "info" picks
-// its colours; an empty text hides it.
-void SetNotice(QLabel* notice, const QString& text, const char* kind);
 
 }  // namespace resultswindow

@@ -19,7 +19,7 @@
 #include "recorder/recorder.h"
 #include "recorder/voicelibrary.h"
 #include "recorder/wavfile.h"
-#include "resultswindow/progresschart.h"
+#include "resultswindow/resultsstyle.h"
 #include "resultswindow/wordpictures.h"
 #include "words/spaczka.h"
 #include "words/wordbits.h"
@@ -137,7 +137,7 @@ WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures
 
   auto* line = new QFrame(panel);
   line->setFrameShape(QFrame::HLine);
-  line->setStyleSheet(QStringLiteral("color: #f2b12a;"));
+  line->setStyleSheet(QStringLiteral("color: %1;").arg(palette::kYellowDeep.name()));
   form->addWidget(line);
   recordingsCaption_ = new QLabel(panel);
   recordingsCaption_->setFont(ResultsFont(10, true));
