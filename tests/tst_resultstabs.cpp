@@ -108,7 +108,7 @@ class ResultsTabsTest : public QObject {
     QCOMPARE(ChoiceTexts(window->ChildChoice()), QStringList({"Gość", "Ala", "Ola"}));
     QCOMPARE(window->ChildChoice()->currentText(), QStringLiteral("Ala"));
     QCOMPARE(window->Table()->model()->rowCount(), 2);
-    QVERIFY(window->SuggestedFileName(QStringLiteral("pdf")).startsWith(QStringLiteral("wyniki-Ala-")));
+    QVERIFY(window->Games()->SuggestedFileName(QStringLiteral("pdf")).startsWith(QStringLiteral("wyniki-Ala-")));
 
     window->ChildChoice()->setCurrentIndex(0);
     QCOMPARE(window->ChildText(), QStringLiteral("Gość"));
@@ -120,7 +120,7 @@ class ResultsTabsTest : public QObject {
     QVERIFY(!window->Notice()->isHidden());
     QVERIFY(window->Notice()->text().contains(QStringLiteral("Ola nie ma jeszcze zapisanych gier")));
     QCOMPARE(window->Notice()->property("kind").toString(), QStringLiteral("info"));
-    QVERIFY(!window->CsvButton()->isEnabled());
+    QVERIFY(!window->Games()->CsvButton()->isEnabled());
     QVERIFY(box_->shown.empty());
   }
 
@@ -147,7 +147,7 @@ class ResultsTabsTest : public QObject {
     QCOMPARE(added.picture, QStringLiteral("szopa"));
     // The adult's next thought: that child's results.
     QCOMPARE(window->ChildChoice()->currentText(), QStringLiteral("Łucja"));
-    QCOMPARE(window->SuggestedFileName(QStringLiteral("csv")).left(13), QStringLiteral("wyniki-Łucja-"));
+    QCOMPARE(window->Games()->SuggestedFileName(QStringLiteral("csv")).left(13), QStringLiteral("wyniki-Łucja-"));
 
     panel->NameEdit()->setText(QStringLiteral("Lucyna"));
     panel->SaveButton()->click();
