@@ -137,9 +137,9 @@ class ResultsTabsTest : public QObject {
     QVERIFY(!panel->AddButton()->isEnabled());
     panel->NameEdit()->setText(QStringLiteral("Łucja"));
     QVERIFY(panel->NameProblem()->isHidden());
-    const int picture = RowOf(panel->PictureGrid(), QStringLiteral("szopa"));
+    const int picture = RowOf(panel->Pictures(), QStringLiteral("szopa"));
     QVERIFY(picture > 0);
-    panel->PictureGrid()->setCurrentRow(picture);
+    panel->Pictures()->setCurrentRow(picture);
     panel->AddButton()->click();
 
     profiles::Profile added;
@@ -212,7 +212,7 @@ class ResultsTabsTest : public QObject {
     QVERIFY(questions.isEmpty());
     QVERIFY(QFileInfo(ala.folder).isDir());
 
-    panel->PictureGrid()->setCurrentRow(RowOf(panel->PictureGrid(), QStringLiteral("szynka")));
+    panel->Pictures()->setCurrentRow(RowOf(panel->Pictures(), QStringLiteral("szynka")));
     panel->SaveButton()->click();
     profiles::Profile now;
     QVERIFY(profiles::Find(Base(), QStringLiteral("Ala"), &now));
