@@ -13,6 +13,7 @@
 #include "profiles/profiles.h"
 #include "recorder/voicelibrary.h"
 #include "recorder/wavfile.h"
+#include "resultswindow/childrecordings.h"
 #include "resultswindow/childrenpanel.h"
 #include "resultswindow/resultswindow.h"
 #include "resultswindow/wordvoicespanel.h"
@@ -296,19 +297,19 @@ class ResultsTabsTest : public QObject {
     auto window = Window(Base());
     WordVoicesPanel* voices = window->Voices();
     voices->WordList()->setCurrentRow(RowOf(voices->WordList(), QStringLiteral("szopa")));
-    QCOMPARE(voices->RecordingList()->item(0)->text(), QStringLiteral("Brak nagrań tego słowa."));
+    QCOMPARE(voices->Recordings()->List()->item(0)->text(), QStringLiteral("Brak nagrań tego słowa."));
     QVERIFY(window->ShowChild(ala.folder));
-    QCOMPARE(voices->RecordingList()->count(), 2);
-    QCOMPARE(voices->RecordingList()->item(0)->text(), QStringLiteral("2026-06-01 09:00:02"));
+    QCOMPARE(voices->Recordings()->List()->count(), 2);
+    QCOMPARE(voices->Recordings()->List()->item(0)->text(), QStringLiteral("2026-06-01 09:00:02"));
 
-    voices->DeleteRecordingButton()->click();
+    voices->Recordings()->DeleteButton()->click();
     QCOMPARE(questions.size(), 1);
     QVERIFY(QFileInfo::exists(paths[1]));
     answer = true;
-    voices->DeleteRecordingButton()->click();
+    voices->Recordings()->DeleteButton()->click();
     QVERIFY(!QFileInfo::exists(paths[1]));
     QVERIFY(QFileInfo::exists(paths[0]));
-    QCOMPARE(voices->RecordingList()->count(), 1);
+    QCOMPARE(voices->Recordings()->List()->count(), 1);
   }
 
   void withoutAMicrophoneNothingOffersToRecord() {
