@@ -18,6 +18,7 @@
 #include "resultswindow/progress.h"
 #include "resultswindow/resultsmodel.h"
 #include "resultswindow/resultsreport.h"
+#include "resultswindow/resultsstyle.h"
 #include "resultswindow/resultswindow.h"
 #include "history/statsfile.h"
 #include "profiles/profiles.h"
@@ -244,6 +245,8 @@ class ResultsTest : public QObject {
     QVERIFY(dialog->result() != QDialog::Accepted);
     QCOMPARE(ReadAll(dir.FilePath("wyniki.csv")), QByteArray("stare"));
   }
+
+  void everyColourOfTheStyleSheetComesFromThePalette() { QVERIFY(!StyleSheet().contains(QLatin1Char('@'))); }
 
   void theWindowFollowsItsFiltersInTableAndChart() {
     testing::TemporaryWorkingDir dir;

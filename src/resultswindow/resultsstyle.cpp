@@ -60,19 +60,23 @@ QFont ResultsFont(qreal pointSize, bool bold) { return palette::PointFont(palett
 QString StyleSheet() {
   using namespace palette;
   static const QHash<QString, QColor> kColours = {
-      {"ink", kInk},         {"cream", kCream},       {"yellow", kYellow},         {"yellowDeep", kYellowDeep},
-      {"yellowPale", kYellowPale}, {"coral", kCoral}, {"coralLight", kCoralLight}, {"coralDeep", kCoralDeep},
-      {"coralPale", kCoralPale}, {"red", kRed},       {"blue", kBlue},             {"blueLight", kBlueLight},
-      {"blueDeep", kBlueDeep}, {"sky", kSky},         {"skyRim", kSkyRim},         {"skyPale", kSkyPale},
-      {"skyWash", kSkyWash}, {"greyPale", kGreyPale}, {"greyLight", kGreyLight},   {"grey", kGrey},
-      {"greyDeep", kGreyDeep}, {"coralGrey", kCoralGrey}, {"coralGreyDeep", kCoralGreyDeep}};
+      {"ink", kInk},
+      {"cream", kCream},
+      {"yellow", kYellow}, {"yellowDeep", kYellowDeep}, {"yellowPale", kYellowPale},
+      {"coral", kCoral}, {"coralLight", kCoralLight}, {"coralDeep", kCoralDeep}, {"coralPale", kCoralPale},
+      {"red", kRed},
+      {"blue", kBlue}, {"blueLight", kBlueLight}, {"blueDeep", kBlueDeep},
+      {"sky", kSky}, {"skyRim", kSkyRim}, {"skyPale", kSkyPale}, {"skyWash", kSkyWash},
+      {"greyPale", kGreyPale}, {"greyLight", kGreyLight}, {"grey", kGrey}, {"greyDeep", kGreyDeep},
+      {"coralGrey", kCoralGrey}, {"coralGreyDeep", kCoralGreyDeep}};
   const QString text = QString::fromLatin1(kStyle);
   static const QRegularExpression kName(QStringLiteral("@(\\w+)"));
   QString style;
   qsizetype done = 0;
   for (const QRegularExpressionMatch& m : kName.globalMatch(text)) {
-    Q_ASSERT(kColours.contains(m.captured(1)));
-    style += text.mid(done, m.capturedStart() - done) + kColours.value(m.captured(1)).name();
+    // A name the palette lacks stays as it is: the sheet then says where.
+    const auto colour = kColours.constFind(m.captured(1));
+    style += text.mid(done, m.capturedStart() - done) + (colour != kColours.cend() ? colour->name() : m.captured(0));
     done = m.capturedEnd();
   }
   return style + text.mid(done);
