@@ -13,9 +13,12 @@
 #include <QtTest>
 #include <ctime>
 
+#include "resultswindow/exportdialog.h"
+#include "resultswindow/gamespanel.h"
 #include "resultswindow/progress.h"
 #include "resultswindow/resultsmodel.h"
 #include "resultswindow/resultsreport.h"
+#include "resultswindow/resultsstyle.h"
 #include "resultswindow/resultswindow.h"
 #include "history/statsfile.h"
 #include "profiles/profiles.h"
@@ -227,7 +230,7 @@ class ResultsTest : public QObject {
     testing::TemporaryWorkingDir dir;
     QVERIFY(WriteFile(dir.FilePath("wyniki.csv"), "stare"));
     std::unique_ptr<QFileDialog> dialog(
-        ResultsWindow::SaveDialog(nullptr, dir.FilePath("wyniki-Gość-2026-06-08.csv"), "Arkusz CSV (*.csv)"));
+        SaveDialog(nullptr, dir.FilePath("wyniki-Gość-2026-06-08.csv"), "Arkusz CSV (*.csv)"));
     dialog->show();
     dialog->selectFile("wyniki");
     QString asked;
@@ -243,19 +246,21 @@ class ResultsTest : public QObject {
     QCOMPARE(ReadAll(dir.FilePath("wyniki.csv")), QByteArray("stare"));
   }
 
+  void everyColourOfTheStyleSheetComesFromThePalette() { QVERIFY(!StyleSheet().contains(QLatin1Char('@'))); }
+
   void theWindowFollowsItsFiltersInTableAndChart() {
     testing::TemporaryWorkingDir dir;
     QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), testing::StatsBytes(FourGames())));
     ResultsWindow window(OneFolder(dir));
     QCOMPARE(window.windowTitle(), QStringLiteral("Wyniki"));
     QCOMPARE(window.Table()->model()->rowCount(), 4);
-    QCOMPARE(window.Periods().size(), 4);
-    window.SoundChoice()->setCurrentIndex(1);  // SZ
+    QCOMPARE(window.Games()->Periods().size(), 4);
+    window.Games()->SoundChoice()->setCurrentIndex(1);  // SZ
     QCOMPARE(window.Table()->model()->rowCount(), 2);
-    QCOMPARE(window.Periods().size(), 2);
-    window.ToDate()->setDate(QDate(2026, 6, 4));
+    QCOMPARE(window.Games()->Periods().size(), 2);
+    window.Games()->ToDate()->setDate(QDate(2026, 6, 4));
     QCOMPARE(window.Table()->model()->rowCount(), 1);
-    QCOMPARE(window.RangeText(), QStringLiteral("Gry od 2026-06-01 do 2026-06-04"));
+    QCOMPARE(window.Games()->RangeText(), QStringLiteral("Gry od 2026-06-01 do 2026-06-04"));
   }
 
   void csvHoldsTheShownRowsInTheShownOrder() {
@@ -264,14 +269,14 @@ class ResultsTest : public QObject {
     QCOMPARE(profiles::Add(dir.Path(), QStringLiteral("Ala"), QString(), &ala), QString());
     QVERIFY(WriteFile(ala.folder + QStringLiteral("/prgst6.stt"), testing::StatsBytes(FourGames())));
     ResultsWindow window(ResultsSetup{.baseFolder = dir.Path(), .inUseFolder = ala.folder});
-    window.GameChoice()->setCurrentIndex(1);  // labelling
+    window.Games()->GameChoice()->setCurrentIndex(1);  // labelling
     window.Table()->sortByColumn(kWhen, Qt::DescendingOrder);
     QString asked;
     window.AskSavePath = [&](const QString& suggested, const QString&) {
       asked = suggested;
       return dir.FilePath("out");  // no extension: the filter's is added
     };
-    window.CsvButton()->click();
+    window.Games()->CsvButton()->click();
     QVERIFY(asked.endsWith(QStringLiteral("/wyniki-Ala-2026-12-06.csv")));
     const QByteArray csv = ReadAll(dir.FilePath("out.csv"));
     QVERIFY(csv.startsWith("\xEF\xBB\xBF" "\"Data i godzina\";\"Gra\";"));
@@ -279,7 +284,7 @@ class ResultsTest : public QObject {
     QCOMPARE(lines.size(), 3);
     QVERIFY(lines[1].startsWith(QStringLiteral("\"2026-06-05 16:00\";\"Podpisywanie\";\"SZ, DŻ\";\"wygłos\";")));
     QVERIFY(lines[2].startsWith(QStringLiteral("\"2026-06-01 16:00\";\"Podpisywanie\";\"SZ\";\"nagłos\";")));
-    QVERIFY(window.Status()->text().contains(QStringLiteral("out.csv")));
+    QVERIFY(window.Games()->Status()->text().contains(QStringLiteral("out.csv")));
   }
 
   void aFailedExportIsShownAndWritesNothing() {
@@ -288,11 +293,11 @@ class ResultsTest : public QObject {
     ResultsWindow window(OneFolder(dir));
     testing::FakeMessageBox box;
     window.AskSavePath = [&](const QString&, const QString&) { return dir.FilePath("no-such-folder/w.pdf"); };
-    window.PdfButton()->click();
+    window.Games()->PdfButton()->click();
     QCOMPARE(box.shown.size(), size_t(1));
     QVERIFY(box.shown[0].text.contains(QStringLiteral("w.pdf")));
     QCOMPARE(box.shown[0].icon, platform::MessageIcon::Error);
-    QVERIFY(window.Status()->text().isEmpty());
+    QVERIFY(window.Games()->Status()->text().isEmpty());
   }
 
   void pdfHasAPageForEveryPageOfRowsAndOneForTheChart_data() {
@@ -309,7 +314,7 @@ class ResultsTest : public QObject {
     for (int i = 0; i < games; ++i) list << Game{.utc = Utc(5, 1).addSecs(i * 7200)};
     QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), testing::StatsBytes(list)));
     ResultsWindow window(OneFolder(dir));
-    QCOMPARE(window.SavePdf(dir.FilePath("w.pdf")), QString());
+    QCOMPARE(window.Games()->SavePdf(dir.FilePath("w.pdf")), QString());
     const QByteArray pdf = ReadAll(dir.FilePath("w.pdf"));
     QVERIFY(pdf.startsWith("%PDF"));
     QCOMPARE(PdfPages(pdf), pages);
@@ -322,7 +327,7 @@ class ResultsTest : public QObject {
     QVERIFY(!window.Notice()->isHidden());
     QVERIFY(window.Notice()->text().contains(QStringLiteral("nie jest plikiem statystyk")));
     QCOMPARE(window.Table()->model()->rowCount(), 0);
-    QVERIFY(!window.CsvButton()->isEnabled());
+    QVERIFY(!window.Games()->CsvButton()->isEnabled());
   }
 
   void aTornFileShowsItsWholeGamesAndTheWarning() {
@@ -332,7 +337,7 @@ class ResultsTest : public QObject {
     QCOMPARE(window.Table()->model()->rowCount(), 4);
     QVERIFY(!window.Notice()->isHidden());
     QVERIFY(window.Notice()->text().contains(QStringLiteral("niepełnym zapisem")));
-    QVERIFY(window.CsvButton()->isEnabled());
+    QVERIFY(window.Games()->CsvButton()->isEnabled());
   }
 
   void recordsThatAreNoGamesStayOutOfTableChartAndExports() {
@@ -351,10 +356,10 @@ class ResultsTest : public QObject {
     QVERIFY2(window.Notice()->text().contains(QStringLiteral("pominięto 3 zapisy, które nie są grami")),
              qPrintable(window.Notice()->text()));
     int charted = 0;
-    for (const Period& p : window.Periods()) charted += p.games;
+    for (const Period& p : window.Games()->Periods()) charted += p.games;
     QCOMPARE(charted, 4);
-    QCOMPARE(window.ToDate()->maximumDate(), QDate(2026, 6, 8));
-    QCOMPARE(window.SaveCsv(dir.FilePath("w.csv")), QString());
+    QCOMPARE(window.Games()->ToDate()->maximumDate(), QDate(2026, 6, 8));
+    QCOMPARE(window.Games()->SaveCsv(dir.FilePath("w.csv")), QString());
     QCOMPARE(ReadAll(dir.FilePath("w.csv")).count("\r\n"), 5);
   }
 

@@ -15,6 +15,7 @@
 #include "session/childfiles.h"
 #include "session/contentroot.h"
 #include "recorder/wavfile.h"
+#include "resultswindow/childrecordings.h"
 #include "resultswindow/childrenpanel.h"
 #include "resultswindow/resultswindow.h"
 #include "resultswindow/wordvoicespanel.h"
@@ -118,7 +119,7 @@ class ResultsTabsTest : public QObject {
     QCOMPARE(ChoiceTexts(window->ChildChoice()), QStringList({"Gość", "Ala", "Ola"}));
     QCOMPARE(window->ChildChoice()->currentText(), QStringLiteral("Ala"));
     QCOMPARE(window->Table()->model()->rowCount(), 2);
-    QVERIFY(window->SuggestedFileName(QStringLiteral("pdf")).startsWith(QStringLiteral("wyniki-Ala-")));
+    QVERIFY(window->Games()->SuggestedFileName(QStringLiteral("pdf")).startsWith(QStringLiteral("wyniki-Ala-")));
 
     window->ChildChoice()->setCurrentIndex(0);
     QCOMPARE(window->ChildText(), QStringLiteral("Gość"));
@@ -130,7 +131,7 @@ class ResultsTabsTest : public QObject {
     QVERIFY(!window->Notice()->isHidden());
     QVERIFY(window->Notice()->text().contains(QStringLiteral("Ola nie ma jeszcze zapisanych gier")));
     QCOMPARE(window->Notice()->property("kind").toString(), QStringLiteral("info"));
-    QVERIFY(!window->CsvButton()->isEnabled());
+    QVERIFY(!window->Games()->CsvButton()->isEnabled());
     QVERIFY(box_->shown.empty());
   }
 
@@ -147,9 +148,9 @@ class ResultsTabsTest : public QObject {
     QVERIFY(!panel->AddButton()->isEnabled());
     panel->NameEdit()->setText(QStringLiteral("Łucja"));
     QVERIFY(panel->NameProblem()->isHidden());
-    const int picture = RowOf(panel->PictureGrid(), QStringLiteral("szopa"));
+    const int picture = RowOf(panel->Pictures(), QStringLiteral("szopa"));
     QVERIFY(picture > 0);
-    panel->PictureGrid()->setCurrentRow(picture);
+    panel->Pictures()->setCurrentRow(picture);
     panel->AddButton()->click();
 
     profiles::Profile added;
@@ -157,7 +158,7 @@ class ResultsTabsTest : public QObject {
     QCOMPARE(added.picture, QStringLiteral("szopa"));
     // The adult's next thought: that child's results.
     QCOMPARE(window->ChildChoice()->currentText(), QStringLiteral("Łucja"));
-    QCOMPARE(window->SuggestedFileName(QStringLiteral("csv")).left(13), QStringLiteral("wyniki-Łucja-"));
+    QCOMPARE(window->Games()->SuggestedFileName(QStringLiteral("csv")).left(13), QStringLiteral("wyniki-Łucja-"));
 
     panel->NameEdit()->setText(QStringLiteral("Lucyna"));
     panel->SaveButton()->click();
@@ -222,7 +223,7 @@ class ResultsTabsTest : public QObject {
     QVERIFY(questions.isEmpty());
     QVERIFY(QFileInfo(ala.folder).isDir());
 
-    panel->PictureGrid()->setCurrentRow(RowOf(panel->PictureGrid(), QStringLiteral("szynka")));
+    panel->Pictures()->setCurrentRow(RowOf(panel->Pictures(), QStringLiteral("szynka")));
     panel->SaveButton()->click();
     profiles::Profile now;
     QVERIFY(profiles::Find(Base(), QStringLiteral("Ala"), &now));
@@ -306,19 +307,19 @@ class ResultsTabsTest : public QObject {
     auto window = Window(Base());
     WordVoicesPanel* voices = window->Voices();
     voices->WordList()->setCurrentRow(RowOf(voices->WordList(), QStringLiteral("szopa")));
-    QCOMPARE(voices->RecordingList()->item(0)->text(), QStringLiteral("Brak nagrań tego słowa."));
+    QCOMPARE(voices->Recordings()->List()->item(0)->text(), QStringLiteral("Brak nagrań tego słowa."));
     QVERIFY(window->ShowChild(ala.folder));
-    QCOMPARE(voices->RecordingList()->count(), 2);
-    QCOMPARE(voices->RecordingList()->item(0)->text(), QStringLiteral("2026-06-01 09:00:02"));
+    QCOMPARE(voices->Recordings()->List()->count(), 2);
+    QCOMPARE(voices->Recordings()->List()->item(0)->text(), QStringLiteral("2026-06-01 09:00:02"));
 
-    voices->DeleteRecordingButton()->click();
+    voices->Recordings()->DeleteButton()->click();
     QCOMPARE(questions.size(), 1);
     QVERIFY(QFileInfo::exists(paths[1]));
     answer = true;
-    voices->DeleteRecordingButton()->click();
+    voices->Recordings()->DeleteButton()->click();
     QVERIFY(!QFileInfo::exists(paths[1]));
     QVERIFY(QFileInfo::exists(paths[0]));
-    QCOMPARE(voices->RecordingList()->count(), 1);
+    QCOMPARE(voices->Recordings()->List()->count(), 1);
   }
 
   void withoutAMicrophoneNothingOffersToRecord() {

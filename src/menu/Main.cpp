@@ -2,6 +2,7 @@
 
 #include "menu/_cnagrywanie.h"
 #include "platform/jpeg.h"
+#include "platform/screenwindow.h"
 #include "platform/system.h"
 #include "screens/Komunikat.h"
 #include "widgets/childcard.h"
@@ -92,21 +93,16 @@ void TfmMain::Build() {
   for (int i = 0; i < 3; ++i) captions_[size_t(i)]->SetPosition(W / 2 - captions_[size_t(i)]->Width() / 2, (H / 6) * (i + 1));
 
   if (session_.geometry.screenMode == 3) {
-    SetBordered(QString::fromUtf16(kProgramTitle), true);
     // A large display may show the big screens full-screen instead (F11);
     // the choice is kept for the next start.
-    platform::Form::OfferFullScreenView(QColor(FullScreenFill()), [this](bool on) { session_.settings.WriteFullScreenChoice(on); });
+    platform::Form::OfferFullScreenView(QColor(FullScreenFill()),
+                                        [this](bool on) { session_.settings.WriteFullScreenChoice(on); });
     platform::Form::SetFullScreenView(session_.settings.FullScreenChosen());
-    SetFollowsView(true);
-  } else {
-    SetBorderless();
   }
-  SetClientSize(W, H);
-  if (session_.geometry.screenMode == 3) {
-    CenterOnScreen();
-  } else {
-    PlaceAt(0, 0);
-  }
+  platform::SetUpScreenWindow(*this, {.size = QSize(W, H),
+                                      .bordered = session_.geometry.screenMode == 3,
+                                      .caption = QString::fromUtf16(kProgramTitle),
+                                      .systemMenu = true});
 
   platform::Canvas* canvas = &WindowCanvas();
   about_ = std::make_unique<CPrzyciskP>(session_.content, this, QStringLiteral("oprogramie"), canvas, &tlo_, W / 2 - 155, H - H / 7, A_Oprogramie);

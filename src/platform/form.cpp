@@ -192,17 +192,7 @@ void Form::ApplyView() {
   scaled_ = wanted;
   // The input areas keep their places on the surface; while scaled the form
   // takes the mouse and passes it on.
-  for (ImageControl* control : findChildren<ImageControl*>(Qt::FindDirectChildrenOnly)) {
-    control->setAttribute(Qt::WA_TransparentForMouseEvents, wanted);
-    // A drag cannot go on in the other geometry: it ends as a press whose
-    // release was lost.
-    QEvent ungrab(QEvent::UngrabMouse);
-    QCoreApplication::sendEvent(control, &ungrab);
-  }
-  setMouseTracking(wanted);
-  gesture_ = false;
-  captured_ = nullptr;
-  SetHover(nullptr, {});
+  router_.SetActive(wanted);
   if (wanted) {
     normalGeometry_ = isVisible() ? geometry() : QRect();
     setMinimumSize(0, 0);
@@ -240,25 +230,11 @@ void Form::paintEvent(QPaintEvent* event) {
   }
   QPainter painter(this);
   if (scaled_) {
-    PaintScaled(painter, area);
+    View().Paint(painter, area, surface_.Image(), Choice().fill);
   } else {
     painter.drawImage(area, surface_.Image(), area);
   }
   if (area != event->rect()) update();
-}
-
-void Form::PaintScaled(QPainter& painter, const QRect& area) {
-  const ScaledView view = View();
-  painter.setClipRect(area);
-  for (const QRect& r : QRegion(area).subtracted(view.Shown())) painter.fillRect(r, Choice().fill);
-  // A pixel more on each side: smooth scaling reads the neighbours, and a
-  // part drawn alone must match the whole drawn at once.
-  const QRect source = view.ToGameCovering(area.intersected(view.Shown()))
-                           .adjusted(-1, -1, 1, 1)
-                           .intersected(QRect(QPoint(0, 0), surface_.Size()));
-  if (source.isEmpty()) return;
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(view.ToTarget(QRectF(source)), surface_.Image(), QRectF(source));
 }
 
 void Form::showEvent(QShowEvent* event) {
@@ -332,67 +308,18 @@ void Form::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void Form::RouteMouse(const QMouseEvent& event) {
   const QPoint p = View().ToGame(event.position());
-  const QEvent::Type type = event.type();
-  const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
-  // A press with no other button held starts a gesture, even if the end of
-  // the last one was lost on the way.
-  if (press && (!gesture_ || event.buttons() == event.button())) {
-    gesture_ = true;
-    captured_ = ControlAt(p);
-  }
-  if (!gesture_) {
-    if (type == QEvent::MouseMove) SetHover(ControlAt(p), p);
-    return;
-  }
-  if (captured_) {
-    captured_->TakeMouse(event, p - captured_->pos());
-  } else if (press && QRect(QPoint(0, 0), surface_.Size()).contains(p)) {
-    // The fill around the game is nobody's.
-    TakePress(event, p);
-  }
-  if (type == QEvent::MouseButtonRelease && event.buttons() == Qt::NoButton) {
-    gesture_ = false;
-    captured_ = nullptr;
-    SetHover(ControlAt(p), p);
-  }
-}
-
-ImageControl* Form::ControlAt(const QPoint& p) const {
-  // Topmost first: the last child is drawn, and hit, over the others.
-  const QObjectList& list = children();
-  for (auto it = list.rbegin(); it != list.rend(); ++it) {
-    auto* control = qobject_cast<ImageControl*>(*it);
-    if (control && control->Visible() && control->geometry().contains(p)) return control;
-  }
-  return nullptr;
-}
-
-void Form::SetHover(ImageControl* control, const QPoint& p) {
-  if (control == hovered_) return;
-  if (hovered_) hovered_->TakeLeave();
-  hovered_ = control;
-  if (control) control->TakeEnter(p - control->pos());
-  if (control && control->testAttribute(Qt::WA_SetCursor)) {
-    setCursor(control->cursor());
-  } else {
-    unsetCursor();
-  }
+  // The fill around the game is nobody's.
+  if (router_.Route(event, p) && QRect(QPoint(0, 0), surface_.Size()).contains(p)) TakePress(event, p);
 }
 
 void Form::leaveEvent(QEvent* event) {
   QDialog::leaveEvent(event);
-  if (scaled_ && !gesture_) SetHover(nullptr, {});
+  router_.Left();
 }
 
 void Form::childEvent(QChildEvent* event) {
-  // Input areas made while scaled (a new game's tiles and cards) leave the
-  // mouse to the form as the others do.
-  // (Polished: first shown, and by then made in full.)
-  if (event->polished() && scaled_) {
-    if (auto* control = qobject_cast<ImageControl*>(event->child())) {
-      control->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-  }
+  // Polished: first shown, and by then made in full.
+  if (event->polished()) router_.ChildPolished(event->child());
   QDialog::childEvent(event);
 }
 

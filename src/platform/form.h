@@ -2,11 +2,11 @@
 
 #include <QColor>
 #include <QDialog>
-#include <QPointer>
 #include <functional>
 
 #include "platform/canvas.h"
 #include "platform/imagecontrol.h"
+#include "platform/mouserouter.h"
 #include "platform/scaledview.h"
 
 namespace platform {
@@ -70,11 +70,10 @@ class Form : public QDialog {
 
   // The full-screen view: a form that follows it fills its screen, with its
   // surface scaled up as large as fits and the rest of the screen in one
-  // colour. Input in it is taken by the form and passed to the input area
-  // under the point in surface coordinates, with the same capture as a
-  // window at its own size. The view is one choice for the whole program;
-  // it exists only once offered, and from then on F11 in any form switches
-  // it and tells `switched` the new choice.
+  // colour; the input areas on it get the mouse through a MouseRouter. The
+  // view is one choice for the whole program: it exists only once offered,
+  // and from then on F11 in any form switches it and tells `switched` the
+  // new choice.
   static void OfferFullScreenView(const QColor& fill, std::function<void(bool on)> switched);
   static bool FullScreenViewOffered();
   // Switches the view without telling anyone (the choice read at start).
@@ -120,12 +119,9 @@ class Form : public QDialog {
   // Puts the window into, or out of, the full-screen view as the program's
   // choice says.
   void ApplyView();
-  void PaintScaled(QPainter& painter, const QRect& area);
   // The form's own mouse-down handlers, at a point in surface coordinates.
   void TakePress(const QMouseEvent& event, const QPoint& p);
   void RouteMouse(const QMouseEvent& event);
-  ImageControl* ControlAt(const QPoint& p) const;
-  void SetHover(ImageControl* control, const QPoint& p);
 
   Canvas surface_;
   bool formPaintPending_ = true;
@@ -138,11 +134,7 @@ class Form : public QDialog {
   bool scaled_ = false;
   // The window's place before it went full-screen.
   QRect normalGeometry_;
-  // A gesture runs from the first press to the release of the last button;
-  // the input area that took its press gets all of it (none: the form).
-  bool gesture_ = false;
-  QPointer<ImageControl> captured_;
-  QPointer<ImageControl> hovered_;
+  MouseRouter router_{*this};
 };
 
 // Text drawn over the program's own artwork keeps the colour chosen for

@@ -1,5 +1,7 @@
 #include "platform/scaledview.h"
 
+#include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -43,6 +45,18 @@ QRect ScaledView::ToGameCovering(const QRect& target) const {
   const int right = int(std::ceil((target.right() + 1 - shown_.x()) / scaleX_)) - 1;
   const int bottom = int(std::ceil((target.bottom() + 1 - shown_.y()) / scaleY_)) - 1;
   return QRect(QPoint(left, top), QPoint(right, bottom)).intersected(QRect(QPoint(0, 0), game_));
+}
+
+void ScaledView::Paint(QPainter& painter, const QRect& area, const QImage& game, const QColor& fill) const {
+  painter.setClipRect(area);
+  for (const QRect& r : QRegion(area).subtracted(shown_)) painter.fillRect(r, fill);
+  // A pixel more on each side: smooth scaling reads the neighbours, and a
+  // part drawn alone must match the whole drawn at once.
+  const QRect source =
+      ToGameCovering(area.intersected(shown_)).adjusted(-1, -1, 1, 1).intersected(QRect(QPoint(0, 0), game_));
+  if (source.isEmpty()) return;
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(ToTarget(QRectF(source)), game, QRectF(source));
 }
 
 }  // namespace platform

@@ -4,6 +4,10 @@
 #include <QRect>
 #include <QSize>
 
+class QColor;
+class QImage;
+class QPainter;
+
 namespace platform {
 
 // A game drawn at a fixed size shown on a larger (or smaller) target: scaled
@@ -29,6 +33,10 @@ class ScaledView {
   // The game pixels a target rectangle touches (rounded outwards, within
   // the game).
   QRect ToGameCovering(const QRect& target) const;
+
+  // Draws the part `area` of the target: the game picture scaled, the rest
+  // of the target in `fill`.
+  void Paint(QPainter& painter, const QRect& area, const QImage& game, const QColor& fill) const;
 
  private:
   QSize game_;

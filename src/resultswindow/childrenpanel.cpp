@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "platform/system.h"
-#include "resultswindow/progresschart.h"
+#include "resultswindow/resultsstyle.h"
 #include "resultswindow/wordpictures.h"
 #include "words/spaczka.h"
 
@@ -24,7 +24,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("Dzieci");
 constexpr int kFolderRole = Qt::UserRole;
-constexpr int kKeyRole = Qt::UserRole;
 
 QString SamePath(const QString& path) {
   const QFileInfo info(path);
@@ -100,25 +99,7 @@ ChildrenPanel::ChildrenPanel(const QString& base, const QString& inUse, const st
   auto* pictureCaption = new QLabel(QStringLiteral("Obrazek:"), panel);
   pictureCaption->setFont(ResultsFont(10, true));
   form->addWidget(pictureCaption, 3, 0, Qt::AlignTop);
-  grid_ = new QListWidget(panel);
-  grid_->setObjectName(QStringLiteral("pictures"));
-  grid_->setViewMode(QListView::IconMode);
-  grid_->setIconSize(QSize(52, 52));
-  grid_->setGridSize(QSize(62, 62));
-  grid_->setResizeMode(QListView::Adjust);
-  grid_->setMovement(QListView::Static);
-  grid_->setUniformItemSizes(true);
-  auto* none = new QListWidgetItem(QStringLiteral("brak"), grid_);
-  none->setData(kKeyRole, QString());
-  none->setToolTip(QStringLiteral("bez obrazka"));
-  for (const SPaczka& word : words) {
-    const QPixmap picture = pictures_.Of(word.Nazwa);
-    // A child's own sign: only the friendly pictures.
-    if (picture.isNull() || !profiles::IsFriendlyPicture(word.Nazwa)) continue;
-    auto* item = new QListWidgetItem(QIcon(picture), QString(), grid_);
-    item->setData(kKeyRole, word.Nazwa);
-    item->setToolTip(WrittenWord(word));
-  }
+  grid_ = new PictureGrid(words, pictures_, panel);
   form->addWidget(grid_, 3, 1);
   form->setRowStretch(3, 1);
   details_ = new QLabel(panel);
@@ -192,35 +173,6 @@ void ChildrenPanel::Reload(const QString& select) {
   ShowSelected();
 }
 
-void ChildrenPanel::SelectPicture(const QString& key) {
-  // A picture no longer offered stays with the child that has it.
-  if (kept_ && kept_->data(kKeyRole).toString() != key) {
-    delete kept_;
-    kept_ = nullptr;
-  }
-  for (int i = 0; i < grid_->count(); ++i) {
-    if (grid_->item(i)->data(kKeyRole).toString() == key) {
-      grid_->setCurrentRow(i);
-      grid_->scrollToItem(grid_->item(i));
-      return;
-    }
-  }
-  const QPixmap picture = key.isEmpty() ? QPixmap() : pictures_.Of(key);
-  if (picture.isNull()) {
-    grid_->setCurrentRow(0);
-    return;
-  }
-  kept_ = new QListWidgetItem(QIcon(picture), QString(), grid_);
-  kept_->setData(kKeyRole, key);
-  grid_->setCurrentItem(kept_);
-  grid_->scrollToItem(kept_);
-}
-
-QString ChildrenPanel::ChosenPicture() const {
-  const QListWidgetItem* item = grid_->currentItem();
-  return item ? item->data(kKeyRole).toString() : QString();
-}
-
 void ChildrenPanel::ShowSelected() {
   const profiles::Profile* p = Selected();
   const QSignalBlocker a(name_), b(grid_);
@@ -229,7 +181,7 @@ void ChildrenPanel::ShowSelected() {
     details_->setToolTip(QString());
     name_->clear();
     name_->setReadOnly(false);
-    SelectPicture(QString());
+    grid_->Select(QString());
     details_->setText(profiles_.empty()
                           ? QStringLiteral("Każde dziecko z własnym profilem ma swoje wyniki, ustawienia i nagrania. "
                                            "Gdy jest choć jeden profil, program na starcie pyta „Kto dziś ćwiczy?”.")
@@ -240,7 +192,7 @@ void ChildrenPanel::ShowSelected() {
     const bool inUse = InUse(*p);
     // The games write into this folder until the program ends.
     name_->setReadOnly(inUse);
-    SelectPicture(p->picture);
+    grid_->Select(p->picture);
     const profiles::Contents c = profiles::ContentsOf(*p);
     // Where the files are, beside the default ones; the whole path on hover.
     details_->setToolTip(Qt::convertFromPlainText(QDir::toNativeSeparators(p->folder), Qt::WhiteSpaceNoWrap));
@@ -273,7 +225,7 @@ void ChildrenPanel::CheckInput() {
   problem_->setVisible(!problem.isEmpty());
   const bool valid = problem.isEmpty() && !name_->text().trimmed().isEmpty();
   add_->setEnabled(valid);
-  const bool changed = p && (name_->text().simplified() != p->name || ChosenPicture() != p->picture);
+  const bool changed = p && (name_->text().simplified() != p->name || grid_->Chosen() != p->picture);
   save_->setEnabled(valid && changed);
 }
 
@@ -284,7 +236,7 @@ void ChildrenPanel::ShowError(const QString& text) {
 void ChildrenPanel::AddChild() {
   const bool first = profiles_.empty();
   profiles::Profile added;
-  const QString failure = profiles::Add(base_, name_->text(), ChosenPicture(), &added);
+  const QString failure = profiles::Add(base_, name_->text(), grid_->Chosen(), &added);
   if (!failure.isEmpty()) {
     ShowError(failure);
     return;
@@ -325,7 +277,7 @@ void ChildrenPanel::SaveChild() {
   const profiles::Profile* selected = Selected();
   if (!selected) return;
   profiles::Profile p = *selected;
-  const QString picture = ChosenPicture();
+  const QString picture = grid_->Chosen();
   if (name_->text().simplified() != p.name) {
     if (InUse(p)) {
       ShowError(QStringLiteral("%1 ćwiczy teraz: imię można zmienić po ponownym uruchomieniu programu.").arg(p.name));

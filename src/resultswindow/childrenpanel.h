@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "profiles/profiles.h"
+#include "resultswindow/picturegrid.h"
 
 class QLabel;
 class QLineEdit;
@@ -47,7 +48,7 @@ class ChildrenPanel : public QWidget {
   QPushButton* NewButton() const { return new_; }
   QLineEdit* NameEdit() const { return name_; }
   QLabel* NameProblem() const { return problem_; }
-  QListWidget* PictureGrid() const { return grid_; }
+  PictureGrid* Pictures() const { return grid_; }
   QLabel* Details() const { return details_; }
   QPushButton* AddButton() const { return add_; }
   QPushButton* SaveButton() const { return save_; }
@@ -64,8 +65,6 @@ class ChildrenPanel : public QWidget {
   void Reload(const QString& select);
   void ShowSelected();
   void CheckInput();
-  void SelectPicture(const QString& key);
-  QString ChosenPicture() const;
   const profiles::Profile* Selected() const;
   bool InUse(const profiles::Profile& profile) const;
   void AddChild();
@@ -83,8 +82,7 @@ class ChildrenPanel : public QWidget {
   QLabel* heading_ = nullptr;
   QLineEdit* name_ = nullptr;
   QLabel* problem_ = nullptr;
-  QListWidget* grid_ = nullptr;
-  QListWidgetItem* kept_ = nullptr;  // an unfriendly picture a child already has
+  PictureGrid* grid_ = nullptr;
   QLabel* details_ = nullptr;
   QPushButton* add_ = nullptr;
   QPushButton* save_ = nullptr;

@@ -10,14 +10,12 @@
 #include <QValueAxis>
 #include <cmath>
 
+#include "resultswindow/resultsstyle.h"
 #include "shell/palette.h"
 
 namespace resultswindow {
 
 namespace {
-
-const QColor kBars(0xb8, 0xdf, 0xf5);
-const QColor kBarsEdge(0x7c, 0xc8, 0xf0);
 
 // What the chart's width leaves for the periods: the axes' labels and
 // titles on both sides and the margins.
@@ -26,14 +24,6 @@ constexpr double kBesideAxis = 130;
 constexpr double kLabelGap = 14;
 
 }  // namespace
-
-QFont ResultsFont(qreal pointSize, bool bold) {
-  QFont font(QStringLiteral("Andika"));
-  font.setFamilies({QStringLiteral("Andika"), QStringLiteral("DejaVu Sans")});
-  font.setPointSizeF(pointSize);
-  font.setBold(bold);
-  return font;
-}
 
 QColor SoundColour(int sound) {
   static const QColor kColours[kSoundCount] = {palette::kBlue, palette::kCoral, palette::kGreen,
@@ -58,8 +48,8 @@ QChart* MakeProgressChart(const QList<Period>& periods, Step step, double width)
   const QFont labelFont = ResultsFont(8);
   const QFontMetricsF metrics(labelFont);
   auto* games = new QBarSet(QStringLiteral("Liczba gier"));
-  games->setColor(kBars);
-  games->setBorderColor(kBarsEdge);
+  games->setColor(palette::kSkyRim);
+  games->setBorderColor(palette::kSky);
   for (const Period& p : periods) {
     labels << PeriodLabel(p, step);
     widest = qMax(widest, metrics.horizontalAdvance(labels.last()));

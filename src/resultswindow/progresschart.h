@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
 #include <QList>
 
 #include "resultswindow/progress.h"
@@ -9,10 +8,6 @@
 class QChart;
 
 namespace resultswindow {
-
-// The program's text face: Andika, drawn for beginning readers, or DejaVu
-// Sans where it is missing.
-QFont ResultsFont(qreal pointSize, bool bold = false);
 
 // The line colour of each sound, from the artwork's palette.
 QColor SoundColour(int sound);

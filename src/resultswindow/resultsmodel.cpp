@@ -8,6 +8,7 @@
 #include <numeric>
 
 #include "history/statscsv.h"
+#include "shell/palette.h"
 #include "words/wordbits.h"
 
 namespace resultswindow {
@@ -19,11 +20,11 @@ namespace {
 QColor RatingColour(int rating) {
   switch (rating) {
     case 4:
-      return QColor(0xd9, 0xf0, 0xcc);
+      return palette::kGreenPale;
     case 2:
-      return QColor(0xff, 0xf0, 0xc4);
+      return palette::kYellowPale;
     default:
-      return QColor(0xff, 0xdd, 0xd8);
+      return palette::kCoralPale;
   }
 }
 

@@ -12,6 +12,7 @@
 
 #include "history/exporttarget.h"
 #include "resultswindow/progresschart.h"
+#include "resultswindow/resultsstyle.h"
 #include "shell/palette.h"
 
 namespace resultswindow {

@@ -1,8 +1,6 @@
 #include "resultswindow/wordpictures.h"
 
 #include <QFileInfo>
-#include <QLabel>
-#include <QStyle>
 
 #include "platform/jpeg.h"
 #include "recorder/voicelibrary.h"
@@ -32,17 +30,6 @@ QPixmap WordPictures::Of(const QString& key) {
 QString WrittenWord(const SPaczka& word) {
   const QString spelling = words::Spelling(words::ScanSegmentation(word.Podzial));
   return spelling.isEmpty() ? word.Nazwa : spelling;
-}
-
-void SetNotice(QLabel* notice, const QString& text, const char* kind) {
-  // Notices quote file and children's names: never markup.
-  notice->setTextFormat(Qt::PlainText);
-  notice->setText(text);
-  notice->setProperty("kind", QString::fromLatin1(kind));
-  // The style sheet reads the property only when the widget is polished anew.
-  notice->style()->unpolish(notice);
-  notice->style()->polish(notice);
-  notice->setVisible(!text.isEmpty());
 }
 
 }  // namespace resultswindow

@@ -6,7 +6,6 @@
 
 #include "session/contentroot.h"
 
-class QLabel;
 struct SPaczka;
 
 namespace resultswindow {
@@ -27,9 +26,5 @@ class WordPictures {
 
 // The word as the child reads it ("szkoła" for the key "szkola").
 QString WrittenWord(const SPaczka& word);
-
-// A line over the window's parts: kind "error", "warning" or "info" picks
-// its colours; an empty text hides it.
-void SetNotice(QLabel* notice, const QString& text, const char* kind);
 
 }  // namespace resultswindow

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,7 +18,8 @@
 #include "recorder/recorder.h"
 #include "recorder/voicelibrary.h"
 #include "recorder/wavfile.h"
-#include "resultswindow/progresschart.h"
+#include "resultswindow/childrecordings.h"
+#include "resultswindow/resultsstyle.h"
 #include "resultswindow/wordpictures.h"
 #include "words/spaczka.h"
 #include "words/wordbits.h"
@@ -32,17 +32,6 @@ namespace {
 const QString kCaption = QStringLiteral("Słowa");
 constexpr int kKeyRole = Qt::UserRole;
 constexpr int kFlagsRole = Qt::UserRole + 2;
-constexpr int kPathRole = Qt::UserRole;
-
-// "2026-12-08_10-15-03_szalik-2.wav" is "2026-12-08 10:15:03".
-QString RecordingText(const QString& path) {
-  const QString name = QFileInfo(path).fileName();
-  QString when = name.left(19);
-  when[10] = QLatin1Char(' ');
-  when[13] = QLatin1Char(':');
-  when[16] = QLatin1Char(':');
-  return when;
-}
 
 QPushButton* Button(const QString& text, QWidget* parent, const char* name = nullptr) {
   auto* b = new QPushButton(text, parent);
@@ -136,25 +125,9 @@ WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures
   status_->setTextFormat(Qt::PlainText);
   form->addWidget(status_);
 
-  auto* line = new QFrame(panel);
-  line->setFrameShape(QFrame::HLine);
-  line->setStyleSheet(QStringLiteral("color: #f2b12a;"));
-  form->addWidget(line);
-  recordingsCaption_ = new QLabel(panel);
-  recordingsCaption_->setFont(ResultsFont(10, true));
-  // The caption quotes the child's name: plain text, whatever it holds.
-  recordingsCaption_->setTextFormat(Qt::PlainText);
-  form->addWidget(recordingsCaption_);
-  recordings_ = new QListWidget(panel);
-  recordings_->setObjectName(QStringLiteral("recordings"));
+  recordings_ = new ChildRecordings(panel);
+  recordings_->Confirm = [this](const QString& q) { return Confirm && Confirm(q); };
   form->addWidget(recordings_, 1);
-  auto* recordingRow = new QHBoxLayout;
-  playRecording_ = Button(QStringLiteral("Odtwórz"), panel);
-  deleteRecording_ = Button(QStringLiteral("Usuń nagranie…"), panel, "danger");
-  recordingRow->addWidget(playRecording_);
-  recordingRow->addStretch(1);
-  recordingRow->addWidget(deleteRecording_);
-  form->addLayout(recordingRow);
   right->addWidget(panel, 1);
   layout->addLayout(right, 1);
 
@@ -171,14 +144,7 @@ WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures
   connect(again_, &QPushButton::clicked, this, &WordVoicesPanel::Record);
   connect(listen_, &QPushButton::clicked, this, &WordVoicesPanel::ListenToTake);
   connect(keep_, &QPushButton::clicked, this, &WordVoicesPanel::KeepTake);
-  connect(recordings_, &QListWidget::currentRowChanged, this,
-          [this](int row) { playRecording_->setEnabled(row >= 0), deleteRecording_->setEnabled(row >= 0); });
-  connect(recordings_, &QListWidget::itemDoubleClicked, this,
-          [this](QListWidgetItem* item) { PlayRecording(item->data(kPathRole).toString()); });
-  connect(playRecording_, &QPushButton::clicked, this, [this] {
-    if (QListWidgetItem* item = recordings_->currentItem()) PlayRecording(item->data(kPathRole).toString());
-  });
-  connect(deleteRecording_, &QPushButton::clicked, this, &WordVoicesPanel::DeleteRecording);
+  connect(recordings_, &ChildRecordings::Unplayable, status_, &QLabel::setText);
   words_->setCurrentRow(0);
   ShowWord();
 }
@@ -202,19 +168,13 @@ void WordVoicesPanel::OfferMicrophone() {
   if (take_.empty()) record_->setVisible(microphone_);
 }
 
-void WordVoicesPanel::PlayRecording(const QString& path) {
-  if (!recorder::PlayVoice(path)) status_->setText(QStringLiteral("Tego nagrania nie da się odtworzyć: plik jest nieczytelny."));
-}
-
 QString WordVoicesPanel::CurrentKey() const {
   const QListWidgetItem* item = words_->currentItem();
   return item && !item->isHidden() ? item->data(kKeyRole).toString() : QString();
 }
 
 void WordVoicesPanel::SetChild(const QString& userFolder, const QString& name) {
-  userFolder_ = userFolder;
-  childName_ = name;
-  LoadRecordings();
+  recordings_->SetChild(userFolder, name);
 }
 
 void WordVoicesPanel::FilterWords() {
@@ -283,7 +243,7 @@ void WordVoicesPanel::ShowWord() {
     restore_->setEnabled(model != recorder::Model::None);
   }
   OfferMicrophone();
-  LoadRecordings();
+  recordings_->SetWord(key, word_->text());
 }
 
 void WordVoicesPanel::Record() {
@@ -377,43 +337,6 @@ void WordVoicesPanel::Restore() {
   }
   MarkWord(words_->currentRow());
   ShowWord();
-}
-
-void WordVoicesPanel::LoadRecordings() {
-  const QString key = CurrentKey();
-  const QString who = childName_.isEmpty() ? QStringLiteral("Gość") : childName_;
-  recordingsCaption_->setText(QStringLiteral("Nagrania dziecka (%1):").arg(who));
-  recordings_->clear();
-  if (!key.isEmpty() && !userFolder_.isEmpty()) {
-    // The newest first: the ones the adult comes to hear.
-    const QStringList paths = recorder::RecordingsIn(userFolder_, key);
-    for (auto it = paths.crbegin(); it != paths.crend(); ++it) {
-      auto* item = new QListWidgetItem(RecordingText(*it), recordings_);
-      item->setData(kPathRole, *it);
-    }
-  }
-  if (recordings_->count() == 0) {
-    auto* none = new QListWidgetItem(QStringLiteral("Brak nagrań tego słowa."), recordings_);
-    none->setFlags(Qt::NoItemFlags);
-  } else {
-    recordings_->setCurrentRow(0);
-  }
-  const bool chosen = recordings_->currentRow() >= 0;
-  playRecording_->setEnabled(chosen);
-  deleteRecording_->setEnabled(chosen);
-}
-
-void WordVoicesPanel::DeleteRecording() {
-  QListWidgetItem* item = recordings_->currentItem();
-  if (!item || !(item->flags() & Qt::ItemIsEnabled)) return;
-  const QString path = item->data(kPathRole).toString();
-  const QString question = QStringLiteral("Usunąć nagranie słowa „%1” z %2?\nTego nie można cofnąć.")
-                               .arg(word_->text(), item->text());
-  if (!Confirm || !Confirm(question)) return;
-  if (!recorder::DeleteRecordingIn(userFolder_, path)) {
-    ShowError(QStringLiteral("Nie udało się usunąć pliku %1.").arg(QDir::toNativeSeparators(path)));
-  }
-  LoadRecordings();
 }
 
 void WordVoicesPanel::ShowError(const QString& text) {

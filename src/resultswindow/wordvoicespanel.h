@@ -17,13 +17,14 @@ struct SPaczka;
 
 namespace resultswindow {
 
+class ChildRecordings;
 class WordPictures;
 
 // "Słowa": every word of the catalogue with the voice the games speak for
 // it. The adult hears it, records a model of their own (heard back and kept
 // only when they say so; the games then speak it instead of the synthesised
 // word) or gives the word back to the synthesiser; below, one child's
-// recordings of the word, to hear or delete. Recording is offered only where
+// recordings of the word (ChildRecordings). Recording is offered only where
 // there is a microphone.
 class WordVoicesPanel : public QWidget {
   Q_OBJECT
@@ -60,17 +61,13 @@ class WordVoicesPanel : public QWidget {
   QPushButton* ListenButton() const { return listen_; }
   QPushButton* KeepButton() const { return keep_; }
   QPushButton* AgainButton() const { return again_; }
-  QListWidget* RecordingList() const { return recordings_; }
-  QLabel* RecordingsCaption() const { return recordingsCaption_; }
-  QPushButton* PlayRecordingButton() const { return playRecording_; }
-  QPushButton* DeleteRecordingButton() const { return deleteRecording_; }
+  ChildRecordings* Recordings() const { return recordings_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
   void OfferMicrophone();
-  void PlayRecording(const QString& path);
   void FilterWords();
   void ShowWord();
   void MarkWord(int row);
@@ -79,12 +76,9 @@ class WordVoicesPanel : public QWidget {
   void KeepTake();
   void DropTake();
   void Restore();
-  void LoadRecordings();
-  void DeleteRecording();
   void ShowError(const QString& text);
 
   const std::vector<SPaczka>& catalogue_;
-  QString userFolder_, childName_;
   bool microphone_ = false;
   // The adult's last take, heard back but not kept yet.
   std::vector<qint16> take_;
@@ -105,10 +99,7 @@ class WordVoicesPanel : public QWidget {
   QPushButton* listen_ = nullptr;
   QPushButton* keep_ = nullptr;
   QPushButton* again_ = nullptr;
-  QLabel* recordingsCaption_ = nullptr;
-  QListWidget* recordings_ = nullptr;
-  QPushButton* playRecording_ = nullptr;
-  QPushButton* deleteRecording_ = nullptr;
+  ChildRecordings* recordings_ = nullptr;
   WordPictures& pictures_;
   recorder::VoiceLibrary voices_;
 };

@@ -12,6 +12,7 @@
 #include "shell/_cblad.h"
 #include "shell/_dllengine.h"
 #include "shell/_specfunc.h"
+#include "shell/palette.h"
 #include "widgets/_cprzycisk.h"
 
 namespace {
@@ -37,19 +38,10 @@ class LinkLabel : public QLabel {
   bool armed_ = false;
 };
 
-QFont TextFont(int pixelSize, bool bold) {
-  QFont font(QStringLiteral("Tahoma"));
-  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
+QFont TextFont(int pixelSize, bool bold) { return palette::PixelFont(palette::kAboutFaces, pixelSize, bold); }
 
 QFont LinkFont() {
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
-  font.setPixelSize(11);
-  font.setBold(true);
+  QFont font = palette::PixelFont(palette::kLinkFaces, 11, true);
   font.setUnderline(true);
   return font;
 }

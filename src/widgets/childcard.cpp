@@ -12,13 +12,7 @@
 
 namespace childcard {
 
-QFont NameFont(int pixels) {
-  QFont font(QStringLiteral("Andika"));
-  font.setFamilies({QStringLiteral("Andika"), QStringLiteral("DejaVu Sans")});
-  font.setBold(true);
-  font.setPixelSize(pixels);
-  return font;
-}
+QFont NameFont(int pixels) { return palette::PixelFont(palette::kReadingFaces, pixels, true); }
 
 int NameAdvance(const QString& text, int pixels) { return QFontMetrics(NameFont(pixels)).horizontalAdvance(text); }
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <functional>
+
+class QFileDialog;
+class QWidget;
+
+// Saving the shown games: where to, under what name, and what became of it.
+namespace resultswindow {
+
+// Asks where to save; returns "" when the user gave up.
+using AskPath = std::function<QString(const QString& suggestedPath, const QString& filter)>;
+
+// Today by the program's clock, in local time.
+QDate Today();
+// "2026-06-08".
+QString DayText(QDate day);
+
+// "wyniki-<child>-<today>.<extension>", the child's name fit for a file name
+// on any system.
+QString SuggestedFileName(const QString& child, const QString& extension);
+
+// The question where to save: the suggested file's extension is added to a
+// name typed without one before the dialog asks whether to replace a file.
+QFileDialog* SaveDialog(QWidget* parent, const QString& suggestedPath, const QString& filter);
+
+// Asks where to save `suggestedName` (in the documents folder), adds the
+// extension to a name given without one and saves with `save`, which
+// returns "" or the reason; a failure is said in a message box over
+// `parent`. Returns the path saved, "" when nothing was.
+QString Export(QWidget* parent, const AskPath& ask, const QString& caption, const QString& suggestedName,
+               const QString& filter, const std::function<QString(const QString& path)>& save);
+
+}  // namespace resultswindow
