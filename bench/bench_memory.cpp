@@ -3,8 +3,8 @@
 // pictures.
 #include <QtTest>
 
-#include "memory/Memory.h"
-#include "memory/_gramemory.h"
+#include "games/memory/memory.h"
+#include "games/memory/gramemory.h"
 #include "support/program.h"
 #include "support/seams.h"
 #include "words/_cslowa.h"

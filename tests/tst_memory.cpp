@@ -9,9 +9,9 @@
 #include <map>
 #include <set>
 
-#include "memory/Memory.h"
-#include "memory/_gramemory.h"
-#include "memory/rules.h"
+#include "games/memory/memory.h"
+#include "games/memory/gramemory.h"
+#include "games/memory/rules.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
 #include "results/endofgame.h"

@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <map>
 
-#include "memory/rules.h"
+#include "games/memory/rules.h"
 #include "words/random.h"
 
 using namespace memoryrules;

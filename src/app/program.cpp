@@ -6,9 +6,9 @@
 
 #include "labelling/Podpisywanie.h"
 #include "labelling/_grapodpisywanie.h"
-#include "memory/_gramemory.h"
+#include "games/memory/gramemory.h"
 #include "locations/filelocations.h"
-#include "memory/Memory.h"
+#include "games/memory/memory.h"
 #include "resultswindow/resultswindow.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"

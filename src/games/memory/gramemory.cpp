@@ -1,8 +1,8 @@
-#include "memory/_gramemory.h"
+#include "games/memory/gramemory.h"
 
 #include <QFileInfo>
 
-#include "memory/rules.h"
+#include "games/memory/rules.h"
 #include "platform/jpeg.h"
 #include "platform/system.h"
 #include "results/_cstatrec.h"

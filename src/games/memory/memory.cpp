@@ -1,8 +1,8 @@
-#include "memory/Memory.h"
+#include "games/memory/memory.h"
 
 #include <new>
 
-#include "memory/rules.h"
+#include "games/memory/rules.h"
 #include "platform/jpeg.h"
 #include "platform/wait.h"
 #include "results/_cstatrec.h"

@@ -1,4 +1,4 @@
-#include "memory/rules.h"
+#include "games/memory/rules.h"
 
 #include <algorithm>
 
