@@ -12,6 +12,7 @@
 #include "games/memory/memory.h"
 #include "games/memory/gramemory.h"
 #include "games/memory/rules.h"
+#include "games/memory/layout.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
 #include "results/endofgame.h"
@@ -37,6 +38,8 @@ graMemory* gra() { return current->program.gra(); }
 TfmKoniecGry* fmKoniecGry() { return current->program.fmKoniecGry(); }
 CStatRec* statRec() { return current->program.statRec(); }
 CSlowa* slowa() { return current->program.slowa(); }
+
+CKarta* Pierwsza() { auto f = gra()->Zasady.First(); return f ? gra()->Karty[size_t(*f)].get() : nullptr; }
 
 std::vector<CKarta*> OnBoard() {
   std::vector<CKarta*> cards;
@@ -81,7 +84,7 @@ bool Shows(const platform::Canvas& canvas, const CKarta* card, const QImage& pic
 }
 
 QRect LargePictureRect(const CKarta* card) {
-  return QRect(memoryrules::LargePictureOrigin(screenMode), card->Maska.size());
+  return QRect(memory::LargePictureOrigin(screenMode), card->Maska.size());
 }
 
 bool ShowsBackground(const platform::Canvas& canvas, const QRect& r) {
@@ -198,10 +201,10 @@ class MemoryTest : public QObject {
     QCOMPARE(fmMemory()->WindowCanvas().Image(), fmMemory()->Kompozycja().Image());
     QVERIFY(ShowsBackground(fmMemory()->WindowCanvas(), QRect(0, 0, 40, 40)));
     QVERIFY(!ShowsBackground(fmMemory()->WindowCanvas(), QRect(hint + QPoint(20, 20), QSize(20, 20))));
-    const auto grid = memoryrules::GridFor(6, mode);
+    const auto grid = memory::GridFor(6, mode);
     for (size_t k = 0; k < gra()->Karty.size(); ++k) {
       CKarta* card = gra()->Karty[k].get();
-      QCOMPARE(card->Prostokat(), QRect(memoryrules::SlotPosition(*grid, int(k)), QSize(80, 100)));
+      QCOMPARE(card->Prostokat(), QRect(memory::SlotPosition(*grid, int(k)), QSize(80, 100)));
       QVERIFY(Shows(fmMemory()->WindowCanvas(), card, card->Rewers));
     }
   }
@@ -225,9 +228,9 @@ class MemoryTest : public QObject {
     memorySettings.poziom = qint16(level);
     slowa()->Wybierz(memorySettings);
     Show();
-    const int pairs = memoryrules::PairsForLevel(level);
+    const int pairs = memory::PairsForLevel(level);
     QCOMPARE(int(gra()->Karty.size()), 2 * pairs);
-    QCOMPARE(int(gra()->Pozostalo), 2 * pairs);
+    QCOMPARE(int(qint16(gra()->Zasady.Remaining())), 2 * pairs);
     std::map<QString, int> count;
     std::set<std::pair<int, int>> places;
     for (auto& card : gra()->Karty) {
@@ -259,11 +262,11 @@ class MemoryTest : public QObject {
 
     Click(a);
     QVERIFY(Shows(window, a, a->Awers));
-    QCOMPARE(gra()->Pierwsza, a);
-    QCOMPARE(gra()->Odkryte, qint16(1));
+    QCOMPARE(Pierwsza(), a);
+    QCOMPARE(qint16(gra()->Zasady.Turned()), qint16(1));
     Click(a);  // the turned card again: nothing
-    QCOMPARE(gra()->Odkryte, qint16(1));
-    QCOMPARE(gra()->Pierwsza, a);
+    QCOMPARE(qint16(gra()->Zasady.Turned()), qint16(1));
+    QCOMPARE(Pierwsza(), a);
 
     Click(b);
     QCOMPARE(statRec()->Correct(), 1);
@@ -272,8 +275,8 @@ class MemoryTest : public QObject {
     QVERIFY(Shows(window, a, a->Awers));
     QVERIFY(Shows(window, b, b->Awers));
     QVERIFY(!ShowsBackground(window, LargePictureRect(b)));
-    QVERIFY(!gra()->Aktywna);
-    QCOMPARE(gra()->Pozostalo, qint16(4));
+    QVERIFY(!gra()->Zasady.Accepting());
+    QCOMPARE(qint16(gra()->Zasady.Remaining()), qint16(4));
     QVERIFY(b->TimerTrafiona->Enabled());
     QCOMPARE(b->TimerTrafiona->Interval(), 2000);
 
@@ -292,8 +295,8 @@ class MemoryTest : public QObject {
     QVERIFY(ShowsBackground(window, b->Prostokat()));
     QVERIFY(ShowsBackground(window, LargePictureRect(b)));
     QVERIFY(Shows(window, other, other->Rewers));
-    QCOMPARE(gra()->Pierwsza, nullptr);
-    QVERIFY(gra()->Aktywna);
+    QCOMPARE(Pierwsza(), nullptr);
+    QVERIFY(gra()->Zasady.Accepting());
     QVERIFY(!gra()->CzyKoniec());
     QCOMPARE(statRec()->Correct(), 1);
     QVERIFY(!fmKoniecGry()->isVisible());
@@ -328,9 +331,9 @@ class MemoryTest : public QObject {
     QVERIFY(Shows(window, a, a->Rewers));
     QVERIFY(Shows(window, c, c->Rewers));
     QVERIFY(a->NaPlanszy() && c->NaPlanszy());
-    QCOMPARE(gra()->Pierwsza, nullptr);
-    QVERIFY(gra()->Aktywna);
-    QCOMPARE(gra()->Pozostalo, qint16(6));
+    QCOMPARE(Pierwsza(), nullptr);
+    QVERIFY(gra()->Zasady.Accepting());
+    QCOMPARE(qint16(gra()->Zasady.Remaining()), qint16(6));
 
     // The same two cards again count a second wrong answer.
     Click(a);
@@ -372,8 +375,8 @@ class MemoryTest : public QObject {
       QVERIFY(Shows(fmMemory()->Kompozycja(), card, card->Rewers));
       QVERIFY(Shows(fmMemory()->WindowCanvas(), card, card->Rewers));
     }
-    QCOMPARE(gra()->Odkryte, qint16(0));
-    QCOMPARE(gra()->Pierwsza, nullptr);
+    QCOMPARE(qint16(gra()->Zasady.Turned()), qint16(0));
+    QCOMPARE(Pierwsza(), nullptr);
 
     // With a card turned, and while a pair is shown, the hint is neither
     // shown nor counted.
@@ -474,7 +477,7 @@ class MemoryTest : public QObject {
   void startOnTheSummaryDealsAgainOnTheSameWindow() {
     Show();
     PlayPair();
-    QCOMPARE(gra()->Pozostalo, qint16(4));
+    QCOMPARE(qint16(gra()->Zasady.Remaining()), qint16(4));
     const graMemory* old = gra();
     int shown = 0;
     AnswerSummary(TfmKoniecGry::kPlayAgain, &shown);
@@ -484,7 +487,7 @@ class MemoryTest : public QObject {
     // The old board is not freed yet, so a new one cannot share its address.
     QVERIFY(gra() && gra() != old);
     QCOMPARE(int(OnBoard().size()), 6);
-    QCOMPARE(gra()->Pozostalo, qint16(6));
+    QCOMPARE(qint16(gra()->Zasady.Remaining()), qint16(6));
     QCOMPARE(statRec()->Correct(), 0);
     for (CKarta* card : OnBoard()) QVERIFY(Shows(fmMemory()->WindowCanvas(), card, card->Rewers));
   }
@@ -513,7 +516,7 @@ class MemoryTest : public QObject {
     // The new game plays on.
     PlayPair();
     QCOMPARE(statRec()->Correct(), 1);
-    QCOMPARE(gra()->Pozostalo, qint16(4));
+    QCOMPARE(qint16(gra()->Zasady.Remaining()), qint16(4));
   }
 
   void aSecondStopWhileTheSummaryIsOpenDoesNothing() {
@@ -585,7 +588,7 @@ class MemoryTest : public QObject {
     Show();
     QCOMPARE(int(gra()->Karty.size()), slotCount);
     QVERIFY(OnBoard().empty());
-    QCOMPARE(gra()->Pozostalo, qint16(0));
+    QCOMPARE(qint16(gra()->Zasady.Remaining()), qint16(0));
     QVERIFY(gra()->CzyKoniec());
     QVERIFY(ShowsBackground(fmMemory()->WindowCanvas(), QRect(0, 0, 700, 450)));
     QCOMPARE(fmMemory()->findChildren<platform::ImageControl*>(Qt::FindDirectChildrenOnly).size(), 2);
@@ -630,7 +633,7 @@ class MemoryTest : public QObject {
     PlayPair();
     QCOMPARE(statRec()->Correct(), 1);
     QCOMPARE(statRec()->Wrong(), 1);
-    QCOMPARE(gra()->Pozostalo, qint16(4));
+    QCOMPARE(qint16(gra()->Zasady.Remaining()), qint16(4));
   }
 
   void missingMaskAndLargePictureFallBackToTheBackAndTheMask() {

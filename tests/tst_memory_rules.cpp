@@ -3,10 +3,11 @@
 #include <QtTest>
 #include <map>
 
+#include "games/memory/layout.h"
 #include "games/memory/rules.h"
 #include "words/random.h"
 
-using namespace memoryrules;
+using namespace memory;
 
 namespace {
 

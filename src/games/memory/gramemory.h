@@ -1,22 +1,19 @@
 #pragma once
 
-#include <QHash>
-#include <QImage>
-#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QtGlobal>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "games/memory/karta.h"
+#include "games/memory/rules.h"
 #include "platform/canvas.h"
 #include "platform/form.h"
-#include "platform/imagecontrol.h"
-#include "platform/timer.h"
 
 class CSlowa;
 class CStatRec;
-class graMemory;
 
 // What the board needs of its screen; the screen implements it, so that the
 // board knows no screen and a test can drive a board with a small host.
@@ -44,76 +41,9 @@ class CEkranMemory {
   }
 };
 
-// The pictures every card of one deal shares, read once per deal rather than
-// once per card: the card back, the mask of the large picture and each word's
-// large picture. A missing or unreadable file gives a null picture.
-class CObrazyKart {
- public:
-  explicit CObrazyKart(int screenMode);
-  const QImage& Rewers() const { return rewers_; }
-  const QImage& Maska() const { return maska_; }
-  QImage Duzy(const QString& nazwa);
-
- private:
-  int screenMode_;
-  QImage rewers_;
-  QImage maska_;
-  QHash<QString, QImage> duze_;
-};
-
-// One card: its face and back, the large picture shown when its pair is
-// found, an invisible click target on the screen and the two timers that end
-// a turn. A card is on the board while its click target is visible.
-class CKarta {
- public:
-  static constexpr int kTrafionaMs = 2000;
-  // While the microphone button is offered beside the large picture: time
-  // for a child to reach it.
-  static constexpr int kTrafionaNagranieMs = 5000;
-  static constexpr int kChybionaMs = 1200;
-  // Size of a card whose pictures are all missing.
-  static constexpr int kSzerokosc = 80;
-  static constexpr int kWysokosc = 100;
-
-  // Card for the drawn word `indeks` of the catalogue. Never fails: a
-  // picture that cannot be had is replaced so that the card can still be
-  // clicked and turned.
-  CKarta(graMemory* plansza, const CSlowa* slowa, qint16 indeks, CObrazyKart& obrazy);
-  ~CKarta();
-  CKarta(const CKarta&) = delete;
-  CKarta& operator=(const CKarta&) = delete;
-
-  void UstawPozycje(qint16 x, qint16 y);
-  void RysujRewers(platform::Canvas& canvas) const;
-  void RysujAwers(platform::Canvas& canvas) const;
-  // The large picture through its mask, on the screen's composition buffer.
-  void PokazPare();
-  // Speaks the word and returns when it has been spoken; silent without a
-  // sound file.
-  bool Powiedz();
-  void ObrazClick(QObject* sender);
-  void TimerTrafionaTimer();
-  void TimerChybionaTimer();
-
-  bool NaPlanszy() const { return Obraz && Obraz->Visible(); }
-  QRect Prostokat() const { return Obraz ? Obraz->geometry() : QRect(); }
-
-  std::unique_ptr<platform::Timer> TimerTrafiona;
-  std::unique_ptr<platform::Timer> TimerChybiona;
-  QString Nazwa;
-  // Owned by the card; a child of the screen.
-  QPointer<platform::ImageControl> Obraz;
-  QImage Awers;
-  QImage Rewers;
-  QImage Maska;
-  QImage Duzy;
-
- private:
-  graMemory* plansza_;
-};
-
-// One game of Memory: two cards per drawn word in a grid of 6, 12 or 20
-// slots, the turn in progress, and what is left on the board.
+// One game of Memory on the screen: a card for every dealt slot of its rules,
+// drawn as the rules say, with the clicks and the turn's timers passed to
+// them.
 //
 // The screen owns its board and never destroys it under one of the board's
 // own handlers: a board whose game is over is withdrawn (Wycofaj) and freed
@@ -135,24 +65,27 @@ class graMemory {
   // turned or a turn's timer runs, and nothing (not even a count) on a board
   // without cards.
   void Pomoc();
-  bool CzyKoniec() const;
-  bool CzyPara(const CKarta* a, const CKarta* b) const;
+  // What the game's record says: every pair found.
+  bool CzyKoniec() const { return Zasady.Complete(); }
 
   // The game is over: every card off input and every timer stopped, for
   // good.
   void Wycofaj();
-  bool Wycofana() const { return wycofana_; }
-  CStatRec* Statystyki() const { return statRec_; }
+  bool Wycofana() const { return Zasady.Withdrawn(); }
 
+  // The game itself; the cards show it.
+  memory::Rules Zasady;
   // Slots in grid order; null where no card was dealt.
   std::vector<std::unique_ptr<CKarta>> Karty;
   CEkranMemory* Ekran;
-  CKarta* Pierwsza = nullptr;
-  qint16 Pozostalo = 0;
-  qint16 Odkryte = 0;
-  bool Aktywna = true;
 
  private:
+  void Kliknij(int slot);
+  // The end of a turn, when the second card's timer runs out.
+  void ParaZnaleziona(int slot);
+  void ParaChybiona(int slot);
+  // A card's click target is visible while the rules keep it on the board.
+  void Pokaz(std::optional<int> slot);
+
   CStatRec* statRec_;
-  bool wycofana_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "games/memory/layout.h"
 #include "games/memory/rules.h"
 #include "platform/jpeg.h"
 #include "platform/wait.h"
@@ -58,7 +59,7 @@ TfmMemory::TfmMemory(CSlowa* slowa, CStatRec* statRec, EndOfGame& koniec)
     throw CBlad(1);
   }
   // Below the large picture on its left, the light to the right of the button.
-  const QPoint obraz = memoryrules::LargePictureOrigin(screenMode);
+  const QPoint obraz = memory::LargePictureOrigin(screenMode);
   const QSize duzy = screenMode == 1 ? QSize(180, 220) : QSize(240, 290);
   const QPoint przycisk(obraz.x(), obraz.y() + duzy.height() + 12);
   mikrofon_ = std::make_unique<CMikrofon>(
@@ -115,7 +116,7 @@ void TfmMemory::FormMouseWheel() {
 
 void TfmMemory::A_NowaGraExecute(QObject*) {
   ZwolnijPlansze();
-  const int pary = memoryrules::PairsForLevel(memorySettings.poziom);
+  const int pary = memory::PairsForLevel(memorySettings.poziom);
   // The game goes on with whatever could be drawn and loaded.
   if (slowa_) {
     slowa_->Losuj(pary);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace memoryrules {
+namespace memory {
 
 namespace {
 
@@ -44,24 +44,6 @@ std::vector<int> DealCards(int slotCount, int words, const Generator& next) {
   return dealt;
 }
 
-std::optional<Grid> GridFor(int slotCount, int screenMode) {
-  const bool smallArt = screenMode == 1;
-  switch (slotCount) {
-    case 6: return Grid{3, 2, 100, 120, smallArt ? QPoint(170, 175) : QPoint(260, 260)};
-    case 12: return Grid{4, 3, 90, 110, smallArt ? QPoint(130, 135) : QPoint(230, 220)};
-    case 20: return Grid{5, 4, 85, 105, smallArt ? QPoint(100, 95) : QPoint(190, 190)};
-    default: return std::nullopt;
-  }
-}
-
-QPoint SlotPosition(const Grid& grid, int slot) {
-  const int row = slot / grid.columns;
-  const int column = slot % grid.columns;
-  return grid.origin + QPoint(column * grid.columnStep, row * grid.rowStep);
-}
-
-QPoint LargePictureOrigin(int screenMode) { return screenMode == 1 ? QPoint(583, 188) : QPoint(743, 235); }
-
 std::optional<std::pair<int, int>> PickHintPair(const std::vector<std::optional<QString>>& names, qint32 random) {
   const int n = int(names.size());
   if (n == 0) return std::nullopt;
@@ -77,4 +59,77 @@ std::optional<std::pair<int, int>> PickHintPair(const std::vector<std::optional<
   return std::nullopt;
 }
 
-}  // namespace memoryrules
+// --- Rules -------------------------------------------------------------------
+
+Rules::Rules(int pairs, const std::vector<QString>& words, const Generator& next) {
+  const std::vector<int> dealt = DealCards(SlotsForPairs(pairs), int(words.size()), next);
+  slots_.resize(dealt.size());
+  for (size_t k = 0; k < dealt.size(); ++k) {
+    if (dealt[k] < 0) continue;
+    slots_[k] = Slot{dealt[k], words[size_t(dealt[k])], true};
+    ++remaining_;
+  }
+}
+
+bool Rules::OnBoard(int slot) const { return slot >= 0 && slot < SlotCount() && slots_[size_t(slot)].onBoard; }
+
+Rules::Turn Rules::TurnCard(int slot) {
+  if (!accepting_ || !OnBoard(slot)) return Turn::Ignored;
+  if (turned_ == 0) {
+    first_ = slot;
+    turned_ = 1;
+    return Turn::First;
+  }
+  if (first_ == slot) return Turn::Ignored;
+  // The second card: nothing more is turned until the turn has ended.
+  second_ = slot;
+  turned_ = 2;
+  accepting_ = false;
+  matched_ = first_ && Matches(*first_, slot);
+  if (matched_) {
+    ++correct_;
+    remaining_ -= 2;
+    return Turn::Match;
+  }
+  ++wrong_;
+  return Turn::Mismatch;
+}
+
+bool Rules::EndTurn() {
+  if (withdrawn_) return false;
+  if (matched_) {
+    for (const auto& slot : {first_, second_}) {
+      if (slot) slots_[size_t(*slot)].onBoard = false;
+    }
+  }
+  const bool last = matched_ && remaining_ == 0;
+  first_.reset();
+  second_.reset();
+  matched_ = false;
+  accepting_ = true;
+  return last;
+}
+
+bool Rules::Matches(int a, int b) const { return a != b && OnBoard(a) && OnBoard(b) && Key(a) == Key(b); }
+
+bool Rules::CanHint() const {
+  return !first_ && std::any_of(slots_.begin(), slots_.end(), [](const Slot& s) { return s.onBoard; });
+}
+
+std::optional<std::pair<int, int>> Rules::Hint(qint32 random) {
+  if (!CanHint()) return std::nullopt;
+  ++hints_;
+  std::vector<std::optional<QString>> names(slots_.size());
+  for (size_t k = 0; k < slots_.size(); ++k) {
+    if (slots_[k].onBoard) names[k] = slots_[k].key;
+  }
+  return PickHintPair(names, random);
+}
+
+void Rules::Withdraw() {
+  for (Slot& slot : slots_) slot.onBoard = false;
+  accepting_ = false;
+  withdrawn_ = true;
+}
+
+}  // namespace memory
