@@ -87,7 +87,8 @@ class Rules {
   // and no count, when no hint can be given.
   std::optional<std::pair<int, int>> Hint(qint32 random);
 
-  // Every card gone from the board: the game ends as complete.
+  // Every pair found, as the record says it: as many cards being chosen as
+  // are left, which is none once the last pair has been shown.
   bool Complete() const { return turned_ == remaining_; }
   // The game is over (stopped or ended): no card stays on the board and
   // nothing is turned from here on.
