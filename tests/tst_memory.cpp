@@ -412,8 +412,8 @@ class MemoryTest : public QObject {
     QFETCH(bool, back);
     QFETCH(bool, mask);
     QFETCH(bool, large);
-    if (!faces || !back) ReplaceBuiltFolder("Sio", [&](const QString& name) { return name == "blkcard0.xji" ? back : faces; });
-    if (!mask || !large) ReplaceBuiltFolder("Bio", [&](const QString& name) { return name.startsWith("_matr") ? mask : large; });
+    if (!faces || !back) ReplaceBuiltFolder("Sio", [&](const QString& f) { return f == "blkcard0.xji" ? back : faces; });
+    if (!mask || !large) ReplaceBuiltFolder("Bio", [&](const QString& f) { return f.startsWith("_matr") ? mask : large; });
     Show();
     QCOMPARE(int(OnBoard().size()), 6);
     for (CKarta* card : OnBoard()) {
