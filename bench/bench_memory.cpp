@@ -3,8 +3,8 @@
 // pictures.
 #include <QtTest>
 
-#include "memory/Memory.h"
-#include "memory/_gramemory.h"
+#include "games/memory/memory.h"
+#include "games/memory/gramemory.h"
 #include "support/program.h"
 #include "support/seams.h"
 #include "words/_cslowa.h"
@@ -48,11 +48,11 @@ class MemoryBench : public QObject {
   void turningOneCardAndShowingIt() {
     graMemory* gra = Board();
     CKarta* card = gra->Karty.front().get();
+    const memory::Rules dealt = gra->Zasady;
     QBENCHMARK {
       // Turn it, then put the board back as it was for the next round.
       QTest::mouseClick(card->Obraz.data(), Qt::LeftButton, {}, QPoint(40, 50));
-      gra->Pierwsza = nullptr;
-      gra->Odkryte = 0;
+      gra->Zasady = dealt;
     }
   }
 

@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "games/labelling/podpisywanie.h"
-#include "memory/Memory.h"
+#include "games/memory/memory.h"
 #include "menu/Main.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"

@@ -7,7 +7,7 @@
 #include <QLabel>
 
 #include "games/labelling/podpisywanie.h"
-#include "memory/Memory.h"
+#include "games/memory/memory.h"
 #include "menu/Main.h"
 #include "menu/_cnagrywanie.h"
 #include "platform/jpeg.h"

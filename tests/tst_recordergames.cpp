@@ -7,8 +7,8 @@
 
 #include "games/labelling/podpisywanie.h"
 #include "games/labelling/grapodpisywanie.h"
-#include "memory/Memory.h"
-#include "memory/_gramemory.h"
+#include "games/memory/memory.h"
+#include "games/memory/gramemory.h"
 #include "recorder/recorder.h"
 #include "recorder/voicelibrary.h"
 #include "shell/_specfunc.h"

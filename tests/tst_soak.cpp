@@ -10,8 +10,8 @@
 #include <QSet>
 #include <QtEndian>
 
-#include "memory/Memory.h"
-#include "memory/_gramemory.h"
+#include "games/memory/memory.h"
+#include "games/memory/gramemory.h"
 #include "menu/Main.h"
 #include "platform/form.h"
 #include "platform/imagecontrol.h"

@@ -8,9 +8,9 @@
 
 #include "games/labelling/podpisywanie.h"
 #include "games/labelling/grapodpisywanie.h"
-#include "memory/_gramemory.h"
+#include "games/memory/gramemory.h"
 #include "locations/filelocations.h"
-#include "memory/Memory.h"
+#include "games/memory/memory.h"
 #include "resultswindow/resultswindow.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"

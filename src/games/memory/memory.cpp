@@ -1,8 +1,9 @@
-#include "memory/Memory.h"
+#include "games/memory/memory.h"
 
 #include <new>
 
-#include "memory/rules.h"
+#include "games/memory/layout.h"
+#include "games/memory/rules.h"
 #include "platform/jpeg.h"
 #include "platform/wait.h"
 #include "results/_cstatrec.h"
@@ -58,7 +59,7 @@ TfmMemory::TfmMemory(const session::Session& session, CSlowa* slowa, CStatRec* s
     throw CBlad(1);
   }
   // Below the large picture on its left, the light to the right of the button.
-  const QPoint obraz = memoryrules::LargePictureOrigin(session_.geometry.screenMode);
+  const QPoint obraz = memory::LargePictureOrigin(session_.geometry.screenMode);
   const QSize duzy = session_.geometry.screenMode == 1 ? QSize(180, 220) : QSize(240, 290);
   const QPoint przycisk(obraz.x(), obraz.y() + duzy.height() + 12);
   mikrofon_ = std::make_unique<CMikrofon>(session_, 
@@ -115,7 +116,7 @@ void TfmMemory::FormMouseWheel() {
 
 void TfmMemory::A_NowaGraExecute(QObject*) {
   ZwolnijPlansze();
-  const int pary = memoryrules::PairsForLevel(session_.settings.memorySettings.poziom);
+  const int pary = memory::PairsForLevel(session_.settings.memorySettings.poziom);
   // The game goes on with whatever could be drawn and loaded.
   if (slowa_) {
     slowa_->Losuj(pary);

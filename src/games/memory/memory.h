@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "memory/_gramemory.h"
+#include "games/memory/gramemory.h"
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "session/session.h"
