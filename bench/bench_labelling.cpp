@@ -8,7 +8,7 @@
 #include "games/labelling/grapodpisywanie.h"
 #include "support/program.h"
 #include "support/seams.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 #include "words/_custgry.h"
 
 class LabellingBench : public QObject {

@@ -7,7 +7,7 @@
 #include "games/memory/gramemory.h"
 #include "support/program.h"
 #include "support/seams.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 #include "words/_custgry.h"
 
 using namespace testing;

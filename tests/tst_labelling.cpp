@@ -17,7 +17,7 @@
 #include "support/program.h"
 #include "support/programdir.h"
 #include "support/seams.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 #include "words/_custgry.h"
 
 using namespace testing;

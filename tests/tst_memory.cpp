@@ -21,7 +21,7 @@
 #include "support/programdir.h"
 #include "support/seams.h"
 #include "widgets/_cprzycisk.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 #include "words/_custgry.h"
 
 using namespace testing;

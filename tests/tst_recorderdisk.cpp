@@ -24,7 +24,7 @@
 #include "support/microphone.h"
 #include "support/program.h"
 #include "support/seams.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 #include "words/_custgry.h"
 
 using namespace testing;

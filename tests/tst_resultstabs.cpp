@@ -24,7 +24,7 @@
 #include "support/programdir.h"
 #include "support/seams.h"
 #include "support/statsfiles.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 #include "words/wordbits.h"
 
 using resultswindow::ChildrenPanel;

@@ -11,7 +11,7 @@
 #include "support/fakeclock.h"
 #include "support/programdir.h"
 #include "support/workdir.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 #include "words/wordlist.h"
 
 using testing::FakeClock;

@@ -9,7 +9,7 @@
 #include "words/random.h"
 #include "support/fakeclock.h"
 #include "support/workdir.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 
 using testing::FakeClock;
 using testing::TemporaryWorkingDir;

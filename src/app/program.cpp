@@ -21,7 +21,7 @@
 #include "screens/Reklama.h"
 #include "widgets/childcard.h"
 #include "screens/Splashscreen.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 #include "stats/statsformat.h"
 
 Program::Program(const session::ContentRoot& content) { session_.content = content; }

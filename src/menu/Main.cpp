@@ -12,7 +12,7 @@
 #include "widgets/_ccheckbut.h"
 #include "widgets/_cobiektgraficzny.h"
 #include "widgets/_cprzycisk.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 #include "words/wordbits.h"
 
 namespace {

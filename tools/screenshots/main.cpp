@@ -54,7 +54,7 @@
 #include "support/statsfiles.h"
 #include "widgets/_ccheckbut.h"
 #include "widgets/_cprzycisk.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 #include "words/_custgry.h"
 #include "words/wordlist.h"
 

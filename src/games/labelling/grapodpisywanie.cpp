@@ -11,7 +11,7 @@
 #include "recorder/voicelibrary.h"
 #include "results/_cstatrec.h"
 #include "shell/_specfunc.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 #include "words/random.h"
 
 namespace {

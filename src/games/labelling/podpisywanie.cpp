@@ -6,7 +6,7 @@
 #include "results/endofgame.h"
 #include "shell/_cblad.h"
 #include "shell/_specfunc.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 #include "words/_custgry.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "platform/system.h"
 #include "results/_cstatrec.h"
 #include "shell/_specfunc.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 #include "words/random.h"
 
 namespace {

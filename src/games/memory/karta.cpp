@@ -5,7 +5,7 @@
 #include "games/memory/layout.h"
 #include "platform/jpeg.h"
 #include "shell/_specfunc.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "shell/_cblad.h"
 #include "shell/_specfunc.h"
 #include "widgets/_cprzycisk.h"
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 #include "words/_custgry.h"
 
 namespace {

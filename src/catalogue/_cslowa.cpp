@@ -1,4 +1,4 @@
-#include "words/_cslowa.h"
+#include "catalogue/_cslowa.h"
 
 #include <QFileInfo>
 #include <iterator>
