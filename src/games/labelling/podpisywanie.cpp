@@ -1,6 +1,7 @@
 #include "games/labelling/podpisywanie.h"
 
 #include "platform/jpeg.h"
+#include "platform/screenwindow.h"
 #include "platform/wait.h"
 #include "results/_cstatrec.h"
 #include "results/endofgame.h"
@@ -34,18 +35,13 @@ TfmPodpisywanie::TfmPodpisywanie(const session::Session& session, CSlowa* slowa,
   } catch (const platform::Exception&) {
     throw CBlad(1);
   }
-  if (session_.geometry.screenMode == 3) {
-    SetBordered(QString::fromUtf16(kProgramTitle), false);
-    // An ordinary window over the menu, not in a corner of a large screen.
-    SetCentredOnOwner(true);
-    SetFollowsView(true);
-  } else {
-    SetBorderless();
-  }
   const int W = session_.geometry.screenWidth;
   const int H = session_.geometry.screenHeight;
-  SetClientSize(W, H);
-  PlaceAt(0, 0);
+  // On a large screen an ordinary window over the menu, not in a corner.
+  platform::SetUpScreenWindow(*this, {.size = QSize(W, H),
+                                      .bordered = session_.geometry.screenMode == 3,
+                                      .caption = QString::fromUtf16(kProgramTitle),
+                                      .overOwner = true});
   ProstokatKlienta = QRect(0, 0, W, H);
 
   PlotnoTla.Resize(QSize(W, H));

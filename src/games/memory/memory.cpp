@@ -5,6 +5,7 @@
 #include "games/memory/layout.h"
 #include "games/memory/rules.h"
 #include "platform/jpeg.h"
+#include "platform/screenwindow.h"
 #include "platform/wait.h"
 #include "results/_cstatrec.h"
 #include "results/endofgame.h"
@@ -36,16 +37,11 @@ TfmMemory::TfmMemory(const session::Session& session, CSlowa* slowa, CStatRec* s
   // destructors on the way out.
   try {
     tloObraz_ = platform::LoadJpegFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_Mem") + session_.geometry.ArtSuffix() + QStringLiteral(".xji")));
-    if (session_.geometry.screenMode == 3) {
-      SetBordered(QString::fromUtf16(kProgramTitle), false);
-      // An ordinary window over the menu, not in a corner of a large screen.
-      SetCentredOnOwner(true);
-      SetFollowsView(true);
-    } else {
-      SetBorderless();
-    }
-    SetClientSize(w, h);
-    PlaceAt(0, 0);
+    // On a large screen an ordinary window over the menu, not in a corner.
+    platform::SetUpScreenWindow(*this, {.size = QSize(w, h),
+                                        .bordered = session_.geometry.screenMode == 3,
+                                        .caption = QString::fromUtf16(kProgramTitle),
+                                        .overOwner = true});
     ekran_ = QRect(0, 0, w, h);
     tlo_.Resize(QSize(w, h));
     tlo_.Draw(0, 0, tloObraz_);
