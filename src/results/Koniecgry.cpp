@@ -6,6 +6,7 @@
 #include "platform/jpeg.h"
 #include "results/_cstatrec.h"
 #include "widgets/childcard.h"
+#include "shell/palette.h"
 #include "shell/_cblad.h"
 #include "widgets/_cprzycisk.h"
 
@@ -60,11 +61,7 @@ TfmKoniecGry::~TfmKoniecGry() = default;
 
 QLabel* TfmKoniecGry::MakeLabel(const QString& text, int left, int top, bool value, int rightEdge) {
   auto* label = new QLabel(text, this);
-  QFont font(QStringLiteral("Arial Black"));
-  font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Andika"), QStringLiteral("DejaVu Sans")});
-  font.setPixelSize(19);
-  font.setBold(true);
-  label->setFont(font);
+  label->setFont(palette::PixelFont(palette::kHeavyFaces, 19, true));
   label->setAttribute(Qt::WA_TranslucentBackground);
   platform::SetTextColour(label, kKolorTekstu);
   // Presses on the text drag the window like presses on its body.

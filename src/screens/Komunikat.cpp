@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "platform/jpeg.h"
+#include "shell/palette.h"
 #include "shell/_cblad.h"
 #include "widgets/_cprzycisk.h"
 
@@ -35,11 +36,7 @@ TfmKomunikat::TfmKomunikat(const session::ContentRoot& content, QWidget* owner) 
   vL_Komunikat->setGeometry(18, 59, 385, 97);
   vL_Komunikat->setAlignment(Qt::AlignCenter);
   vL_Komunikat->setWordWrap(true);
-  QFont font(QStringLiteral("Arial Black"));
-  font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Andika"), QStringLiteral("DejaVu Sans")});
-  font.setPixelSize(16);
-  font.setBold(true);
-  vL_Komunikat->setFont(font);
+  vL_Komunikat->setFont(palette::PixelFont(palette::kHeavyFaces, 16, true));
   vL_Komunikat->setAttribute(Qt::WA_TranslucentBackground);
   // Dark on the light panel, whatever the desktop's theme.
   platform::SetTextColour(vL_Komunikat, kKolorTekstu);

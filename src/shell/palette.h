@@ -39,6 +39,8 @@ inline const QColor kCoralGreyDeep{0xb8, 0x9a, 0x96};
 // The faces, each followed by those that stand in where it is missing.
 // Andika, drawn for beginning readers: children's names, the results window.
 inline const QStringList kReadingFaces{QStringLiteral("Andika"), QStringLiteral("DejaVu Sans")};
+// The summary's and the message dialog's heavy text.
+inline const QStringList kHeavyFaces{QStringLiteral("Arial Black"), QStringLiteral("Andika"), QStringLiteral("DejaVu Sans")};
 // The about box's text and its link.
 inline const QStringList kAboutFaces{QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")};
 inline const QStringList kLinkFaces{QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")};
