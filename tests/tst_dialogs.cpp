@@ -81,7 +81,9 @@ void DragBody(QWidget* window, QPoint from, QPoint by, Qt::MouseButton button = 
 // A game in `store`: `correct` and `wrong` answers, `hints` hints, `seconds`
 // long, stopped and saved as the game screens do before the summary.
 void PlayGame(FakeClock& clock, CStatRec& store, int correct, int wrong, int hints, int seconds) {
-  store.StartGame(1, CUstGry(QStringLiteral("Podpisywanie")));
+  // The store reads the record when it writes the game.
+  const CUstGry settings(QStringLiteral("Podpisywanie"));
+  store.StartGame(1, settings);
   for (int i = 0; i < correct; ++i) store.AddCorrect();
   for (int i = 0; i < wrong; ++i) store.AddWrong();
   for (int i = 0; i < hints; ++i) store.AddHint();
@@ -378,7 +380,8 @@ class DialogsTest : public QObject {
     QCOMPARE(run.result, TfmKoniecGry::kClose);
 
     // A game dropped for want of activity was not due: nothing is said.
-    store.StartGame(1, CUstGry(QStringLiteral("Podpisywanie")));
+    const CUstGry settings(QStringLiteral("Podpisywanie"));
+    store.StartGame(1, settings);
     store.OnIdleTimeout();
     store.StopGame();
     QVERIFY(!store.WriteRecord(true));
