@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "support/services.h"
 #include "longhistory.h"
 #include "resultswindow/resultswindow.h"
 
@@ -52,7 +53,7 @@ int main(int argc, char** argv) {
   int rows = 0;
   for (int r = 0; r < kRuns; ++r) {
     Clock::time_point t0 = Clock::now();
-    auto window = std::make_unique<ResultsWindow>(ResultsSetup{.baseFolder = dir.path(), .inUseFolder = dir.path()});
+    auto window = std::make_unique<ResultsWindow>(ResultsSetup{.baseFolder = dir.path(), .inUseFolder = dir.path(), .services = testing::Services()});
     window->show();
     QApplication::processEvents();
     openMs = std::min(openMs, MsSince(t0));

@@ -85,7 +85,7 @@ Start RunOnce(QSize display) {
     QTest::mouseClick(closing->findChild<CPrzyciskP*>(), Qt::LeftButton, {}, QPoint(10, 10));
   });
   poll.start();
-  RunMiniFonikra();
+  RunMiniFonikra(testing::Services());
   return result;
 }
 

@@ -97,12 +97,12 @@ void ClickMiddle(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect(
 // Records what the program asks the desktop to open.
 struct FakeOpener {
   FakeOpener() {
-    platform::SetOpenUrlFunction([this](const QString& url) {
+    testing::Plugs().openUrl = [this](const QString& url) {
       opened << url;
       return true;
-    });
+    };
   }
-  ~FakeOpener() { platform::SetOpenUrlFunction({}); }
+  ~FakeOpener() { testing::Plugs().openUrl = {}; }
   QStringList opened;
 };
 
@@ -309,7 +309,7 @@ class DialogsTest : public QObject {
 
   void summaryShowsTheStoreAndItsRatingAtEveryShowing() {
     FakeClock clock;
-    CStatRec store(6);
+    CStatRec store(testing::Clock(), 6);
     TfmKoniecGry summary(state_.content, &store);
     QCOMPARE(summary.BackgroundName(), 'M');  // before any game
 
@@ -366,8 +366,8 @@ class DialogsTest : public QObject {
 
   void summarySaysWhenTheGameCouldNotBeSavedAndClosesFromOutsideLikeStop() {
     FakeClock clock;
-    delete new CStatRec(6);  // the file with its header, then a disk that takes nothing more
-    CStatRec store(6, [](QFileDevice&, const char*, qint64) { return qint64(-1); });
+    delete new CStatRec(testing::Clock(), 6);  // the file with its header, then a disk that takes nothing more
+    CStatRec store(testing::Clock(), 6, [](QFileDevice&, const char*, qint64) { return qint64(-1); });
     TfmKoniecGry summary(state_.content, &store);
     PlayGame(clock, store, 3, 1, 0, 20);
     bool lostShown = false;
@@ -394,7 +394,7 @@ class DialogsTest : public QObject {
 
   void summaryBackgroundIsThePictureOfTheRating() {
     FakeClock clock;
-    CStatRec store(6);
+    CStatRec store(testing::Clock(), 6);
     TfmKoniecGry summary(state_.content, &store);
     const struct {
       int correct, wrong;
@@ -419,7 +419,7 @@ class DialogsTest : public QObject {
 
   void summaryValuesStayClearOfTheirCaptions() {
     FakeClock clock;
-    CStatRec store(6);
+    CStatRec store(testing::Clock(), 6);
     TfmKoniecGry summary(state_.content, &store);
     // Wide values: close to an hour of play and three-digit counts.
     PlayGame(clock, store, 999, 999, 999, 59 * 60 + 59);
@@ -437,7 +437,7 @@ class DialogsTest : public QObject {
   }
 
   void summaryDragsWithTheLeftButtonOnly() {
-    CStatRec store(6);
+    CStatRec store(testing::Clock(), 6);
     TfmKoniecGry summary(state_.content, &store);
     QPoint start, afterLeft, afterRight;
     RunModal(&summary, [&] {
@@ -527,7 +527,7 @@ class DialogsTest : public QObject {
 
   void aLinkThatOpensNothingSaysSo() {
     state_ = testing::SessionIn(dir_->Path(), 1);
-    platform::SetOpenUrlFunction([](const QString&) { return false; });
+    testing::Plugs().openUrl = [](const QString&) { return false; };
     FakeMessageBox boxes;
     TfmOProgramie box(state_);
     RunModal(&box, [&] {
@@ -535,7 +535,7 @@ class DialogsTest : public QObject {
       ClickMiddle(box.LabelF7);
       box.Close();
     });
-    platform::SetOpenUrlFunction({});
+    testing::Plugs().openUrl = {};
     QCOMPARE(boxes.shown.size(), size_t(2));
     QVERIFY(boxes.shown[0].text.contains(QString::fromUtf8("przeglądarki")));
     QVERIFY(boxes.shown[1].text.contains(QString::fromUtf8("pocztowego")));

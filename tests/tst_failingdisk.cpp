@@ -12,6 +12,7 @@
 
 #include "results/_cstatrec.h"
 #include "words/_custgry.h"
+#include "support/services.h"
 #include "support/fakeclock.h"
 #include "support/workdir.h"
 
@@ -36,7 +37,7 @@ constexpr int kChildNeverFailed = 101;
   int written = 0;
   try {
     FakeClock clock;
-    CStatRec store(6);
+    CStatRec store(testing::Clock(), 6);
     CUstGry settings(QStringLiteral("Memory"));
     settings.poziom = 3;
     settings.gloski = 5;

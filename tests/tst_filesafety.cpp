@@ -20,6 +20,7 @@
 #include "results/_cstatrec.h"
 #include "shell/_cblad.h"
 #include "words/_custgry.h"
+#include "support/services.h"
 #include "support/fakeclock.h"
 
 namespace {
@@ -52,7 +53,7 @@ bool WriteWith(const QString& writer, const QString& dir, int size) {
   }
   try {
     testing::FakeClock clock;
-    CStatRec store(6, dir);
+    CStatRec store(testing::Clock(), 6, dir);
     CUstGry settings(QStringLiteral("Memory"));
     store.StartGame(2, settings);
     store.StopGame();

@@ -12,6 +12,7 @@
 #include "results/_cstatrec.h"
 #include "words/_custgry.h"
 #include "words/wordbits.h"
+#include "support/services.h"
 #include "support/fakeclock.h"
 #include "support/statsfiles.h"
 #include "support/workdir.h"
@@ -323,7 +324,7 @@ void HistoryTest::readsBackWhatTheGameWrote() {
   TemporaryWorkingDir dir;
   QVERIFY(dir.IsValid());
   FakeClock clock;
-  CStatRec store(6);
+  CStatRec store(testing::Clock(), 6);
   CUstGry settings(QStringLiteral("Memory"));
   settings.poziom = 2;
   settings.gloski = qint16(words::kSoundCz | words::kSoundDz);

@@ -8,6 +8,7 @@
 #include "platform/system.h"
 #include "results/_cstatrec.h"
 #include "shell/_specfunc.h"
+#include "support/services.h"
 #include "support/programdir.h"
 
 using locations::FileLocations;
@@ -94,9 +95,9 @@ class LocationsTest : public QObject {
     ProgramDir dir;
     QVERIFY(QDir().mkpath(dir.File("bin")));
     QVERIFY(QDir().mkpath(dir.File("share/minifonikra/Data")));
-    platform::SetProgramDir(dir.File("bin"));
+    testing::Plugs().programDir = dir.File("bin");
     qputenv("XDG_DATA_HOME", dir.File("home").toLocal8Bit());
-    const FileLocations where = locations::Default();
+    const FileLocations where = locations::Default(testing::Services().programDir);
     QCOMPARE(where.contentRoot, dir.File("share/minifonikra"));
     QVERIFY(where.statsDir.startsWith(dir.File("home/")));
     QVERIFY(locations::MakeUserFolder(where));
@@ -105,7 +106,7 @@ class LocationsTest : public QObject {
     session::Settings settings(where.configPath);
     QVERIFY(settings.Load());
     QVERIFY(settings.Write());
-    { CStatRec store(6, where.statsDir); }
+    { CStatRec store(testing::Clock(), 6, where.statsDir); }
     qunsetenv("XDG_DATA_HOME");
 
     QVERIFY(QFileInfo(where.statsDir + "/data.ini").isFile());

@@ -231,10 +231,10 @@ class MemoryTest : public QObject {
   void hintFlashesAPairOnTheWindowOnlyWithNoCardTurned() {
     Show();
     QImage during;
-    platform::SetSleepFunction([&](int ms) {
+    testing::Plugs().sleep = [&](int ms) {
       sleep_->sleeps.push_back(ms);
       during = fmMemory()->WindowCanvas().Image().copy();
-    });
+    };
     Click(fmMemory()->PrzyciskPomoc());
     QCOMPARE(statRec()->Hints(), 1);
     QCOMPARE(sleep_->sleeps, std::vector<int>{500});

@@ -187,10 +187,10 @@ class RecorderTest : public QObject {
     QVERIFY(voices.HasModel(QStringLiteral("szalik")));
     const QString model = dir.File(QStringLiteral("Glosy/szalik.wav"));
     QCOMPARE(QFileInfo(voices.WordSoundPath(QStringLiteral("szalik"))).absoluteFilePath(), model);
-    QVERIFY(PlayWordSound(voices, QStringLiteral("szalik")));
+    QVERIFY(PlayWordSound(*testing::Services().sound, voices, QStringLiteral("szalik")));
 
     QVERIFY(voices.DeleteModel(QStringLiteral("szalik")));
-    QVERIFY(PlayWordSound(voices, QStringLiteral("szalik")));
+    QVERIFY(PlayWordSound(*testing::Services().sound, voices, QStringLiteral("szalik")));
     QCOMPARE(sound.played.size(), 2);
     QCOMPARE(QFileInfo(sound.played[0]).absoluteFilePath(), model);
     QCOMPARE(sound.played[1], synthesised);
@@ -231,7 +231,7 @@ class RecorderTest : public QObject {
     const bool ok = fault == recorder::WavFault::None;
     QCOMPARE(voices.ModelOf(key), ok ? recorder::Model::Usable : recorder::Model::Unusable);
     QCOMPARE(voices.WordSoundPath(key), ok ? model : voices.SynthesisedSoundPath(key));
-    QCOMPARE(recorder::PlayVoice(model), ok);
+    QCOMPARE(recorder::PlayVoice(*testing::Services().sound, model), ok);
   }
 
   void noSoundFileHoldsThePlayerLongerThanASaneSound_data() {
@@ -256,7 +256,7 @@ class RecorderTest : public QObject {
     // The real player, on SDL's dummy driver, which drains in real time.
     QElapsedTimer took;
     took.start();
-    platform::CurrentSoundOutput().PlaySync(path);
+    platform::SystemSoundOutput().PlaySync(path);
     QVERIFY2(took.elapsed() < 2000, qPrintable(QString::number(took.elapsed())));
     QCOMPARE(took.elapsed() >= 150, played);
   }
@@ -314,7 +314,7 @@ class RecorderTest : public QObject {
     hooks.light = [&](int ms) {
       if (ms < 0) lightOff = true; else ++lights;
     };
-    QCOMPARE(recorder::RecordChild(voices, QStringLiteral("szalik"), hooks, &kept), recorder::Outcome::Kept);
+    QCOMPARE(recorder::RecordChild(testing::Services(), voices, QStringLiteral("szalik"), hooks, &kept), recorder::Outcome::Kept);
     QCOMPARE(mic.rate, kRate);
     QVERIFY(!mic.open);
     QVERIFY(lights > 0 && lightOff);
@@ -347,7 +347,7 @@ class RecorderTest : public QObject {
     // A file where the folder should be fails every write as a full disk does.
     if (fullDisk) dir.Write(QStringLiteral("Nagrania"), "not a folder");
     mic.signal = signal;
-    QCOMPARE(recorder::RecordChild(voices, QStringLiteral("szalik"), {}), outcome);
+    QCOMPARE(recorder::RecordChild(testing::Services(), voices, QStringLiteral("szalik"), {}), outcome);
     QCOMPARE(sound.played, QStringList{dir.File(QStringLiteral("Data/Smd/szalik.pw"))});
     QVERIFY(!QFileInfo(dir.File(QStringLiteral("Nagrania"))).isDir());
     QVERIFY(box.shown.empty());
@@ -371,7 +371,7 @@ class RecorderTest : public QObject {
     int said = 0;
     recorder::Hooks hooks;
     hooks.failed = [&] { ++said; };
-    QCOMPARE(recorder::RecordChild(voices, QStringLiteral("szalik"), hooks), recorder::Outcome::DeviceFailed);
+    QCOMPARE(recorder::RecordChild(testing::Services(), voices, QStringLiteral("szalik"), hooks), recorder::Outcome::DeviceFailed);
     QCOMPARE(said, 1);
     QVERIFY(sound.played.isEmpty());
     QVERIFY(!mic.open);
@@ -399,7 +399,7 @@ class RecorderTest : public QObject {
     recorder::Hooks hooks;
     hooks.isStopPress = IsKeyN;
     QString kept;
-    QCOMPARE(recorder::RecordChild(voices, QStringLiteral("szalik"), hooks, &kept), recorder::Outcome::Kept);
+    QCOMPARE(recorder::RecordChild(testing::Services(), voices, QStringLiteral("szalik"), hooks, &kept), recorder::Outcome::Kept);
     // Four blocks were read before the press was seen, the fifth not used.
     QCOMPARE(ReadWav(kept).size(), size_t(4 * mic.blockSamples));
     QCoreApplication::processEvents();
@@ -413,14 +413,14 @@ class RecorderTest : public QObject {
     FakeSound sound;
     FakeMicrophone mic;
     mic.signal = Tone(700, kVoice);
-    QCOMPARE(recorder::RecordModel(voices, QStringLiteral("szopa"), {}), recorder::Outcome::Kept);
+    QCOMPARE(recorder::RecordModel(testing::Services(), voices, QStringLiteral("szopa"), {}), recorder::Outcome::Kept);
     const QString model = dir.File(QStringLiteral("Glosy/szopa.wav"));
     QCOMPARE(ReadWav(model), Head(mic.signal + Silence(1000), kRate * 17 / 10));
     QCOMPARE(sound.played.size(), 1);
     QCOMPARE(QFileInfo(sound.played[0]).absoluteFilePath(), model);
     // Silence keeps the previous model.
     mic.signal.clear();
-    QCOMPARE(recorder::RecordModel(voices, QStringLiteral("szopa"), {}), recorder::Outcome::NothingHeard);
+    QCOMPARE(recorder::RecordModel(testing::Services(), voices, QStringLiteral("szopa"), {}), recorder::Outcome::NothingHeard);
     QCOMPARE(ReadWav(model).size(), size_t(kRate * 17 / 10));
   }
 };

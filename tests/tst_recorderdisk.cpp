@@ -150,7 +150,7 @@ class RecorderDiskTest : public QObject {
     FakeSleep sleep;
     ProgramFixture app(1);
     QVERIFY(app.ready);
-    QVERIFY(recorder::MicrophoneAvailable());
+    QVERIFY(recorder::MicrophoneAvailable(*testing::Services().microphone));
     TfmPodpisywanie* screen = SolvedWordOnScreen(app);
     QVERIFY(screen && screen->Mikrofon->Widoczny());
     graPodpisywanie* board = app.program.plansza();

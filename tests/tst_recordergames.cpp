@@ -220,7 +220,7 @@ class RecorderGamesTest : public QObject {
     QVERIFY(game.app.ready);
     // SDL's dummy driver, as every test runs: its capture device hears
     // nothing, so there is no microphone.
-    QVERIFY(!recorder::MicrophoneAvailable());
+    QVERIFY(!recorder::MicrophoneAvailable(*testing::Services().microphone));
     TfmPodpisywanie* labelling = game.Labelling();
     QVERIFY(labelling);
     Solve(game.Board());
@@ -269,7 +269,7 @@ class RecorderGamesTest : public QObject {
     FakeMicrophone mic;
     game.app.dir.Write(QStringLiteral("Data/data.ini"), "[DaneProgramu]\nLU=3\nMikrofon=0\n");
     QVERIFY(game.app.program.state().settings.Load());
-    QVERIFY(!recorder::ChildRecorderOffered(game.app.program.state().settings.MicrophoneEnabled()));
+    QVERIFY(!recorder::ChildRecorderOffered(game.app.program.state().settings.MicrophoneEnabled(), *testing::Services().microphone));
     TfmPodpisywanie* screen = game.Labelling();
     QVERIFY(screen);
     Solve(game.Board());

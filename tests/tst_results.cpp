@@ -64,7 +64,7 @@ int PdfPages(const QByteArray& pdf) {
 
 // The default files alone, as a fresh copy of the program has them.
 ResultsSetup OneFolder(const testing::TemporaryWorkingDir& dir) {
-  return ResultsSetup{.baseFolder = dir.Path(), .inUseFolder = dir.Path()};
+  return ResultsSetup{.baseFolder = dir.Path(), .inUseFolder = dir.Path(), .services = testing::Services()};
 }
 
 QByteArray ReadAll(const QString& path) {
@@ -268,7 +268,7 @@ class ResultsTest : public QObject {
     profiles::Profile ala;
     QCOMPARE(profiles::Add(dir.Path(), QStringLiteral("Ala"), QString(), &ala), QString());
     QVERIFY(WriteFile(ala.folder + QStringLiteral("/prgst6.stt"), testing::StatsBytes(FourGames())));
-    ResultsWindow window(ResultsSetup{.baseFolder = dir.Path(), .inUseFolder = ala.folder});
+    ResultsWindow window(ResultsSetup{.baseFolder = dir.Path(), .inUseFolder = ala.folder, .services = testing::Services()});
     window.Games()->GameChoice()->setCurrentIndex(1);  // labelling
     window.Table()->sortByColumn(kWhen, Qt::DescendingOrder);
     QString asked;

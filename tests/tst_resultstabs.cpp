@@ -83,7 +83,7 @@ class ResultsTabsTest : public QObject {
                      .inUseFolder = inUse,
                      .words = &slowa_->Slownik(),
                      .content = session::ContentRoot(Base()),
-                     .voicesFolder = Voices().ModelsFolder()});
+                     .voicesFolder = Voices().ModelsFolder(), .services = testing::Services()});
     window->Confirm = [this](const QString& q) {
       questions << q;
       return answer;
@@ -97,10 +97,10 @@ class ResultsTabsTest : public QObject {
   void init() {
     dir_ = std::make_unique<testing::ProgramDir>();
     QVERIFY(dir_->UseBuiltContent());
-    QCOMPARE(QDir(locations::Default().statsDir).canonicalPath(), QDir(Base()).canonicalPath());
+    QCOMPARE(QDir(locations::Default(testing::Services().programDir).statsDir).canonicalPath(), QDir(Base()).canonicalPath());
     box_ = std::make_unique<testing::FakeMessageBox>();
     sound_ = std::make_unique<testing::FakeSound>();
-    slowa_ = std::make_unique<CSlowa>(session::ContentRoot(Base()), qEnvironmentVariable("FONIKRA_DATA_DIR") + QStringLiteral("/words.txt"));
+    slowa_ = std::make_unique<CSlowa>(session::ContentRoot(Base()), testing::Clock(), qEnvironmentVariable("FONIKRA_DATA_DIR") + QStringLiteral("/words.txt"));
     questions.clear();
     answer = false;
   }

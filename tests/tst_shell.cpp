@@ -13,6 +13,7 @@
 #include "words/_custgry.h"
 #include "shell/_specfunc.h"
 #include "words/random.h"
+#include "support/services.h"
 #include "support/programdir.h"
 #include "support/seams.h"
 
@@ -201,7 +202,7 @@ class ShellTest : public QObject {
     for (int i = 0; i < 5; ++i) dir.Write(QStringLiteral("Data/Intf/Smd/b%1.pw").arg(i, 2, 10, QChar('0')), "x");
     RandomSeed(1234);
     QSet<QString> heard;
-    for (int i = 0; i < 200; ++i) QVERIFY(PlayInterfaceSound(content, 0, true));
+    for (int i = 0; i < 200; ++i) QVERIFY(PlayInterfaceSound(testing::Services(), content, 0, true));
     for (const QString& p : sound.played) heard << p;
     QCOMPARE(heard.size(), 8);  // every praise file comes up
     QVERIFY(heard.contains(dir.File("Data/Intf/Smd/g07.pw")));
@@ -209,14 +210,14 @@ class ShellTest : public QObject {
     QCOMPARE(sleep.sleeps.front(), 500);
 
     sound.played.clear();
-    QVERIFY(PlayInterfaceSound(content, 1, false));
+    QVERIFY(PlayInterfaceSound(testing::Services(), content, 1, false));
     QCOMPARE(sound.played.size(), 0);
     QCOMPARE(sound.started.size(), 1);
     QVERIFY(sound.started.front().startsWith(dir.File("Data/Intf/Smd/b0")));
     QCOMPARE(sleep.sleeps.size(), 200);  // no pause without waiting
 
-    QVERIFY(!PlayInterfaceSound(content, 2, true));
-    QVERIFY(!PlayInterfaceSound(content, -1, true));
+    QVERIFY(!PlayInterfaceSound(testing::Services(), content, 2, true));
+    QVERIFY(!PlayInterfaceSound(testing::Services(), content, -1, true));
   }
 
   void aMissingPraiseFileIsSilentWhenDrawn() {
@@ -228,7 +229,7 @@ class ShellTest : public QObject {
       if (i != 3) dir.Write(QStringLiteral("Data/Intf/Smd/g%1.pw").arg(i, 2, 10, QChar('0')), "x");
     RandomSeed(99);
     int missed = 0;
-    for (int i = 0; i < 160; ++i) missed += PlayInterfaceSound(content, 0, true) ? 0 : 1;
+    for (int i = 0; i < 160; ++i) missed += PlayInterfaceSound(testing::Services(), content, 0, true) ? 0 : 1;
     QVERIFY(missed > 0);
     QCOMPARE(sound.played.size(), 160 - missed);
     QVERIFY(!sound.played.contains(dir.File("Data/Intf/Smd/g03.pw")));
@@ -239,8 +240,8 @@ class ShellTest : public QObject {
     const session::ContentRoot content(dir.Path());
     testing::FakeSound sound;
     dir.Write("Data/Smd/szkola.pw", "x");
-    QVERIFY(PlayWordSound(recorder::VoiceLibrary(session::ChildFiles::InFolder(dir.Path()), content), "szkola"));
-    QVERIFY(!PlayWordSound(recorder::VoiceLibrary(session::ChildFiles::InFolder(dir.Path()), content), "szalik"));
+    QVERIFY(PlayWordSound(*testing::Services().sound, recorder::VoiceLibrary(session::ChildFiles::InFolder(dir.Path()), content), "szkola"));
+    QVERIFY(!PlayWordSound(*testing::Services().sound, recorder::VoiceLibrary(session::ChildFiles::InFolder(dir.Path()), content), "szalik"));
     QCOMPARE(sound.played, QStringList({dir.File("Data/Smd/szkola.pw")}));
   }
 
@@ -281,8 +282,8 @@ class ShellTest : public QObject {
     QCOMPARE(CBlad::MessageText(4),
              QString::fromUtf8("Brak dostępu do pliku konfiguracyjnego programu. Program zakończy działanie."));
     testing::FakeMessageBox box;
-    CBlad(7).Show();
-    CBlad(1).Show();
+    CBlad(7).Show(testing::Services());
+    CBlad(1).Show(testing::Services());
     QCOMPARE(box.shown.size(), size_t(2));
     QCOMPARE(box.shown[0].text, QString());
     QCOMPARE(box.shown[0].caption, QString::fromUtf8("Błąd"));

@@ -298,10 +298,10 @@ class SoakTest : public QObject {
     testing::FakeSound sound;
     testing::FakeClock clock;
     QStringList opened;
-    platform::SetOpenUrlFunction([&opened](const QString& url) {
+    testing::Plugs().openUrl = [&opened](const QString& url) {
       opened << url;
       return true;
-    });
+    };
 
     Driver driver(seed, kEventsPerSize, clock);
     driver.SetExportFolder(dir.Path());
@@ -309,10 +309,10 @@ class SoakTest : public QObject {
     // Every way out of the program ends this run; the stream starts it again.
     while (driver.Left() > 0) {
       driver.NoteStart();
-      QCOMPARE(RunMiniFonikra(), 0);
+      QCOMPARE(RunMiniFonikra(testing::Services()), 0);
       QVERIFY2(driver.Starts() < 400, "the program keeps ending at once");
     }
-    platform::SetOpenUrlFunction({});
+    testing::Plugs().openUrl = {};
     for (const auto& shown : box.shown) QVERIFY2(false, qPrintable("message box: " + shown.text));
 
     // The statistics file: the header, then whole records that make sense.

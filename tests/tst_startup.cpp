@@ -130,7 +130,7 @@ Run Start(QSize display, bool escapeFromMenu = true, int chooserAnswer = kNoChoo
   Run run;
   if (chooserAnswer != kNoChooser) AnswerTheChooser(chooserAnswer, &run.splashGoneBeforeChooser, &run.closingSeen, f11OnChooser);
   if (escapeFromMenu) PressEscapeOnTheMenu(&run.splashGone, &run.menuSize, &run.menuTitle);
-  run.exitCode = RunMiniFonikra();
+  run.exitCode = RunMiniFonikra(testing::Services());
   run.boxes = box.shown;
   run.sleeps = sleep.sleeps;
   return run;

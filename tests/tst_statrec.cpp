@@ -8,6 +8,7 @@
 #include "results/_cstatrec.h"
 #include "shell/_cblad.h"
 #include "words/_custgry.h"
+#include "support/services.h"
 #include "support/fakeclock.h"
 #include "support/statsfiles.h"
 #include "support/workdir.h"
@@ -86,7 +87,7 @@ void TestStatRec::aFinishedGameAppendsItsRecordAfterTheHeader() {
   TemporaryWorkingDir dir;
   QVERIFY(dir.IsValid());
   FakeClock clock;
-  CStatRec store(6);
+  CStatRec store(testing::Clock(), 6);
   QCOMPARE(store.FileName(), kFile);
   QCOMPARE(ReadAll(kFile), kHeader);
 
@@ -129,7 +130,7 @@ void TestStatRec::anExistingFileIsAppendedToUntouched() {
   // Another header than the one the store would make now.
   const QByteArray old = statrec::EncodeHeader(6, {2011, 11, 5, 11, 11, 11, 11, 111});
   QVERIFY(WriteBytes(kFile, old));
-  CStatRec store(6);
+  CStatRec store(testing::Clock(), 6);
   QCOMPARE(ReadAll(kFile), old);
 
   CUstGry settings = Settings(1, 1, 256);
@@ -144,7 +145,7 @@ void TestStatRec::anIdleGameIsDroppedAndNotWritten() {
   TemporaryWorkingDir dir;
   QVERIFY(dir.IsValid());
   FakeClock clock;
-  CStatRec store(6);
+  CStatRec store(testing::Clock(), 6);
   QVERIFY(!store.IdleTimer().Enabled());
   // Activity before any game starts nothing.
   store.NoteActivity();
@@ -188,7 +189,7 @@ void TestStatRec::durationComesFromTheMonotonicClock() {
   TemporaryWorkingDir dir;
   QVERIFY(dir.IsValid());
   FakeClock clock;
-  CStatRec store(6);
+  CStatRec store(testing::Clock(), 6);
   CUstGry settings = Settings(1, 1, 256);
 
   // The wall clock is set back an hour during the game.
@@ -239,7 +240,7 @@ void TestStatRec::aRecordIsAppendedWholeOrNotAtAll() {
   QVERIFY(dir.IsValid());
   FakeClock clock;
   FailingWriter failing;
-  CStatRec store(6, std::ref(failing));
+  CStatRec store(testing::Clock(), 6, std::ref(failing));
   QCOMPARE(ReadAll(kFile), kHeader);
   CUstGry settings = Settings(1, 1, 256);
   store.StartGame(1, settings);
@@ -282,7 +283,7 @@ void TestStatRec::constructorRaisesCode3WhenTheFileCannotBeMade() {
   FailingWriter failing;
   failing.budget = 7;
   try {
-    CStatRec store(6, std::ref(failing));
+    CStatRec store(testing::Clock(), 6, std::ref(failing));
     QFAIL("the store was made without a file");
   } catch (const CBlad& e) {
     QCOMPARE(e.code, qint16(3));
@@ -292,14 +293,14 @@ void TestStatRec::constructorRaisesCode3WhenTheFileCannotBeMade() {
   // A folder of that name is no statistics file.
   QVERIFY(QDir().mkdir(kFile));
   try {
-    CStatRec store(6);
+    CStatRec store(testing::Clock(), 6);
     QFAIL("the store was made without a file");
   } catch (const CBlad& e) {
     QCOMPARE(e.code, qint16(3));
   }
 
   // Another program number has a file of its own.
-  CStatRec other(7);
+  CStatRec other(testing::Clock(), 7);
   QCOMPARE(ReadAll("prgst7.stt"), QByteArray::fromHex("07000000") + kTime);
 }
 
@@ -314,7 +315,7 @@ void TestStatRec::constructorRaisesCode3InAReadOnlyFolder() {
   qint16 code = 0;
   if (!stillWritable) {
     try {
-      CStatRec store(6);
+      CStatRec store(testing::Clock(), 6);
     } catch (const CBlad& e) {
       raised = true;
       code = e.code;

@@ -8,6 +8,7 @@
 
 #include "words/_custgry.h"
 #include "shell/_specfunc.h"
+#include "support/services.h"
 #include "support/fakeclock.h"
 #include "support/programdir.h"
 #include "support/workdir.h"
@@ -110,7 +111,7 @@ class TestWordList : public QObject {
     WriteFile(dir.FilePath(QStringLiteral("Data/") + QLatin1String(words::kWordList)),
               "szalik\t0x0401\t_sz,a,l,i,k,\tszalik\n" + kGoodA + "\n" + kGoodB + "\n" +
                   "czapka\t0x0404\t_cz,a,p,k,a,\tczapka\n");
-    CSlowa katalog{session::ContentRoot(dir.Path())};  // reads the content's list
+    CSlowa katalog{session::ContentRoot(dir.Path()), testing::Clock()};  // reads the content's list
     QCOMPARE(Keys(katalog.Slownik()),
              (QStringList{"szalik", "szklanka", "szkola", "szopa", "szynka", "czapka", "zaba"}));
     QCOMPARE(katalog.Slownik()[0].Flagi, quint16(kSz | kNaglos));
@@ -128,15 +129,15 @@ class TestWordList : public QObject {
   void aMissingOrUselessListLeavesTheFiveBuiltInWords() {
     TemporaryWorkingDir dir;
     QVERIFY(dir.IsValid());
-    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath())).Slownik().size(), size_t(5));
-    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath()), dir.FilePath("nowhere.txt")).Slownik().size(), size_t(5));
+    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath()), testing::Clock()).Slownik().size(), size_t(5));
+    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath()), testing::Clock(), dir.FilePath("nowhere.txt")).Slownik().size(), size_t(5));
     WriteFile(dir.FilePath("empty.txt"), QByteArray());
-    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath()), dir.FilePath("empty.txt")).Slownik().size(), size_t(5));
+    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath()), testing::Clock(), dir.FilePath("empty.txt")).Slownik().size(), size_t(5));
     WriteFile(dir.FilePath("noise.txt"), QByteArray(4096, '\xff'));
-    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath()), dir.FilePath("noise.txt")).Slownik().size(), size_t(5));
+    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath()), testing::Clock(), dir.FilePath("noise.txt")).Slownik().size(), size_t(5));
     // A folder where the file should be is no list either.
     QDir().mkpath(dir.FilePath("folder.txt"));
-    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath()), dir.FilePath("folder.txt")).Slownik().size(), size_t(5));
+    QCOMPARE(CSlowa(session::ContentRoot(QDir::currentPath()), testing::Clock(), dir.FilePath("folder.txt")).Slownik().size(), size_t(5));
   }
 
   // --- the shipped list ------------------------------------------------------
@@ -153,7 +154,7 @@ class TestWordList : public QObject {
     QVERIFY(lines >= 100);
     // The reader drops nothing the asset build wrote.
     QCOMPARE(int(words::ParseWordList(text).size()), lines);
-    const CSlowa katalog(session::ContentRoot(QDir::currentPath()), BuiltData() + QStringLiteral("/words.txt"));
+    const CSlowa katalog(session::ContentRoot(QDir::currentPath()), testing::Clock(), BuiltData() + QStringLiteral("/words.txt"));
     QSet<QString> keys;
     for (const auto& w : katalog.Slownik()) keys.insert(w.Nazwa);
     QCOMPARE(keys.size(), int(katalog.Slownik().size()));
@@ -186,7 +187,7 @@ class TestWordList : public QObject {
     QFETCH(int, gloska);
     QFETCH(int, pozycja);
     QFETCH(int, count);
-    CSlowa katalog(session::ContentRoot(QDir::currentPath()), BuiltData() + QStringLiteral("/words.txt"));
+    CSlowa katalog(session::ContentRoot(QDir::currentPath()), testing::Clock(), BuiltData() + QStringLiteral("/words.txt"));
     katalog.Wybierz(Settings(gloska, pozycja));
     QCOMPARE(int(katalog.Dostepne.size()), count);
     for (const auto& w : katalog.Dostepne) QVERIFY((w.Flagi & gloska) && (w.Flagi & pozycja));
@@ -206,7 +207,7 @@ class TestWordList : public QObject {
   void everyWordHasItsPicturesSoundAndTiles() {
     ProgramDir program;
     if (!program.UseBuiltContent()) QSKIP("the build's content folder is not known");
-    CSlowa katalog(session::ContentRoot(QDir::currentPath()), BuiltData() + QStringLiteral("/words.txt"));
+    CSlowa katalog(session::ContentRoot(QDir::currentPath()), testing::Clock(), BuiltData() + QStringLiteral("/words.txt"));
     katalog.Wybierz(Settings(0x000F, 0x0700));
     QCOMPARE(katalog.Dostepne.size(), katalog.Slownik().size());
     FakeClock clock;

@@ -7,6 +7,7 @@
 
 #include "words/_custgry.h"
 #include "words/random.h"
+#include "support/services.h"
 #include "support/fakeclock.h"
 #include "support/workdir.h"
 #include "catalogue/_cslowa.h"
@@ -80,7 +81,7 @@ class TestWords : public QObject {
 };
 
 void TestWords::builtInTableHasTheFiveSzWordsWithTheirFiles() {
-  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
+  CSlowa katalog{session::ContentRoot(QDir::currentPath()), testing::Clock()};
   QStringList keys;
   for (const auto& w : katalog.Baza) {
     keys << w.Nazwa;
@@ -114,13 +115,13 @@ void TestWords::wybierzSelectsWordsSharingASoundAndAPositionBit() {
   QFETCH(int, gloski);
   QFETCH(int, pozycja);
   QFETCH(int, count);
-  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
+  CSlowa katalog{session::ContentRoot(QDir::currentPath()), testing::Clock()};
   katalog.Wybierz(Settings(gloski, pozycja));
   QCOMPARE(Keys(katalog.Dostepne), kBuiltIn.mid(0, count));
 }
 
 void TestWords::addedWordsFollowTheBuiltInOnes() {
-  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
+  CSlowa katalog{session::ContentRoot(QDir::currentPath()), testing::Clock()};
   CSlowa::SPaczka czapka;
   czapka.Nazwa = QStringLiteral("czapka");
   czapka.Flagi = kCz | kNaglos | CSlowa::kZnacznik;
@@ -140,7 +141,7 @@ void TestWords::addedWordsFollowTheBuiltInOnes() {
 
 void TestWords::losujDrawsDistinctWordsAndMarksThem() {
   FakeClock clock;
-  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
+  CSlowa katalog{session::ContentRoot(QDir::currentPath()), testing::Clock()};
   katalog.Wybierz(Settings(kSz, kNaglos));
 
   // Every second of a minute, so that many orders are seen.
@@ -187,7 +188,7 @@ void TestWords::losujDrawsDistinctWordsAndMarksThem() {
 
 void TestWords::losujIsReseededFromTheLocalSecondAtEveryCall() {
   FakeClock clock;
-  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
+  CSlowa katalog{session::ContentRoot(QDir::currentPath()), testing::Clock()};
   katalog.Wybierz(Settings(kSz, kNaglos));
 
   QVERIFY(katalog.Losuj(5));
@@ -216,7 +217,7 @@ void TestWords::losujIsReseededFromTheLocalSecondAtEveryCall() {
 
 void TestWords::losujProbesForwardPastDrawnWordsAndWraps() {
   FakeClock clock;
-  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
+  CSlowa katalog{session::ContentRoot(QDir::currentPath()), testing::Clock()};
   katalog.Wybierz(Settings(kSz, kNaglos));
 
   // Find a second whose first two random values both point at the last
@@ -236,7 +237,7 @@ void TestWords::losujProbesForwardPastDrawnWordsAndWraps() {
 
 void TestWords::memoryPicturesMissingOrCorruptStayEmpty() {
   FakeClock clock;
-  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
+  CSlowa katalog{session::ContentRoot(QDir::currentPath()), testing::Clock()};
   katalog.Wybierz(Settings(kSz, kNaglos));
   for (int i = 0; i < 5; ++i) {
     QVERIFY(WriteJpeg("Data/Sio/s" + kBuiltIn[i] + ".xji", SmallSize(i)));
@@ -265,7 +266,7 @@ void TestWords::memoryPicturesMissingOrCorruptStayEmpty() {
 
 void TestWords::labellingPicturesComeAsAPair() {
   FakeClock clock;
-  CSlowa katalog{session::ContentRoot(QDir::currentPath())};
+  CSlowa katalog{session::ContentRoot(QDir::currentPath()), testing::Clock()};
   katalog.Wybierz(Settings(kSz, kNaglos));
   for (int i = 0; i < 5; ++i) {
     QVERIFY(WriteJpeg("Data/Sio/s" + kBuiltIn[i] + ".xji", SmallSize(i)));

@@ -8,6 +8,7 @@
 
 #include "app/commandline.h"
 #include "app/startup.h"
+#include "platform/services.h"
 #include "history/statscsv.h"
 #include "resultswindow/statsxlsx.h"
 #include "locations/filelocations.h"
@@ -25,7 +26,7 @@ int Export(const CommandLine& commandLine, int& argc, char** argv) {
   QCoreApplication::setApplicationName(locations::ApplicationName());
   QTextStream out(stdout);
   QTextStream err(stderr);
-  locations::FileLocations where = locations::Default();
+  locations::FileLocations where = locations::Default(platform::ProgramDir());
   if (!commandLine.profile.isEmpty()) {
     profiles::Profile profile;
     if (!profiles::Find(where.statsDir, commandLine.profile, &profile)) {
@@ -71,5 +72,5 @@ int main(int argc, char** argv) {
   if (qtTexts.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(&qtTexts);
-  return RunMiniFonikra();
+  return RunMiniFonikra(platform::SystemServices());
 }

@@ -24,7 +24,10 @@
 #include "catalogue/_cslowa.h"
 #include "stats/statsformat.h"
 
-Program::Program(const session::ContentRoot& content) { session_.content = content; }
+Program::Program(const platform::Services& services, const session::ContentRoot& content) {
+  session_.services = services;
+  session_.content = content;
+}
 
 Program::~Program() {
   DestroyCatalogueAndStore();
@@ -53,8 +56,8 @@ void Program::CreateChooser(const std::vector<profiles::Profile>& children) {
 void Program::DestroyChooser() { fmKtoCwiczy_.reset(); }
 
 void Program::CreateCatalogueAndStore() {
-  slowa_ = std::make_unique<CSlowa>(session_.content);
-  statRec_ = std::make_unique<CStatRec>(statrec::kProgramNumber, session_.files.folder);
+  slowa_ = std::make_unique<CSlowa>(session_.content, *session_.services.clock);
+  statRec_ = std::make_unique<CStatRec>(*session_.services.clock, statrec::kProgramNumber, session_.files.folder);
 }
 
 void Program::DestroyCatalogueAndStore() {
@@ -116,6 +119,7 @@ void Program::ShowResults() {
   setup.inUseFolder = session_.files.folder;
   setup.content = session_.content;
   setup.voicesFolder = session_.files.voices;
+  setup.services = session_.services;
   if (slowa_) setup.words = &slowa_->Slownik();
   ResultsWindow window(setup, fmMain_.get());
   // Over the full-screen view a window of its own size would look lost.

@@ -32,7 +32,8 @@ struct Profile;
 // screenshot tool all make the program through this one object.
 class Program {
  public:
-  explicit Program(const session::ContentRoot& content);
+  // Everything it makes asks the system through `services`.
+  Program(const platform::Services& services, const session::ContentRoot& content);
   // Whatever is still there goes: the store, the catalogue, the splash,
   // the chooser, then the screens.
   ~Program();

@@ -58,7 +58,7 @@ void SayWhyUnusable(const QString& path, const QString& what) {
 
 }  // namespace
 
-int RunMiniFonikra() {
+int RunMiniFonikra(const platform::Services& services) {
   const QString title = QString::fromUtf16(kProgramTitle);
   // The task bar's name of every window, the splash first. Not the display
   // name, which would be appended to the captions of bordered windows.
@@ -69,8 +69,8 @@ int RunMiniFonikra() {
   // 1. Single instance.
   platform::SingleInstanceLock lock(title);
   if (lock.HeldByAnother()) {
-    platform::ShowMessageBox(nullptr, QStringLiteral("Aplikacja ") + title + QStringLiteral(" jest już uruchomiona."),
-                             QStringLiteral("Informacja"), platform::MessageIcon::Information);
+    services.messageBox(nullptr, QStringLiteral("Aplikacja ") + title + QStringLiteral(" jest już uruchomiona."),
+                        QStringLiteral("Informacja"), platform::MessageIcon::Information);
     return 0;
   }
   if (!lock.Acquired()) {
@@ -80,8 +80,8 @@ int RunMiniFonikra() {
                         << QStringLiteral("; program działa bez ochrony przed drugim uruchomieniem.\n");
   }
 
-  const locations::FileLocations defaults = locations::Default();
-  Program program{session::ContentRoot(defaults.contentRoot)};
+  const locations::FileLocations defaults = locations::Default(services.programDir);
+  Program program{services, session::ContentRoot(defaults.contentRoot)};
   session::Session& state = program.state();
   // Logging out or shutting down ends the program as its own way out would,
   // for as long as this run lasts.
@@ -92,7 +92,7 @@ int RunMiniFonikra() {
   try {
     program.CreateSplash();
   } catch (const CBlad& e) {
-    e.Show();
+    e.Show(services);
     return 1;
   }
   program.fmSplash()->show();
@@ -106,7 +106,7 @@ int RunMiniFonikra() {
   QString childName;
   auto viewSwitched = std::make_shared<bool>(false);
   try {
-    state.geometry = session::ScreenGeometry::For(platform::PrimaryScreenSize());
+    state.geometry = session::ScreenGeometry::For(services.screenSize());
     if (!state.geometry.Usable()) throw CBlad(2);
     // Content beside the program or installed; the two files the program
     // writes beside it or in the user's data folder, and the children's
@@ -153,7 +153,7 @@ int RunMiniFonikra() {
     if (*viewSwitched) state.settings.WriteFullScreenChoice(platform::Form::FullScreenView());
   } catch (const CBlad& e) {
     program.DestroyChooser();
-    e.Show();
+    e.Show(services);
     if (!startDir.isEmpty()) QDir::setCurrent(startDir);
     program.DestroySplash();
     return 1;
@@ -174,10 +174,10 @@ int RunMiniFonikra() {
     if (e.code == 3) SayWhyUnusable(state.files.statsFile, QStringLiteral("plik wyników"));
     // The menu window goes before the message is shown.
     program.DestroyScreens();
-    e.Show();
+    e.Show(services);
     exitCode = 1;
   } catch (const platform::Exception& e) {
-    platform::ShowMessageBox(nullptr, e.Message(), QApplication::applicationName(), platform::MessageIcon::Error);
+    services.messageBox(nullptr, e.Message(), QApplication::applicationName(), platform::MessageIcon::Error);
     exitCode = 1;
   }
 

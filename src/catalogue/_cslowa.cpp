@@ -34,10 +34,11 @@ QString CSlowa::SmallPicturePath(const QString& key) const {
   return content_.Path(QStringLiteral("Sio/s") + key + QStringLiteral(".xji"));
 }
 
-CSlowa::CSlowa(const session::ContentRoot& content)
-    : CSlowa(content, content.Path(QString::fromLatin1(words::kWordList))) {}
+CSlowa::CSlowa(const session::ContentRoot& content, platform::Clock& clock)
+    : CSlowa(content, clock, content.Path(QString::fromLatin1(words::kWordList))) {}
 
-CSlowa::CSlowa(const session::ContentRoot& content, const QString& wordListPath) : content_(content) {
+CSlowa::CSlowa(const session::ContentRoot& content, platform::Clock& clock, const QString& wordListPath)
+    : content_(content), clock_(&clock) {
   struct Wpis {
     const char* nazwa;
     const char16_t* podzial;
@@ -98,7 +99,7 @@ bool CSlowa::Losuj(int n) {
   Zwolnij();
   const int count = int(Dostepne.size());
   if (n > count) return false;
-  RandomSeed(quint32(platform::CurrentClock().LocalSeconds()));
+  RandomSeed(quint32(clock_->LocalSeconds()));
   Wylosowane.reserve(size_t(count));
   for (int i = 0; i < n; ++i) {
     // Probe forward from the random start to the next word not yet drawn;

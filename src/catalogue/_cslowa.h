@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "platform/system.h"
 #include "session/contentroot.h"
 #include "words/spaczka.h"
 #include "words/wordbits.h"
@@ -25,10 +26,11 @@ class CSlowa {
 
   // The built-in words, then those of the content's word list
   // (words::kWordList); pictures and sounds are the content's.
-  explicit CSlowa(const session::ContentRoot& content);
+  // The draw is seeded from `clock`'s local seconds.
+  CSlowa(const session::ContentRoot& content, platform::Clock& clock);
   // The built-in words, then those of the list at `wordListPath` whose key is
   // not in the table yet. A missing list adds nothing.
-  CSlowa(const session::ContentRoot& content, const QString& wordListPath);
+  CSlowa(const session::ContentRoot& content, platform::Clock& clock, const QString& wordListPath);
 
   // Adds a word after those already in the table (for a word list read at
   // start-up). Its pictures and mark are dropped and its sound path is set.
@@ -70,5 +72,6 @@ class CSlowa {
   QString SmallPicturePath(const QString& key) const;
 
   session::ContentRoot content_;
+  platform::Clock* clock_;
   std::vector<SPaczka> slownik_;
 };

@@ -47,9 +47,9 @@ FileLocations Decide(const Machine& m) {
   return where;
 }
 
-Machine ThisMachine() {
+Machine ThisMachine(const QString& programDir) {
   Machine m;
-  m.programDir = platform::ProgramDir();
+  m.programDir = programDir;
   m.programDirHasData = IsFolder(m.programDir + QStringLiteral("/Data"));
   m.programDirWritable = IsWritableFolder(m.programDir) && IsWritableFolder(m.programDir + QStringLiteral("/Data"));
   const auto writableFile = [](const QString& path) {
@@ -70,7 +70,7 @@ FileLocations InProfile(const FileLocations& where, const QString& profileFolder
   return result;
 }
 
-FileLocations Default() { return Decide(ThisMachine()); }
+FileLocations Default(const QString& programDir) { return Decide(ThisMachine(programDir)); }
 
 bool MakeUserFolder(const FileLocations& where) {
   if (!where.perUser) return true;

@@ -47,17 +47,17 @@ FileLocations Decide(const Machine& machine);
 // <programDir>/../share/minifonikra, the content folder of an installed copy.
 QString SharedContentRoot(const QString& programDir);
 
-// This machine as it is now: the program's folder (platform::ProgramDir())
+// This machine as it is now, for the program in `programDir`
 // and the user's data folder under the application's name.
-Machine ThisMachine();
+Machine ThisMachine(const QString& programDir);
 
 // The same files in a child's profile folder: data.ini and prgst6.stt in
 // it; the content stays where it is.
 FileLocations InProfile(const FileLocations& where, const QString& profileFolder);
 
-// Decide(ThisMachine()): where the content, the default files and the
+// Decide(ThisMachine(programDir)): where the content, the default files and the
 // profiles' folder are. Start-up turns it into the run's state once.
-FileLocations Default();
+FileLocations Default(const QString& programDir);
 
 // Makes the user's data folder (with its parents, the folder itself private)
 // when the files live there.

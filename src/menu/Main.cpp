@@ -149,7 +149,7 @@ void TfmMain::UstawDziecko(const QString& imie, const QImage& obrazek) {
 
 void TfmMain::FormShow() {
   if (ekrany_.fmSplash) {
-    platform::SleepMs(2000);
+    session_.services.sleep(2000);
     if (ekrany_.UsunSplash) ekrany_.UsunSplash();
   }
 }

@@ -81,16 +81,11 @@ class SdlSoundInput : public SoundInput {
   SDL_AudioDeviceID device_ = 0;
 };
 
-SoundInput* override = nullptr;
+}  // namespace
 
-SoundInput& RealInput() {
+SoundInput& SystemSoundInput() {
   static SdlSoundInput input;
   return input;
 }
-
-}  // namespace
-
-SoundInput& CurrentSoundInput() { return override ? *override : RealInput(); }
-void SetSoundInput(SoundInput* input) { override = input; }
 
 }  // namespace platform

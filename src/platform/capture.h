@@ -25,8 +25,8 @@ class SoundInput {
   virtual void Stop() = 0;
 };
 
-SoundInput& CurrentSoundInput();
-// Test seam: nullptr puts the real input back.
-void SetSoundInput(SoundInput* input);
+// The system's microphone, through SDL. The program records from the input
+// it is given (platform/services.h), this one at start-up.
+SoundInput& SystemSoundInput();
 
 }  // namespace platform

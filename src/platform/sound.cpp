@@ -101,16 +101,11 @@ class SdlSoundOutput : public SoundOutput {
   SDL_AudioSpec spec_{};
 };
 
-SoundOutput* override = nullptr;
+}  // namespace
 
-SoundOutput& RealOutput() {
+SoundOutput& SystemSoundOutput() {
   static SdlSoundOutput output;
   return output;
 }
-
-}  // namespace
-
-SoundOutput& CurrentSoundOutput() { return override ? *override : RealOutput(); }
-void SetSoundOutput(SoundOutput* output) { override = output; }
 
 }  // namespace platform

@@ -15,8 +15,8 @@ class SoundOutput {
   virtual void PlayAsync(const QString& path) = 0;
 };
 
-SoundOutput& CurrentSoundOutput();
-// Test seam: nullptr puts the real output back.
-void SetSoundOutput(SoundOutput* output);
+// The sound card, through SDL. The program plays through the output it is
+// given (platform/services.h), this one at start-up.
+SoundOutput& SystemSoundOutput();
 
 }  // namespace platform

@@ -45,7 +45,7 @@ constexpr qint64 kDaysFrom1601To1970 = 134774;
 constexpr qint64 kTicksPerMs = 10000;
 constexpr qint64 kMsPerDay = 86400000;
 
-class SystemClock : public Clock {
+class RealClock : public Clock {
  public:
   SystemTime UtcNow() override {
     const qint64 ms = QDateTime::currentMSecsSinceEpoch();
@@ -61,13 +61,6 @@ class SystemClock : public Clock {
   }
 };
 
-SystemClock systemClock;
-Clock* currentClock = nullptr;
-std::function<void(int)> sleeper;
-std::function<QSize()> screenSizeProvider;
-std::function<void(QWidget*, const QString&, const QString&, MessageIcon)> messageBox;
-std::function<bool(const QString&)> urlOpener;
-QString programDirOverride;
 
 }  // namespace
 
@@ -103,32 +96,19 @@ SystemTime FromFileTime(qint64 fileTime) {
   return t;
 }
 
-Clock& CurrentClock() { return currentClock ? *currentClock : systemClock; }
-void SetClock(Clock* clock) { currentClock = clock; }
-
-void SleepMs(int ms) {
-  if (sleeper) {
-    sleeper(ms);
-  } else {
-    WaitPainting(ms);
-  }
+Clock& SystemClock() {
+  static RealClock clock;
+  return clock;
 }
-void SetSleepFunction(std::function<void(int)> f) { sleeper = std::move(f); }
 
 QSize PrimaryScreenSize() {
-  if (screenSizeProvider) return screenSizeProvider();
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return {};
   // Physical pixels, as the display is set up, whatever the scaling.
   return screen->size() * screen->devicePixelRatio();
 }
-void SetScreenSizeProvider(std::function<QSize()> provider) { screenSizeProvider = std::move(provider); }
 
 void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon) {
-  if (messageBox) {
-    messageBox(owner, text, caption, icon);
-    return;
-  }
   QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information, caption, text,
                   QMessageBox::Ok, owner);
   // Messages quote file and children's names; a message box would take
@@ -136,15 +116,10 @@ void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption,
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
-void SetMessageBoxFunction(std::function<void(QWidget*, const QString&, const QString&, MessageIcon)> box) {
-  messageBox = std::move(box);
-}
 
 bool OpenUrl(const QString& url, std::function<void()> failed) {
   bool started = false;
-  if (urlOpener) {
-    started = urlOpener(url);
-  } else {
+  {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // xdg-open starts fine and only then finds no browser or mail program;
     // its exit code tells, so it is watched rather than fired and forgotten.
@@ -169,12 +144,9 @@ bool OpenUrl(const QString& url, std::function<void()> failed) {
   if (!started && failed) failed();
   return started;
 }
-void SetOpenUrlFunction(std::function<bool(const QString&)> opener) { urlOpener = std::move(opener); }
 
 QString ProgramDir() {
-  if (!programDirOverride.isEmpty()) return programDirOverride;
   return QCoreApplication::applicationDirPath();
 }
-void SetProgramDir(const QString& dir) { programDirOverride = dir; }
 
 }  // namespace platform

@@ -38,37 +38,24 @@ class Clock {
   virtual qint64 MonotonicMs() = 0;
 };
 
-Clock& CurrentClock();
-// Test seam: nullptr puts the system clock back.
-void SetClock(Clock* clock);
-
-// Blocks the calling (GUI) thread: windows keep painting, input and timers
-// wait until it returns (see WaitPainting).
-void SleepMs(int ms);
-// Test seam: replaces the blocking sleep; an empty function restores it.
-void SetSleepFunction(std::function<void(int)> sleeper);
+// The system's clock. The program reads the time through the clock it is
+// given (platform/services.h), this one at start-up.
+Clock& SystemClock();
 
 // Size of the primary display in pixels.
 QSize PrimaryScreenSize();
-// Test seam: an empty function restores the real measurement.
-void SetScreenSizeProvider(std::function<QSize()> provider);
 
 enum class MessageIcon { Information, Error };
 // A modal system message box with one OK button.
 void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon);
-// Test seam: an empty function restores the real box.
-void SetMessageBoxFunction(std::function<void(QWidget*, const QString&, const QString&, MessageIcon)> box);
 
 // Asks the desktop to open a web address, a mailto: link or a local file.
 // `failed` runs when no program could open it: at once when nothing could
 // be started, or later, from the event loop, when the desktop's opener
 // reports that it found no program for it. False when it failed at once.
 bool OpenUrl(const QString& url, std::function<void()> failed = {});
-void SetOpenUrlFunction(std::function<bool(const QString&)> opener);
 
 // The folder that holds the program file (its Data folder lies beside it).
 QString ProgramDir();
-// Test seam: lets a test run start-up against a folder of its own.
-void SetProgramDir(const QString& dir);
 
 }  // namespace platform

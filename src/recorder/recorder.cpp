@@ -29,20 +29,21 @@ class RunningFlag {
 
 // The program's clock, in the computer's local time: the names say when the
 // child spoke as the adult's watch did.
-QDateTime LocalNow() {
-  const platform::SystemTime t = platform::CurrentClock().UtcNow();
+QDateTime LocalNow(platform::Clock& clock) {
+  const platform::SystemTime t = clock.UtcNow();
   return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second), QTimeZone::utc()).toLocalTime();
 }
 
 }  // namespace
 
-bool MicrophoneAvailable() { return platform::CurrentSoundInput().Available(); }
-bool ChildRecorderOffered(bool enabled) { return enabled && MicrophoneAvailable(); }
+bool MicrophoneAvailable(platform::SoundInput& microphone) { return microphone.Available(); }
+bool ChildRecorderOffered(bool enabled, platform::SoundInput& microphone) {
+  return enabled && MicrophoneAvailable(microphone);
+}
 bool Running() { return running; }
 
-Take Listen(const Hooks& hooks) {
+Take Listen(platform::SoundInput& input, const Hooks& hooks) {
   Take take;
-  platform::SoundInput& input = platform::CurrentSoundInput();
   if (!input.Start(kSampleRate)) {
     take.failed = true;
     return take;
@@ -78,9 +79,10 @@ Take Listen(const Hooks& hooks) {
   return take;
 }
 
-Outcome RecordChild(const VoiceLibrary& voices, const QString& key, const Hooks& hooks, QString* keptPath) {
+Outcome RecordChild(const platform::Services& services, const VoiceLibrary& voices, const QString& key,
+                    const Hooks& hooks, QString* keptPath) {
   RunningFlag flag;
-  const Take take = Listen(hooks);
+  const Take take = Listen(*services.microphone, hooks);
   if (take.failed) {
     if (hooks.failed) hooks.failed();
     platform::DropHeldInput();
@@ -88,19 +90,19 @@ Outcome RecordChild(const VoiceLibrary& voices, const QString& key, const Hooks&
   }
   QString path;
   if (take.heard && IsWordKey(key)) {
-    path = voices.NewRecordingPath(key, LocalNow());
+    path = voices.NewRecordingPath(key, LocalNow(*services.clock));
     if (!SaveWav(path, take.samples, kSampleRate)) path.clear();
   }
   if (!take.heard) {
     if (hooks.nothingHeard) hooks.nothingHeard(true);
-    Play(voices.NothingHeardSoundPath());
-    platform::SleepMs(kPauseMs);
+    Play(*services.sound, voices.NothingHeardSoundPath());
+    services.sleep(kPauseMs);
   }
-  Play(voices.WordSoundPath(key));
+  Play(*services.sound, voices.WordSoundPath(key));
   if (!take.heard && hooks.nothingHeard) hooks.nothingHeard(false);
   if (!path.isEmpty()) {
-    platform::SleepMs(kPauseMs);
-    PlayVoice(path);
+    services.sleep(kPauseMs);
+    PlayVoice(*services.sound, path);
   }
   // Clicks and keys of the playback must not reach the game afterwards.
   platform::DropHeldInput();
@@ -109,9 +111,10 @@ Outcome RecordChild(const VoiceLibrary& voices, const QString& key, const Hooks&
   return path.isEmpty() ? Outcome::NotSaved : Outcome::Kept;
 }
 
-Outcome RecordModel(const VoiceLibrary& voices, const QString& key, const Hooks& hooks) {
+Outcome RecordModel(const platform::Services& services, const VoiceLibrary& voices, const QString& key,
+                    const Hooks& hooks) {
   RunningFlag flag;
-  const Take take = Listen(hooks);
+  const Take take = Listen(*services.microphone, hooks);
   Outcome outcome = Outcome::Kept;
   if (take.failed) {
     if (hooks.failed) hooks.failed();
@@ -121,7 +124,7 @@ Outcome RecordModel(const VoiceLibrary& voices, const QString& key, const Hooks&
   } else if (!voices.KeepModel(key, take.samples, kSampleRate)) {
     outcome = Outcome::NotSaved;
   } else {
-    PlayVoice(voices.ModelPath(key));
+    PlayVoice(*services.sound, voices.ModelPath(key));
   }
   platform::DropHeldInput();
   return outcome;

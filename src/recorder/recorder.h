@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/services.h"
 #include "recorder/stoprule.h"
 #include "recorder/voicelibrary.h"
 
@@ -19,10 +20,10 @@ constexpr int kSampleRate = 16000;
 
 // The system lists a microphone to record from; asked afresh each time, and
 // nothing is opened until a press to record.
-bool MicrophoneAvailable();
+bool MicrophoneAvailable(platform::SoundInput& microphone);
 // The games show their microphone buttons: the settings allow it
 // (data.ini: [DaneProgramu] Mikrofon) and there is a microphone.
-bool ChildRecorderOffered(bool enabled);
+bool ChildRecorderOffered(bool enabled, platform::SoundInput& microphone);
 
 // True while a recording or its playback runs.
 bool Running();
@@ -51,7 +52,7 @@ struct Take {
 
 // Listens until the stop rule ends the take. The windows keep painting;
 // timers wait until it returns.
-Take Listen(const Hooks& hooks);
+Take Listen(platform::SoundInput& input, const Hooks& hooks);
 
 enum class Outcome {
   Kept,          // the recording was saved and played back
@@ -64,9 +65,11 @@ enum class Outcome {
 // plays the model word (the sound the game speaks), then the recording.
 // After only silence the child is told so before the model.
 // Input that comes meanwhile is dropped. `keptPath` gets the file kept.
-Outcome RecordChild(const VoiceLibrary& voices, const QString& key, const Hooks& hooks, QString* keptPath = nullptr);
+Outcome RecordChild(const platform::Services& services, const VoiceLibrary& voices, const QString& key,
+                    const Hooks& hooks, QString* keptPath = nullptr);
 // The adult's model for `key`: listens, keeps it as the word's model
 // (replacing the previous one) and plays it.
-Outcome RecordModel(const VoiceLibrary& voices, const QString& key, const Hooks& hooks);
+Outcome RecordModel(const platform::Services& services, const VoiceLibrary& voices, const QString& key,
+                    const Hooks& hooks);
 
 }  // namespace recorder

@@ -82,13 +82,13 @@ QStringList RecordingsIn(const QString& userFolder, const QString& key) {
   return paths;
 }
 
-void Play(const QString& path) {
-  if (QFileInfo(path).isFile()) platform::CurrentSoundOutput().PlaySync(path);
+void Play(platform::SoundOutput& sound, const QString& path) {
+  if (QFileInfo(path).isFile()) sound.PlaySync(path);
 }
 
-bool PlayVoice(const QString& path) {
+bool PlayVoice(platform::SoundOutput& sound, const QString& path) {
   if (!InspectWavFile(path).Ok()) return false;
-  platform::CurrentSoundOutput().PlaySync(path);
+  sound.PlaySync(path);
   return true;
 }
 

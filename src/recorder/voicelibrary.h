@@ -9,6 +9,9 @@
 // The voices kept for the words: the child's recordings of each word, and a
 // model of a word spoken by the adult, which the games then speak instead of
 // the synthesised word. Everything stays in the user's folder.
+namespace platform {
+class SoundOutput;
+}
 namespace session {
 struct ChildFiles;
 class ContentRoot;
@@ -28,10 +31,10 @@ QStringList RecordingsIn(const QString& userFolder, const QString& key);
 bool DeleteRecordingIn(const QString& userFolder, const QString& path);
 // Plays a sound of the content, or a model the caller has checked, and
 // returns when it has finished.
-void Play(const QString& path);
+void Play(platform::SoundOutput& sound, const QString& path);
 // Plays a recording or a model only when it passes InspectWavFile; false
 // when it did not.
-bool PlayVoice(const QString& path);
+bool PlayVoice(platform::SoundOutput& sound, const QString& path);
 
 enum class Model {
   None,

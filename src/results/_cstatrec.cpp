@@ -77,18 +77,19 @@ bool CreateWithBlock(const QString& path, const QByteArray& block, const BlockWr
 
 }  // namespace statrec
 
-CStatRec::CStatRec(qint32 programNumber, statrec::BlockWriter writer)
-    : CStatRec(programNumber, QString(), std::move(writer)) {}
+CStatRec::CStatRec(platform::Clock& clock, qint32 programNumber, statrec::BlockWriter writer)
+    : CStatRec(clock, programNumber, QString(), std::move(writer)) {}
 
-CStatRec::CStatRec(qint32 programNumber, const QString& folder, statrec::BlockWriter writer)
-    : writer_(std::move(writer)), folder_(folder), programNumber_(programNumber) {
+CStatRec::CStatRec(platform::Clock& clock, qint32 programNumber, const QString& folder, statrec::BlockWriter writer)
+    : clock_(clock),
+      writer_(std::move(writer)), folder_(folder), programNumber_(programNumber) {
   timer_.SetInterval(kIdleMs);
   timer_.SetEnabled(false);
   timer_.OnTimer = [this] { OnIdleTimeout(); };
 
   const QString name = FileName();
   if (!QFileInfo::exists(name)) {
-    statrec::CreateWithBlock(name, statrec::EncodeHeader(programNumber_, platform::CurrentClock().UtcNow()), writer_);
+    statrec::CreateWithBlock(name, statrec::EncodeHeader(programNumber_, clock_.UtcNow()), writer_);
   }
   // Something else of that name (a folder, say) is no statistics file.
   if (!QFileInfo(name).isFile()) throw CBlad(3);
@@ -109,8 +110,8 @@ void CStatRec::StartGame(qint32 gameNumber, const CUstGry& settings) {
   elapsedSeconds_ = 0;
   active_ = true;
   recordLost_ = false;
-  startTime_ = platform::CurrentClock().UtcNow();
-  startMs_ = platform::CurrentClock().MonotonicMs();
+  startTime_ = clock_.UtcNow();
+  startMs_ = clock_.MonotonicMs();
   NoteActivity();
 }
 
@@ -127,7 +128,7 @@ void CStatRec::OnIdleTimeout() {
 }
 
 void CStatRec::StopGame() {
-  platform::Clock& clock = platform::CurrentClock();
+  platform::Clock& clock = clock_;
   endTime_ = clock.UtcNow();
   const qint64 elapsedMs = startMs_ ? clock.MonotonicMs() - *startMs_ : 0;
   duration_ = statrec::DurationUnits(elapsedMs);

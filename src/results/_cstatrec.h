@@ -55,9 +55,10 @@ class CStatRec {
   // exist yet; raises CBlad(3) when there is still no such file afterwards.
   // An empty folder is the working folder. The writer is for tests; the
   // default writes straight to the file.
-  CStatRec(qint32 programNumber, const QString& folder, statrec::BlockWriter writer = {});
+  // The times it records are read from `clock`.
+  CStatRec(platform::Clock& clock, qint32 programNumber, const QString& folder, statrec::BlockWriter writer = {});
   // The file in the working folder.
-  explicit CStatRec(qint32 programNumber, statrec::BlockWriter writer = {});
+  CStatRec(platform::Clock& clock, qint32 programNumber, statrec::BlockWriter writer = {});
   CStatRec(const CStatRec&) = delete;
   CStatRec& operator=(const CStatRec&) = delete;
 
@@ -109,6 +110,7 @@ class CStatRec {
   platform::Timer& IdleTimer() { return timer_; }
 
  private:
+  platform::Clock& clock_;
   platform::Timer timer_;
   statrec::BlockWriter writer_;
   QString folder_;

@@ -33,7 +33,8 @@ QString RecordingText(const QString& path) {
 
 }  // namespace
 
-ChildRecordings::ChildRecordings(QWidget* parent) : QWidget(parent) {
+ChildRecordings::ChildRecordings(const platform::Services& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
   // Spaced as the rest of the word's panel, which it continues.
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -83,7 +84,7 @@ void ChildRecordings::SetWord(const QString& key, const QString& written) {
 }
 
 void ChildRecordings::Play(const QString& path) {
-  if (!recorder::PlayVoice(path)) emit Unplayable(QStringLiteral("Tego nagrania nie da się odtworzyć: plik jest nieczytelny."));
+  if (!recorder::PlayVoice(*services_.sound, path)) emit Unplayable(QStringLiteral("Tego nagrania nie da się odtworzyć: plik jest nieczytelny."));
 }
 
 void ChildRecordings::Load() {
@@ -117,7 +118,7 @@ void ChildRecordings::Delete() {
       QStringLiteral("Usunąć nagranie słowa „%1” z %2?\nTego nie można cofnąć.").arg(written_, item->text());
   if (!Confirm || !Confirm(question)) return;
   if (!recorder::DeleteRecordingIn(userFolder_, path)) {
-    platform::ShowMessageBox(window(), QStringLiteral("Nie udało się usunąć pliku %1.").arg(QDir::toNativeSeparators(path)),
+    services_.messageBox(window(), QStringLiteral("Nie udało się usunąć pliku %1.").arg(QDir::toNativeSeparators(path)),
                              QStringLiteral("Słowa"), platform::MessageIcon::Error);
   }
   Load();

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QWidget>
+
+#include "platform/services.h"
 #include <functional>
 
 class QLabel;
@@ -14,7 +16,7 @@ namespace resultswindow {
 class ChildRecordings : public QWidget {
   Q_OBJECT
  public:
-  explicit ChildRecordings(QWidget* parent = nullptr);
+  explicit ChildRecordings(const platform::Services& services, QWidget* parent = nullptr);
 
   // Whose recordings: the child's statistics folder and name ("" for the
   // default files).
@@ -35,6 +37,7 @@ class ChildRecordings : public QWidget {
   void Unplayable(const QString& text);
 
  private:
+  platform::Services services_;
   void Load();
   void Play(const QString& path);
   void Delete();

@@ -57,8 +57,8 @@ QString ChildrenPanel::RemovalQuestion(const profiles::Profile& profile) {
 }
 
 ChildrenPanel::ChildrenPanel(const QString& base, const QString& inUse, const std::vector<SPaczka>& words,
-                             WordPictures& pictures, QWidget* parent)
-    : QWidget(parent), base_(base), inUse_(SamePath(inUse)), pictures_(pictures) {
+                             WordPictures& pictures, const platform::Services& services, QWidget* parent)
+    : QWidget(parent), services_(services), base_(base), inUse_(SamePath(inUse)), pictures_(pictures) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(4, 6, 4, 4);
 
@@ -230,7 +230,7 @@ void ChildrenPanel::CheckInput() {
 }
 
 void ChildrenPanel::ShowError(const QString& text) {
-  platform::ShowMessageBox(this, text, kCaption, platform::MessageIcon::Error);
+  services_.messageBox(this, text, kCaption, platform::MessageIcon::Error);
 }
 
 void ChildrenPanel::AddChild() {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/services.h"
 #include "profiles/profiles.h"
 #include "resultswindow/picturegrid.h"
 
@@ -31,7 +32,7 @@ class ChildrenPanel : public QWidget {
   // `base`: the default files' folder, over Profile/; `inUse`: the
   // statistics folder of this run (`base` for a guest).
   ChildrenPanel(const QString& base, const QString& inUse, const std::vector<SPaczka>& words, WordPictures& pictures,
-                QWidget* parent = nullptr);
+                const platform::Services& services, QWidget* parent = nullptr);
 
   // Asks the adult a yes/no question; the window supplies it.
   std::function<bool(const QString& question)> Confirm;
@@ -62,6 +63,7 @@ class ChildrenPanel : public QWidget {
   void Changed(const QString& folder);
 
  private:
+  platform::Services services_;
   void Reload(const QString& select);
   void ShowSelected();
   void CheckInput();

@@ -25,15 +25,15 @@ QString FileNamePart(const QString& text) {
 
 }  // namespace
 
-QDate Today() {
-  const QDateTime now = history::ToUtcDateTime(platform::CurrentClock().UtcNow());
+QDate Today(platform::Clock& clock) {
+  const QDateTime now = history::ToUtcDateTime(clock.UtcNow());
   return now.isValid() ? now.toLocalTime().date() : QDate::currentDate();
 }
 
 QString DayText(QDate day) { return day.toString(QStringLiteral("yyyy-MM-dd")); }
 
-QString SuggestedFileName(const QString& child, const QString& extension) {
-  return QStringLiteral("wyniki-%1-%2.%3").arg(FileNamePart(child), DayText(Today()), extension);
+QString SuggestedFileName(platform::Clock& clock, const QString& child, const QString& extension) {
+  return QStringLiteral("wyniki-%1-%2.%3").arg(FileNamePart(child), DayText(Today(clock)), extension);
 }
 
 QFileDialog* SaveDialog(QWidget* parent, const QString& suggestedPath, const QString& filter) {
@@ -48,7 +48,7 @@ QFileDialog* SaveDialog(QWidget* parent, const QString& suggestedPath, const QSt
   return dialog;
 }
 
-QString Export(QWidget* parent, const AskPath& ask, const QString& caption, const QString& suggestedName,
+QString Export(QWidget* parent, const platform::Services& say, const AskPath& ask, const QString& caption, const QString& suggestedName,
                const QString& filter, const std::function<QString(const QString& path)>& save) {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
@@ -58,7 +58,7 @@ QString Export(QWidget* parent, const AskPath& ask, const QString& caption, cons
   if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + extension;
   const QString failure = save(path);
   if (!failure.isEmpty()) {
-    platform::ShowMessageBox(parent, failure, caption, platform::MessageIcon::Error);
+    say.messageBox(parent, failure, caption, platform::MessageIcon::Error);
     return {};
   }
   return path;

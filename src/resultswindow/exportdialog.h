@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+#include "platform/services.h"
+
 class QFileDialog;
 class QWidget;
 
@@ -14,13 +16,13 @@ namespace resultswindow {
 using AskPath = std::function<QString(const QString& suggestedPath, const QString& filter)>;
 
 // Today by the program's clock, in local time.
-QDate Today();
+QDate Today(platform::Clock& clock);
 // "2026-06-08".
 QString DayText(QDate day);
 
 // "wyniki-<child>-<today>.<extension>", the child's name fit for a file name
 // on any system.
-QString SuggestedFileName(const QString& child, const QString& extension);
+QString SuggestedFileName(platform::Clock& clock, const QString& child, const QString& extension);
 
 // The question where to save: the suggested file's extension is added to a
 // name typed without one before the dialog asks whether to replace a file.
@@ -29,8 +31,8 @@ QFileDialog* SaveDialog(QWidget* parent, const QString& suggestedPath, const QSt
 // Asks where to save `suggestedName` (in the documents folder), adds the
 // extension to a name given without one and saves with `save`, which
 // returns "" or the reason; a failure is said in a message box over
-// `parent`. Returns the path saved, "" when nothing was.
-QString Export(QWidget* parent, const AskPath& ask, const QString& caption, const QString& suggestedName,
+// `parent` through `say`. Returns the path saved, "" when nothing was.
+QString Export(QWidget* parent, const platform::Services& say, const AskPath& ask, const QString& caption, const QString& suggestedName,
                const QString& filter, const std::function<QString(const QString& path)>& save);
 
 }  // namespace resultswindow

@@ -42,7 +42,8 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-GamesPanel::GamesPanel(bool wide, QWidget* parent) : QWidget(parent) {
+GamesPanel::GamesPanel(bool wide, const platform::Services& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 6, 0, 0);
   layout->setSpacing(6);
@@ -214,7 +215,7 @@ void GamesPanel::Load(const QString& statsPath) {
     if (firstDay_.isNull() || d < firstDay_) firstDay_ = d;
     if (lastDay_.isNull() || d > lastDay_) lastDay_ = d;
   }
-  if (firstDay_.isNull()) firstDay_ = lastDay_ = Today();
+  if (firstDay_.isNull()) firstDay_ = lastDay_ = Today(*services_.clock);
   for (QDateEdit* edit : {from_, to_}) edit->setDateRange(firstDay_, lastDay_);
   {
     const QSignalBlocker a(from_), b(to_);
@@ -305,7 +306,7 @@ QString GamesPanel::SaveXlsx(const QString& path) const {
 
 void GamesPanel::Export(const QString& extension, const QString& filter,
                         const std::function<QString(const QString&)>& save) {
-  const QString path = resultswindow::Export(window(), AskSavePath, kCaption, SuggestedFileName(extension), filter, save);
+  const QString path = resultswindow::Export(window(), services_, AskSavePath, kCaption, SuggestedFileName(extension), filter, save);
   if (path.isEmpty()) return;
   status_->setText(
       QStringLiteral("Zapisano plik „%1” (gry: %2).").arg(QFileInfo(path).fileName()).arg(rows_->rowCount()));

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/services.h"
 #include "resultswindow/exportdialog.h"
 #include "resultswindow/progress.h"
 #include "resultswindow/resultsreport.h"
@@ -31,7 +32,7 @@ class GamesPanel : public QWidget {
   Q_OBJECT
  public:
   // `wide`: room for the filters in one row.
-  explicit GamesPanel(bool wide, QWidget* parent = nullptr);
+  GamesPanel(bool wide, const platform::Services& services, QWidget* parent = nullptr);
 
   // Shows the statistics file in `folder`; `child` names its games in the
   // notices, the report and the saved files' names.
@@ -45,7 +46,7 @@ class GamesPanel : public QWidget {
   QString SavePdf(const QString& path) const;
   QString SaveXlsx(const QString& path) const;
   // "wyniki-<child>-<today>.<extension>".
-  QString SuggestedFileName(const QString& extension) const { return resultswindow::SuggestedFileName(child_, extension); }
+  QString SuggestedFileName(const QString& extension) const { return resultswindow::SuggestedFileName(*services_.clock, child_, extension); }
   QString RangeText() const;
 
   // The panel's parts, for tests and the screenshot tool.
@@ -69,6 +70,7 @@ class GamesPanel : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  platform::Services services_;
   QWidget* BuildFilters(bool wide);
   void Load(const QString& statsPath);
   // Nothing to show: the notice says why, and no controls act on nothing.

@@ -70,7 +70,7 @@ ResultsWindow::ResultsWindow(const ResultsSetup& setup, QWidget* parent)
   };
   // Within the menu it covers (the whole screen in the full-screen modes),
   // leaving room for a window manager's frame and caption.
-  const QSize room = parent ? parent->window()->size() : platform::PrimaryScreenSize();
+  const QSize room = parent ? parent->window()->size() : setup.services.screenSize();
   const QSize size = QSize(1000, 720).boundedTo(room - QSize(16, 48));
   Build(size.width() >= 960);
   FillChildChoice(setup_.inUseFolder);
@@ -110,19 +110,20 @@ void ResultsWindow::Build(bool wide) {
 
   tabs_ = new QTabWidget(this);
   tabs_->setDocumentMode(true);
-  games_ = new GamesPanel(wide, this);
+  games_ = new GamesPanel(wide, setup_.services, this);
   games_->AskSavePath = [this](const QString& suggested, const QString& filter) {
     return AskSavePath(suggested, filter);
   };
   tabs_->addTab(games_, QStringLiteral("Gry"));
   static const std::vector<SPaczka> kNoWords;
   children_ = new ChildrenPanel(setup_.baseFolder, setup_.inUseFolder, setup_.words ? *setup_.words : kNoWords,
-                                pictures_, this);
+                                pictures_, setup_.services, this);
   children_->Confirm = [this](const QString& q) { return Confirm && Confirm(q); };
   tabs_->addTab(children_, QStringLiteral("Dzieci"));
   if (setup_.words) {
     voices_ = new WordVoicesPanel(*setup_.words, pictures_,
-                                  recorder::VoiceLibrary(setup_.inUseFolder, setup_.voicesFolder, setup_.content), this);
+                                  recorder::VoiceLibrary(setup_.inUseFolder, setup_.voicesFolder, setup_.content),
+                                  setup_.services, this);
     voices_->Confirm = [this](const QString& q) { return Confirm && Confirm(q); };
     tabs_->addTab(voices_, QStringLiteral("Słowa"));
   }

@@ -9,6 +9,7 @@
 #include "resultswindow/gamespanel.h"
 #include "resultswindow/resultsmodel.h"
 #include "resultswindow/wordpictures.h"
+#include "platform/services.h"
 #include "session/contentroot.h"
 
 class QComboBox;
@@ -35,6 +36,8 @@ struct ResultsSetup {
   // The content (the words' pictures and sounds) and the adult's voices.
   session::ContentRoot content;
   QString voicesFolder;
+  // What the window asks of the system: clock, sound, microphone, boxes.
+  platform::Services services;
 };
 
 // "Wyniki": what the adult who works with the children needs outside the

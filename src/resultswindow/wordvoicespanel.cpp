@@ -43,8 +43,8 @@ QPushButton* Button(const QString& text, QWidget* parent, const char* name = nul
 }  // namespace
 
 WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures& pictures,
-                                 recorder::VoiceLibrary voices, QWidget* parent)
-    : QWidget(parent), catalogue_(words), pictures_(pictures), voices_(std::move(voices)) {
+                                 recorder::VoiceLibrary voices, const platform::Services& services, QWidget* parent)
+    : QWidget(parent), services_(services), catalogue_(words), pictures_(pictures), voices_(std::move(voices)) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(4, 6, 4, 4);
 
@@ -125,7 +125,7 @@ WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures
   status_->setTextFormat(Qt::PlainText);
   form->addWidget(status_);
 
-  recordings_ = new ChildRecordings(panel);
+  recordings_ = new ChildRecordings(services_, panel);
   recordings_->Confirm = [this](const QString& q) { return Confirm && Confirm(q); };
   form->addWidget(recordings_, 1);
   right->addWidget(panel, 1);
@@ -137,7 +137,7 @@ WordVoicesPanel::WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures
     ShowWord();
   });
   connect(play_, &QPushButton::clicked, this, [this] {
-    if (!CurrentKey().isEmpty()) recorder::Play(voices_.WordSoundPath(CurrentKey()));
+    if (!CurrentKey().isEmpty()) recorder::Play(*services_.sound, voices_.WordSoundPath(CurrentKey()));
   });
   connect(restore_, &QPushButton::clicked, this, &WordVoicesPanel::Restore);
   connect(record_, &QPushButton::clicked, this, &WordVoicesPanel::Record);
@@ -159,7 +159,7 @@ void WordVoicesPanel::showEvent(QShowEvent* event) {
 // From the device list, read afresh (nothing is opened until the adult
 // presses to record): a microphone plugged in meanwhile is offered.
 void WordVoicesPanel::OfferMicrophone() {
-  microphone_ = recorder::MicrophoneAvailable();
+  microphone_ = recorder::MicrophoneAvailable(*services_.microphone);
   SetNotice(micNote_,
             microphone_ ? QString()
                         : QStringLiteral("Nie znaleziono mikrofonu: nagrywanie jest niedostępne. "
@@ -273,7 +273,7 @@ void WordVoicesPanel::Record() {
     }
     return false;
   };
-  const recorder::Take take = recorder::Listen(hooks);
+  const recorder::Take take = recorder::Listen(*services_.microphone, hooks);
   record_->setText(idle);
   light_->hide();
   platform::DropHeldInput();
@@ -300,7 +300,7 @@ void WordVoicesPanel::ListenToTake() {
   // model stays as it was.
   if (!takeDir_) takeDir_ = std::make_unique<QTemporaryDir>();
   const QString path = takeDir_->filePath(QStringLiteral("take.wav"));
-  if (takeDir_->isValid() && recorder::SaveWav(path, take_, recorder::kSampleRate)) recorder::PlayVoice(path);
+  if (takeDir_->isValid() && recorder::SaveWav(path, take_, recorder::kSampleRate)) recorder::PlayVoice(*services_.sound, path);
   platform::DropHeldInput();
 }
 
@@ -340,7 +340,7 @@ void WordVoicesPanel::Restore() {
 }
 
 void WordVoicesPanel::ShowError(const QString& text) {
-  platform::ShowMessageBox(this, text, kCaption, platform::MessageIcon::Error);
+  services_.messageBox(this, text, kCaption, platform::MessageIcon::Error);
 }
 
 }  // namespace resultswindow

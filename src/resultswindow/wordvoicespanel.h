@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "platform/services.h"
 #include "recorder/voicelibrary.h"
 #include <functional>
 #include <memory>
@@ -30,6 +31,7 @@ class WordVoicesPanel : public QWidget {
   Q_OBJECT
  public:
   WordVoicesPanel(const std::vector<SPaczka>& words, WordPictures& pictures, recorder::VoiceLibrary voices,
+                  const platform::Services& services,
                   QWidget* parent = nullptr);
   ~WordVoicesPanel() override;
 
@@ -67,6 +69,7 @@ class WordVoicesPanel : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  platform::Services services_;
   void OfferMicrophone();
   void FilterWords();
   void ShowWord();

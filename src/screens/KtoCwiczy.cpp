@@ -174,7 +174,7 @@ void TfmKtoCwiczy::UlozStrone(int strona, int fokus) {
 
 void TfmKtoCwiczy::FormShow() {
   if (usunSplash_) {
-    platform::SleepMs(2000);
+    session_.services.sleep(2000);
     const auto usun = std::move(usunSplash_);
     usunSplash_ = nullptr;
     usun();

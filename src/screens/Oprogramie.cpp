@@ -85,8 +85,8 @@ LinkLabel* MakeLink(QWidget* parent, const QString& text, std::function<void()> 
 
 int CentredLeft(int clientWidth, const QLabel* label) { return clientWidth / 2 - label->width() / 2; }
 
-QString StatsFolderLine(const QString& folder) {
-  if (folder.isEmpty() || QDir(folder) == QDir(platform::ProgramDir())) {
+QString StatsFolderLine(const QString& folder, const QString& programDir) {
+  if (folder.isEmpty() || QDir(folder) == QDir(programDir)) {
     return QStringLiteral("w folderze programu.");
   }
   // The home folder as "~", as the manual writes it: the line then fits
@@ -100,7 +100,7 @@ QString StatsFolderLine(const QString& folder) {
 }  // namespace
 
 TfmOProgramie::TfmOProgramie(const session::Session& session, QWidget* owner)
-    : owner_(owner), session_(session), statsFolderLine_(StatsFolderLine(session.files.folder)) {
+    : owner_(owner), session_(session), statsFolderLine_(StatsFolderLine(session.files.folder, session.services.programDir)) {
   const QFont plain = TextFont(11, false);
   const QFont contact = TextFont(13, true);
   LabelVer = MakeCentredText(this, QString(), plain, 230);
@@ -180,8 +180,8 @@ void TfmOProgramie::Label12Click() {
 void TfmOProgramie::OpenOrSay(const QString& url, const QString& whyNot) {
   // A link that opens nothing says so instead of doing nothing.
   QPointer<TfmOProgramie> self(this);
-  platform::OpenUrl(url, [self, whyNot] {
-    platform::ShowMessageBox(self, whyNot, QStringLiteral("Informacja"), platform::MessageIcon::Information);
+  session_.services.openUrl(url, [self, whyNot, box = session_.services.messageBox] {
+    box(self, whyNot, QStringLiteral("Informacja"), platform::MessageIcon::Information);
   });
 }
 

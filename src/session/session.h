@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/services.h"
 #include "session/childfiles.h"
 #include "session/contentroot.h"
 #include "session/geometry.h"
@@ -8,9 +9,10 @@
 namespace session {
 
 // The state of one run that the program owns and passes down to its screens:
-// where the content lies, the working screen, the child's files and what
-// data.ini holds.
+// what it asks of the system, where the content lies, the working screen,
+// the child's files and what data.ini holds.
 struct Session {
+  platform::Services services;
   ContentRoot content;
   ScreenGeometry geometry;
   ChildFiles files;

@@ -1,6 +1,6 @@
 #include "shell/_cblad.h"
 
-#include "platform/system.h"
+#include "platform/services.h"
 
 QString CBlad::MessageText(qint16 code) {
   switch (code) {
@@ -14,6 +14,6 @@ QString CBlad::MessageText(qint16 code) {
 
 QString CBlad::Caption() { return QStringLiteral("Błąd"); }
 
-void CBlad::Show(QWidget* owner) const {
-  platform::ShowMessageBox(owner, MessageText(code), Caption(), platform::MessageIcon::Error);
+void CBlad::Show(const platform::Services& services, QWidget* owner) const {
+  services.messageBox(owner, MessageText(code), Caption(), platform::MessageIcon::Error);
 }

@@ -5,6 +5,9 @@
 #include "platform/exception.h"
 
 class QWidget;
+namespace platform {
+struct Services;
+}
 
 // The program's one fatal error. Its code alone decides what the user reads:
 //   1 resources missing, 2 display too small, 3 statistics file not created,
@@ -19,7 +22,7 @@ class CBlad : public platform::Exception {
 
   // Shows the message in a modal system box with the error icon, owned by
   // `owner` (the main window when there is one). Does not end the program.
-  void Show(QWidget* owner = nullptr) const;
+  void Show(const platform::Services& services, QWidget* owner = nullptr) const;
 
   qint16 code;
 };

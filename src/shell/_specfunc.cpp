@@ -2,8 +2,7 @@
 
 #include <QFileInfo>
 
-#include "platform/sound.h"
-#include "platform/system.h"
+#include "platform/services.h"
 #include "recorder/voicelibrary.h"
 #include "session/contentroot.h"
 #include "shell/palette.h"
@@ -11,7 +10,7 @@
 
 QRgb FullScreenFill() { return palette::kBlueDeep.rgb(); }
 
-bool PlayInterfaceSound(const session::ContentRoot& content, int kind, bool wait) {
+bool PlayInterfaceSound(const platform::Services& services, const session::ContentRoot& content, int kind, bool wait) {
   QString name;
   if (kind == 0) {
     name = QStringLiteral("Intf/Smd/g%1.pw").arg(RandomNext() % 8, 2, 10, QLatin1Char('0'));
@@ -23,18 +22,18 @@ bool PlayInterfaceSound(const session::ContentRoot& content, int kind, bool wait
   const QString path = content.Path(name);
   if (!QFileInfo::exists(path)) return false;
   if (wait) {
-    platform::CurrentSoundOutput().PlaySync(path);
-    platform::SleepMs(500);
+    services.sound->PlaySync(path);
+    services.sleep(500);
   } else {
-    platform::CurrentSoundOutput().PlayAsync(path);
+    services.sound->PlayAsync(path);
   }
   return true;
 }
 
-bool PlayWordSound(const recorder::VoiceLibrary& voices, const QString& name) {
+bool PlayWordSound(platform::SoundOutput& sound, const recorder::VoiceLibrary& voices, const QString& name) {
   const QString path = voices.WordSoundPath(name);
   if (!QFileInfo::exists(path)) return false;
-  platform::CurrentSoundOutput().PlaySync(path);
+  sound.PlaySync(path);
   return true;
 }
 

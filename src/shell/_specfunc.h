@@ -7,6 +7,10 @@
 // LetterFileName, shared with the asset build.
 #include "words/letterfilename.h"
 
+namespace platform {
+class SoundOutput;
+struct Services;
+}  // namespace platform
 namespace recorder {
 class VoiceLibrary;
 }
@@ -24,11 +28,11 @@ QRgb FullScreenFill();
 // content, chosen at random. With `wait` it returns when the sound has
 // finished and a further 500 ms have passed; otherwise at once. False when
 // the chosen file is missing or the kind has no sounds.
-bool PlayInterfaceSound(const session::ContentRoot& content, int kind, bool wait);
+bool PlayInterfaceSound(const platform::Services& services, const session::ContentRoot& content, int kind, bool wait);
 // Speaks a word: plays the adult's model of it when one is kept, else the
 // synthesised Smd/<name>.pw, and returns when it has finished. False when
 // the file is missing.
-bool PlayWordSound(const recorder::VoiceLibrary& voices, const QString& name);
+bool PlayWordSound(platform::SoundOutput& sound, const recorder::VoiceLibrary& voices, const QString& name);
 
 // "2 min 5 s" for 125 seconds; there are no hours.
 QString TimeText(qint32 seconds);

@@ -52,7 +52,7 @@ bool CMikrofon::Utworz() {
 }
 
 bool CMikrofon::Pokaz(const QString& slowo) {
-  if (!recorder::ChildRecorderOffered(session_.settings.MicrophoneEnabled()) || !Utworz()) {
+  if (!recorder::ChildRecorderOffered(session_.settings.MicrophoneEnabled(), *session_.services.microphone) || !Utworz()) {
     Ukryj();
     return false;
   }
@@ -116,7 +116,7 @@ void CMikrofon::Usterka() {
     kompozycja_.Draw(r.x(), r.y(), tekst);
   }
   Odswiez(r);
-  platform::SleepMs(kUsterkaMs);
+  session_.services.sleep(kUsterkaMs);
   kompozycja_.Draw(r.x(), r.y(), pod);
   Odswiez(r);
 }
@@ -177,11 +177,11 @@ void CMikrofon::Nagraj() {
   hooks.failed = [this] { Usterka(); };
   hooks.nothingHeard = [this](bool pokaz) { Cisza(pokaz); };
   Swiatlo(0);
-  recorder::RecordChild(recorder::VoiceLibrary(session_.files, session_.content), slowo_, hooks);
+  recorder::RecordChild(session_.services, recorder::VoiceLibrary(session_.files, session_.content), slowo_, hooks);
   ZgasSwiatlo();
   // A microphone unplugged meanwhile takes its button along; one that only
   // failed to open is offered again.
-  if (!recorder::ChildRecorderOffered(session_.settings.MicrophoneEnabled())) Ukryj();
+  if (!recorder::ChildRecorderOffered(session_.settings.MicrophoneEnabled(), *session_.services.microphone)) Ukryj();
   // Afresh: the child has had the whole recording to look at the picture.
   for (const auto& zegar : wstrzymane) {
     if (zegar) zegar->SetEnabled(true);

@@ -1,15 +1,17 @@
 #include "support/fakeclock.h"
 
+#include "support/services.h"
+
 namespace testing {
 
 FakeClock::FakeClock()
     : utc_(Utc(2026, 12, 6, 21, 38, 49, 123)),
       localMs_((platform::ToFileTime(utc_) / 10000) + 3600 * 1000),
       monotonicMs_(1000000) {
-  platform::SetClock(this);
+  Plugs().clock = this;
 }
 
-FakeClock::~FakeClock() { platform::SetClock(nullptr); }
+FakeClock::~FakeClock() { Plugs().clock = nullptr; }
 
 qint64 FakeClock::LocalSeconds() {
   // Whole seconds, rounded down also before the origin.

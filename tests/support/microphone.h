@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/capture.h"
+#include "support/services.h"
 
 namespace testing {
 
@@ -14,8 +15,8 @@ namespace testing {
 // puts the real input back.
 class FakeMicrophone : public platform::SoundInput {
  public:
-  FakeMicrophone() { platform::SetSoundInput(this); }
-  ~FakeMicrophone() override { platform::SetSoundInput(nullptr); }
+  FakeMicrophone() { Plugs().microphone = this; }
+  ~FakeMicrophone() override { Plugs().microphone = nullptr; }
 
   bool Available() override { return present; }
   bool Start(int sampleRate) override;

@@ -3,10 +3,13 @@
 #include "shell/_cblad.h"
 #include <QDir>
 
+#include "support/services.h"
+
 namespace testing {
 
 session::Session SessionIn(const QString& folder, int mode) {
   session::Session state;
+  state.services = Services();
   state.content = session::ContentRoot(folder);
   state.geometry = mode == 1 ? session::ScreenGeometry{1, 800, 600}
                              : session::ScreenGeometry{qint16(mode), 1024, 768};
@@ -15,7 +18,7 @@ session::Session SessionIn(const QString& folder, int mode) {
   return state;
 }
 
-ProgramFixture::ProgramFixture(int mode) : program(session::ContentRoot(dir.Path())) {
+ProgramFixture::ProgramFixture(int mode) : program(Services(), session::ContentRoot(dir.Path())) {
   program.state() = SessionIn(dir.Path(), mode);
   if (!dir.UseBuiltContent()) return;
   try {

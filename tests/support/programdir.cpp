@@ -5,18 +5,18 @@
 #include <QFileInfo>
 #include <QImage>
 
-#include "platform/system.h"
+#include "support/services.h"
 
 namespace testing {
 
 ProgramDir::ProgramDir() : previousDir_(QDir::currentPath()) {
-  platform::SetProgramDir(dir_.path());
+  Plugs().programDir = dir_.path();
   QDir::setCurrent(dir_.path());
 }
 
 ProgramDir::~ProgramDir() {
   QDir::setCurrent(previousDir_);
-  platform::SetProgramDir(QString());
+  Plugs().programDir.clear();
 }
 
 void ProgramDir::Write(const QString& relative, const QByteArray& content) const {

@@ -8,22 +8,21 @@
 namespace testing {
 
 FakeMessageBox::FakeMessageBox() {
-  platform::SetMessageBoxFunction(
-      [this](QWidget*, const QString& text, const QString& caption, platform::MessageIcon icon) {
-        shown.push_back({text, caption, icon});
-      });
+  Plugs().messageBox = [this](QWidget*, const QString& text, const QString& caption, platform::MessageIcon icon) {
+    shown.push_back({text, caption, icon});
+  };
 }
-FakeMessageBox::~FakeMessageBox() { platform::SetMessageBoxFunction({}); }
+FakeMessageBox::~FakeMessageBox() { Plugs().messageBox = {}; }
 
 FakeSleep::FakeSleep() {
-  platform::SetSleepFunction([this](int ms) { sleeps.push_back(ms); });
+  Plugs().sleep = [this](int ms) { sleeps.push_back(ms); };
 }
-FakeSleep::~FakeSleep() { platform::SetSleepFunction({}); }
+FakeSleep::~FakeSleep() { Plugs().sleep = {}; }
 
 FakeScreen::FakeScreen(QSize size) : size_(size) {
-  platform::SetScreenSizeProvider([this] { return size_; });
+  Plugs().screenSize = [this] { return size_; };
 }
-FakeScreen::~FakeScreen() { platform::SetScreenSizeProvider({}); }
+FakeScreen::~FakeScreen() { Plugs().screenSize = {}; }
 
 void CloseFromOutside(QWidget* window) {
   QCloseEvent close;

@@ -10,14 +10,15 @@ class QWidget;
 
 #include "platform/sound.h"
 #include "platform/system.h"
+#include "support/services.h"
 
 namespace testing {
 
 // Records the sounds the program plays instead of playing them.
 class FakeSound : public platform::SoundOutput {
  public:
-  FakeSound() { platform::SetSoundOutput(this); }
-  ~FakeSound() override { platform::SetSoundOutput(nullptr); }
+  FakeSound() { Plugs().sound = this; }
+  ~FakeSound() override { Plugs().sound = nullptr; }
   void PlaySync(const QString& path) override {
     played << path;
     if (onPlay) onPlay(path);  // a test's look at the screen meanwhile

@@ -66,9 +66,9 @@ class StoppedClock : public platform::Clock {
  public:
   StoppedClock() {
     running_.start();
-    platform::SetClock(this);
+    testing::Plugs().clock = this;
   }
-  ~StoppedClock() override { platform::SetClock(nullptr); }
+  ~StoppedClock() override { testing::Plugs().clock = nullptr; }
   platform::SystemTime UtcNow() override { return {2026, 6, 1, 1, 10, 0, 0, 0}; }
   qint64 LocalSeconds() override { return 36000; }
   qint64 MonotonicMs() override { return running_.elapsed(); }

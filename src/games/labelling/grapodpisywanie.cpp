@@ -184,13 +184,13 @@ void graPodpisywanie::Sprawdz() {
   if (werdykt == labelling::Verdict::Incomplete) return;
   if (werdykt == labelling::Verdict::Wrong) {
     if (statRec_) statRec_->AddWrong();
-    PlayInterfaceSound(session_.content, 1, true);
+    PlayInterfaceSound(session_.services, session_.content, 1, true);
     return;
   }
   if (statRec_) statRec_->AddCorrect();
-  PlayInterfaceSound(session_.content, 0, true);
-  platform::SleepMs(300);
-  PlayWordSound(recorder::VoiceLibrary(session_.files, session_.content), Slowo());
+  PlayInterfaceSound(session_.services, session_.content, 0, true);
+  session_.services.sleep(300);
+  PlayWordSound(*session_.services.sound, recorder::VoiceLibrary(session_.files, session_.content), Slowo());
   zasady_.Solve();
   UkryjGloski();
   ekran_.UkryjPomoc();
@@ -217,7 +217,7 @@ void graPodpisywanie::Podpowiedz() {
 }
 
 void graPodpisywanie::Powiedz() {
-  if (!PlayWordSound(recorder::VoiceLibrary(session_.files, session_.content), Slowo())) platform::SleepMs(1000);
+  if (!PlayWordSound(*session_.services.sound, recorder::VoiceLibrary(session_.files, session_.content), Slowo())) session_.services.sleep(1000);
 }
 
 void graPodpisywanie::PoczatekPrzeciagania(CPrzGloska* gloska) {

@@ -69,7 +69,7 @@ void graMemory::Kliknij(int slot) {
     karta.TimerTrafiona->SetInterval(Ekran->PokazMikrofon(karta.Nazwa) ? CKarta::kTrafionaNagranieMs
                                                                         : CKarta::kTrafionaMs);
     Ekran->OdswiezTeraz();
-    karta.Powiedz(recorder::VoiceLibrary(session_.files, session_.content));
+    karta.Powiedz(*session_.services.sound, recorder::VoiceLibrary(session_.files, session_.content));
     karta.TimerTrafiona->SetEnabled(true);
   } else {
     if (statRec_) statRec_->AddWrong();
@@ -124,7 +124,7 @@ void graMemory::Pomoc() {
   c.RysujAwers(okno);
   Ekran->PokazOkno(b.Prostokat());
   Ekran->PokazOkno(c.Prostokat());
-  platform::SleepMs(500);
+  session_.services.sleep(500);
   b.RysujRewers(okno);
   c.RysujRewers(okno);
   Ekran->PokazOkno(b.Prostokat());

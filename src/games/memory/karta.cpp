@@ -117,7 +117,7 @@ void CKarta::PokazPare(platform::Canvas& kompozycja, int screenMode) const {
   kompozycja.SetCopyMode(platform::CopyMode::SrcCopy);
 }
 
-bool CKarta::Powiedz(const recorder::VoiceLibrary& glosy) {
-  PlayWordSound(glosy, Nazwa);
+bool CKarta::Powiedz(platform::SoundOutput& dzwiek, const recorder::VoiceLibrary& glosy) {
+  PlayWordSound(dzwiek, glosy, Nazwa);
   return true;
 }

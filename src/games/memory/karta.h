@@ -15,6 +15,9 @@
 #include "session/contentroot.h"
 
 class CSlowa;
+namespace platform {
+class SoundOutput;
+}
 namespace recorder {
 class VoiceLibrary;
 }
@@ -67,7 +70,7 @@ class CKarta {
   void PokazPare(platform::Canvas& kompozycja, int screenMode) const;
   // Speaks the word and returns when it has been spoken; silent without a
   // sound file.
-  bool Powiedz(const recorder::VoiceLibrary& glosy);
+  bool Powiedz(platform::SoundOutput& dzwiek, const recorder::VoiceLibrary& glosy);
 
   bool NaPlanszy() const { return Obraz && Obraz->Visible(); }
   QRect Prostokat() const { return Obraz ? Obraz->geometry() : QRect(); }
