@@ -267,10 +267,7 @@ class MenuTest : public QObject {
     QFETCH(int, mode);
     QFETCH(bool, fullScreen);
     QVERIFY(Create(mode));
-    platform::Form::SetFullScreenView(fullScreen);
-    struct ViewOff {
-      ~ViewOff() { platform::Form::SetFullScreenView(false); }
-    } viewOff;
+    fixture_->program.state().view.Set(fullScreen);
     ShowMenu();
     const QRect button = fmMain()->ResultsButton()->geometry();
     QVERIFY(QRect(0, 0, fmMain()->ClientWidth(), fmMain()->ClientHeight()).contains(button));

@@ -245,10 +245,12 @@ class PlatformTest : public QObject {
 
   void theScaledViewPassesTheMouseToTheInputAreaUnderThePoint() {
     QList<bool> switched;
-    Form::OfferFullScreenView(QColor(0, 0, 255), [&](bool on) { switched << on; });
-    Form::SetFullScreenView(true);
+    FullScreenView choice;
+    choice.Offer(QColor(0, 0, 255), [&](bool on) { switched << on; });
+    choice.Set(true);
     ProbeForm form;
     form.SetClientSize(200, 150);
+    form.SetViewChoice(&choice);
     form.SetFollowsView(true);
     auto* below = new ImageControl(&form);
     below->setGeometry(10, 10, 120, 100);
@@ -307,13 +309,12 @@ class PlatformTest : public QObject {
     QTRY_COMPARE(r.events, QStringList({"down 0 5,5", "up 0 5,5"}));
     QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(switched, QList<bool>({false}));
-    QVERIFY(!Form::FullScreenView());
+    QVERIFY(!choice.On());
     QVERIFY(!form.InScaledView());
     QCOMPARE(form.size(), QSize(200, 150));
     r.events.clear();
     QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(r.events, QStringList({"down 0 5,5", "click", "up 0 5,5"}));
-    Form::OfferFullScreenView(Qt::black, {});  // `switched` goes with this test
   }
 
   void showModalReturnsTheModalResult() {

@@ -38,6 +38,7 @@ Program::~Program() {
 
 void Program::CreateSplash() {
   fmSplash_ = std::make_unique<TfmSplash>(session_.content);
+  fmSplash_->SetViewChoice(&session_.view);
   ekrany_.fmSplash = fmSplash_.get();
   ekrany_.UsunSplash = [this] { DestroySplash(); };
 }
@@ -51,6 +52,7 @@ void Program::CreateChooser(const std::vector<profiles::Profile>& children) {
   std::function<void()> removeSplash;
   if (fmSplash_) removeSplash = [this] { DestroySplash(); };
   fmKtoCwiczy_ = std::make_unique<TfmKtoCwiczy>(session_, children, removeSplash);
+  fmKtoCwiczy_->SetViewChoice(&session_.view);
 }
 
 void Program::DestroyChooser() { fmKtoCwiczy_.reset(); }
@@ -91,6 +93,12 @@ void Program::CreateScreens() {
   ekrany_.fmKomunikat = fmKomunikat_.get();
   fmReklama_ = std::make_unique<TfmReklama>(session_);
   ekrany_.fmReklama = fmReklama_.get();
+  // F11 switches the view on every screen of the run.
+  for (platform::Form* form : std::initializer_list<platform::Form*>{
+           fmMain_.get(), fmMemory_.get(), fmPodpisywanie_.get(), fmOProgramie_.get(), fmKoniecGry_.get(),
+           fmKomunikat_.get(), fmReklama_.get()}) {
+    form->SetViewChoice(&session_.view);
+  }
 }
 
 void Program::DestroyScreens() {
@@ -123,7 +131,7 @@ void Program::ShowResults() {
   if (slowa_) setup.words = &slowa_->Slownik();
   ResultsWindow window(setup, fmMain_.get());
   // Over the full-screen view a window of its own size would look lost.
-  if (platform::Form::FullScreenView()) window.setWindowState(window.windowState() | Qt::WindowMaximized);
+  if (session_.view.On()) window.setWindowState(window.windowState() | Qt::WindowMaximized);
   window.exec();
 }
 

@@ -32,8 +32,9 @@ namespace {
 int ChooseChild(Program& program, const std::vector<profiles::Profile>& children, const QString& defaultConfig,
                 const std::shared_ptr<bool>& viewSwitched) {
   if (program.state().geometry.screenMode == 3) {
-    platform::Form::OfferFullScreenView(QColor(FullScreenFill()), [viewSwitched](bool) { *viewSwitched = true; });
-    platform::Form::SetFullScreenView(session::Settings::SavedFullScreenChoice(defaultConfig));
+    platform::FullScreenView& view = program.state().view;
+    view.Offer(QColor(FullScreenFill()), [viewSwitched](bool) { *viewSwitched = true; });
+    view.Set(session::Settings::SavedFullScreenChoice(defaultConfig));
   }
   program.CreateChooser(children);
   program.fmKtoCwiczy()->ShowModal();
@@ -135,6 +136,7 @@ int RunMiniFonikra(const platform::Services& services) {
         // menu, and not a file touched.
         program.DestroySplash();
         TfmReklama closing(state);
+        closing.SetViewChoice(&state.view);
         closing.ShowModal();
         QDir::setCurrent(startDir);
         return 0;
@@ -150,7 +152,7 @@ int RunMiniFonikra(const platform::Services& services) {
     // Says itself on standard error which file failed and why.
     if (!state.settings.Load()) throw CBlad(4);
     // F11 on the chooser goes with the child it chose.
-    if (*viewSwitched) state.settings.WriteFullScreenChoice(platform::Form::FullScreenView());
+    if (*viewSwitched) state.settings.WriteFullScreenChoice(state.view.On());
   } catch (const CBlad& e) {
     program.DestroyChooser();
     e.Show(services);

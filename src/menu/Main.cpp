@@ -95,9 +95,8 @@ void TfmMain::Build() {
   if (session_.geometry.screenMode == 3) {
     // A large display may show the big screens full-screen instead (F11);
     // the choice is kept for the next start.
-    platform::Form::OfferFullScreenView(QColor(FullScreenFill()),
-                                        [this](bool on) { session_.settings.WriteFullScreenChoice(on); });
-    platform::Form::SetFullScreenView(session_.settings.FullScreenChosen());
+    session_.view.Offer(QColor(FullScreenFill()), [this](bool on) { session_.settings.WriteFullScreenChoice(on); });
+    session_.view.Set(session_.settings.FullScreenChosen());
   }
   platform::SetUpScreenWindow(*this, {.size = QSize(W, H),
                                       .bordered = session_.geometry.screenMode == 3,

@@ -17,19 +17,6 @@ namespace platform {
 
 namespace {
 
-// The program's one choice of view, shared by every form.
-struct ViewChoice {
-  bool offered = false;
-  bool on = false;
-  QColor fill = Qt::black;
-  std::function<void(bool)> switched;
-};
-
-ViewChoice& Choice() {
-  static ViewChoice choice;
-  return choice;
-}
-
 MouseButton ButtonOf(const QMouseEvent& event) {
   if (event.button() == Qt::RightButton) return MouseButton::Right;
   if (event.button() == Qt::MiddleButton) return MouseButton::Middle;
@@ -157,25 +144,10 @@ void Form::RepaintArea(const QRect& area) {
   repaint(scaled_ ? View().ToTargetCovering(area).adjusted(-1, -1, 1, 1) : area);
 }
 
-void Form::OfferFullScreenView(const QColor& fill, std::function<void(bool on)> switched) {
-  ViewChoice& choice = Choice();
-  choice.offered = true;
-  choice.fill = fill;
-  choice.switched = std::move(switched);
+void Form::SetViewChoice(FullScreenView* view) {
+  view_ = view;
+  if (isVisible()) ApplyView();
 }
-
-bool Form::FullScreenViewOffered() { return Choice().offered; }
-
-void Form::SetFullScreenView(bool on) {
-  Choice().on = on;
-  // Hidden forms take the choice when they are next shown.
-  const auto windows = QApplication::topLevelWidgets();
-  for (QWidget* window : windows) {
-    if (auto* form = qobject_cast<Form*>(window); form && form->isVisible()) form->ApplyView();
-  }
-}
-
-bool Form::FullScreenView() { return Choice().on; }
 
 void Form::SetFollowsView(bool follows) {
   followsView_ = follows;
@@ -187,7 +159,7 @@ ScaledView Form::View() const {
 }
 
 void Form::ApplyView() {
-  const bool wanted = followsView_ && Choice().offered && Choice().on;
+  const bool wanted = followsView_ && view_ && view_->Offered() && view_->On();
   if (wanted == scaled_) return;
   scaled_ = wanted;
   // The input areas keep their places on the surface; while scaled the form
@@ -230,7 +202,7 @@ void Form::paintEvent(QPaintEvent* event) {
   }
   QPainter painter(this);
   if (scaled_) {
-    View().Paint(painter, area, surface_.Image(), Choice().fill);
+    View().Paint(painter, area, surface_.Image(), view_ ? view_->Fill() : QColor(Qt::black));
   } else {
     painter.drawImage(area, surface_.Image(), area);
   }
@@ -246,11 +218,8 @@ void Form::showEvent(QShowEvent* event) {
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F11 && Choice().offered) {
-    if (event->isAutoRepeat()) return;
-    const bool on = !Choice().on;
-    SetFullScreenView(on);
-    if (Choice().switched) Choice().switched(on);
+  if (event->key() == Qt::Key_F11 && view_ && view_->Offered()) {
+    if (!event->isAutoRepeat()) view_->Toggle();
     return;
   }
   // Character keys only, as a key-press handler sees them; Escape is 27.

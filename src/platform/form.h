@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/canvas.h"
+#include "platform/fullscreenview.h"
 #include "platform/imagecontrol.h"
 #include "platform/mouserouter.h"
 #include "platform/scaledview.h"
@@ -68,19 +69,18 @@ class Form : public QDialog {
   // Shows a rectangle of the surface at once (in surface coordinates).
   void RepaintArea(const QRect& area);
 
-  // The full-screen view: a form that follows it fills its screen, with its
-  // surface scaled up as large as fits and the rest of the screen in one
-  // colour; the input areas on it get the mouse through a MouseRouter. The
-  // view is one choice for the whole program: it exists only once offered,
-  // and from then on F11 in any form switches it and tells `switched` the
-  // new choice.
-  static void OfferFullScreenView(const QColor& fill, std::function<void(bool on)> switched);
-  static bool FullScreenViewOffered();
-  // Switches the view without telling anyone (the choice read at start).
-  static void SetFullScreenView(bool on);
-  static bool FullScreenView();
-  // Forms that do not follow keep their window whatever the choice.
+  // The program's choice of view (fullscreenview.h), which F11 on this form
+  // switches; none: F11 does nothing here. A form that follows it fills its
+  // screen, its surface scaled up as large as fits and the rest of the
+  // screen in one colour; the input areas on it get the mouse through a
+  // MouseRouter. Forms that do not follow keep their window whatever the
+  // choice.
+  void SetViewChoice(FullScreenView* view);
+  FullScreenView* ViewChoice() const { return view_; }
   void SetFollowsView(bool follows);
+  // Puts the window into, or out of, the full-screen view as the choice
+  // says.
+  void ApplyView();
   bool InScaledView() const { return scaled_; }
   // Where the surface lies in the window now.
   ScaledView View() const;
@@ -116,9 +116,6 @@ class Form : public QDialog {
 
  private:
   void RunFormPaint();
-  // Puts the window into, or out of, the full-screen view as the program's
-  // choice says.
-  void ApplyView();
   // The form's own mouse-down handlers, at a point in surface coordinates.
   void TakePress(const QMouseEvent& event, const QPoint& p);
   void RouteMouse(const QMouseEvent& event);
@@ -130,6 +127,7 @@ class Form : public QDialog {
   bool centredOnOwner_ = false;
   QPoint dragOffset_;
 
+  FullScreenView* view_ = nullptr;
   bool followsView_ = false;
   bool scaled_ = false;
   // The window's place before it went full-screen.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/fullscreenview.h"
 #include "platform/services.h"
 #include "session/childfiles.h"
 #include "session/contentroot.h"
@@ -13,6 +14,8 @@ namespace session {
 // the child's files and what data.ini holds.
 struct Session {
   platform::Services services;
+  // Screen mode 3's full-screen view, which every screen of the run shares.
+  platform::FullScreenView view;
   ContentRoot content;
   ScreenGeometry geometry;
   ChildFiles files;
