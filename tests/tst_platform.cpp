@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "platform/form.h"
+#include "platform/fullscreenview.h"
 #include "platform/imagecontrol.h"
 #include "platform/instance.h"
 #include "platform/scaledview.h"

@@ -1,5 +1,7 @@
 #include "platform/form.h"
 
+#include "platform/fullscreenview.h"
+
 #include <QApplication>
 #include <QBitmap>
 #include <QChildEvent>
@@ -219,7 +221,14 @@ void Form::showEvent(QShowEvent* event) {
 
 void Form::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F11 && view_ && view_->Offered()) {
-    if (!event->isAutoRepeat()) view_->Toggle();
+    if (event->isAutoRepeat()) return;
+    view_->Toggle();
+    // Every shown form of the choice goes along; hidden ones when shown.
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+      auto* form = qobject_cast<Form*>(window);
+      if (form && form->isVisible() && form->view_ == view_) form->ApplyView();
+    }
     return;
   }
   // Character keys only, as a key-press handler sees them; Escape is 27.

@@ -5,12 +5,13 @@
 #include <functional>
 
 #include "platform/canvas.h"
-#include "platform/fullscreenview.h"
 #include "platform/imagecontrol.h"
 #include "platform/mouserouter.h"
 #include "platform/scaledview.h"
 
 namespace platform {
+
+class FullScreenView;
 
 // Base of every screen. A form owns a surface image that stands for the
 // window's own canvas: code may draw on it at any moment and the change is
@@ -78,9 +79,6 @@ class Form : public QDialog {
   void SetViewChoice(FullScreenView* view);
   FullScreenView* ViewChoice() const { return view_; }
   void SetFollowsView(bool follows);
-  // Puts the window into, or out of, the full-screen view as the choice
-  // says.
-  void ApplyView();
   bool InScaledView() const { return scaled_; }
   // Where the surface lies in the window now.
   ScaledView View() const;
@@ -116,6 +114,9 @@ class Form : public QDialog {
 
  private:
   void RunFormPaint();
+  // Puts the window into, or out of, the full-screen view as the choice
+  // says.
+  void ApplyView();
   // The form's own mouse-down handlers, at a point in surface coordinates.
   void TakePress(const QMouseEvent& event, const QPoint& p);
   void RouteMouse(const QMouseEvent& event);

@@ -15,10 +15,11 @@ class FullScreenView {
   bool Offered() const { return offered_; }
   bool On() const { return on_; }
   const QColor& Fill() const { return fill_; }
-  // Switches without telling anyone (the choice read at start); the shown
-  // forms of this choice take it at once, hidden ones when next shown.
-  void Set(bool on);
-  // F11: switches and tells.
+  // Switches without telling anyone (the choice read at start); the forms
+  // take it when they are next shown.
+  void Set(bool on) { on_ = on; }
+  // F11: switches and tells; the form that took the key brings the shown
+  // forms of this choice along.
   void Toggle();
 
  private:
