@@ -118,8 +118,9 @@ int RunMiniFonikra(const platform::Services& services) {
                           << QStringLiteral(".\n");
       throw CBlad(4);
     }
-    // Nothing depends on the working folder; a copy beside its files works
-    // in its own folder all the same, as people expect of it.
+    // Every path is made from the content root and the child's files, not
+    // from the working folder; the run still works in the content folder, as
+    // it always has, and goes back where it was started at the end.
     startDir = QDir::currentPath();
     QDir::setCurrent(defaults.contentRoot);
     locations::FileLocations here = defaults;
