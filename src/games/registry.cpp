@@ -6,6 +6,7 @@ const std::vector<Game>& Registry() {
   static const std::vector<Game> kGames = {
       {kPodpisywanie, QStringLiteral("Podpisywanie"), 1, QStringLiteral("Podpisywanie"), 5, true},
       {kMemory, QStringLiteral("Memory"), 2, QStringLiteral("Memory"), 4, false},
+      {kUzupelnianie, QString::fromUtf8("Uzupełnianie"), 3, QStringLiteral("Uzupelnianie"), 5, true},
   };
   return kGames;
 }

@@ -13,6 +13,7 @@ namespace games {
 // The numbers the statistics records carry; a number once written stays.
 inline constexpr qint32 kPodpisywanie = 1;
 inline constexpr qint32 kMemory = 2;
+inline constexpr qint32 kUzupelnianie = 3;
 
 struct Game {
   qint32 number = 0;       // the statistics record's game number
