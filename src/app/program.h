@@ -20,6 +20,9 @@ class TfmReklama;
 class TfmSplash;
 class graMemory;
 class graPodpisywanie;
+namespace filling {
+class Screen;
+}
 namespace profiles {
 struct Profile;
 }
@@ -27,7 +30,7 @@ struct Profile;
 // The program's objects, owned in one place: the state of the run (where
 // the content lies, the working screen, the child's files and settings),
 // the splash while it is up, the word catalogue, the statistics store and
-// the seven screens. Everything else receives what it uses from here
+// the eight screens. Everything else receives what it uses from here
 // through its constructor. Start-up, the tests, the benchmarks and the
 // screenshot tool all make the program through this one object.
 class Program {
@@ -66,7 +69,7 @@ class Program {
   // by the menu and the summary that CreateScreens makes; none for a guest.
   void SetChild(const QString& name, const QString& picture);
 
-  // The seven screens in their order: main menu, Memory, labelling, about
+  // The eight screens in their order: main menu, Memory, labelling, filling, about
   // box, summary, message dialog, closing screen. Raises CBlad(1) when
   // artwork is missing, leaving the screens made so far.
   void CreateScreens();
@@ -91,6 +94,7 @@ class Program {
   TfmMain* fmMain() const { return fmMain_.get(); }
   TfmMemory* fmMemory() const { return fmMemory_.get(); }
   TfmPodpisywanie* fmPodpisywanie() const { return fmPodpisywanie_.get(); }
+  filling::Screen* fmUzupelnianie() const { return fmUzupelnianie_.get(); }
   TfmOProgramie* fmOProgramie() const { return fmOProgramie_.get(); }
   TfmKoniecGry* fmKoniecGry() const { return fmKoniecGry_.get(); }
   TfmKomunikat* fmKomunikat() const { return fmKomunikat_.get(); }
@@ -111,6 +115,7 @@ class Program {
   std::unique_ptr<TfmMain> fmMain_;
   std::unique_ptr<TfmMemory> fmMemory_;
   std::unique_ptr<TfmPodpisywanie> fmPodpisywanie_;
+  std::unique_ptr<filling::Screen> fmUzupelnianie_;
   std::unique_ptr<TfmOProgramie> fmOProgramie_;
   std::unique_ptr<TfmKoniecGry> fmKoniecGry_;
   std::unique_ptr<TfmKomunikat> fmKomunikat_;

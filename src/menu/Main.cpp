@@ -54,8 +54,9 @@ void TfmMain::BindActions() {
   A_Wyniki.OnExecute = [this](QObject*) {
     if (ekrany_.PokazWyniki) ekrany_.PokazWyniki();
   };
-  A_Zakladka1.OnExecute = [this](QObject*) { DrawPage(page1_, session_.settings.podpisywanieSettings); };
-  A_Zakladka2.OnExecute = [this](QObject*) { DrawPage(page2_, session_.settings.memorySettings); };
+  A_Zakladka1.OnExecute = [this](QObject*) { DrawPage(1); };
+  A_Zakladka2.OnExecute = [this](QObject*) { DrawPage(2); };
+  A_Zakladka3.OnExecute = [this](QObject*) { DrawPage(3); };
   A_SZ.OnExecute = [this](QObject*) { ToggleSound(0, words::kSoundSz); };
   A_ZRZ.OnExecute = [this](QObject*) { ToggleSound(1, words::kSoundZRz); };
   A_CZ.OnExecute = [this](QObject*) { ToggleSound(2, words::kSoundCz); };
@@ -83,12 +84,19 @@ void TfmMain::Build() {
   tlo_.Draw(0, 0, background);
   page1_ = platform::LoadBmpFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_m1") + size + QStringLiteral(".xbi")));
   page2_ = platform::LoadBmpFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_m2") + size + QStringLiteral(".xbi")));
+  page0_ = platform::LoadBmpFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_m0strip") + size + QStringLiteral(".xbi")));
+  tab3On_ = platform::LoadBmpFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_z3on") + size + QStringLiteral(".xbi")));
+  tab3Off_ = platform::LoadBmpFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_z3off") + size + QStringLiteral(".xbi")));
 
   g_Menu = new platform::ImageControl(this);
   const QPoint strip = session_.geometry.screenMode == 1 ? QPoint(152, 422) : session_.geometry.screenMode == 2 ? QPoint(192, 541) : QPoint(195, 541);
   g_Menu->setGeometry(QRect(strip, page1_.size()));
   g_Menu->OnMouseDown = [this](platform::MouseButton b, int shift, int x, int y) { g_MenuMouseDown(b, shift, x, y); };
   g_Menu->setVisible(true);
+  g_Menu3 = new platform::ImageControl(this);
+  g_Menu3->setGeometry(QRect(strip + QPoint(page1_.width() + 4, 0), tab3Off_.size()));
+  g_Menu3->OnMouseDown = [this](platform::MouseButton, int, int, int) { SwitchTab(3); };
+  g_Menu3->setVisible(true);
 
   for (int i = 0; i < 3; ++i) captions_[size_t(i)]->SetPosition(W / 2 - captions_[size_t(i)]->Width() / 2, (H / 6) * (i + 1));
 
@@ -127,6 +135,13 @@ void TfmMain::Build() {
     sounds_[size_t(i)] = std::make_unique<CCheckBut>(session_.content, this, QString::fromLatin1(soundNames[i]), canvas, soundX[i],
                                                      (H / 12) * 5, *soundActions[i]);
   }
+  // In their places on the filling game's page, with the same actions.
+  const char* pairNames[4] = {"SZ_S", "ZRZ_Z", "CZ_C", "DZZ_DZ"};
+  for (int i = 0; i < 4; ++i) {
+    pairs_[size_t(i)] = std::make_unique<CCheckBut>(session_.content, this, QString::fromLatin1(pairNames[i]), canvas, soundX[i],
+                                                    (H / 12) * 5, *soundActions[i]);
+    pairs_[size_t(i)]->Hide();
+  }
   const platform::Action* positionActions[3] = {&A_Naglos, &A_Srodglos, &A_Wyglos};
   const char* positionNames[3] = {"naglos", "srodglos", "wyglos"};
   for (int i = 0; i < 3; ++i) {
@@ -159,6 +174,8 @@ void TfmMain::FormPaint() {
     A_Zakladka1.Execute(this);
   } else if (session_.settings.zakladka == 2) {
     A_Zakladka2.Execute(this);
+  } else if (session_.settings.zakladka == 3) {
+    A_Zakladka3.Execute(this);
   }
   recorder_->Zamknij();
 }
@@ -167,9 +184,11 @@ void TfmMain::FormKeyPress(int key) {
   if (key == 27) A_Stop.Execute(this);
 }
 
-void TfmMain::DrawPage(const QImage& page, const CUstGry& settings) {
+void TfmMain::DrawPage(int tab) {
+  const CUstGry& settings = *SettingsForTab(tab);
   platform::Canvas& canvas = WindowCanvas();
-  canvas.Draw(g_Menu->Left(), g_Menu->Top(), page);
+  canvas.Draw(g_Menu->Left(), g_Menu->Top(), tab == 1 ? page1_ : tab == 2 ? page2_ : page0_);
+  canvas.Draw(g_Menu3->Left(), g_Menu3->Top(), tab == 3 ? tab3On_ : tab3Off_);
   for (const auto& caption : captions_) caption->Paint(canvas);
   start_->setVisible(true);
   for (int i = 0; i < 3; ++i) {
@@ -177,8 +196,15 @@ void TfmMain::DrawPage(const QImage& page, const CUstGry& settings) {
     amounts_[size_t(i)]->SetState(settings.IsLevel(i + 1));
   }
   for (int i = 0; i < 4; ++i) {
-    sounds_[size_t(i)]->Show();
-    sounds_[size_t(i)]->SetState(settings.HasPhoneme(kSoundBits[i]));
+    // The pairs' pictures are wider: whichever was shown before goes first.
+    CCheckBut& sound = *sounds_[size_t(i)];
+    CCheckBut& pair = *pairs_[size_t(i)];
+    const QRect row(sound.X(), sound.Y(), pair.Input()->width(), pair.Input()->height());
+    canvas.CopyRect(row, tlo_, row);
+    (tab == 3 ? sound : pair).Hide();
+    CCheckBut& button = tab == 3 ? pair : sound;
+    button.Show();
+    button.SetState(settings.HasPhoneme(kSoundBits[i]));
   }
   for (int i = 0; i < 3; ++i) {
     positions_[size_t(i)]->Show();
@@ -187,18 +213,26 @@ void TfmMain::DrawPage(const QImage& page, const CUstGry& settings) {
 }
 
 void TfmMain::g_MenuMouseDown(platform::MouseButton, int, int x, int) {
+  SwitchTab(TabAt(session_.geometry.screenMode, x));
+}
+
+void TfmMain::SwitchTab(int tab) {
   poprzedniaZakladka_ = session_.settings.zakladka;
-  const int tab = TabAt(session_.geometry.screenMode, x);
   if (tab != 0) session_.settings.zakladka = qint16(tab);
   if (session_.settings.zakladka == poprzedniaZakladka_) return;
   if (session_.settings.zakladka == 1) A_Zakladka1.Execute(this);
   if (session_.settings.zakladka == 2) A_Zakladka2.Execute(this);
+  if (session_.settings.zakladka == 3) A_Zakladka3.Execute(this);
+}
+
+CCheckBut& TfmMain::SoundButtonOfTab(int index) const {
+  return session_.settings.zakladka == 3 ? *pairs_[size_t(index)] : *sounds_[size_t(index)];
 }
 
 void TfmMain::ToggleSound(int index, int bit) {
   CUstGry* settings = SettingsForTab(session_.settings.zakladka);
   if (!settings) return;
-  sounds_[size_t(index)]->Toggle();
+  SoundButtonOfTab(index).Toggle();
   if (session_.settings.zakladka == 3) {
     settings->TogglePhonemePair(bit);
   } else {

@@ -60,8 +60,10 @@ class TfmMain : public platform::Form {
   // (the games and the results window record), so nothing runs them.
   platform::Action A_Rec_Rec, A_Rec_Play, NagRekordyUp, NagRekordyDown;
 
-  // The tab strip: a picture-less input area over the tab pictures.
+  // The tab strip: a picture-less input area over the tab pictures; and the
+  // tab of the filling game beside it, on the right.
   platform::ImageControl* g_Menu = nullptr;
+  platform::ImageControl* g_Menu3 = nullptr;
 
   // The child practising this run, named on a card in the top-left corner
   // over the sky; an empty name (a guest) shows none.
@@ -80,6 +82,8 @@ class TfmMain : public platform::Form {
   CPrzyciskP* ResultsButton() const { return results_.get(); }
   CCheckBut* AmountButton(int i) const { return amounts_[size_t(i)].get(); }
   CCheckBut* SoundButton(int i) const { return sounds_[size_t(i)].get(); }
+  // The sound buttons of the filling game's tab, which name pairs ("SZ – S").
+  CCheckBut* PairButton(int i) const { return pairs_[size_t(i)].get(); }
   CCheckBut* PositionButton(int i) const { return positions_[size_t(i)].get(); }
   const CObiektGraficzny* Caption(int i) const { return captions_[size_t(i)].get(); }
   CNagrywanie* Recorder() const { return recorder_.get(); }
@@ -93,8 +97,13 @@ class TfmMain : public platform::Form {
  private:
   void BindActions();
   void Build();
-  void DrawPage(const QImage& page, const CUstGry& settings);
+  // The page of tab 1, 2 or 3 with the choices of its record.
+  void DrawPage(int tab);
   void g_MenuMouseDown(platform::MouseButton button, int shift, int x, int y);
+  // A press selected `tab` (0: none); the page is drawn when it changed.
+  void SwitchTab(int tab);
+  // The sound button of the current tab at `index`.
+  CCheckBut& SoundButtonOfTab(int index) const;
   void A_StartExecute();
   void A_StopExecute();
   void A_OprogramieExecute();
@@ -109,9 +118,12 @@ class TfmMain : public platform::Form {
   platform::Canvas tlo_;  // the background, which the image buttons restore from
   QImage page1_;
   QImage page2_;
+  QImage page0_;              // the strip with neither of its tabs chosen
+  QImage tab3On_, tab3Off_;   // the filling game's tab, chosen or not
   std::unique_ptr<CPrzyciskP> about_, exit_, start_, results_;
   std::array<std::unique_ptr<CCheckBut>, 3> amounts_;
   std::array<std::unique_ptr<CCheckBut>, 4> sounds_;
+  std::array<std::unique_ptr<CCheckBut>, 4> pairs_;
   std::array<std::unique_ptr<CCheckBut>, 3> positions_;
   // Row captions: number of tasks, sounds, position.
   std::array<std::unique_ptr<CObiektGraficzny>, 3> captions_;

@@ -26,6 +26,10 @@ void CCheckBut::Show() {
   if (input_) input_->setVisible(true);
 }
 
+void CCheckBut::Hide() {
+  if (input_) input_->setVisible(false);
+}
+
 void CCheckBut::SetState(bool on) {
   state_ = on;
   Paint();

@@ -24,6 +24,8 @@ class CCheckBut {
   void Paint();
   // Makes the input area visible; draws nothing.
   void Show();
+  // Makes the input area invisible; draws nothing.
+  void Hide();
   void SetState(bool on);
   void Toggle();
 
