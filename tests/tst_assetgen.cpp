@@ -425,10 +425,14 @@ class AssetgenTest : public QObject {
 
       // Tiles land anywhere in the left strip and the bottom band, and in
       // the slot row.
-      const QImage labelling = platform::DecodeJpeg(EncodeJpeg(LabellingBackground(size)));
+      const QImage labelling = platform::DecodeJpeg(EncodeJpeg(TileGameBackground(size, QStringLiteral("Podpisywanie"), true)));
       QVERIFY(onPanel(labelling, QRect(10, 10, W / 5 + 55, H - 75 - 10 + 55)));
       QVERIFY(onPanel(labelling, QRect(10, H - H / 5, W - 75 + 55, 75 - 10 - 1)));
       QVERIFY(onPanel(labelling, QRect(W / 2 - 30 * 9, H - H / 4, 70 * 8 + 55, 55)));
+      // The filling game's slot row and its two answer tiles below it.
+      const QImage filling = platform::DecodeJpeg(EncodeJpeg(TileGameBackground(size, QStringLiteral("Uzupełnianie"), false)));
+      QVERIFY(onPanel(filling, QRect(W / 2 - 30 * 9, H - H / 4, 70 * 8 + 55, 55)));
+      QVERIFY(onPanel(filling, QRect(W / 2 - 85, H - H / 4 + 80, 170, 55)));
     }
   }
 

@@ -197,7 +197,9 @@ QImage MemoryBackground(QSize size) {
   return img;
 }
 
-QImage LabellingBackground(QSize size) {
+// The labelling game's background, and with `strip` false the filling
+// game's, whose tiles never leave the bottom band.
+QImage TileGameBackground(QSize size, const QString& name, bool strip) {
   const int W = size.width(), H = size.height();
   const bool small = size == kSmall;
   QImage img = NewPicture(W, H, kSky);
@@ -209,12 +211,12 @@ QImage LabellingBackground(QSize size) {
 
   // The tray: the left strip and the bottom band where tiles are scattered,
   // with the slot row in the band. Tiles paint their corners in its colour.
-  const qreal stripRight = W / 5 + 75 + 10;
+  const qreal stripRight = strip ? W / 5 + 75 + 10 : W / 10 - 14;
   const qreal bandTop = H - H / 4 - 10;
   // Both parts run off the screen's edges, so no rounded corner of the tray
   // lies where a tile can be dropped.
   QPainterPath tray;
-  tray.addRoundedRect(QRectF(-40, -40, stripRight + 40, H + 80), 26, 26);
+  if (strip) tray.addRoundedRect(QRectF(-40, -40, stripRight + 40, H + 80), 26, 26);
   tray.addRoundedRect(QRectF(-40, bandTop, W + 80, H + 40 - bandTop), 26, 26);
   tray.setFillRule(Qt::WindingFill);
   tray = tray.simplified();
@@ -224,7 +226,7 @@ QImage LabellingBackground(QSize size) {
 
   const QRectF title = small ? QRectF(stripRight + 14, 14, W - W / 10 - 14 - stripRight - 14, 74)
                              : QRectF(stripRight + 18, 22, W - W / 10 - 18 - stripRight - 18, 100);
-  DrawLine(p, title, QStringLiteral("Podpisywanie"), TitleStyle(small ? 54 : 74));
+  DrawLine(p, title, name, TitleStyle(small ? 54 : 74));
   DrawStand(p, small ? QRectF(274, 140, 252, 290) : QRectF(348, 172, 328, 380), 10);
   return img;
 }
@@ -339,7 +341,8 @@ void RenderInterfaceArt(const PictureSink& sink) {
     sink(dir + QStringLiteral("mT_m1") + s + QStringLiteral(".xbi"), TabStrip(menu, m.strip, 1));
     sink(dir + QStringLiteral("mT_m2") + s + QStringLiteral(".xbi"), TabStrip(menu, m.strip, 2));
     sink(dir + QStringLiteral("mT_Mem") + s + QStringLiteral(".xji"), MemoryBackground(m.size));
-    sink(dir + QStringLiteral("mT_Pod") + s + QStringLiteral("1.xji"), LabellingBackground(m.size));
+    sink(dir + QStringLiteral("mT_Pod") + s + QStringLiteral("1.xji"), TileGameBackground(m.size, QStringLiteral("Podpisywanie"), true));
+    sink(dir + QStringLiteral("mT_Uzu") + s + QStringLiteral("1.xji"), TileGameBackground(m.size, QString::fromUtf8("Uzupełnianie"), false));
     sink(dir + QStringLiteral("mT_OPro") + s + QStringLiteral(".xji"), AboutBackground(m.size));
     sink(dir + QStringLiteral("comm") + s + QStringLiteral(".xji"), ClosingPicture(m.size));
   }

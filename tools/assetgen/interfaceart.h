@@ -15,7 +15,9 @@ QImage MenuBackground(QSize size);          // 800 x 600 or 1024 x 768
 QImage ChooserBackground(QSize size);       // the child chooser, the same sizes
 QImage TabStrip(const QImage& menuBackground, const QRect& strip, int selectedTab);
 QImage MemoryBackground(QSize size);
-QImage LabellingBackground(QSize size);
+// The labelling game's, with the strip where tiles are scattered, or the
+// filling game's, with the bottom band alone; the game's name as its title.
+QImage TileGameBackground(QSize size, const QString& name, bool strip);
 QImage AboutBackground(QSize size);
 QImage ClosingPicture(QSize size);
 // rating 0 "try again", 1 "good", 2 "excellent"; 600 x 450

@@ -29,6 +29,9 @@
 
 namespace {
 
+// espeak-ng speaks 175 words a minute of its own.
+constexpr int kSlowWordsPerMinute = 95;
+
 QByteArray ReadSource(const QString& path) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) throw AssetError(QStringLiteral("cannot read %1").arg(path));
@@ -59,6 +62,9 @@ void Run(const QString& assets, const QString& data, const QString& iconFolder) 
   }
   for (const WordEntry& w : words) {
     sounds.append({w.key, w.SpokenText(), data + QStringLiteral("/Smd/") + w.key + QStringLiteral(".pw")});
+    // Slowly, for the filling game's hint: the sound at the gap is heard better.
+    sounds.append({w.key + QStringLiteral("_w"), w.SpokenText(), data + QStringLiteral("/Smd/") + w.key + QStringLiteral("_w.pw"),
+                   kSlowWordsPerMinute});
   }
   ProduceSounds(sounds, assets + QStringLiteral("/voice"));
 

@@ -98,8 +98,10 @@ void ProduceSounds(const QList<SoundJob>& jobs, const QString& voiceDir) {
       // -b 1: the text is UTF-8, whatever the locale of the build machine.
       // The leading space keeps a text that starts with "-" from being read
       // as an option; espeak-ng ignores it.
-      proc->start(kEspeak, {QStringLiteral("-v"), QStringLiteral("pl"), QStringLiteral("-b"), QStringLiteral("1"),
-                            QStringLiteral("-w"), job->output, QLatin1Char(' ') + job->text});
+      QStringList args = {QStringLiteral("-v"), QStringLiteral("pl"), QStringLiteral("-b"), QStringLiteral("1"),
+                          QStringLiteral("-w"), job->output};
+      if (job->speed > 0) args << QStringLiteral("-s") << QString::number(job->speed);
+      proc->start(kEspeak, args << QLatin1Char(' ') + job->text);
       if (!proc->waitForStarted()) {
         throw AssetError(QStringLiteral("cannot run espeak-ng: %1").arg(proc->errorString()));
       }

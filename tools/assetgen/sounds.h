@@ -9,6 +9,7 @@ struct SoundJob {
   QString name;
   QString text;
   QString output;  // full path of the ".pw" file
+  int speed = 0;   // words a minute; 0 for espeak-ng's own pace
 };
 
 // Fails with AssetError unless espeak-ng runs and knows Polish.

@@ -281,6 +281,13 @@ void Board::Powiedz(bool wolno) {
   if (!PlayWordSound(*session_.services.sound, voices, key)) session_.services.sleep(1000);
 }
 
+void Board::ZacznijMowic() {
+  const QString key = Slowo();
+  if (key.isEmpty()) return;
+  const QString path = recorder::VoiceLibrary(session_.files, session_.content).WordSoundPath(key);
+  if (QFileInfo(path).isFile()) session_.services.sound->PlayAsync(path);
+}
+
 void Board::Wycofaj() {
   wycofana_ = true;
   przeciagana_ = nullptr;

@@ -60,6 +60,8 @@ class Board : public labelling::TileHost {
   // moment; counted as a hint.
   void Podpowiedz();
   void Powiedz(bool wolno = false);
+  // Starts the word and returns at once.
+  void ZacznijMowic();
   // The game is over: no tile can be taken any more.
   void Wycofaj();
   bool Wycofana() const { return wycofana_; }

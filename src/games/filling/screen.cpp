@@ -22,10 +22,9 @@ Screen::Screen(const session::Session& session, CSlowa* slowa, CStatRec* statRec
   A_Poprzedni.OnExecute = [this](QObject*) { Przejdz(false); };
   connect(this, &platform::Form::Closed, this, [this] { WycofajPlansze(); });
 
-  // The labelling game's background: the same picture frame and slot row.
   try {
     tlo_ = platform::LoadJpegFile(
-        session_.content.Path(QStringLiteral("Intf/Spec/mT_Pod") + session_.geometry.ArtSuffix() + QStringLiteral("1.xji")));
+        session_.content.Path(QStringLiteral("Intf/Spec/mT_Uzu") + session_.geometry.ArtSuffix() + QStringLiteral("1.xji")));
   } catch (const platform::Exception&) {
     throw CBlad(1);
   }
@@ -113,7 +112,9 @@ void Screen::PokazZadanie() {
   const QRect calosc(0, 0, ClientWidth(), ClientHeight());
   WindowCanvas().CopyRect(calosc, plotnoRobocze_, calosc);
   Invalidate();
-  if (!rozwiazane) plansza_->Powiedz();
+  // Heard while the child already looks and reaches: a key or a press does
+  // not wait for the word, and the next sound stops it.
+  if (!rozwiazane) plansza_->ZacznijMowic();
 }
 
 void Screen::Rozwiazane() {
