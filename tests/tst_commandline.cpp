@@ -5,6 +5,7 @@
 #include "app/commandline.h"
 #include "profiles/profiles.h"
 #include "support/statsfiles.h"
+#include "words/wordbits.h"
 
 using Action = CommandLine::Action;
 Q_DECLARE_METATYPE(Action)
@@ -97,7 +98,11 @@ class CommandLineTest : public QObject {
     QString error;
     profiles::Profile ala;
     QVERIFY((error = profiles::Add(dir.path(), QStringLiteral("Ala"), QString(), &ala)).isEmpty());
-    QVERIFY(testing::WriteBytes(ala.folder + "/prgst6.stt", header + record + record));
+    // Her second game is of the filling game, every sound in its pair.
+    statrec::GameRecord filling = statrec::DecodeRecord(record.constData());
+    filling.gameNumber = 3;
+    filling.gloski = qint16(words::kAnySoundMask);
+    QVERIFY(testing::WriteBytes(ala.folder + "/prgst6.stt", header + record + statrec::EncodeRecord(filling)));
 
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -135,6 +140,10 @@ class CommandLineTest : public QObject {
     // 6 Dec 2026 22:38 local as a spreadsheet's date; the duration as a time and in seconds.
     QVERIFY2(games.contains("<c r=\"A2\" s=") && games.contains("<v>46362.9"), games.constData());
     QVERIFY(games.contains("<v>60</v>"));
+    // The pairs' text, with room for it.
+    QVERIFY(QString::fromUtf8(games).contains(QStringLiteral("<t>SZ – S, Ż/RZ – Z, CZ – C, DŻ – DZ</t>")));
+    const QRegularExpression soundsColumn(QStringLiteral("<col min=\"3\" max=\"3\" width=\"([0-9.]+)\""));
+    QVERIFY(soundsColumn.match(QString::fromUtf8(games)).captured(1).toDouble() >= 33);
     QVERIFY(QString::fromUtf8(part("xl/styles.xml")).contains("[hh]:mm:ss"));
     QCOMPARE(part("xl/worksheets/sheet2.xml").count("<row "), 2);
 

@@ -71,6 +71,8 @@ class HistoryTest : public QObject {
  private slots:
   void initTestCase();
   void decodesTheKnownHeaderAndRecord();
+  void soundsAreNamedAloneOrInPairs_data();
+  void soundsAreNamedAloneOrInPairs();
   void describesSettingsAndTimeInWords();
   void fiftyGamesExportWithTheirCounts();
   void refusesWhatIsNoStatisticsFile_data();
@@ -110,9 +112,24 @@ void HistoryTest::decodesTheKnownHeaderAndRecord() {
                         "2", "0", "Doskonale!"}));
 }
 
+void HistoryTest::soundsAreNamedAloneOrInPairs_data() {
+  QTest::addColumn<int>("bits");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("two sounds") << int(words::kSoundSz | words::kSoundCz) << "SZ, CZ";
+  QTest::newRow("a pair") << int(words::kSoundSz | words::kSoundS) << "SZ – S";
+  QTest::newRow("every pair") << int(words::kAnySoundMask) << "SZ – S, Ż/RZ – Z, CZ – C, DŻ – DZ";
+  QTest::newRow("a pair and a sound") << 17 + 2 << "SZ – S, Ż/RZ";
+  QTest::newRow("hissing sounds alone") << int(words::kSoundZ | words::kSoundDzHissing) << "Z, DZ";
+  QTest::newRow("bits above the sounds") << 0x0100 + 34 << "Ż/RZ – Z";
+}
+
+void HistoryTest::soundsAreNamedAloneOrInPairs() {
+  QFETCH(int, bits);
+  QFETCH(QString, text);
+  QCOMPARE(history::SoundsText(qint16(bits)), text);
+}
+
 void HistoryTest::describesSettingsAndTimeInWords() {
-  QCOMPARE(history::SoundsText(words::kSoundSz | words::kSoundCz), QStringLiteral("SZ, CZ"));
-  QCOMPARE(history::SoundsText(words::kSoundMask), QStringLiteral("SZ, Ż/RZ, CZ, DŻ"));
   QCOMPARE(history::PositionsText(words::kWordInitial | words::kWordFinal), QStringLiteral("nagłos, wygłos"));
   QCOMPARE(history::DurationText(125.28), QStringLiteral("2 min 05 s"));
   QCOMPARE(history::DurationText(3725), QStringLiteral("1 h 02 min 05 s"));
@@ -127,10 +144,12 @@ void HistoryTest::fiftyGamesExportWithTheirCounts() {
   QList<statrec::GameRecord> games;
   for (int i = 0; i < 50; ++i) {
     statrec::GameRecord g;
-    g.gameNumber = 1 + i % 2;
+    g.gameNumber = 1 + i % 3;
     g.startTime = FakeClock::Utc(2026, 1 + i % 12, 1 + i % 28, i % 24, i, 59 - i % 60, i);
     g.poziom = qint16(1 + i % 3);
-    g.gloski = qint16(words::kSounds[i % 4] | (i % 5 == 0 ? words::kSoundDz : 0));
+    const quint16 sounds = words::kSounds[i % 4] | (i % 5 == 0 ? words::kSoundDz : 0);
+    // The filling game writes its sounds in pairs: "SZ – S, DŻ – DZ".
+    g.gloski = qint16(g.gameNumber == 3 ? sounds | sounds << 4 : sounds);
     g.pozycja = qint16(words::kPositions[i % 3]);
     // A game never lasts less than nothing, nor has fewer than no wrong
     // answers: these two are damage, not games.
@@ -164,6 +183,7 @@ void HistoryTest::fiftyGamesExportWithTheirCounts() {
     QCOMPARE(row[11] == QStringLiteral("—"), games[i].completed == 0);
   }
   QCOMPARE(rows[1][0], QStringLiteral("2026-01-01 01:00"));
+  QCOMPARE(rows[3].mid(1, 2), QStringList({"Uzupełnianie", "CZ – C"}));
 }
 
 void HistoryTest::refusesWhatIsNoStatisticsFile_data() {
@@ -255,7 +275,9 @@ void HistoryTest::recordsThatCannotBeGamesAreLeftOut_data() {
     change(g);
     return statrec::EncodeRecord(g);
   };
-  QTest::newRow("game 3") << known([](auto& g) { g.gameNumber = 3; }) << false;
+  QTest::newRow("game 4") << known([](auto& g) { g.gameNumber = 4; }) << false;
+  QTest::newRow("filling, SZ – S") << known([](auto& g) { g.gameNumber = 3, g.gloski = 17; }) << true;
+  QTest::newRow("sounds beyond the eight") << known([](auto& g) { g.gloski = -1; }) << true;
   QTest::newRow("Memory") << known([](auto& g) { g.gameNumber = 2; }) << true;
   QTest::newRow("year 1999") << known([](auto& g) { g.startTime.year = 1999; }) << false;
   QTest::newRow("year 2000") << known([](auto& g) { g.startTime.year = 2000; }) << true;

@@ -106,19 +106,28 @@ class ResultsTest : public QObject {
     QCOMPARE(ShownDays(rows), QStringList({"2026-06-05", "2026-06-03", "2026-06-01", "2026-05-20"}));
   }
 
+  // `filling`: the sounds of games of the filling game added to the four.
   void textColumnsSortInThePolishAlphabetAndAmountsByMeaning_data() {
     QTest::addColumn<int>("column");
+    QTest::addColumn<QList<int>>("filling");
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("game") << int(kGame) << QStringList{"Memory", "Memory", "Podpisywanie", "Podpisywanie"};
-    QTest::newRow("sounds") << int(kSounds) << QStringList{"CZ", "SZ", "SZ, DŻ", "Ż/RZ"};
-    QTest::newRow("positions") << int(kPositions) << QStringList{"nagłos", "nagłos, wygłos", "śródgłos", "wygłos"};
-    QTest::newRow("amount") << int(kAmount) << QStringList{"mało", "mało", "średnio", "dużo"};
+    QTest::newRow("game") << int(kGame) << QList<int>{}
+                          << QStringList{"Memory", "Memory", "Podpisywanie", "Podpisywanie"};
+    QTest::newRow("sounds") << int(kSounds) << QList<int>{} << QStringList{"CZ", "SZ", "SZ, DŻ", "Ż/RZ"};
+    // A pair after its hushing sound, a hissing sound alone before all.
+    QTest::newRow("sounds in pairs") << int(kSounds) << QList<int>{17 + 8, 16, 17}
+                                     << QStringList{"S", "CZ", "SZ", "SZ – S", "SZ, DŻ", "SZ – S, DŻ", "Ż/RZ"};
+    QTest::newRow("positions") << int(kPositions) << QList<int>{}
+                               << QStringList{"nagłos", "nagłos, wygłos", "śródgłos", "wygłos"};
+    QTest::newRow("amount") << int(kAmount) << QList<int>{} << QStringList{"mało", "mało", "średnio", "dużo"};
   }
   void textColumnsSortInThePolishAlphabetAndAmountsByMeaning() {
     QFETCH(int, column);
+    QFETCH(QList<int>, filling);
     QFETCH(QStringList, texts);
     QList<Game> games = FourGames();
     for (int i = 0; i < 4; ++i) games[i].amount = qint16(QList<int>{3, 1, 2, 1}[i]);
+    for (int sounds : filling) games << Game{.game = 3, .utc = Utc(6, 10), .sounds = quint16(sounds)};
     ResultsModel model;
     model.SetRecords(Records(games), QTimeZone::systemTimeZone());
     ResultsFilter rows(&model);
@@ -131,18 +140,24 @@ class ResultsTest : public QObject {
     for (int i = 0; i < rows.rowCount(); ++i) QCOMPARE(rows.index(i, column).data().toString(), shown[i]);
   }
 
+  // The four games and two of the filling game: SZ – S on 10 June, a lone
+  // hissing Z (no game writes it) on 11 June.
   void filtersNarrowByGameSoundPositionAndDates_data() {
     QTest::addColumn<Filter>("filter");
     QTest::addColumn<QStringList>("days");
-    QTest::newRow("nothing") << Filter{} << QStringList{"2026-06-01", "2026-06-03", "2026-06-05", "2026-06-08"};
+    QTest::newRow("nothing") << Filter{}
+                             << QStringList{"2026-06-01", "2026-06-03", "2026-06-05", "2026-06-08", "2026-06-10",
+                                            "2026-06-11"};
     QTest::newRow("Memory") << Filter{.game = 2} << QStringList{"2026-06-03", "2026-06-08"};
-    // A game of two sounds counts for each of them.
+    // A game of two sounds counts for each of them, a pair for its hushing sound.
     QTest::newRow("DŻ") << Filter{.sound = words::kSoundDz} << QStringList{"2026-06-05"};
-    QTest::newRow("SZ") << Filter{.sound = words::kSoundSz} << QStringList{"2026-06-01", "2026-06-05"};
+    QTest::newRow("SZ") << Filter{.sound = words::kSoundSz} << QStringList{"2026-06-01", "2026-06-05", "2026-06-10"};
+    QTest::newRow("Ż/RZ") << Filter{.sound = words::kSoundZRz} << QStringList{"2026-06-08"};
     QTest::newRow("wygłos") << Filter{.position = words::kWordFinal} << QStringList{"2026-06-05", "2026-06-08"};
     QTest::newRow("from and to, both included")
         << Filter{.from = QDate(2026, 6, 3), .to = QDate(2026, 6, 5)} << QStringList{"2026-06-03", "2026-06-05"};
-    QTest::newRow("from only") << Filter{.from = QDate(2026, 6, 4)} << QStringList{"2026-06-05", "2026-06-08"};
+    QTest::newRow("from only") << Filter{.from = QDate(2026, 6, 4)}
+                               << QStringList{"2026-06-05", "2026-06-08", "2026-06-10", "2026-06-11"};
     QTest::newRow("all at once") << Filter{.game = 1, .sound = words::kSoundSz, .position = words::kWordInitial,
                                            .to = QDate(2026, 6, 2)}
                                  << QStringList{"2026-06-01"};
@@ -151,7 +166,9 @@ class ResultsTest : public QObject {
     QFETCH(Filter, filter);
     QFETCH(QStringList, days);
     ResultsModel model;
-    model.SetRecords(Records(FourGames()), QTimeZone::systemTimeZone());
+    model.SetRecords(Records(FourGames() + QList<Game>{{.game = 3, .utc = Utc(6, 10), .sounds = 17},
+                                                       {.game = 3, .utc = Utc(6, 11), .sounds = words::kSoundZ}}),
+                     QTimeZone::systemTimeZone());
     ResultsFilter rows(&model);
     rows.sort(kWhen, Qt::AscendingOrder);
     rows.SetFilter(filter);
@@ -172,6 +189,9 @@ class ResultsTest : public QObject {
         Game{.utc = Utc(6, 1, 23), .sounds = words::kSoundSz, .correct = 3, .wrong = 1},
         Game{.utc = Utc(6, 2, 9), .sounds = words::kSoundSz | words::kSoundCz, .correct = 1, .wrong = 1},
         Game{.utc = Utc(6, 3, 9), .sounds = words::kSoundCz, .correct = 0, .wrong = 4},
+        // The filling game: SZ – S practises SZ; a hissing sound alone none.
+        Game{.game = 3, .utc = Utc(6, 3, 10), .sounds = 17, .correct = 2, .wrong = 0},
+        Game{.game = 3, .utc = Utc(6, 3, 11), .sounds = words::kSoundS, .correct = 0, .wrong = 3},
         Game{.utc = Utc(6, 8, 9), .sounds = words::kSoundSz, .correct = 5, .wrong = 0},
         Game{.utc = QDateTime(), .sounds = words::kSoundSz},  // no place on the time line
     };
@@ -191,7 +211,8 @@ class ResultsTest : public QObject {
     const QList<Period> weeks = Progress(Records(games), zone, Step::Week);
     QCOMPARE(weeks.size(), 2);
     QCOMPARE(weeks[0].start, QDate(2026, 6, 1));
-    QCOMPARE(weeks[0].games, 3);
+    QCOMPARE(weeks[0].games, 5);
+    QCOMPARE(weeks[0].Share(0), 6.0 / 8.0);
     QCOMPARE(weeks[0].Share(2), 1.0 / 6.0);
     QCOMPARE(weeks[1].start, QDate(2026, 6, 8));
     QCOMPARE(weeks[1].games, 1);
@@ -261,6 +282,24 @@ class ResultsTest : public QObject {
     window.Games()->ToDate()->setDate(QDate(2026, 6, 4));
     QCOMPARE(window.Table()->model()->rowCount(), 1);
     QCOMPARE(window.Games()->RangeText(), QStringLiteral("Gry od 2026-06-01 do 2026-06-04"));
+  }
+
+  // The first two games are always offered, a later one once it was played.
+  void theGameFilterOffersALaterGameOnceItWasPlayed_data() {
+    QTest::addColumn<qint32>("played");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("Memory alone") << 2 << "Memory";
+    QTest::newRow("the filling game") << 3 << "Uzupełnianie";
+  }
+  void theGameFilterOffersALaterGameOnceItWasPlayed() {
+    QFETCH(qint32, played);
+    QFETCH(QString, last);
+    testing::TemporaryWorkingDir dir;
+    QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), testing::StatsBytes({Game{.game = played, .utc = Utc(6, 1)}})));
+    ResultsWindow window(OneFolder(dir));
+    const QComboBox* choice = window.Games()->GameChoice();
+    QCOMPARE(choice->itemText(1), QStringLiteral("Podpisywanie"));
+    QCOMPARE(choice->itemText(choice->count() - 1), last);
   }
 
   void csvHoldsTheShownRowsInTheShownOrder() {
@@ -348,7 +387,7 @@ class ResultsTest : public QObject {
     // Between the games: noise, a game from 2150 and an unknown game number.
     bytes.insert(statrec::kHeaderSize + statrec::kRecordSize, QByteArray(statrec::kRecordSize, '\x7f'));
     bytes += statrec::EncodeRecord(testing::Record(future));
-    bytes += statrec::EncodeRecord(testing::Record(Game{.game = 3, .utc = Utc(6, 9)}));
+    bytes += statrec::EncodeRecord(testing::Record(Game{.game = 4, .utc = Utc(6, 9)}));
     QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), bytes));
     ResultsWindow window(OneFolder(dir));
     QCOMPARE(window.Table()->model()->rowCount(), 4);

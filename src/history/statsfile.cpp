@@ -150,12 +150,34 @@ QString GameText(qint32 gameNumber) {
 }
 
 QString SoundsText(qint16 soundBits) {
-  static const QList<QPair<quint16, QString>> kNames = {
-      {words::kSoundSz, QStringLiteral("SZ")},
-      {words::kSoundZRz, QStringLiteral("Ż/RZ")},
-      {words::kSoundCz, QStringLiteral("CZ")},
-      {words::kSoundDz, QStringLiteral("DŻ")}};
-  return JoinNamed(soundBits, kNames);
+  // Every combination of the eight sound bits, made once: an export of a
+  // long history asks for it on every row. Bits above them name nothing.
+  static const QList<QString> kTexts = [] {
+    struct Pair {
+      quint16 hushing, hissing;
+      QString hushingName, hissingName;
+    };
+    // In the order of the menu's rows.
+    const Pair pairs[] = {{words::kSoundSz, words::kSoundS, QStringLiteral("SZ"), QStringLiteral("S")},
+                          {words::kSoundZRz, words::kSoundZ, QStringLiteral("Ż/RZ"), QStringLiteral("Z")},
+                          {words::kSoundCz, words::kSoundC, QStringLiteral("CZ"), QStringLiteral("C")},
+                          {words::kSoundDz, words::kSoundDzHissing, QStringLiteral("DŻ"), QStringLiteral("DZ")}};
+    QList<QString> texts;
+    for (int bits = 0; bits <= words::kAnySoundMask; ++bits) {
+      QStringList parts;
+      for (const Pair& p : pairs) {
+        const bool hushing = bits & p.hushing, hissing = bits & p.hissing;
+        // The filling game practises a hushing sound against its hissing partner.
+        if (hushing && hissing)
+          parts << p.hushingName + QStringLiteral(" – ") + p.hissingName;
+        else if (hushing || hissing)
+          parts << (hushing ? p.hushingName : p.hissingName);
+      }
+      texts << parts.join(QStringLiteral(", "));
+    }
+    return texts;
+  }();
+  return kTexts[quint16(soundBits) & words::kAnySoundMask];
 }
 
 QString PositionsText(qint16 positionBits) {

@@ -68,7 +68,7 @@ StatsFile ReadStatsFile(const QString& path);
 
 // Texts as the program's screens say them.
 QString GameText(qint32 gameNumber);           // "Podpisywanie", "Memory"
-QString SoundsText(qint16 soundBits);          // "SZ, CZ"
+QString SoundsText(qint16 soundBits);          // "SZ, CZ"; a pair "SZ – S"
 QString PositionsText(qint16 positionBits);    // "nagłos, wygłos"
 QString AmountText(qint16 amount);             // "mało", "średnio", "dużo"
 QString DurationText(double seconds);          // "2 min 05 s"

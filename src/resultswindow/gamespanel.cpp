@@ -18,6 +18,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "games/registry.h"
 #include "history/statscsv.h"
 #include "history/statsfile.h"
 #include "resultswindow/progresschart.h"
@@ -139,8 +140,9 @@ QWidget* GamesPanel::BuildFilters(bool wide) {
   filters->setHorizontalSpacing(6);
   filters->setVerticalSpacing(4);
   game_ = new QComboBox(panel);
-  game_->addItem(QStringLiteral("wszystkie"), 0);
-  for (qint32 g : history::GameNumbers()) game_->addItem(history::GameText(g), g);
+  // Its games follow the child's file: a longer name fits when it comes.
+  game_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  OfferGames({});
   sound_ = new QComboBox(panel);
   sound_->addItem(QStringLiteral("wszystkie"), 0);
   for (quint16 bit : words::kSounds) sound_->addItem(history::SoundsText(qint16(bit)), bit);
@@ -169,6 +171,22 @@ QWidget* GamesPanel::BuildFilters(bool wide) {
   filters->addWidget(reset, oneRow ? 0 : 1, last + 1);
   connect(reset, &QPushButton::clicked, this, &GamesPanel::ResetFilters);
   return panel;
+}
+
+void GamesPanel::OfferGames(const QList<history::StatsRecord>& records) {
+  QList<qint32> held;
+  for (const history::StatsRecord& r : records)
+    if (!held.contains(r.stored.gameNumber)) held << r.stored.gameNumber;
+  const QVariant chosen = game_->currentData();
+  const QSignalBlocker quiet(game_);
+  game_->clear();
+  game_->addItem(QStringLiteral("wszystkie"), 0);
+  // The two first games are always offered, as they always were; a game
+  // added since, once the child has played it.
+  for (qint32 g : history::GameNumbers()) {
+    if (g == games::kPodpisywanie || g == games::kMemory || held.contains(g)) game_->addItem(history::GameText(g), g);
+  }
+  game_->setCurrentIndex(qMax(0, game_->findData(chosen)));
 }
 
 bool GamesPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -208,6 +226,7 @@ void GamesPanel::Load(const QString& statsPath) {
   }
   if (!file.warning.isEmpty())
     SetNotice(notice_, file.warning + QStringLiteral(" Pokazano pozostałe gry."), "warning");
+  OfferGames(file.records);
   model_->SetRecords(std::move(file.records), QTimeZone::systemTimeZone());
   for (int i = 0; i < model_->rowCount(); ++i) {
     const QDate d = model_->Day(i);
@@ -228,6 +247,7 @@ void GamesPanel::Load(const QString& statsPath) {
 
 void GamesPanel::ShowNoGames(const QString& notice, const char* kind) {
   SetNotice(notice_, notice, kind);
+  OfferGames({});
   filters_->hide();
   chartView_->hide();
   for (QPushButton* b : {csvButton_, xlsxButton_, pdfButton_}) b->setEnabled(false);

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "history/statsfile.h"
 #include "platform/services.h"
 #include "resultswindow/exportdialog.h"
 #include "resultswindow/progress.h"
@@ -73,6 +74,9 @@ class GamesPanel : public QWidget {
   platform::Services services_;
   QWidget* BuildFilters(bool wide);
   void Load(const QString& statsPath);
+  // The game filter's choices for the games of `records`; the chosen game
+  // stays chosen while it is offered.
+  void OfferGames(const QList<history::StatsRecord>& records);
   // Nothing to show: the notice says why, and no controls act on nothing.
   void ShowNoGames(const QString& notice, const char* kind);
   void ApplyFilter();

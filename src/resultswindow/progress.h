@@ -32,7 +32,8 @@ struct Period {
   QDate start;  // the day, the Monday of the week or the month's first day
   int games = 0;
   // The answers of the games that practised each sound. A game of two
-  // sounds counts for both: the file keeps no score per sound.
+  // sounds counts for both: the file keeps no score per sound. A game of
+  // "SZ – S" counts for SZ: it practised telling SZ from S.
   std::array<qint64, kSoundCount> correct{};
   std::array<qint64, kSoundCount> wrong{};
 

@@ -40,10 +40,16 @@ QList<qint64> AlphabetPlaces(int count, const std::function<QString(int)>& text)
   return place;
 }
 
+// By the hushing sounds first, as the two-game history always sorted, then
+// by their hissing partners: "SZ", "SZ – S", "SZ, CZ", "SZ – S, CZ – C".
 qint64 SoundsPlace(qint16 bits) {
-  static const QList<qint64> kPlaces =
+  constexpr int kShift = 4;  // the hissing bits are the hushing ones times 16
+  static const QList<qint64> kHushing =
       AlphabetPlaces(words::kSoundMask + 1, [](int b) { return history::SoundsText(qint16(b)); });
-  return kPlaces[quint16(bits) & words::kSoundMask];
+  static const QList<qint64> kHissing = AlphabetPlaces(
+      (words::kHissingMask >> kShift) + 1, [](int b) { return history::SoundsText(qint16(b << kShift)); });
+  const quint16 b = quint16(bits);
+  return kHushing[b & words::kSoundMask] * kHissing.size() + kHissing[(b & words::kHissingMask) >> kShift];
 }
 
 qint64 PositionsPlace(qint16 bits) {

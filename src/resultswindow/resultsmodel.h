@@ -62,8 +62,11 @@ class ResultsModel : public QAbstractTableModel {
 // What the therapist narrowed the table to. A zero or a null date leaves
 // that side open.
 struct Filter {
-  qint32 game = 0;      // 1 labelling, 2 Memory
-  quint16 sound = 0;    // one of words::kSounds: games that practised it
+  qint32 game = 0;      // a games::Registry() number
+  // One of words::kSounds: games that practised it, alone or against its
+  // hissing partner ("SZ – S" is a game of SZ). A lone hissing sound, which
+  // no game writes, is a game of none.
+  quint16 sound = 0;
   quint16 position = 0; // one of words::kPositions
   QDate from, to;       // days in the shown zone, both included
 

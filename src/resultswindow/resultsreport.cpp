@@ -12,6 +12,7 @@
 
 #include "history/exporttarget.h"
 #include "resultswindow/progresschart.h"
+#include "resultswindow/resultsmodel.h"
 #include "resultswindow/resultsstyle.h"
 #include "shell/palette.h"
 
@@ -56,6 +57,39 @@ double DrawTop(Page& page, const Report& report, const QRectF& area, int number,
   return line.bottom() + page.Mm(4);
 }
 
+// A text too long for its cell (the sounds of games practised in pairs)
+// on two lines broken after a comma, as large as their ink fits half the
+// row each; false when even the smallest do not fit, and nothing is drawn.
+bool DrawTwoLines(Page& page, const QString& text, const QRectF& cell, bool bold) {
+  const QString comma = QStringLiteral(", ");
+  const QStringList parts = text.split(comma);
+  if (parts.size() < 2) return false;
+  QPainter& p = page.P();
+  for (const qreal size : {7.0, 6.5, 6.0, 5.5, 5.0}) {
+    const QFont font = ResultsFont(size, bold);
+    const QFontMetricsF metrics(font, p.device());
+    // The break that leaves the wider line narrowest.
+    QStringList lines;
+    qreal widest = cell.width() + 1;
+    for (qsizetype k = 1; k < parts.size(); ++k) {
+      const QStringList pair = {parts.mid(0, k).join(comma) + QLatin1Char(','), parts.mid(k).join(comma)};
+      const qreal w = qMax(metrics.horizontalAdvance(pair[0]), metrics.horizontalAdvance(pair[1]));
+      if (w < widest) widest = w, lines = pair;
+    }
+    const QRectF ink = metrics.tightBoundingRect(lines.join(QString()));
+    if (widest > cell.width() || ink.height() > cell.height() / 2) continue;
+    const QFont kept = p.font();
+    p.setFont(font);
+    for (int i = 0; i < 2; ++i) {
+      const qreal top = cell.top() + i * cell.height() / 2;
+      p.drawText(QPointF(cell.left(), top + (cell.height() / 2 - ink.height()) / 2 - ink.top()), lines[i]);
+    }
+    p.setFont(kept);
+    return true;
+  }
+  return false;
+}
+
 void DrawRow(Page& page, const QStringList& cells, const QList<QRectF>& columns, double top, double height,
              const QColor& ground, bool bold) {
   QPainter& p = page.P();
@@ -66,6 +100,9 @@ void DrawRow(Page& page, const QStringList& cells, const QList<QRectF>& columns,
   const QFontMetricsF metrics(p.font(), p.device());
   for (int c = 0; c < columns.size() && c < cells.size(); ++c) {
     const QRectF cell = QRectF(columns[c].left(), top, columns[c].width(), height).adjusted(page.Mm(1), 0, -page.Mm(1), 0);
+    // Only the sounds break: the other columns print as they always did.
+    if (c == kSounds && metrics.horizontalAdvance(cells[c]) > cell.width() && DrawTwoLines(page, cells[c], cell, bold))
+      continue;
     p.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(cells[c], Qt::ElideRight, cell.width()));
   }
   p.setPen(QPen(kRule, page.Mm(0.2)));

@@ -5,10 +5,12 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimeZone>
+#include <array>
 #include <xlsxwriter.h>
 
 #include "history/exporttarget.h"
 #include "history/statscsv.h"
+#include "words/wordbits.h"
 
 namespace resultswindow {
 
@@ -69,6 +71,21 @@ void WriteText(lxw_worksheet* sheet, int row, int col, const QString& text, lxw_
   worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(col), text.toUtf8().constData(), f);
 }
 
+// The sounds column is as wide as its longest text: sounds practised in
+// pairs ("SZ – S, Ż/RZ – Z, CZ – C") need more than any of single sounds.
+constexpr int kSoundsColumn = 2;
+double SoundsWidth(const QList<history::StatsRecord>& records) {
+  double width = kGameWidths[kSoundsColumn];
+  std::array<bool, words::kAnySoundMask + 1> seen{};
+  for (const history::StatsRecord& r : records) {
+    const quint16 bits = quint16(r.stored.gloski) & words::kAnySoundMask;
+    if (seen[bits]) continue;
+    seen[bits] = true;
+    width = qMax(width, double(history::SoundsText(qint16(bits)).size()));
+  }
+  return width;
+}
+
 void WriteGames(lxw_workbook* book, const QList<history::StatsRecord>& records) {
   lxw_worksheet* sheet = workbook_add_worksheet(book, "Gry");
   lxw_format* heading = Format(book, nullptr, true);
@@ -77,8 +94,9 @@ void WriteGames(lxw_workbook* book, const QList<history::StatsRecord>& records) 
   // reads as a clock time with AM/PM: spelled so that it is written out.
   lxw_format* time = Format(book, "[hh]:mm:ss");
   const QStringList headings = history::CsvHeadings();
+  const double soundsWidth = SoundsWidth(records);
   for (int c = 0; c < headings.size(); ++c) {
-    worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), kGameWidths[c], nullptr);
+    worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), c == kSoundsColumn ? soundsWidth : kGameWidths[c], nullptr);
     WriteText(sheet, 0, c, headings[c], heading);
   }
   worksheet_freeze_panes(sheet, 1, 0);

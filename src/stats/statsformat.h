@@ -23,7 +23,7 @@ QString FileName(qint32 programNumber = kProgramNumber);
 
 // One game as stored in the file.
 struct GameRecord {
-  qint32 gameNumber = 0;  // 1 labelling, 2 Memory
+  qint32 gameNumber = 0;  // 1 labelling, 2 Memory, 3 filling
   platform::SystemTime startTime;  // UTC
   qint16 poziom = 0;
   qint16 gloski = 0;
