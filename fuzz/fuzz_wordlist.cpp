@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (QChar c : w.Nazwa) {
       if (c.unicode() > 127 || !c.isLetter()) std::abort();
     }
-    if ((w.Flagi & words::kSoundMask) == 0 || (w.Flagi & words::kPositionMask) == 0) std::abort();
-    if ((w.Flagi & ~(words::kSoundMask | words::kPositionMask)) != 0) std::abort();
+    if ((w.Flagi & words::kAnySoundMask) == 0 || (w.Flagi & words::kPositionMask) == 0) std::abort();
+    if ((w.Flagi & ~(words::kAnySoundMask | words::kPositionMask)) != 0) std::abort();
     // The labelling board makes one tile per token and sizes its list by the key.
     const auto tokens = words::ScanSegmentation(w.Podzial);
     if (tokens.empty() || tokens.size() > size_t(w.Nazwa.size())) std::abort();

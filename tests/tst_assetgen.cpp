@@ -113,6 +113,9 @@ class AssetgenTest : public QObject {
     QTest::newRow("Ż/RZ medial") << "Ż/RZ medial" << 0x0202;
     QTest::newRow("CZ final") << "CZ final" << 0x0404;
     QTest::newRow("DŻ initial") << "DŻ initial" << 0x0108;
+    QTest::newRow("Z is not Ż/RZ") << "Z medial" << 0x0220;
+    QTest::newRow("DZ is not DŻ") << "DZ initial" << 0x0180;
+    QTest::newRow("hushing and hissing cells") << "S initial; C final" << 0x0550;
     QTest::newRow("two cells carry all their bits") << "SZ initial; CZ medial" << 0x0305;
     QTest::newRow("spaces and a trailing separator") << "  SZ  final ;CZ final;" << 0x0405;
   }
@@ -127,10 +130,11 @@ class AssetgenTest : public QObject {
         "key\tword\tcells\tsegmentation\ticon\n"
         "szczur\tszczur\tSZ initial; CZ medial\t_sz,_cz,u,r,\trat\n"
         "zaba\tżaba\tŻ/RZ initial\t_ż,a,b,a,\tfrog\n"
-        "dzem\tdżem\tDŻ initial\t_dż,e,m,\thoney-pot\n");
+        "dzem\tdżem\tDŻ initial\t_dż,e,m,\thoney-pot\n"
+        "pedzel\tpędzel\tDZ medial\tp,ę,_dz,e,l,\tpaintbrush\n");
     const QList<WordEntry> entries = ParseWordList(TsvTable::Parse(table, QStringLiteral("words.tsv")));
     const std::vector<SPaczka> read = words::ParseWordList(ProgramWordList(entries));
-    QCOMPARE(int(read.size()), 3);
+    QCOMPARE(int(read.size()), 4);
     QCOMPARE(read[0].Nazwa, QStringLiteral("szczur"));
     QCOMPARE(read[0].Flagi, quint16(0x0305));
     QCOMPARE(read[0].Podzial, QStringLiteral("_sz,_cz,u,r,"));
@@ -138,6 +142,8 @@ class AssetgenTest : public QObject {
     QCOMPARE(read[1].Flagi, quint16(0x0102));
     QCOMPARE(read[2].Nazwa, QStringLiteral("dzem"));
     QCOMPARE(read[2].Flagi, quint16(0x0108));
+    QCOMPARE(read[3].Flagi, quint16(0x0280));
+    QCOMPARE(read[3].Podzial, QString::fromUtf8("p,ę,_dz,e,l,"));
   }
 
   void rejectsBrokenWords_data() {
@@ -154,7 +160,8 @@ class AssetgenTest : public QObject {
     QTest::newRow("stray field") << "szopa\tszopa\t_sz,o,p,a,\textra\n" << "header names only 5 columns";
     QTest::newRow("more tokens than the slot row holds") << "nauczycielka\tnauczycielka\tn,a,u,_cz,y,c,i,e,l,k,a,\n"
                                                           << "more than 10 tokens";
-    QTest::newRow("marked sound is not hushing") << "sok\tsok\t_s,o,k,\n" << "marked token \"s\" is not sz";
+    QTest::newRow("marked sound is neither hushing nor hissing") << "kot\tkot\t_k,o,t,\n" << "marked token \"k\" is not sz";
+    QTest::newRow("marked sound is soft") << "slimak\tślimak\t_ś,l,i,m,a,k,\n" << "marked token \"ś\" is not sz";
     QTest::newRow("no words") << "" << "no words";
   }
   void rejectsBrokenWords() {
@@ -167,7 +174,7 @@ class AssetgenTest : public QObject {
   void rejectsUnknownCellsAndMissingIcons_data() {
     QTest::addColumn<QString>("row");
     QTest::addColumn<QString>("message");
-    QTest::newRow("unknown sound") << "szopa\tszopa\tS initial\t_sz,o,p,a,\thut" << "cell \"S initial\"";
+    QTest::newRow("unknown sound") << "szopa\tszopa\tŚ initial\t_sz,o,p,a,\thut" << "cell \"Ś initial\"";
     QTest::newRow("unknown position") << "szopa\tszopa\tSZ middle\t_sz,o,p,a,\thut" << "cell \"SZ middle\"";
     QTest::newRow("no cell") << "szopa\tszopa\t\t_sz,o,p,a,\thut" << "no cell";
     QTest::newRow("no icon") << "szopa\tszopa\tSZ initial\t_sz,o,p,a,\t" << "has no icon";
@@ -342,7 +349,9 @@ class AssetgenTest : public QObject {
 
     QMap<QString, QSize> files;
     RenderTiles(words, [&](const QString& path, const QImage& image) { files.insert(path, image.size()); });
-    for (const char* stem : {"dzz", "dzzz", "zz", "zzz", "sz", "rz", "ch", "x", "oo", "ll"}) {
+    // The filling game draws the two answers of its gap red, whether or not
+    // a word marks them: all nine sounds have a red tile.
+    for (const char* stem : {"dzz", "dzzz", "zz", "zzz", "sz", "rz", "ch", "x", "oo", "ll", "cz", "s", "z", "c", "dz"}) {
       QCOMPARE(files.value(QStringLiteral("Pict/%1.png").arg(QLatin1String(stem))), QSize(55, 55));
       QCOMPARE(files.value(QStringLiteral("Pict/%1_red.png").arg(QLatin1String(stem))), QSize(55, 55));
     }

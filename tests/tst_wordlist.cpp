@@ -22,6 +22,7 @@ using testing::TemporaryWorkingDir;
 namespace {
 
 constexpr int kSz = 0x0001, kRz = 0x0002, kCz = 0x0004, kDz = 0x0008;
+constexpr int kS = 0x0010, kZ = 0x0020, kC = 0x0040, kDzHissing = 0x0080;
 constexpr int kNaglos = 0x0100, kSrodglos = 0x0200, kWyglos = 0x0400;
 
 CUstGry Settings(int gloski, int pozycja) {
@@ -49,6 +50,7 @@ QString BuiltData() { return qEnvironmentVariable("FONIKRA_DATA_DIR"); }
 
 const QByteArray kGoodA = "czapka\t0x0104\t_cz,a,p,k,a,\tczapka";
 const QByteArray kGoodB = "zaba\t0x0102\t_ż,a,b,a,\tżaba";
+const QByteArray kGoodHissing = "sowa\t0x0110\t_s,o,w,a,\tsowa";
 
 }  // namespace
 
@@ -73,6 +75,22 @@ class TestWordList : public QObject {
     QVERIFY(words[2].Obrazek.isNull() && words[2].ObrazekDuzy.isNull());
   }
 
+  void takesFlagsOfEitherSoundKind_data() {
+    QTest::addColumn<int>("flags");
+    QTest::newRow("hushing") << (kSz | kNaglos);
+    QTest::newRow("hissing") << (kS | kNaglos);
+    QTest::newRow("hissing DZ, two positions") << (kDzHissing | kSrodglos | kWyglos);
+    QTest::newRow("both kinds") << (kSz | kZ | kC | kNaglos);
+    QTest::newRow("every sound and position") << 0x07FF;
+  }
+  void takesFlagsOfEitherSoundKind() {
+    QFETCH(int, flags);
+    const QByteArray line = "sowa\t0x" + QByteArray::number(flags, 16) + "\t_s,o,w,a,\tsowa";
+    const std::vector<CSlowa::SPaczka> words = words::ParseWordList(line);
+    QCOMPARE(int(words.size()), 1);
+    QCOMPARE(words[0].Flagi, quint16(flags));
+  }
+
   void skipsABrokenLineAndKeepsItsNeighbours_data() {
     QTest::addColumn<QByteArray>("line");
     QTest::newRow("three fields") << QByteArray("szopa\t0x0101\t_sz,o,p,a,");
@@ -87,6 +105,7 @@ class TestWordList : public QObject {
     QTest::newRow("bare 0x") << QByteArray("szopa\t0x\t_sz,o,p,a,\tszopa");
     QTest::newRow("no sound bit") << QByteArray("szopa\t0x0100\t_sz,o,p,a,\tszopa");
     QTest::newRow("no position bit") << QByteArray("szopa\t0x0001\t_sz,o,p,a,\tszopa");
+    QTest::newRow("hissing sound, no position bit") << QByteArray("sowa\t0x0010\t_s,o,w,a,\tsowa");
     QTest::newRow("the drawn mark") << QByteArray("szopa\t0x0901\t_sz,o,p,a,\tszopa");
     QTest::newRow("unknown bit") << QByteArray("szopa\t0x1101\t_sz,o,p,a,\tszopa");
     // A refused segmentation costs its line; its rules have a suite of their own.
@@ -110,10 +129,10 @@ class TestWordList : public QObject {
     // the word first in the table wins both times.
     WriteFile(dir.FilePath(QStringLiteral("Data/") + QLatin1String(words::kWordList)),
               "szalik\t0x0401\t_sz,a,l,i,k,\tszalik\n" + kGoodA + "\n" + kGoodB + "\n" +
-                  "czapka\t0x0404\t_cz,a,p,k,a,\tczapka\n");
+                  "czapka\t0x0404\t_cz,a,p,k,a,\tczapka\n" + kGoodHissing + "\n");
     CSlowa katalog{session::ContentRoot(dir.Path()), testing::Clock()};  // reads the content's list
     QCOMPARE(Keys(katalog.Slownik()),
-             (QStringList{"szalik", "szklanka", "szkola", "szopa", "szynka", "czapka", "zaba"}));
+             (QStringList{"szalik", "szklanka", "szkola", "szopa", "szynka", "czapka", "zaba", "sowa"}));
     QCOMPARE(katalog.Slownik()[0].Flagi, quint16(kSz | kNaglos));
     QCOMPARE(katalog.Slownik()[5].Flagi, quint16(kCz | kNaglos));
     QCOMPARE(katalog.Slownik()[6].Dzwiek, QDir::current().filePath(QStringLiteral("Data/Smd/zaba.pw")));
@@ -124,6 +143,9 @@ class TestWordList : public QObject {
     QCOMPARE(Keys(katalog.Dostepne), (QStringList{"szalik", "szklanka", "szkola", "szopa", "szynka", "czapka", "zaba"}));
     katalog.Wybierz(Settings(kRz, kNaglos | kWyglos));
     QCOMPARE(Keys(katalog.Dostepne), QStringList{"zaba"});
+    // A pair of the filling game takes the words of both its sounds.
+    katalog.Wybierz(Settings(kSz | kS, kNaglos));
+    QCOMPARE(Keys(katalog.Dostepne), (QStringList{"szalik", "szklanka", "szkola", "szopa", "szynka", "sowa"}));
   }
 
   void aMissingOrUselessListLeavesTheFiveBuiltInWords() {
@@ -174,7 +196,9 @@ class TestWordList : public QObject {
       const char* name;
       int bit;
       int counts[3];
-    } kRows[] = {{"SZ", kSz, {19, 30, 25}}, {"RZ", kRz, {12, 21, 1}}, {"CZ", kCz, {12, 28, 12}}, {"DZ", kDz, {8, 2, 0}}};
+    } kRows[] = {{"SZ", kSz, {19, 30, 25}}, {"RZ", kRz, {12, 21, 1}},   {"CZ", kCz, {12, 28, 12}},
+                 {"DZ", kDz, {8, 2, 0}},      {"S", kS, {33, 32, 19}},   {"Z", kZ, {12, 16, 1}},
+                 {"C", kC, {15, 16, 12}},     {"hissing DZ", kDzHissing, {6, 6, 0}}};
     const int kPositions[] = {kNaglos, kSrodglos, kWyglos};
     for (const auto& row : kRows) {
       for (int p = 0; p < 3; ++p) {
@@ -204,11 +228,25 @@ class TestWordList : public QObject {
     QCOMPARE(katalog.Losuj(12), count >= 12);
   }
 
+  // The hissing words serve the filling game alone: no choice of hushing
+  // sounds and positions, the only ones the labelling game and Memory make,
+  // may draw one.
+  void noHushingChoiceSelectsAHissingWord() {
+    if (BuiltData().isEmpty()) QSKIP("the build's content folder is not known");
+    CSlowa katalog(session::ContentRoot(QDir::currentPath()), testing::Clock(), BuiltData() + QStringLiteral("/words.txt"));
+    for (int gloski = 1; gloski <= kSz + kRz + kCz + kDz; ++gloski) {
+      for (int pozycja = kNaglos; pozycja <= kNaglos + kSrodglos + kWyglos; pozycja += kNaglos) {
+        katalog.Wybierz(Settings(gloski, pozycja));
+        for (const auto& w : katalog.Dostepne) QVERIFY2((w.Flagi & 0x00F0) == 0, qPrintable(w.Nazwa));
+      }
+    }
+  }
+
   void everyWordHasItsPicturesSoundAndTiles() {
     ProgramDir program;
     if (!program.UseBuiltContent()) QSKIP("the build's content folder is not known");
     CSlowa katalog(session::ContentRoot(QDir::currentPath()), testing::Clock(), BuiltData() + QStringLiteral("/words.txt"));
-    katalog.Wybierz(Settings(0x000F, 0x0700));
+    katalog.Wybierz(Settings(0x00FF, 0x0700));
     QCOMPARE(katalog.Dostepne.size(), katalog.Slownik().size());
     FakeClock clock;
     QVERIFY(katalog.Losuj(int(katalog.Dostepne.size())));

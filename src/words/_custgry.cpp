@@ -6,8 +6,8 @@
 
 namespace {
 
-// Tab 3 pairs each sound with the bit 16 times larger; those second halves
-// are no word's bits, only settings.
+// Tab 3 pairs each hushing sound with its hissing partner, the bit 16 times
+// larger.
 constexpr int kPairShift = 4;
 constexpr int kPhonemeBits = words::kSoundMask | (words::kSoundMask << kPairShift);
 

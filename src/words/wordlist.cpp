@@ -37,8 +37,8 @@ bool ParseFlags(const QByteArray& field, quint16& flags) {
     }
     value = value * 16 + quint32(digit);
   }
-  if ((value & ~quint32(kSoundMask | kPositionMask)) != 0) return false;
-  if ((value & kSoundMask) == 0 || (value & kPositionMask) == 0) return false;
+  if ((value & ~quint32(kAnySoundMask | kPositionMask)) != 0) return false;
+  if ((value & kAnySoundMask) == 0 || (value & kPositionMask) == 0) return false;
   flags = quint16(value);
   return true;
 }

@@ -12,11 +12,11 @@
 //   key <TAB> flags <TAB> segmentation <TAB> written word
 //
 // key: ASCII letters, names the word's files; flags: "0x" and up to four hex
-// digits, the bits of words/wordbits.h (at least one sound bit, at least one
-// position bit, nothing else); segmentation: as CheckSegmentation accepts it,
-// the tokens spelling the written word, no more tokens than the key has
-// letters (the labelling board sizes its tile list by the key). Blank lines
-// and lines starting with "#" are skipped.
+// digits, the bits of words/wordbits.h (at least one sound bit, hushing or
+// hissing, at least one position bit, nothing else); segmentation: as
+// CheckSegmentation accepts it, the tokens spelling the written word, no more
+// tokens than the key has letters (the labelling board sizes its tile list by
+// the key). Blank lines and lines starting with "#" are skipped.
 namespace words {
 
 // Where start-up finds the list, relative to the program folder.

@@ -22,12 +22,14 @@ bool IsAsciiLetters(const QString& s) {
   return true;
 }
 
-// The written forms a practised tile may show: "ż" and "rz" stand for SZ
-// too where they are devoiced.
-bool IsHushingLetter(const QString& text) {
-  static const QStringList kHushing = {QStringLiteral("sz"), QString::fromUtf8("ż"), QStringLiteral("rz"),
-                                       QStringLiteral("cz"), QString::fromUtf8("dż")};
-  return kHushing.contains(text);
+// The written forms a practised tile may show: the hushing sounds ("ż" and
+// "rz" stand for SZ too where they are devoiced) and their hissing partners.
+// The soft series (ś, ź, ć, dź) is never practised.
+bool IsPractisedLetter(const QString& text) {
+  static const QStringList kPractised = {QStringLiteral("sz"), QString::fromUtf8("ż"), QStringLiteral("rz"),
+                                         QStringLiteral("cz"), QString::fromUtf8("dż"), QStringLiteral("s"),
+                                         QStringLiteral("z"),  QStringLiteral("c"),     QStringLiteral("dz")};
+  return kPractised.contains(text);
 }
 
 // The program's own strict reading, with the fault said in words.
@@ -55,7 +57,11 @@ quint16 ParseCells(const QString& cells) {
   static const QHash<QString, quint16> kSounds = {{QStringLiteral("SZ"), words::kSoundSz},
                                                   {QString::fromUtf8("Ż/RZ"), words::kSoundZRz},
                                                   {QStringLiteral("CZ"), words::kSoundCz},
-                                                  {QString::fromUtf8("DŻ"), words::kSoundDz}};
+                                                  {QString::fromUtf8("DŻ"), words::kSoundDz},
+                                                  {QStringLiteral("S"), words::kSoundS},
+                                                  {QStringLiteral("Z"), words::kSoundZ},
+                                                  {QStringLiteral("C"), words::kSoundC},
+                                                  {QStringLiteral("DZ"), words::kSoundDzHissing}};
   static const QHash<QString, quint16> kPositions = {{QStringLiteral("initial"), words::kWordInitial},
                                                      {QStringLiteral("medial"), words::kWordMedial},
                                                      {QStringLiteral("final"), words::kWordFinal}};
@@ -63,7 +69,8 @@ quint16 ParseCells(const QString& cells) {
   for (const QString& cell : cells.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
     const QStringList parts = cell.simplified().split(QLatin1Char(' '));
     if (parts.size() != 2 || !kSounds.contains(parts[0]) || !kPositions.contains(parts[1])) {
-      throw AssetError(QStringLiteral("cell \"%1\" is not a sound (SZ, Ż/RZ, CZ, DŻ) and a position (initial, medial, final)")
+      throw AssetError(QStringLiteral("cell \"%1\" is not a sound (SZ, Ż/RZ, CZ, DŻ, S, Z, C, DZ) and a position (initial, medial, "
+                                       "final)")
                            .arg(cell.trimmed()));
     }
     flags |= kSounds[parts[0]] | kPositions[parts[1]];
@@ -103,8 +110,8 @@ QList<WordEntry> ParseWordList(const TsvTable& table) {
     }
     if (w.icon.isEmpty()) throw AssetError(where + QStringLiteral("word \"%1\" has no icon").arg(w.key));
     for (const words::Token& t : w.tokens) {
-      if (t.marked && !IsHushingLetter(t.phoneme)) {
-        throw AssetError(where + QStringLiteral("marked token \"%1\" is not sz, ż, rz, cz or dż").arg(t.phoneme));
+      if (t.marked && !IsPractisedLetter(t.phoneme)) {
+        throw AssetError(where + QStringLiteral("marked token \"%1\" is not sz, ż, rz, cz, dż, s, z, c or dz").arg(t.phoneme));
       }
     }
     const QString joined = words::Spelling(w.tokens);

@@ -20,7 +20,8 @@ struct WordEntry {
   QString SpokenText() const { return sayAs.isEmpty() ? word : sayAs; }
 };
 
-// "SZ initial; CZ medial" to the catalogue's bits (words/wordbits.h). A word
+// "SZ initial; CZ medial" to the catalogue's bits (words/wordbits.h); the
+// hissing partners are S, Z, C and DZ ("S initial; C final"). A word
 // in several cells carries all their bits. Throws AssetError on an unknown
 // sound or position or an empty list.
 quint16 ParseCells(const QString& cells);
@@ -29,9 +30,9 @@ quint16 ParseCells(const QString& cells);
 // say_as; other columns are ignored). Each word is validated: the key is ASCII
 // letters and unique, the segmentation passes words::CheckSegmentation in
 // lowercase letters, the tokens spell the written word, every marked token is
-// a hushing sound, there are at most ten tokens (the slot row of the small
-// screen) and no more tokens than the key has letters (the board sizes its
-// tile list by the key). Icons are checked against the icon set separately.
+// a hushing sound or a hissing partner, there are at most ten tokens (the
+// slot row of the small screen) and no more tokens than the key has letters
+// (the board sizes its tile list by the key). Icons are checked against the icon set separately.
 QList<WordEntry> ParseWordList(const TsvTable& table);
 QList<WordEntry> ReadWordList(const QString& path);
 
