@@ -10,6 +10,7 @@
 #include "encoders.h"
 #include "icons.h"
 #include "interfaceart.h"
+#include "menutabs.h"
 #include "phrases.h"
 #include "recorderart.h"
 #include "platform/jpeg.h"
@@ -379,6 +380,9 @@ class AssetgenTest : public QObject {
         {"Intf/Spec/mT_Kto_s.xji", small},      {"Intf/Spec/mT_Kto_b.xji", big},
         {"Intf/Spec/mT_m1_s.xbi", {496, 64}},   {"Intf/Spec/mT_m2_s.xbi", {496, 64}},
         {"Intf/Spec/mT_m1_b.xbi", {640, 80}},   {"Intf/Spec/mT_m2_b.xbi", {640, 80}},
+        {"Intf/Spec/mT_m0strip_s.xbi", {496, 64}}, {"Intf/Spec/mT_m0strip_b.xbi", {640, 80}},
+        {"Intf/Spec/mT_z3on_s.xbi", {144, 64}}, {"Intf/Spec/mT_z3off_b.xbi", {184, 80}},
+        {"Intf/Spec/mT_z4off_s.xbi", {144, 64}}, {"Intf/Spec/mT_z4on_b.xbi", {184, 80}},
         {"Intf/Spec/mT_Mem_s.xji", small},      {"Intf/Spec/mT_Mem_b.xji", big},
         {"Intf/Spec/mT_Pod_s1.xji", small},     {"Intf/Spec/mT_Pod_b1.xji", big},
         {"Intf/Spec/mT_OPro_s.xji", small},     {"Intf/Spec/mT_OPro_b.xji", big},
@@ -388,6 +392,7 @@ class AssetgenTest : public QObject {
         {"Pict/oprogramie_M.png", {70, 60}},    {"Pict/srodglos_A.png", {120, 44}},
         {"Pict/wyniki_D.png", {70, 60}},
         {"Pict/DZZ_D.png", {90, 44}},           {"Pict/nap_pozycja.png", {320, 40}},
+        {"Pict/SZ_S_A.png", {96, 44}},          {"Pict/DZZ_DZ_D.png", {96, 44}},
         {"Sio/sszopa.xji", {80, 100}},          {"Sio/blkcard0.xji", {80, 100}},
         {"Bio/szopa_ups.xji", {252, 290}},      {"Bio/_matr_ups.xji", {252, 290}},
         {"Bio/szopa_upb.xji", {328, 380}},      {"Bio/_matr_upb.xji", {328, 380}},
@@ -398,8 +403,8 @@ class AssetgenTest : public QObject {
       QVERIFY2(files.contains(it.key()), qPrintable(it.key()));
       QCOMPARE(files.value(it.key()), it.value());
     }
-    // 8 buttons x 4 states, 10 check buttons x 2, 3 captions and the logo.
-    QCOMPARE(files.keys().filter(QStringLiteral("Pict/")).size(), 32 + 20 + 3 + 1);
+    // 8 buttons x 4 states, 14 check buttons x 2, 3 captions and the logo.
+    QCOMPARE(files.keys().filter(QStringLiteral("Pict/")).size(), 32 + 28 + 3 + 1);
   }
 
   // Check buttons, captions, tiles and cards are copied opaque and paint
@@ -424,7 +429,8 @@ class AssetgenTest : public QObject {
         QVERIFY(onPanel(menu, QRect(x0 + i * (W / 6), (7 * H) / 12, 120, 44)));
         QVERIFY(onPanel(menu, QRect(W / 2 - 160, (H / 6) * (i + 1), 320, 40)));
       }
-      for (int i = 0; i < 4; ++i) QVERIFY(onPanel(menu, QRect(x0 + i * (W / 8), (5 * H) / 12, 90, 44)));
+      // The sound buttons and, in their places, the wider pair buttons.
+      for (int i = 0; i < 4; ++i) QVERIFY(onPanel(menu, QRect(x0 + i * (W / 8), (5 * H) / 12, 96, 44)));
 
       const QImage memory = platform::DecodeJpeg(EncodeJpeg(MemoryBackground(size)));
       const QPoint origin = W == 800 ? QPoint(100, 95) : QPoint(190, 190);
@@ -445,14 +451,38 @@ class AssetgenTest : public QObject {
     }
   }
 
-  void tabStripContinuesTheMenuBackground() {
-    const QImage menu = MenuBackground(QSize(800, 600));
-    const QRect strip(152, 422, 496, 64);
-    const QImage first = TabStrip(menu, strip, 1), second = TabStrip(menu, strip, 2);
-    QCOMPARE(first.size(), strip.size());
-    QCOMPARE(first.pixel(0, 0), menu.pixel(strip.topLeft()));
-    QCOMPARE(first.pixel(495, 63), menu.pixel(strip.bottomRight()));
-    QVERIFY(first != second);
+  // Each tab picture starts as the menu background under its place, and the
+  // menu shows the other state of a tab in the same spot.
+  void tabPicturesContinueTheMenuBackground_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("otherState");
+    QTest::addColumn<QRect>("place");
+    QTest::newRow("strip with tab 1") << "mT_m1_s" << "mT_m2_s" << kMenuTabsSmall.strip;
+    QTest::newRow("strip with no tab") << "mT_m0strip_b" << "mT_m1_b" << kMenuTabsBig.strip;
+    QTest::newRow("tab 3 on") << "mT_z3on_s" << "mT_z3off_s" << kMenuTabsSmall.fillTab;
+    QTest::newRow("tab 3 off") << "mT_z3off_b" << "mT_z3on_b" << kMenuTabsBig.fillTab;
+    QTest::newRow("tab 4 on") << "mT_z4on_b" << "mT_z4off_b" << kMenuTabsBig.fallTab;
+    QTest::newRow("tab 4 off") << "mT_z4off_s" << "mT_z4on_s" << kMenuTabsSmall.fallTab;
+  }
+  void tabPicturesContinueTheMenuBackground() {
+    QFETCH(QString, name);
+    QFETCH(QString, otherState);
+    QFETCH(QRect, place);
+    static const QMap<QString, QImage> files = [] {
+      QMap<QString, QImage> all;
+      RenderInterfaceArt([&](const QString& path, const QImage& image) { all.insert(path, image); });
+      return all;
+    }();
+    const QImage tab = files.value(QStringLiteral("Intf/Spec/%1.xbi").arg(name));
+    const QImage menu = files.value(name.endsWith(QLatin1String("_s")) ? QStringLiteral("Intf/Spec/mT_m0_s.xji")
+                                                                       : QStringLiteral("Intf/Spec/mT_m0_b.xji"));
+    QCOMPARE(tab.size(), place.size());
+    QVERIFY(QRect(QPoint(0, 0), menu.size()).contains(place));
+    for (const QPoint& corner : {QPoint(0, 0), QPoint(place.width() - 1, 0), QPoint(0, place.height() - 1),
+                                 QPoint(place.width() - 1, place.height() - 1)}) {
+      QCOMPARE(tab.pixel(corner), menu.pixel(place.topLeft() + corner));
+    }
+    QVERIFY(tab != files.value(QStringLiteral("Intf/Spec/%1.xbi").arg(otherState)));
   }
 
   void writesBitmapsAt24BitsAndPngsWithoutAlpha() {

@@ -21,16 +21,12 @@ struct ButtonPictures {
 ButtonPictures ImageButton(const QString& base);
 // The recorder's "mikr" button, in the same shape and states; 70 x 60.
 ButtonPictures MicrophoneButton();
-// The menu's check buttons (malo, ..., SZ, ..., naglos, ...): opaque pictures
-// copied as they are; `on` is the chosen state.
-QImage CheckButton(const QString& base, bool on);
 // Row captions of the menu (nap_ilzadan, nap_gloski, nap_pozycja), 320 x 40.
 QImage Caption(const QString& base);
 // The program logo of the about box, 184 x 62.
 QImage Logo();
 
 QStringList ImageButtonNames();
-QStringList CheckButtonNames();
 
 // Renders every button, caption and the logo into Pict.
 void RenderButtons(const PictureSink& sink);

@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include "menutabs.h"
 #include "style.h"
 
 using namespace palette;
@@ -10,7 +11,6 @@ using namespace palette;
 namespace {
 
 const QSize kSmall(800, 600);
-const QSize kBig(1024, 768);
 
 // White letters with a deep blue rim: readable on sky, hills and panels.
 TextStyle TitleStyle(qreal pixelSize) {
@@ -130,50 +130,6 @@ QImage ChooserBackground(QSize size) {
   DrawBalloon(p, QPointF(W * 0.93, H * 0.07), 20 * u, kGreen);
   DrawLine(p, QRectF(W * 0.16, H * 0.02, W * 0.68, H / 6 - 16 - H * 0.02), QStringLiteral("Kto dziś ćwiczy?"),
            TitleStyle(H * 0.11));
-  return img;
-}
-
-QImage TabStrip(const QImage& menuBackground, const QRect& strip, int selectedTab) {
-  // The strip starts as the menu background under it, so it sits seamlessly.
-  QImage img = menuBackground.copy(strip).convertToFormat(QImage::Format_RGB32);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  const qreal w = img.width(), h = img.height();
-  const qreal half = w / 2;
-  const QString names[2] = {QStringLiteral("Podpisywanie"), QStringLiteral("Memory")};
-  for (int tab = 0; tab < 2; ++tab) {
-    const bool selected = (tab + 1 == selectedTab);
-    QRectF r(tab * half + 6, 3, half - 12, h - 8);
-    if (!selected) r.adjust(8, h * 0.14, -8, -2);
-    const qreal radius = r.height() * 0.32;
-    DrawPanel(p, r.translated(0, selected ? 4 : 2), radius, QColor(0, 0, 0, selected ? 50 : 30));
-    if (selected) {
-      DrawPanel(p, r, radius, kYellow, kCoralDark, 3.5);
-    } else {
-      DrawPanel(p, r, radius, Mix(kPanel, kSky, 0.45), Mix(kBlue, kWhite, 0.35), 2.5);
-    }
-    // A small picture of the game before its name: a letter tile or two cards.
-    const qreal icon = r.height() * 0.56;
-    const QRectF iconBox(r.left() + r.height() * 0.32, r.center().y() - icon / 2, icon, icon);
-    const QColor iconInk = selected ? kInk : Mix(kInk, kWhite, 0.4);
-    p.setPen(QPen(iconInk, qMax<qreal>(1.5, icon * 0.07)));
-    if (tab == 0) {
-      p.setBrush(kWhite);
-      p.drawRoundedRect(iconBox, icon * 0.2, icon * 0.2);
-      TextStyle letter = InkStyle(icon * 0.8, selected ? kLetterRed : iconInk);
-      DrawLine(p, iconBox.adjusted(2, 2, -2, -2), QStringLiteral("a"), letter);
-    } else {
-      const QRectF back(iconBox.left(), iconBox.top(), icon * 0.62, icon * 0.82);
-      p.setBrush(selected ? kBlue : Mix(kBlue, kWhite, 0.4));
-      p.drawRoundedRect(back, icon * 0.1, icon * 0.1);
-      p.setBrush(kWhite);
-      p.drawRoundedRect(back.translated(icon * 0.38, icon * 0.18), icon * 0.1, icon * 0.1);
-    }
-    const QRectF textBox(iconBox.right() + r.height() * 0.18, r.top() + 3, r.right() - iconBox.right() - r.height() * 0.4,
-                         r.height() - 6);
-    DrawLine(p, textBox, names[tab],
-             InkStyle(selected ? h * 0.42 : h * 0.36, selected ? kInk : Mix(kInk, kWhite, 0.3)));
-  }
   return img;
 }
 
@@ -327,24 +283,17 @@ void RenderInterfaceArt(const PictureSink& sink) {
   sink(dir + QStringLiteral("mT_Splh.xji"), SplashPicture());
   sink(dir + QStringLiteral("mKom_kp.xji"), DialogBackground());
 
-  struct Mode {
-    QSize size;
-    const char* suffix;
-    QRect strip;
-  };
-  const Mode modes[2] = {{kSmall, "_s", QRect(152, 422, 496, 64)}, {kBig, "_b", QRect(192, 541, 640, 80)}};
-  for (const Mode& m : modes) {
+  for (const MenuTabPlaces& m : {kMenuTabsSmall, kMenuTabsBig}) {
     const QString s = QLatin1String(m.suffix);
-    const QImage menu = MenuBackground(m.size);
-    sink(dir + QStringLiteral("mT_Kto") + s + QStringLiteral(".xji"), ChooserBackground(m.size));
+    const QImage menu = MenuBackground(m.screen);
+    sink(dir + QStringLiteral("mT_Kto") + s + QStringLiteral(".xji"), ChooserBackground(m.screen));
     sink(dir + QStringLiteral("mT_m0") + s + QStringLiteral(".xji"), menu);
-    sink(dir + QStringLiteral("mT_m1") + s + QStringLiteral(".xbi"), TabStrip(menu, m.strip, 1));
-    sink(dir + QStringLiteral("mT_m2") + s + QStringLiteral(".xbi"), TabStrip(menu, m.strip, 2));
-    sink(dir + QStringLiteral("mT_Mem") + s + QStringLiteral(".xji"), MemoryBackground(m.size));
-    sink(dir + QStringLiteral("mT_Pod") + s + QStringLiteral("1.xji"), TileGameBackground(m.size, QStringLiteral("Podpisywanie"), true));
-    sink(dir + QStringLiteral("mT_Uzu") + s + QStringLiteral("1.xji"), TileGameBackground(m.size, QString::fromUtf8("Uzupełnianie"), false));
-    sink(dir + QStringLiteral("mT_OPro") + s + QStringLiteral(".xji"), AboutBackground(m.size));
-    sink(dir + QStringLiteral("comm") + s + QStringLiteral(".xji"), ClosingPicture(m.size));
+    RenderMenuTabs(menu, m, sink);
+    sink(dir + QStringLiteral("mT_Mem") + s + QStringLiteral(".xji"), MemoryBackground(m.screen));
+    sink(dir + QStringLiteral("mT_Pod") + s + QStringLiteral("1.xji"), TileGameBackground(m.screen, QStringLiteral("Podpisywanie"), true));
+    sink(dir + QStringLiteral("mT_Uzu") + s + QStringLiteral("1.xji"), TileGameBackground(m.screen, QString::fromUtf8("Uzupełnianie"), false));
+    sink(dir + QStringLiteral("mT_OPro") + s + QStringLiteral(".xji"), AboutBackground(m.screen));
+    sink(dir + QStringLiteral("comm") + s + QStringLiteral(".xji"), ClosingPicture(m.screen));
   }
   sink(dir + QStringLiteral("mStatsB.xji"), SummaryBackground(0));
   sink(dir + QStringLiteral("mStatsM.xji"), SummaryBackground(1));

@@ -13,7 +13,6 @@ QImage SplashPicture();                     // 600 x 348
 QImage DialogBackground();                  // 420 x 250
 QImage MenuBackground(QSize size);          // 800 x 600 or 1024 x 768
 QImage ChooserBackground(QSize size);       // the child chooser, the same sizes
-QImage TabStrip(const QImage& menuBackground, const QRect& strip, int selectedTab);
 QImage MemoryBackground(QSize size);
 // The labelling game's, with the strip where tiles are scattered, or the
 // filling game's, with the bottom band alone; the game's name as its title.
