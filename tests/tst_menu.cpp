@@ -6,6 +6,7 @@
 
 #include <QLabel>
 
+#include "games/filling/screen.h"
 #include "games/labelling/podpisywanie.h"
 #include "games/memory/memory.h"
 #include "menu/Main.h"
@@ -153,7 +154,20 @@ class MenuTest : public QObject {
     Click(fmMain()->AmountButton(2)->Input());  // "duzo" on tab 2
     QCOMPARE(int(fixture_->program.state().settings.memorySettings.poziom), 3);
     QCOMPARE(int(fixture_->program.state().settings.podpisywanieSettings.poziom), 1);
+    // The filling game's tab beside the strip: its sound buttons name pairs.
+    fixture_->program.state().settings.uzupelnianieSettings.gloski = 17;
+    Click(fmMain()->g_Menu3);
+    QCOMPARE(int(fixture_->program.state().settings.zakladka), 3);
+    const auto pairsShown = [](bool shown) {
+      for (int i = 0; i < 4; ++i) {
+        if (fmMain()->PairButton(i)->Input()->isVisible() != shown || fmMain()->SoundButton(i)->Input()->isVisible() == shown) return false;
+      }
+      return true;
+    };
+    QVERIFY(pairsShown(true));
+    QVERIFY(fmMain()->PairButton(0)->State() && !fmMain()->PairButton(1)->State());
     Click(fmMain()->g_Menu, QPoint(100, 20));  // back to tab 1
+    QVERIFY(pairsShown(false));
     QCOMPARE(states(), QString("100 1000 100"));
     // The page picture is drawn at the tab strip.
     const QImage page = platform::LoadBmpFile("Data/Intf/Spec/mT_m1_s.xbi");
@@ -208,6 +222,8 @@ class MenuTest : public QObject {
     QTest::newRow("labelling level 2 needs 10") << 1 << 1 << 256 << 2;
     QTest::newRow("memory level 2 needs 8") << 2 << 1 << 256 << 2;
     QTest::newRow("labelling without a task") << 1 << 1 << 256 << 0;
+    QTest::newRow("filling without a pair") << 3 << 0 << 256 << 1;
+    QTest::newRow("filling, DŻ – DZ final") << 3 << (8 | 128) << 1024 << 1;
   }
   void startWithTooFewWordsShowsMessage3AndStartsNothing() {
     QFETCH(int, tab);
@@ -225,7 +241,7 @@ class MenuTest : public QObject {
     bool gameShown = false;
     WhenShown(fmKomunikat(), [&] {
       shownText = fmKomunikat()->findChild<QLabel*>()->text();
-      gameShown = fmMemory()->isVisible() || fmPodpisywanie()->isVisible();
+      gameShown = fmMemory()->isVisible() || fmPodpisywanie()->isVisible() || fixture_->program.fmUzupelnianie()->isVisible();
       Click(fmKomunikat()->findChild<CPrzyciskP*>());
     });
     Click(fmMain()->StartButton());
