@@ -58,6 +58,16 @@ Poziom=1
 Pozycja=1792
 """
 
+# The filling game: SZ against S, word-initial, the smallest amount.
+FILLING_CONFIG = """[DaneProgramu]
+LU=0
+Zakladka=3
+[Uzupelnianie]
+Gloski=17
+Poziom=1
+Pozycja=256
+"""
+
 
 class Skipped(Exception):
     """The desktop cannot be had here; not a fault of the program."""
@@ -563,7 +573,8 @@ class Desktop:
         on its top band, or None."""
         size = self.layout.size
         band = grid(150, 20, 870, 110, 12) if self.layout.mode != 1 else grid(110, 15, 690, 85, 10)
-        names = {"menu": "mT_m0%s.xji" % size, "game": "mT_Pod%s1.xji" % size, "closing": "comm%s.xji" % size}
+        names = {"menu": "mT_m0%s.xji" % size, "game": "mT_Pod%s1.xji" % size, "closing": "comm%s.xji" % size,
+                 "filling": "mT_Uzu%s1.xji" % size}
         scores = {what: self.art_fraction(screen, name, self.origin, band) for what, name in names.items()}
         best = max(scores, key=scores.get)
         return best if scores[best] >= 0.9 else None
@@ -579,7 +590,8 @@ class Desktop:
             return "the summary"
         what = self.full_screen_art(screen)
         if what:
-            return {"menu": "the menu", "game": "the labelling game", "closing": "the closing screen"}[what]
+            return {"menu": "the menu", "game": "the labelling game", "closing": "the closing screen",
+                    "filling": "the filling game"}[what]
         return "none of the program's screens (pixel at the centre %s)" % (screen.pixel(screen.width // 2,
                                                                                           screen.height // 2),)
 
@@ -1145,6 +1157,97 @@ def chooser_then_menu(d):
         d.fail("files were made for someone else than Bartek")
 
 
+def read_png(path):
+    out = subprocess.run(["convert", "png:" + path, "-depth", "8", "ppm:-"], capture_output=True, check=True)
+    return parse_ppm(out.stdout)
+
+
+class FillingReader:
+    """Reads a filling task off the screen as a child would: which word the
+    picture shows, and which of the two answer tiles holds its sound."""
+
+    def __init__(self, d):
+        self.d = d
+        self.words = []  # (key, tokens) of the words with SZ or S word-initial
+        with open(os.path.join(d.data_dir, "words.txt"), encoding="utf-8") as f:
+            for line in f:
+                if line.startswith("#") or not line.strip():
+                    continue
+                key, flags, segmentation = line.split("\t")[:3]
+                if int(flags, 16) & 0x11 and int(flags, 16) & 0x100:
+                    self.words.append((key, [t.lstrip("_") for t in segmentation.split(",")[:-1]]))
+        self.pictures = {}
+
+    def picture(self, key):
+        if key not in self.pictures:
+            path = os.path.join(self.d.data_dir, "Bio", key + "_upb.xji")
+            out = subprocess.run(["convert", "jpeg:" + path, "-depth", "8", "ppm:-"], capture_output=True, check=True)
+            self.pictures[key] = parse_ppm(out.stdout)
+        return self.pictures[key]
+
+    def word(self, client):
+        """The key and tokens of the word whose picture is shown."""
+        points = grid(30, 30, 300, 350, 9)
+        return max(self.words, key=lambda w: match_fraction(client, (348, 172), self.picture(w[0]), points, 24))
+
+    def tile(self, client, place, text):
+        art = read_png(os.path.join(self.d.data_dir, "Pict", LETTER_FILES.get(text, text) + "_red.png"))
+        return match_fraction(client, place, art, grid(4, 4, 50, 50, 3), 40)
+
+
+LETTER_FILES = {"ż": "zz", "dż": "dzz"}
+# Where the two answer tiles wait at 1024x768, below the slot row.
+ANSWER_PLACES = [(512 - 85, 656), (512 + 30, 656)]
+
+
+def filling_game_won_from_outside(d):
+    """At 1024x768, tab 3 with SZ – S word-initial: Start opens the filling
+    game; a client that reads the picture and the two answer tiles drags the
+    right tile into the gap of every task; the game ends by itself with the
+    summary and one record of game 3 (Gloski 17, Pozycja 256, 5 correct)."""
+    d.launch()
+    d.wait_for_menu()
+    d.click(d.layout.menu_start())
+    d.park_pointer()
+    reader = FillingReader(d)
+    for task in range(5):
+        screen, ok = d.wait_for(lambda s: d.full_screen_art(s) == "filling", 8)
+        if not ok:
+            d.fail("task %d: no filling game on screen; it shows %s" % (task + 1, d.describe(screen)), screen)
+        time.sleep(0.5)
+        client = d.client(d.grab())
+        key, tokens = reader.word(client)
+        gap = d.layout.slots(len(tokens))[0]
+        if d.frame_colour(client, gap) != "red":
+            d.fail("task %d (%s): the gap's frame is %s, not red" % (task + 1, key, d.frame_colour(client, gap)), client)
+        right, wrong = tokens[0], ("s" if tokens[0] == "sz" else "sz")
+        scores = [(reader.tile(client, p, right), reader.tile(client, p, wrong)) for p in ANSWER_PLACES]
+        at = 0 if scores[0][0] - scores[0][1] > scores[1][0] - scores[1][1] else 1
+        if scores[at][0] < 0.9:
+            d.fail("task %d (%s): no answer tile reads '%s' (%s)" % (task + 1, key, right, scores), client)
+        x, y = ANSWER_PLACES[at]
+        d.drag(d.to_screen((x + 27, y + 27)), d.to_screen((gap[0] + 27, gap[1] + 27)), steps=6)
+        d.park_pointer()
+        screen, ok = d.wait_for(lambda s: d.frame_colour(d.client(s), gap) == "yellow", 3)
+        if not ok:
+            d.fail("task %d (%s): '%s' dragged into the gap did not fill it" % (task + 1, key, right), screen)
+        if task < 4:
+            # The next task comes by itself, with its own gap.
+            d.wait_for(lambda s: d.frame_colour(d.client(s), gap) != "yellow", 8, interval=0.3)
+    d.wait_for_summary(10, "the last task of the filling game")
+    with open(d.stats, "rb") as f:
+        data = f.read()
+    if len(data) != 64:
+        d.fail("prgst6.stt is %d bytes, not a header and one record" % len(data))
+    game, = struct.unpack_from("<i", data, 20)
+    gloski, pozycja = struct.unpack_from("<hh", data, 20 + 22)
+    correct, wrong = struct.unpack_from("<ii", data, 20 + 36)
+    if (game, gloski, pozycja, correct, wrong) != (3, 17, 256, 5, 0):
+        d.fail("the record is game %d, sounds %d, positions %d, %d right, %d wrong; not game 3, 17, 256, 5, 0"
+               % (game, gloski, pozycja, correct, wrong))
+    d.key("Escape")
+
+
 SCENARIOS = {
     "splash": (splash_is_painted, (1024, 768)),
     "hint": (hint_shows_solution, (1024, 768)),
@@ -1154,6 +1257,7 @@ SCENARIOS = {
     "close-summary": (close_summary_by_window_manager, (1024, 768)),
     "fullscreen": (full_screen_view, (1920, 1080)),
     "chooser": (chooser_then_menu, (1024, 768)),
+    "filling": (filling_game_won_from_outside, (1024, 768), FILLING_CONFIG),
 }
 
 
@@ -1165,7 +1269,7 @@ def main():
     parser.add_argument("--list", action="store_true", help="list the scenarios and exit")
     args = parser.parse_args()
     if args.list:
-        for name, (function, size) in SCENARIOS.items():
+        for name, (function, size, *_) in SCENARIOS.items():
             print("%-14s %dx%d  %s" % (name, size[0], size[1], " ".join(function.__doc__.split())))
         return 0
     if not args.program or not args.data:
@@ -1188,7 +1292,7 @@ def main():
     failures, flaky, finished = 0, 0, False
     try:
         for name in args.scenarios or SCENARIOS:
-            function, size = SCENARIOS[name]
+            function, size, *config = SCENARIOS[name]
             # A scenario that fails is run once more on a fresh display: a
             # busy machine (a sanitizer build beside other suites) has been
             # seen to lose one window-manager key in many runs. Both results
@@ -1197,7 +1301,7 @@ def main():
             for attempt in (1, 2):
                 began = time.monotonic()
                 try:
-                    with Desktop(name, work, args.program, args.data, size, LABELLING_CONFIG) as desktop:
+                    with Desktop(name, work, args.program, args.data, size, (config or [LABELLING_CONFIG])[0]) as desktop:
                         function(desktop)
                     if first_failure:
                         flaky += 1
