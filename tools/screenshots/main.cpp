@@ -4,7 +4,7 @@
 // folder, plays through them with mouse clicks and saves what each window
 // shows: the child chooser with five children, the menu, the labelling
 // game, its recorder (the button beside a solved word, the light while it
-// listens), Memory with a card turned and with a found pair beside the
+// listens), the filling game's tab and the game after a wrong try, Memory with a card turned and with a found pair beside the
 // microphone button, the summary after a finished Memory game, the about
 // box, and the results window over a prepared history of a few weeks, with
 // two pages of its PDF report (drawn by pdftoppm), its children's tab and
@@ -27,6 +27,7 @@
 #include <functional>
 
 #include "app/program.h"
+#include "games/filling/screen.h"
 #include "games/labelling/podpisywanie.h"
 #include "games/labelling/grapodpisywanie.h"
 #include "games/labelling/rules.h"
@@ -122,12 +123,16 @@ void ClickCentre(QWidget* w) { Click(w, w->rect().center()); }
 void Choose(int tab, int amount, int sound, int position) {
   TfmMain* menu = program->fmMain();
   const int tabX = program->state().geometry.screenMode == 1 ? (tab == 1 ? 120 : 370) : (tab == 1 ? 150 : 470);
-  Click(menu->g_Menu, QPoint(tabX, 10));
+  if (tab == 3) {
+    Click(menu->g_Menu3, QPoint(20, 10));
+  } else {
+    Click(menu->g_Menu, QPoint(tabX, 10));
+  }
   CUstGry& s = *program->state().settings.ForTab(tab);
   ClickCentre(menu->AmountButton(amount - 1)->Input());
   for (int i = 0; i < 4; ++i) {
     const bool on = (s.gloski >> i) & 1;
-    if (on != (i == sound)) ClickCentre(menu->SoundButton(i)->Input());
+    if (on != (i == sound)) ClickCentre((tab == 3 ? menu->PairButton(i) : menu->SoundButton(i))->Input());
   }
   for (int i = 0; i < 3; ++i) {
     const bool on = (s.pozycja >> (8 + i)) & 1;
@@ -307,6 +312,29 @@ void Run(const QString& data, QSize screen) {
   ClickCentre(menu->StartButton());
   menu->Repaint();
 
+  // The filling game's tab, SZ – S at the start of the word, and the game
+  // after one wrong try: the word's tiles, the gap, both answers waiting.
+  Choose(3, 1, 0, 0);
+  Save(menu, QStringLiteral("menu-filling"));
+  WhenShown(program->fmUzupelnianie(), [] {
+    QTest::qWait(100);
+    filling::Screen* screen = program->fmUzupelnianie();
+    filling::Board* board = screen->Plansza();
+    const QString right = board->Zasady().CurrentTask()->right;
+    for (CPrzGloska* tile : board->Odpowiedzi()) {
+      if (tile->Nazwa == right) continue;
+      QTest::mousePress(tile->Obraz, Qt::LeftButton, {}, QPoint(20, 20));
+      QTest::mouseRelease(tile->Obraz, Qt::LeftButton, {}, QPoint(20, 20));
+      break;
+    }
+    screen->Repaint();
+    Save(screen, QStringLiteral("filling"));
+    WhenShown(program->fmKoniecGry(), [] { program->fmKoniecGry()->SetModalResult(TfmKoniecGry::kClose); });
+    screen->A_Stop.Execute(screen);
+  });
+  ClickCentre(menu->StartButton());
+  menu->Repaint();
+
   WhenShown(program->fmOProgramie(), [] {
     QTest::qWait(100);
     TfmOProgramie* about = program->fmOProgramie();
@@ -315,7 +343,9 @@ void Run(const QString& data, QSize screen) {
   });
   ClickCentre(menu->AboutButton());
 
-  // The menu as a chosen child sees it: the child's card on the grass.
+  // The menu as a chosen child sees it, on the Memory tab as Memory left
+  // it: the child's card on the grass.
+  Click(menu->g_Menu, QPoint(program->state().geometry.screenMode == 1 ? 370 : 470, 10));
   menu->UstawDziecko(QStringLiteral("Ala"), childcard::WordPicture(program->state().content, QStringLiteral("szalik")));
   menu->Repaint();
   Save(menu, QStringLiteral("menu-child"));
