@@ -9,6 +9,7 @@
 #include "results/_cstatrec.h"
 #include "stats/statsformat.h"
 #include "support/fakeclock.h"
+#include "support/microphone.h"
 #include "support/program.h"
 #include "support/seams.h"
 
@@ -44,6 +45,7 @@ struct Game {
   }
 
   FakeClock clock;
+  FakeMicrophone microphone;
   FakeSound sound;
   FakeSleep sleep;
   ProgramFixture app;
@@ -107,6 +109,8 @@ class FillingTest : public QObject {
     if (!solved) QCOMPARE(g.Answer(false)->Pozycja(), home);
     QCOMPARE(g.Screen().TimerDalej()->Enabled(), solved);
     QCOMPARE(g.Screen().PrzyciskPomoc()->Image()->Visible(), !solved);
+    // A solved word may be recorded by the child.
+    QCOMPARE(g.Screen().Mikrofon()->Widoczny(), solved);
   }
 
   void aWholeGameMovesOnByItselfAndIsRecordedAsGameThree() {
