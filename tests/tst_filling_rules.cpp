@@ -94,14 +94,15 @@ class FillingRulesTest : public QObject {
     QTest::addColumn<int>("poziom");
     QTest::addColumn<Values>("values");
     QTest::addColumn<QString>("drawn");
-    QTest::newRow("fewer words than tasks") << 17 << 0x100 << 1 << Values{0} << "szafa:s sowa:sz szyba:s sok:sz";
-    QTest::newRow("pair brought in") << 17 << 0x300 << 1 << Values{0, 1} << "kasza:s kasa:sz szafa:s sowa:sz szyba:s";
-    QTest::newRow("pair spells the wrong tile") << 2 << 0x200 << 1 << Values{0} << "morze:z moze:rz";
-    QTest::newRow("half a pair chooses it") << 16 << 0x200 << 3 << Values{1} << "kasza:s kasa:sz";
-    QTest::newRow("pair mid-game") << 1 << 0x300 << 1 << Values{1, 1, 2, 0} << "szafa:s sowa:sz szyba:s kasa:sz kasza:s";
-    QTest::newRow("one kind only") << 4 << 0x100 << 1 << Values{0} << "czapka:c";
-    QTest::newRow("no level") << 17 << 0x100 << 0 << Values{0} << "";
-    QTest::newRow("no position") << 17 << 0 << 1 << Values{0} << "";
+    QTest::addColumn<int>("playable");  // words with a task, whatever the level
+    QTest::newRow("fewer words than tasks") << 17 << 0x100 << 1 << Values{0} << "szafa:s sowa:sz szyba:s sok:sz" << 4;
+    QTest::newRow("pair brought in") << 17 << 0x300 << 1 << Values{0, 1} << "kasza:s kasa:sz szafa:s sowa:sz szyba:s" << 6;
+    QTest::newRow("pair spells the wrong tile") << 2 << 0x600 << 1 << Values{0} << "morze:z moze:rz" << 2;
+    QTest::newRow("half a pair chooses it") << 16 << 0x200 << 3 << Values{1} << "kasza:s kasa:sz" << 2;
+    QTest::newRow("pair mid-game") << 1 << 0x300 << 1 << Values{1, 1, 2, 0} << "szafa:s sowa:sz szyba:s kasa:sz kasza:s" << 6;
+    QTest::newRow("one kind only") << 4 << 0x100 << 1 << Values{0} << "czapka:c" << 1;
+    QTest::newRow("no level") << 17 << 0x100 << 0 << Values{0} << "" << 4;
+    QTest::newRow("no position") << 17 << 0 << 1 << Values{0} << "" << 0;
   }
   void aGameDrawsBothKindsInTurnAndMinimalPairsTogether() {
     QFETCH(int, gloski);
@@ -109,11 +110,13 @@ class FillingRulesTest : public QObject {
     QFETCH(int, poziom);
     QFETCH(Values, values);
     QFETCH(QString, drawn);
+    QFETCH(int, playable);
     CUstGry settings(QStringLiteral("Uzupelnianie"));
     settings.gloski = qint16(gloski);
     settings.pozycja = qint16(pozycja);
     settings.poziom = qint16(poziom);
     QCOMPARE(Drawn(Choose(kCatalogue, settings, Scripted(values))), drawn);
+    QCOMPARE(Playable(kCatalogue, settings), playable);
   }
 
   void answersSolveOrMoveTheRightTileInOnTheSecondWrongTry_data() {

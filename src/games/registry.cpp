@@ -1,12 +1,16 @@
 #include "games/registry.h"
 
+#include "games/filling/rules.h"
+
 namespace games {
 
 const std::vector<Game>& Registry() {
   static const std::vector<Game> kGames = {
       {kPodpisywanie, QStringLiteral("Podpisywanie"), 1, QStringLiteral("Podpisywanie"), 5, true},
       {kMemory, QStringLiteral("Memory"), 2, QStringLiteral("Memory"), 4, false},
-      {kUzupelnianie, QString::fromUtf8("Uzupełnianie"), 3, QStringLiteral("Uzupelnianie"), 5, true},
+      {kUzupelnianie, QString::fromUtf8("Uzupełnianie"), 3, QStringLiteral("Uzupelnianie"), 5, true,
+       // Only words whose gap hearing decides make its tasks.
+       &filling::Playable},
   };
   return kGames;
 }

@@ -4,6 +4,10 @@
 #include <QtGlobal>
 #include <vector>
 
+#include "words/spaczka.h"
+
+class CUstGry;
+
 // The games of the program, in one list: the menu starts them by tab, the
 // end of a game records them by number, and the results window and the
 // exports name them. A new game is a folder beside this file and one entry
@@ -22,6 +26,9 @@ struct Game {
   QString section;         // its settings record in data.ini
   int wordsPerLevel = 0;   // the words one amount level draws
   bool needsAWord = false;  // nothing to show without a word: too few words is said, not played
+  // How many of the words selected for the settings it can play; all of
+  // them when it has no rule of its own.
+  int (*playable)(const std::vector<SPaczka>& selected, const CUstGry& settings) = nullptr;
 };
 
 // In menu tab order.

@@ -257,7 +257,8 @@ void TfmMain::StartGame(const games::Game& game, CUstGry& settings, platform::Fo
   // The labelling game has nothing to show without a word, whatever amount
   // the configuration file holds; Memory simply deals an empty board.
   const bool noTask = needed < 1 && game.needsAWord;
-  if (int(slowa_->Dostepne.size()) < needed || noTask) {
+  const int available = game.playable ? game.playable(slowa_->Dostepne, settings) : int(slowa_->Dostepne.size());
+  if (available < needed || noTask) {
     if (TfmKomunikat* komunikat = ekrany_.fmKomunikat) {
       komunikat->SetMessage(3);
       komunikat->ShowModal();

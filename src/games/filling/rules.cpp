@@ -101,6 +101,13 @@ bool MinimalPair(const Task& a, const Task& b) {
   return ArePartners(a.right, b.right);
 }
 
+int Playable(const std::vector<SPaczka>& catalogue, const CUstGry& settings) {
+  const quint16 gloski = ChosenPairs(quint16(settings.gloski));
+  const quint16 pozycja = quint16(settings.pozycja) & words::kPositionMask;
+  return int(std::count_if(catalogue.begin(), catalogue.end(),
+                           [&](const SPaczka& word) { return TaskFor(word, gloski, pozycja).gap >= 0; }));
+}
+
 std::vector<Task> Choose(const std::vector<SPaczka>& catalogue, const CUstGry& settings, const Generator& next) {
   const int wanted = TasksForLevel(settings.poziom);
   const quint16 gloski = ChosenPairs(quint16(settings.gloski));

@@ -54,6 +54,9 @@ Task TaskFor(const SPaczka& word, quint16 gloski, quint16 pozycja);
 // Two tasks whose words differ only in the gap, and there by partners.
 bool MinimalPair(const Task& a, const Task& b);
 
+// How many of the words have a task for the settings: what a game can draw.
+int Playable(const std::vector<SPaczka>& catalogue, const CUstGry& settings);
+
 // Draws the tasks of a game: as many as the level gives, hushing and hissing
 // words in turn (the other kind once one runs out), each drawn at random
 // without repeats from the catalogue's words with a gap for the settings. A
