@@ -6,6 +6,7 @@
 
 #include <QLabel>
 
+#include "games/falling/screen.h"
 #include "games/filling/screen.h"
 #include "games/labelling/podpisywanie.h"
 #include "games/memory/memory.h"
@@ -93,6 +94,9 @@ class MenuTest : public QObject {
     }
     for (int i = 0; i < 4; ++i) QCOMPARE(fmMain()->SoundButton(i)->Input()->pos(), QPoint(soundX[i], rowsY[1]));
     QCOMPARE(fmMain()->g_Menu->pos(), mode == 1 ? QPoint(152, 422) : QPoint(192, 541));
+    // The further games' tabs beside the strip, right and left.
+    QCOMPARE(fmMain()->g_Menu3->geometry(), mode == 1 ? QRect(652, 422, 144, 64) : QRect(836, 541, 184, 80));
+    QCOMPARE(fmMain()->g_Menu4->geometry(), mode == 1 ? QRect(4, 422, 144, 64) : QRect(4, 541, 184, 80));
   }
 
   void tabStripSwitchesOnlyInsideItsRanges_data() {
@@ -166,6 +170,10 @@ class MenuTest : public QObject {
     };
     QVERIFY(pairsShown(true));
     QVERIFY(fmMain()->PairButton(0)->State() && !fmMain()->PairButton(1)->State());
+    // The falling game's tab, left of the strip: single sounds again.
+    Click(fmMain()->g_Menu4);
+    QCOMPARE(int(fixture_->program.state().settings.zakladka), 4);
+    QVERIFY(pairsShown(false));
     Click(fmMain()->g_Menu, QPoint(100, 20));  // back to tab 1
     QVERIFY(pairsShown(false));
     QCOMPARE(states(), QString("100 1000 100"));
@@ -224,6 +232,7 @@ class MenuTest : public QObject {
     QTest::newRow("labelling without a task") << 1 << 1 << 256 << 0;
     QTest::newRow("filling without a pair") << 3 << 0 << 256 << 1;
     QTest::newRow("filling, DŻ – DZ final") << 3 << (8 | 128) << 1024 << 1;
+    QTest::newRow("falling without a sound") << 4 << 0 << 256 << 1;
   }
   void startWithTooFewWordsShowsMessage3AndStartsNothing() {
     QFETCH(int, tab);
@@ -241,7 +250,7 @@ class MenuTest : public QObject {
     bool gameShown = false;
     WhenShown(fmKomunikat(), [&] {
       shownText = fmKomunikat()->findChild<QLabel*>()->text();
-      gameShown = fmMemory()->isVisible() || fmPodpisywanie()->isVisible() || fixture_->program.fmUzupelnianie()->isVisible();
+      gameShown = fmMemory()->isVisible() || fmPodpisywanie()->isVisible() || fixture_->program.fmUzupelnianie()->isVisible() || fixture_->program.fmSpadajace()->isVisible();
       Click(fmKomunikat()->findChild<CPrzyciskP*>());
     });
     Click(fmMain()->StartButton());

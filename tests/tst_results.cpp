@@ -387,7 +387,7 @@ class ResultsTest : public QObject {
     // Between the games: noise, a game from 2150 and an unknown game number.
     bytes.insert(statrec::kHeaderSize + statrec::kRecordSize, QByteArray(statrec::kRecordSize, '\x7f'));
     bytes += statrec::EncodeRecord(testing::Record(future));
-    bytes += statrec::EncodeRecord(testing::Record(Game{.game = 4, .utc = Utc(6, 9)}));
+    bytes += statrec::EncodeRecord(testing::Record(Game{.game = 9, .utc = Utc(6, 9)}));
     QVERIFY(WriteFile(dir.FilePath("prgst6.stt"), bytes));
     ResultsWindow window(OneFolder(dir));
     QCOMPARE(window.Table()->model()->rowCount(), 4);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "games/falling/screen.h"
 #include "games/filling/screen.h"
 #include "games/labelling/podpisywanie.h"
 #include "games/labelling/grapodpisywanie.h"
@@ -83,6 +84,8 @@ void Program::CreateScreens() {
   ekrany_.gry[games::kPodpisywanie] = fmPodpisywanie_.get();
   fmUzupelnianie_ = std::make_unique<filling::Screen>(session_, slowa_.get(), statRec_.get(), *koniec_);
   ekrany_.gry[games::kUzupelnianie] = fmUzupelnianie_.get();
+  fmSpadajace_ = std::make_unique<falling::Screen>(session_, slowa_.get(), statRec_.get(), *koniec_);
+  ekrany_.gry[games::kSpadajace] = fmSpadajace_.get();
   fmOProgramie_ = std::make_unique<TfmOProgramie>(session_, fmMain_.get());
   ekrany_.fmOProgramie = fmOProgramie_.get();
   fmKoniecGry_ = std::make_unique<TfmKoniecGry>(session_.content, statRec_.get(), fmMain_.get());
@@ -98,7 +101,7 @@ void Program::CreateScreens() {
   ekrany_.fmReklama = fmReklama_.get();
   // F11 switches the view on every screen of the run.
   for (platform::Form* form : std::initializer_list<platform::Form*>{
-           fmMain_.get(), fmMemory_.get(), fmPodpisywanie_.get(), fmUzupelnianie_.get(), fmOProgramie_.get(), fmKoniecGry_.get(),
+           fmMain_.get(), fmMemory_.get(), fmPodpisywanie_.get(), fmUzupelnianie_.get(), fmSpadajace_.get(), fmOProgramie_.get(), fmKoniecGry_.get(),
            fmKomunikat_.get(), fmReklama_.get()}) {
     form->SetViewChoice(&session_.view);
   }
@@ -115,6 +118,7 @@ void Program::DestroyScreens() {
   if (koniec_) koniec_->SetSummary(nullptr);
   fmKoniecGry_.reset();
   fmOProgramie_.reset();
+  fmSpadajace_.reset();
   fmUzupelnianie_.reset();
   fmPodpisywanie_.reset();
   fmMemory_.reset();
@@ -147,6 +151,8 @@ void Program::EndFromOutside() {
     koniec_->Record(plansza() && plansza()->CzyWszystkie());
   } else if (fmMemory_ && fmMemory_->isVisible()) {
     koniec_->Record(gra() && gra()->CzyKoniec());
+  } else if (fmSpadajace_ && fmSpadajace_->isVisible()) {
+    koniec_->Record(fmSpadajace_->Scena() && fmSpadajace_->Scena()->rules().IsOver());
   } else if (fmUzupelnianie_ && fmUzupelnianie_->isVisible()) {
     koniec_->Record(fmUzupelnianie_->Plansza() && fmUzupelnianie_->Plansza()->Zasady().AllSolved());
   }

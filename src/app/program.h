@@ -23,6 +23,9 @@ class graPodpisywanie;
 namespace filling {
 class Screen;
 }
+namespace falling {
+class Screen;
+}
 namespace profiles {
 struct Profile;
 }
@@ -30,7 +33,7 @@ struct Profile;
 // The program's objects, owned in one place: the state of the run (where
 // the content lies, the working screen, the child's files and settings),
 // the splash while it is up, the word catalogue, the statistics store and
-// the eight screens. Everything else receives what it uses from here
+// the nine screens. Everything else receives what it uses from here
 // through its constructor. Start-up, the tests, the benchmarks and the
 // screenshot tool all make the program through this one object.
 class Program {
@@ -69,7 +72,7 @@ class Program {
   // by the menu and the summary that CreateScreens makes; none for a guest.
   void SetChild(const QString& name, const QString& picture);
 
-  // The eight screens in their order: main menu, Memory, labelling, filling, about
+  // The nine screens in their order: main menu, Memory, labelling, filling, falling, about
   // box, summary, message dialog, closing screen. Raises CBlad(1) when
   // artwork is missing, leaving the screens made so far.
   void CreateScreens();
@@ -95,6 +98,7 @@ class Program {
   TfmMemory* fmMemory() const { return fmMemory_.get(); }
   TfmPodpisywanie* fmPodpisywanie() const { return fmPodpisywanie_.get(); }
   filling::Screen* fmUzupelnianie() const { return fmUzupelnianie_.get(); }
+  falling::Screen* fmSpadajace() const { return fmSpadajace_.get(); }
   TfmOProgramie* fmOProgramie() const { return fmOProgramie_.get(); }
   TfmKoniecGry* fmKoniecGry() const { return fmKoniecGry_.get(); }
   TfmKomunikat* fmKomunikat() const { return fmKomunikat_.get(); }
@@ -116,6 +120,7 @@ class Program {
   std::unique_ptr<TfmMemory> fmMemory_;
   std::unique_ptr<TfmPodpisywanie> fmPodpisywanie_;
   std::unique_ptr<filling::Screen> fmUzupelnianie_;
+  std::unique_ptr<falling::Screen> fmSpadajace_;
   std::unique_ptr<TfmOProgramie> fmOProgramie_;
   std::unique_ptr<TfmKoniecGry> fmKoniecGry_;
   std::unique_ptr<TfmKomunikat> fmKomunikat_;

@@ -11,6 +11,8 @@ const std::vector<Game>& Registry() {
       {kUzupelnianie, QString::fromUtf8("Uzupełnianie"), 3, QStringLiteral("Uzupelnianie"), 5, true,
        // Only words whose gap hearing decides make its tasks.
        &filling::Playable},
+      // Its words per level are the right pictures a game waits for.
+      {kSpadajace, QString::fromUtf8("Spadające"), 4, QStringLiteral("Spadajace"), 5, true},
   };
   return kGames;
 }

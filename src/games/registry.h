@@ -18,6 +18,7 @@ namespace games {
 inline constexpr qint32 kPodpisywanie = 1;
 inline constexpr qint32 kMemory = 2;
 inline constexpr qint32 kUzupelnianie = 3;
+inline constexpr qint32 kSpadajace = 4;
 
 struct Game {
   qint32 number = 0;       // the statistics record's game number

@@ -57,6 +57,7 @@ void TfmMain::BindActions() {
   A_Zakladka1.OnExecute = [this](QObject*) { DrawPage(1); };
   A_Zakladka2.OnExecute = [this](QObject*) { DrawPage(2); };
   A_Zakladka3.OnExecute = [this](QObject*) { DrawPage(3); };
+  A_Zakladka4.OnExecute = [this](QObject*) { DrawPage(4); };
   A_SZ.OnExecute = [this](QObject*) { ToggleSound(0, words::kSoundSz); };
   A_ZRZ.OnExecute = [this](QObject*) { ToggleSound(1, words::kSoundZRz); };
   A_CZ.OnExecute = [this](QObject*) { ToggleSound(2, words::kSoundCz); };
@@ -87,6 +88,8 @@ void TfmMain::Build() {
   page0_ = platform::LoadBmpFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_m0strip") + size + QStringLiteral(".xbi")));
   tab3On_ = platform::LoadBmpFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_z3on") + size + QStringLiteral(".xbi")));
   tab3Off_ = platform::LoadBmpFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_z3off") + size + QStringLiteral(".xbi")));
+  tab4On_ = platform::LoadBmpFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_z4on") + size + QStringLiteral(".xbi")));
+  tab4Off_ = platform::LoadBmpFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_z4off") + size + QStringLiteral(".xbi")));
 
   g_Menu = new platform::ImageControl(this);
   const QPoint strip = session_.geometry.screenMode == 1 ? QPoint(152, 422) : session_.geometry.screenMode == 2 ? QPoint(192, 541) : QPoint(195, 541);
@@ -97,6 +100,10 @@ void TfmMain::Build() {
   g_Menu3->setGeometry(QRect(strip + QPoint(page1_.width() + 4, 0), tab3Off_.size()));
   g_Menu3->OnMouseDown = [this](platform::MouseButton, int, int, int) { SwitchTab(3); };
   g_Menu3->setVisible(true);
+  g_Menu4 = new platform::ImageControl(this);
+  g_Menu4->setGeometry(QRect(strip - QPoint(tab4Off_.width() + 4, 0), tab4Off_.size()));
+  g_Menu4->OnMouseDown = [this](platform::MouseButton, int, int, int) { SwitchTab(4); };
+  g_Menu4->setVisible(true);
 
   for (int i = 0; i < 3; ++i) captions_[size_t(i)]->SetPosition(W / 2 - captions_[size_t(i)]->Width() / 2, (H / 6) * (i + 1));
 
@@ -176,6 +183,8 @@ void TfmMain::FormPaint() {
     A_Zakladka2.Execute(this);
   } else if (session_.settings.zakladka == 3) {
     A_Zakladka3.Execute(this);
+  } else if (session_.settings.zakladka == 4) {
+    A_Zakladka4.Execute(this);
   }
   recorder_->Zamknij();
 }
@@ -189,6 +198,7 @@ void TfmMain::DrawPage(int tab) {
   platform::Canvas& canvas = WindowCanvas();
   canvas.Draw(g_Menu->Left(), g_Menu->Top(), tab == 1 ? page1_ : tab == 2 ? page2_ : page0_);
   canvas.Draw(g_Menu3->Left(), g_Menu3->Top(), tab == 3 ? tab3On_ : tab3Off_);
+  canvas.Draw(g_Menu4->Left(), g_Menu4->Top(), tab == 4 ? tab4On_ : tab4Off_);
   for (const auto& caption : captions_) caption->Paint(canvas);
   start_->setVisible(true);
   for (int i = 0; i < 3; ++i) {
@@ -223,6 +233,7 @@ void TfmMain::SwitchTab(int tab) {
   if (session_.settings.zakladka == 1) A_Zakladka1.Execute(this);
   if (session_.settings.zakladka == 2) A_Zakladka2.Execute(this);
   if (session_.settings.zakladka == 3) A_Zakladka3.Execute(this);
+  if (session_.settings.zakladka == 4) A_Zakladka4.Execute(this);
 }
 
 CCheckBut& TfmMain::SoundButtonOfTab(int index) const {

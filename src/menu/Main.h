@@ -61,9 +61,11 @@ class TfmMain : public platform::Form {
   platform::Action A_Rec_Rec, A_Rec_Play, NagRekordyUp, NagRekordyDown;
 
   // The tab strip: a picture-less input area over the tab pictures; and the
-  // tab of the filling game beside it, on the right.
+  // tabs of the filling game beside it, on the right, and of the falling
+  // game, on the left.
   platform::ImageControl* g_Menu = nullptr;
   platform::ImageControl* g_Menu3 = nullptr;
+  platform::ImageControl* g_Menu4 = nullptr;  // the falling game's, on the left
 
   // The child practising this run, named on a card in the top-left corner
   // over the sky; an empty name (a guest) shows none.
@@ -97,7 +99,7 @@ class TfmMain : public platform::Form {
  private:
   void BindActions();
   void Build();
-  // The page of tab 1, 2 or 3 with the choices of its record.
+  // The page of tab 1 to 4 with the choices of its record.
   void DrawPage(int tab);
   void g_MenuMouseDown(platform::MouseButton button, int shift, int x, int y);
   // A press selected `tab` (0: none); the page is drawn when it changed.
@@ -120,6 +122,7 @@ class TfmMain : public platform::Form {
   QImage page2_;
   QImage page0_;              // the strip with neither of its tabs chosen
   QImage tab3On_, tab3Off_;   // the filling game's tab, chosen or not
+  QImage tab4On_, tab4Off_;   // the falling game's
   std::unique_ptr<CPrzyciskP> about_, exit_, start_, results_;
   std::array<std::unique_ptr<CCheckBut>, 3> amounts_;
   std::array<std::unique_ptr<CCheckBut>, 4> sounds_;

@@ -106,6 +106,7 @@ void CStatRec::StartGame(qint32 gameNumber, const CUstGry& settings) {
   hints_ = 0;
   correct_ = 0;
   wrong_ = 0;
+  missed_ = 0;
   duration_ = 0;
   elapsedSeconds_ = 0;
   active_ = true;
@@ -164,3 +165,8 @@ bool CStatRec::WriteRecord(bool completed) {
 }
 
 QString CStatRec::DurationText() const { return TimeText(elapsedSeconds_); }
+
+QString CStatRec::WrongText() const {
+  if (missed_ == 0) return QString::number(wrong_);
+  return QStringLiteral("%1 (nietrafione: %2)").arg(wrong_).arg(missed_);
+}

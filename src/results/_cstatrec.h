@@ -79,12 +79,18 @@ class CStatRec {
   void AddHint() { ++hints_; }
   void AddCorrect() { ++correct_; }
   void AddWrong() { ++wrong_; }
+  // A right answer let go by (a picture that fell): wrong, and said so.
+  void AddMissed() {
+    ++wrong_;
+    ++missed_;
+  }
 
   // "1 min 0 s" for a game of 60 real seconds.
   QString DurationText() const;
   QString HintsText() const { return QString::number(hints_); }
   QString CorrectText() const { return QString::number(correct_); }
-  QString WrongText() const { return QString::number(wrong_); }
+  // "3", or "3 (nietrafione: 2)" when some were right pictures let fall.
+  QString WrongText() const;
   // 1 poor, 2 fair, 4 good.
   int Rating() const { return statrec::RatingFor(correct_, wrong_); }
 
@@ -132,4 +138,5 @@ class CStatRec {
   qint32 hints_ = 0;
   qint32 correct_ = 0;
   qint32 wrong_ = 0;
+  qint32 missed_ = 0;  // of wrong_; the summary says them, the file does not keep them
 };

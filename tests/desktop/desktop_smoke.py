@@ -68,6 +68,16 @@ Poziom=1
 Pozycja=256
 """
 
+# The falling game: SZ word-initial, the smallest amount.
+FALLING_CONFIG = """[DaneProgramu]
+LU=0
+Zakladka=4
+[Spadajace]
+Gloski=1
+Poziom=1
+Pozycja=256
+"""
+
 
 class Skipped(Exception):
     """The desktop cannot be had here; not a fault of the program."""
@@ -574,7 +584,7 @@ class Desktop:
         size = self.layout.size
         band = grid(150, 20, 870, 110, 12) if self.layout.mode != 1 else grid(110, 15, 690, 85, 10)
         names = {"menu": "mT_m0%s.xji" % size, "game": "mT_Pod%s1.xji" % size, "closing": "comm%s.xji" % size,
-                 "filling": "mT_Uzu%s1.xji" % size}
+                 "filling": "mT_Uzu%s1.xji" % size, "falling": "mT_Spa%s1.xji" % size}
         scores = {what: self.art_fraction(screen, name, self.origin, band) for what, name in names.items()}
         best = max(scores, key=scores.get)
         return best if scores[best] >= 0.9 else None
@@ -591,7 +601,7 @@ class Desktop:
         what = self.full_screen_art(screen)
         if what:
             return {"menu": "the menu", "game": "the labelling game", "closing": "the closing screen",
-                    "filling": "the filling game"}[what]
+                    "filling": "the filling game", "falling": "the falling game"}[what]
         return "none of the program's screens (pixel at the centre %s)" % (screen.pixel(screen.width // 2,
                                                                                           screen.height // 2),)
 
@@ -1248,6 +1258,70 @@ def filling_game_won_from_outside(d):
     d.key("Escape")
 
 
+MARK = (40, 170, 70)
+
+
+def marked_pictures(client, area):
+    """Centres of the pictures the hint framed: runs of the mark's colour
+    along rows of the play area, grouped by place."""
+    x0, y0, x1, y1 = area
+    hits = []
+    for y in range(y0, y1, 4):
+        for x in range(x0, x1, 4):
+            if close(client.pixel(x, y), MARK, 30):
+                hits.append((x, y))
+    centres = []
+    while hits:
+        x, y = hits.pop()
+        group = [(x, y)] + [h for h in hits if abs(h[0] - x) < 130 and abs(h[1] - y) < 130]
+        hits = [h for h in hits if h not in group]
+        if len(group) >= 20:
+            xs, ys = [g[0] for g in group], [g[1] for g in group]
+            centres.append(((min(xs) + max(xs)) // 2, (min(ys) + max(ys)) // 2))
+    return centres
+
+
+def falling_picture_caught(d):
+    """At 1024x768, tab 4 with SZ word-initial: Start opens the falling game;
+    'pomoc' stops the fall and frames the right pictures; a click inside a
+    framed one catches it; Escape gives the summary and one record of game 4
+    (Gloski 1, Pozycja 256) with one correct answer and one hint."""
+    d.launch()
+    d.wait_for_menu()
+    d.click(d.layout.menu_start())
+    d.park_pointer()
+    screen, ok = d.wait_for(lambda s: d.full_screen_art(s) == "falling", 8)
+    if not ok:
+        d.fail("no falling game on screen; it shows %s" % d.describe(screen), screen)
+    area = (10, 768 // 7, 1024 - 1024 // 10 - 12, 768 - 768 // 10)
+    for attempt in range(12):
+        time.sleep(1.5)
+        d.click(d.layout.game_button("pomoc"))
+        d.park_pointer()
+        screen, ok = d.wait_for(lambda s: marked_pictures(d.client(s), area), 1.0, interval=0.1)
+        if ok:
+            break
+    else:
+        d.fail("'pomoc' never framed a right picture in the air", screen)
+    x, y = marked_pictures(d.client(screen), area)[0]
+    d.click((x, y))
+    d.park_pointer()
+    time.sleep(3)
+    d.key("Escape")
+    d.wait_for_summary(4, "Escape in the falling game")
+    with open(d.stats, "rb") as f:
+        data = f.read()
+    if len(data) != 64:
+        d.fail("prgst6.stt is %d bytes, not a header and one record" % len(data))
+    game, = struct.unpack_from("<i", data, 20)
+    gloski, pozycja = struct.unpack_from("<hh", data, 20 + 22)
+    hints, correct = struct.unpack_from("<ii", data, 20 + 32)
+    if (game, gloski, pozycja) != (4, 1, 256) or correct < 1 or hints < 1:
+        d.fail("the record is game %d, sounds %d, positions %d, %d hints, %d right; not game 4, 1, 256 with a "
+               "catch and a hint" % (game, gloski, pozycja, hints, correct))
+    d.key("Escape")
+
+
 SCENARIOS = {
     "splash": (splash_is_painted, (1024, 768)),
     "hint": (hint_shows_solution, (1024, 768)),
@@ -1258,6 +1332,7 @@ SCENARIOS = {
     "fullscreen": (full_screen_view, (1920, 1080)),
     "chooser": (chooser_then_menu, (1024, 768)),
     "filling": (filling_game_won_from_outside, (1024, 768), FILLING_CONFIG),
+    "falling": (falling_picture_caught, (1024, 768), FALLING_CONFIG),
 }
 
 

@@ -187,6 +187,21 @@ QImage TileGameBackground(QSize size, const QString& name, bool strip) {
   return img;
 }
 
+QImage FallingBackground(QSize size) {
+  const int W = size.width(), H = size.height();
+  const bool small = size == kSmall;
+  QImage img = NewPicture(W, H, kSky);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF all(img.rect());
+  DrawSky(p, all, 1);
+  // The ground the pictures fall onto: grass along the bottom.
+  DrawHills(p, all, H - H / 10 - H * 0.06, 2);
+  const QRectF title = small ? QRectF(W / 10, 10, W - W / 5 - 14, 70) : QRectF(W / 10, 16, W - W / 5 - 18, 96);
+  DrawLine(p, title, QString::fromUtf8("Spadające"), TitleStyle(small ? 50 : 68));
+  return img;
+}
+
 QImage AboutBackground(QSize size) {
   const int W = size.width(), H = size.height();
   QImage img = NewPicture(W, H, kBlueDeep);
@@ -292,6 +307,7 @@ void RenderInterfaceArt(const PictureSink& sink) {
     sink(dir + QStringLiteral("mT_Mem") + s + QStringLiteral(".xji"), MemoryBackground(m.screen));
     sink(dir + QStringLiteral("mT_Pod") + s + QStringLiteral("1.xji"), TileGameBackground(m.screen, QStringLiteral("Podpisywanie"), true));
     sink(dir + QStringLiteral("mT_Uzu") + s + QStringLiteral("1.xji"), TileGameBackground(m.screen, QString::fromUtf8("Uzupełnianie"), false));
+    sink(dir + QStringLiteral("mT_Spa") + s + QStringLiteral("1.xji"), FallingBackground(m.screen));
     sink(dir + QStringLiteral("mT_OPro") + s + QStringLiteral(".xji"), AboutBackground(m.screen));
     sink(dir + QStringLiteral("comm") + s + QStringLiteral(".xji"), ClosingPicture(m.screen));
   }

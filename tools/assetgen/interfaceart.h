@@ -17,6 +17,8 @@ QImage MemoryBackground(QSize size);
 // The labelling game's, with the strip where tiles are scattered, or the
 // filling game's, with the bottom band alone; the game's name as its title.
 QImage TileGameBackground(QSize size, const QString& name, bool strip);
+// The falling game's: sky, the title, the grass the pictures fall onto.
+QImage FallingBackground(QSize size);
 QImage AboutBackground(QSize size);
 QImage ClosingPicture(QSize size);
 // rating 0 "try again", 1 "good", 2 "excellent"; 600 x 450

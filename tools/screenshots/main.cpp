@@ -4,7 +4,8 @@
 // folder, plays through them with mouse clicks and saves what each window
 // shows: the child chooser with five children, the menu, the labelling
 // game, its recorder (the button beside a solved word, the light while it
-// listens), the filling game's tab and the game after a wrong try, Memory with a card turned and with a found pair beside the
+// listens), the filling game's tab and the game after a wrong try, the
+// falling game with its hint, Memory with a card turned and with a found pair beside the
 // microphone button, the summary after a finished Memory game, the about
 // box, and the results window over a prepared history of a few weeks, with
 // two pages of its PDF report (drawn by pdftoppm), its children's tab and
@@ -27,6 +28,7 @@
 #include <functional>
 
 #include "app/program.h"
+#include "games/falling/screen.h"
 #include "games/filling/screen.h"
 #include "games/labelling/podpisywanie.h"
 #include "games/labelling/grapodpisywanie.h"
@@ -125,6 +127,8 @@ void Choose(int tab, int amount, int sound, int position) {
   const int tabX = program->state().geometry.screenMode == 1 ? (tab == 1 ? 120 : 370) : (tab == 1 ? 150 : 470);
   if (tab == 3) {
     Click(menu->g_Menu3, QPoint(20, 10));
+  } else if (tab == 4) {
+    Click(menu->g_Menu4, QPoint(20, 10));
   } else {
     Click(menu->g_Menu, QPoint(tabX, 10));
   }
@@ -329,6 +333,29 @@ void Run(const QString& data, QSize screen) {
     }
     screen->Repaint();
     Save(screen, QStringLiteral("filling"));
+    WhenShown(program->fmKoniecGry(), [] { program->fmKoniecGry()->SetModalResult(TfmKoniecGry::kClose); });
+    screen->A_Stop.Execute(screen);
+  });
+  ClickCentre(menu->StartButton());
+  menu->Repaint();
+
+  // The falling game a few seconds in, "pomoc" framing the right pictures.
+  Choose(4, 1, 0, 0);
+  WhenShown(program->fmSpadajace(), [] {
+    QTest::qWait(100);
+    falling::Screen* screen = program->fmSpadajace();
+    screen->TimerKlatki()->SetEnabled(false);
+    // Until a right picture is wholly in, so that the hint has one to frame.
+    const auto rightIn = [screen] {
+      for (const falling::Picture& p : screen->Scena()->rules().InAir()) {
+        if (p.word.right && p.place.top() > 40) return true;
+      }
+      return false;
+    };
+    for (int ms = 0; ms < 60000 && !rightIn(); ms += 16) screen->Klatka(16);
+    screen->A_Pomoc.Execute(screen);
+    screen->Klatka(16);
+    Save(screen, QStringLiteral("falling"));
     WhenShown(program->fmKoniecGry(), [] { program->fmKoniecGry()->SetModalResult(TfmKoniecGry::kClose); });
     screen->A_Stop.Execute(screen);
   });
