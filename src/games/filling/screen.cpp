@@ -34,10 +34,6 @@ Screen::Screen(const session::Session& session, CSlowa* slowa, CStatRec* statRec
                                       .bordered = session_.geometry.screenMode == 3,
                                       .caption = QString::fromUtf16(kProgramTitle),
                                       .overOwner = true});
-  plotnoTla_.Resize(QSize(W, H));
-  plotnoTla_.Draw(0, 0, tlo_);
-  plotnoRobocze_.Resize(QSize(W, H));
-  plotnoPodkladu_.Resize(QSize(W, H));
   try {
     const int x = W - W / 10;
     pomoc_ = std::make_unique<CPrzyciskC>(session_.content, this, QStringLiteral("pomoc"), &plotnoRobocze_, x, H / 7, A_Pomoc);
@@ -90,6 +86,14 @@ void Screen::RysujPrzyciski() {
 }
 
 void Screen::NowaGra() {
+  // The surfaces are made at the first game, not with the screen: a run
+  // that never opens this game keeps their memory.
+  if (plotnoTla_.Size() != tlo_.size()) {
+    plotnoTla_.Resize(tlo_.size());
+    plotnoTla_.Draw(0, 0, tlo_);
+    plotnoRobocze_.Resize(tlo_.size());
+    plotnoPodkladu_.Resize(tlo_.size());
+  }
   // The old board may be running the handler that got here: it goes later.
   WycofajPlansze();
   platform::DeleteLater(std::move(plansza_), this);
