@@ -47,8 +47,10 @@ TfmKoniecGry::TfmKoniecGry(const session::ContentRoot& content, CStatRec* statRe
   lab_Zle = MakeLabel(QStringLiteral("0"), 0, 237, true, 422);
   MakeLabel(QStringLiteral("Liczba podpowiedzi:"), 88, 270, false);
   lab_Pomoc = MakeLabel(QStringLiteral("0"), 0, 270, true, 422);
-  // Kept, never shown: the summary has no line for unanswered tasks.
-  MakeLabel(QStringLiteral("Brak odpowiedzi:"), 88, 302, false)->hide();
+  // Unanswered tasks have no line; the row says, in the falling game, how
+  // many of the wrong answers were right pictures let fall.
+  napisBrak_ = MakeLabel(QStringLiteral("Nietrafione obrazki:"), 88, 302, false);
+  napisBrak_->hide();
   lab_Brak = MakeLabel(QString(), 0, 302, true, 422);
   lab_Brak->hide();
   // In the unused row: the record of the game just played could not be saved.
@@ -85,6 +87,11 @@ void TfmKoniecGry::FormShow() {
     lab_Dobre->setText(statRec->CorrectText());
     lab_Zle->setText(statRec->WrongText());
     lab_Niezapisany->setVisible(statRec->RecordLost());
+    // The row is the unsaved record's when both would want it.
+    const bool nietrafione = statRec->Missed() > 0 && !statRec->RecordLost();
+    lab_Brak->setText(QString::number(statRec->Missed()));
+    napisBrak_->setVisible(nietrafione);
+    lab_Brak->setVisible(nietrafione);
     switch (statRec->Rating()) {
       case 1: RysujTlo(statsB_); backgroundName_ = 'B'; break;
       case 2: RysujTlo(statsM_); backgroundName_ = 'M'; break;

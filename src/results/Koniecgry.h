@@ -37,6 +37,7 @@ class TfmKoniecGry : public platform::Form {
   QLabel* lab_Zle = nullptr;
   QLabel* lab_Pomoc = nullptr;
   QLabel* lab_Brak = nullptr;
+  QLabel* napisBrak_ = nullptr;  // its caption
   // "Wynik nie został zapisany.", shown when the game's record was lost.
   QLabel* lab_Niezapisany = nullptr;
 

@@ -165,8 +165,3 @@ bool CStatRec::WriteRecord(bool completed) {
 }
 
 QString CStatRec::DurationText() const { return TimeText(elapsedSeconds_); }
-
-QString CStatRec::WrongText() const {
-  if (missed_ == 0) return QString::number(wrong_);
-  return QStringLiteral("%1 (nietrafione: %2)").arg(wrong_).arg(missed_);
-}

@@ -89,8 +89,9 @@ class CStatRec {
   QString DurationText() const;
   QString HintsText() const { return QString::number(hints_); }
   QString CorrectText() const { return QString::number(correct_); }
-  // "3", or "3 (nietrafione: 2)" when some were right pictures let fall.
-  QString WrongText() const;
+  QString WrongText() const { return QString::number(wrong_); }
+  // Of the wrong answers, the right pictures let fall (the falling game).
+  qint32 Missed() const { return missed_; }
   // 1 poor, 2 fair, 4 good.
   int Rating() const { return statrec::RatingFor(correct_, wrong_); }
 
