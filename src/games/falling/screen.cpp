@@ -12,6 +12,7 @@
 #include "words/random.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 
 namespace falling {
 
@@ -125,7 +126,9 @@ void Screen::Odswiez(const std::vector<QRect>& changed) {
 
 void Screen::Klatka(int ms) {
   if (!scene_ || koniec_gry_) return;
-  scene_->rules().SetPaused(kNotActive, !IsActiveForm() || isMinimized());
+  // Another program's window in front leaves no window of ours active.
+  const bool nieaktywne = !IsActiveForm() || isMinimized() || QGuiApplication::applicationState() != Qt::ApplicationActive;
+  scene_->rules().SetPaused(kNotActive, nieaktywne);
   std::vector<Event> events;
   Odswiez(scene_->Frame(ms, &events));
   Obsluz(events);
