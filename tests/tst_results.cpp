@@ -1,7 +1,6 @@
 // The results window: the table's sort order and filters, the chart's
 // aggregation by day and week, export of what is shown to CSV and PDF, and a
 // file that is refused or torn.
-#include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFileDialog>
@@ -15,6 +14,7 @@
 
 #include "resultswindow/exportdialog.h"
 #include "resultswindow/gamespanel.h"
+#include "resultswindow/progresschart.h"
 #include "resultswindow/progress.h"
 #include "resultswindow/resultsmodel.h"
 #include "resultswindow/resultsreport.h"
@@ -279,6 +279,7 @@ class ResultsTest : public QObject {
     window.Games()->SoundChoice()->setCurrentIndex(1);  // SZ
     QCOMPARE(window.Table()->model()->rowCount(), 2);
     QCOMPARE(window.Games()->Periods().size(), 2);
+    QCOMPARE(window.Games()->Chart()->Periods().size(), 2);
     window.Games()->ToDate()->setDate(QDate(2026, 6, 4));
     QCOMPARE(window.Table()->model()->rowCount(), 1);
     QCOMPARE(window.Games()->RangeText(), QStringLiteral("Gry od 2026-06-01 do 2026-06-04"));
@@ -367,6 +368,7 @@ class ResultsTest : public QObject {
     QVERIFY(window.Notice()->text().contains(QStringLiteral("nie jest plikiem statystyk")));
     QCOMPARE(window.Table()->model()->rowCount(), 0);
     QVERIFY(!window.Games()->CsvButton()->isEnabled());
+    QVERIFY(window.Games()->Chart()->isHidden());
   }
 
   void aTornFileShowsItsWholeGamesAndTheWarning() {

@@ -17,6 +17,8 @@
 #include "recorder/wavfile.h"
 #include "resultswindow/childrecordings.h"
 #include "resultswindow/childrenpanel.h"
+#include "resultswindow/gamespanel.h"
+#include "resultswindow/progresschart.h"
 #include "resultswindow/resultswindow.h"
 #include "resultswindow/wordvoicespanel.h"
 #include "support/fakeclock.h"
@@ -132,6 +134,7 @@ class ResultsTabsTest : public QObject {
     QVERIFY(window->Notice()->text().contains(QStringLiteral("Ola nie ma jeszcze zapisanych gier")));
     QCOMPARE(window->Notice()->property("kind").toString(), QStringLiteral("info"));
     QVERIFY(!window->Games()->CsvButton()->isEnabled());
+    QVERIFY(window->Games()->Chart()->isHidden());
     QVERIFY(box_->shown.empty());
   }
 

@@ -1,11 +1,8 @@
 #include "resultswindow/gamespanel.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -77,14 +74,11 @@ GamesPanel::GamesPanel(bool wide, const platform::Services& services, QWidget* p
   // The newest games first: the ones asked about most.
   table_->sortByColumn(kWhen, Qt::DescendingOrder);
 
-  chartView_ = new QChartView(this);
-  chartView_->setRenderHint(QPainter::Antialiasing);
-  chartView_->setStyleSheet(QStringLiteral("background: transparent;"));
-  chartView_->installEventFilter(this);
+  chart_ = new ProgressChart(this);
 
   auto* split = new QSplitter(Qt::Vertical, this);
   split->addWidget(table_);
-  split->addWidget(chartView_);
+  split->addWidget(chart_);
   split->setChildrenCollapsible(false);
   split->setStretchFactor(0, 2);
   split->setStretchFactor(1, 3);
@@ -189,12 +183,6 @@ void GamesPanel::OfferGames(const QList<history::StatsRecord>& records) {
   game_->setCurrentIndex(qMax(0, game_->findData(chosen)));
 }
 
-bool GamesPanel::eventFilter(QObject* watched, QEvent* event) {
-  // The labels under the chart are spaced for its width.
-  if (watched == chartView_ && event->type() == QEvent::Resize && chartView_->width() != chartWidth_) UpdateChart();
-  return QWidget::eventFilter(watched, event);
-}
-
 void GamesPanel::SetChild(const QString& folder, const QString& child) {
   child_ = child;
   Load(QDir(folder).filePath(statrec::FileName()));
@@ -207,7 +195,7 @@ void GamesPanel::Load(const QString& statsPath) {
   firstDay_ = lastDay_ = QDate();
   model_->SetRecords({}, QTimeZone::systemTimeZone());
   filters_->show();
-  chartView_->show();
+  chart_->show();
   for (QPushButton* b : {csvButton_, xlsxButton_, pdfButton_}) b->setEnabled(true);
   history::StatsFile file;
   const bool exists = QFileInfo::exists(statsPath);
@@ -249,7 +237,7 @@ void GamesPanel::ShowNoGames(const QString& notice, const char* kind) {
   SetNotice(notice_, notice, kind);
   OfferGames({});
   filters_->hide();
-  chartView_->hide();
+  chart_->hide();
   for (QPushButton* b : {csvButton_, xlsxButton_, pdfButton_}) b->setEnabled(false);
   ApplyFilter();
   count_->setText(QStringLiteral("brak gier"));
@@ -284,10 +272,7 @@ void GamesPanel::UpdateChart() {
   const QList<QDate> days = rows_->ShownDays();
   step_ = StepForDays(days);
   periods_ = Progress(shown, days, step_);
-  QChart* old = chartView_->chart();
-  chartWidth_ = chartView_->width();
-  chartView_->setChart(MakeProgressChart(periods_, step_, chartWidth_));
-  delete old;
+  chart_->SetPeriods(periods_, step_);
 }
 
 QString GamesPanel::RangeText() const {

@@ -12,7 +12,6 @@
 #include "resultswindow/progress.h"
 #include "resultswindow/resultsreport.h"
 
-class QChartView;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -21,6 +20,7 @@ class QTableView;
 
 namespace resultswindow {
 
+class ProgressChart;
 class ResultsFilter;
 class ResultsModel;
 
@@ -55,7 +55,7 @@ class GamesPanel : public QWidget {
   ResultsFilter* Rows() const { return rows_; }
   QLabel* Notice() const { return notice_; }
   QLabel* Status() const { return status_; }
-  QChartView* ChartView() const { return chartView_; }
+  ProgressChart* Chart() const { return chart_; }
   QComboBox* GameChoice() const { return game_; }
   QComboBox* SoundChoice() const { return sound_; }
   QComboBox* PositionChoice() const { return position_; }
@@ -66,9 +66,6 @@ class GamesPanel : public QWidget {
   QPushButton* XlsxButton() const { return xlsxButton_; }
   // The periods the chart shows now.
   const QList<Period>& Periods() const { return periods_; }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   platform::Services services_;
@@ -98,7 +95,7 @@ class GamesPanel : public QWidget {
   QLabel* count_ = nullptr;
   QLabel* status_ = nullptr;  // what the last export did
   QTableView* table_ = nullptr;
-  QChartView* chartView_ = nullptr;
+  ProgressChart* chart_ = nullptr;
   QComboBox* game_ = nullptr;
   QComboBox* sound_ = nullptr;
   QComboBox* position_ = nullptr;
@@ -107,8 +104,6 @@ class GamesPanel : public QWidget {
   QPushButton* csvButton_ = nullptr;
   QPushButton* pdfButton_ = nullptr;
   QPushButton* xlsxButton_ = nullptr;
-  // The width the chart's labels were spaced for.
-  int chartWidth_ = 0;
 };
 
 }  // namespace resultswindow

@@ -1,131 +1,133 @@
 #include "resultswindow/progresschart.h"
 
-#include <QBarSeries>
-#include <QBarSet>
-#include <QCategoryAxis>
-#include <QChart>
-#include <QFontMetricsF>
-#include <QLegend>
-#include <QLineSeries>
-#include <QValueAxis>
-#include <cmath>
+#include <QPainter>
 
-#include "resultswindow/resultsstyle.h"
 #include "shell/palette.h"
 
 namespace resultswindow {
 
 namespace {
 
-// What the chart's width leaves for the periods: the axes' labels and
-// titles on both sides and the margins.
-constexpr double kBesideAxis = 130;
-// Room between two labels, so that they read as two.
-constexpr double kLabelGap = 14;
+// A text turned a quarter about its box's middle: left to read upwards,
+// right to read downwards.
+void DrawTurned(QPainter& p, const ChartLayout::Text& text, double degrees) {
+  p.save();
+  p.translate(text.box.center());
+  p.rotate(degrees);
+  p.drawText(QRectF(-text.box.width() / 2, -text.box.height() / 2, text.box.width(), text.box.height()),
+             Qt::AlignCenter, text.text);
+  p.restore();
+}
+
+void DrawLine(QPainter& p, const ChartLayout& layout, int sound) {
+  const QList<QPointF> points = layout.Line(sound);
+  if (points.isEmpty()) return;
+  QPen pen(SoundColour(sound), layout.LineWidth());
+  pen.setCapStyle(Qt::RoundCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+  p.drawPolyline(points.constData(), int(points.size()));
+  // A cream rim parts a point from the lines crossing it.
+  p.setPen(QPen(palette::kCream, layout.LineWidth() / 2));
+  p.setBrush(SoundColour(sound));
+  const double r = layout.PointRadius();
+  for (const QPointF& point : points) p.drawEllipse(point, r, r);
+}
+
+void DrawKeys(QPainter& p, const ChartLayout& layout) {
+  p.setFont(layout.TextFont());
+  for (const ChartLayout::Key& key : layout.Legend()) {
+    if (key.sound < 0) {
+      p.setPen(QPen(palette::kSky, 1));
+      p.setBrush(palette::kSkyRim);
+      p.drawRect(key.mark);
+    } else {
+      QPen pen(SoundColour(key.sound), layout.LineWidth());
+      pen.setCapStyle(Qt::RoundCap);
+      p.setPen(pen);
+      const double y = key.mark.center().y();
+      p.drawLine(QPointF(key.mark.left(), y), QPointF(key.mark.right(), y));
+      p.setPen(QPen(palette::kCream, 1));
+      p.setBrush(SoundColour(key.sound));
+      p.drawEllipse(key.mark.center(), key.mark.height() / 2.6, key.mark.height() / 2.6);
+    }
+    p.setPen(palette::kInk);
+    p.drawText(key.label.box, Qt::AlignLeft | Qt::AlignVCenter, key.label.text);
+  }
+}
+
+void DrawAxes(QPainter& p, const ChartLayout& layout) {
+  const QRectF plot = layout.Plot();
+  // The lines of the steps, shared by both axes.
+  p.setPen(QPen(palette::kGreyPale, 1));
+  for (const ChartLayout::Tick& t : layout.ShareTicks()) p.drawLine(QPointF(plot.left(), t.y), QPointF(plot.right(), t.y));
+  p.setPen(QPen(palette::kGrey, 1.5));
+  p.drawLine(plot.bottomLeft(), plot.bottomRight());
+  p.drawLine(plot.topLeft(), plot.bottomLeft());
+  p.drawLine(plot.topRight(), plot.bottomRight());
+  // A short mark from the axis towards each label.
+  for (qsizetype k = 0; k < layout.LabelledPeriods().size(); ++k) {
+    const double x = layout.X(layout.LabelledPeriods()[k]);
+    p.drawLine(QPointF(x, plot.bottom()), QPointF(x, (plot.bottom() + layout.PeriodLabels()[k].box.top()) / 2));
+  }
+
+  p.setPen(palette::kInk);
+  p.setFont(layout.TickFont());
+  for (const ChartLayout::Tick& t : layout.ShareTicks()) p.drawText(t.label.box, Qt::AlignRight | Qt::AlignVCenter, t.label.text);
+  for (const ChartLayout::Tick& t : layout.CountTicks()) p.drawText(t.label.box, Qt::AlignLeft | Qt::AlignVCenter, t.label.text);
+  for (const ChartLayout::Text& label : layout.PeriodLabels()) p.drawText(label.box, Qt::AlignCenter, label.text);
+  p.setFont(layout.TextFont());
+  DrawTurned(p, layout.ShareTitle(), -90);
+  DrawTurned(p, layout.CountTitle(), 90);
+}
 
 }  // namespace
 
-QColor SoundColour(int sound) {
-  static const QColor kColours[kSoundCount] = {palette::kBlue, palette::kCoral, palette::kGreen,
-                                               palette::kYellowDeep};
-  return kColours[sound];
+ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
+  // Room for the legend, the axes and a plot that still says something.
+  setMinimumSize(320, 180);
 }
 
-QChart* MakeProgressChart(const QList<Period>& periods, Step step, double width) {
-  auto* chart = new QChart;
-  chart->setBackgroundBrush(palette::kCream);
-  chart->setBackgroundRoundness(14);
-  chart->setTitleFont(ResultsFont(12, true));
-  chart->setTitleBrush(palette::kInk);
-  chart->setMargins(QMargins(6, 4, 6, 4));
-  chart->legend()->setAlignment(Qt::AlignTop);
-  chart->legend()->setFont(ResultsFont(9));
-  chart->legend()->setLabelColor(palette::kInk);
+void ProgressChart::SetPeriods(const QList<Period>& periods, Step step) {
+  periods_ = periods;
+  step_ = step;
+  update();
+}
 
-  QStringList labels;
-  int mostGames = 1;
-  double widest = 0;
-  const QFont labelFont = ResultsFont(8);
-  const QFontMetricsF metrics(labelFont);
-  auto* games = new QBarSet(QStringLiteral("Liczba gier"));
-  games->setColor(palette::kSkyRim);
-  games->setBorderColor(palette::kSky);
-  for (const Period& p : periods) {
-    labels << PeriodLabel(p, step);
-    widest = qMax(widest, metrics.horizontalAdvance(labels.last()));
-    *games << p.games;
-    mostGames = qMax(mostGames, p.games);
+void ProgressChart::SetTitle(const QString& title) {
+  title_ = title;
+  update();
+}
+
+ChartLayout ProgressChart::Layout(const QSizeF& size) const {
+  return ChartLayout(periods_, step_, size, title_, logicalDpiY() / 72.0);
+}
+
+void ProgressChart::Paint(QPainter& p, const QSizeF& size) const {
+  const ChartLayout layout = Layout(size);
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(palette::kCream);
+  p.drawRoundedRect(layout.Frame(), 14, 14);
+  if (!layout.Title().text.isEmpty()) {
+    p.setPen(palette::kInk);
+    p.setFont(layout.TitleFont());
+    p.drawText(layout.Title().box, Qt::AlignCenter, layout.Title().text);
   }
-  auto* bars = new QBarSeries;
-  bars->append(games);
-  bars->setBarWidth(0.6);
-  chart->addSeries(bars);
+  DrawKeys(p, layout);
+  DrawAxes(p, layout);
+  p.setPen(QPen(palette::kSky, 1));
+  p.setBrush(palette::kSkyRim);
+  for (int i = 0; i < layout.PeriodCount(); ++i) p.drawRect(layout.Bar(i));
+  for (int sound = 0; sound < kSoundCount; ++sound) DrawLine(p, layout, sound);
+  p.restore();
+}
 
-  // The periods stand at 0, 1, 2, ...; a label under every n-th of them,
-  // level and whole, rather than every one of them turned and cut short.
-  auto* periodsAxis = new QCategoryAxis;
-  periodsAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  periodsAxis->setRange(-0.5, qMax<qsizetype>(1, labels.size()) - 0.5);
-  periodsAxis->setStartValue(-0.5);
-  const int every = LabelEvery(int(labels.size()), widest + kLabelGap, width - kBesideAxis);
-  for (int i = 0; i < labels.size(); i += every) periodsAxis->append(labels[i], i);
-  periodsAxis->setLabelsFont(labelFont);
-  periodsAxis->setLabelsColor(palette::kInk);
-  periodsAxis->setGridLineVisible(false);
-  chart->addAxis(periodsAxis, Qt::AlignBottom);
-  bars->attachAxis(periodsAxis);
-
-  auto* countAxis = new QValueAxis;
-  // Twice the most games: the bars stay in the lower half, under the lines
-  // of the shares, which matter more.
-  countAxis->setRange(0, 2 * mostGames);
-  countAxis->setLabelFormat(QStringLiteral("%d"));
-  // Whole games only: one tick per game up to five, then fewer.
-  countAxis->setTickType(QValueAxis::TicksDynamic);
-  countAxis->setTickAnchor(0);
-  countAxis->setTickInterval(mostGames <= 5 ? 1 : std::ceil(mostGames / 5.0));
-  countAxis->setTitleText(QStringLiteral("gry"));
-  countAxis->setTitleFont(ResultsFont(9));
-  countAxis->setLabelsFont(ResultsFont(8));
-  countAxis->setLabelsColor(palette::kInk);
-  countAxis->setGridLineVisible(false);
-  // A narrow window would cut "12" to "…": the numbers are short, let them be.
-  countAxis->setTruncateLabels(false);
-  chart->addAxis(countAxis, Qt::AlignRight);
-  bars->attachAxis(countAxis);
-
-  auto* shareAxis = new QValueAxis;
-  shareAxis->setRange(0, 100);
-  shareAxis->setTickCount(6);
-  shareAxis->setLabelFormat(QStringLiteral("%d%%"));
-  shareAxis->setTitleText(QStringLiteral("poprawne"));
-  shareAxis->setTitleFont(ResultsFont(9));
-  shareAxis->setLabelsFont(ResultsFont(8));
-  shareAxis->setLabelsColor(palette::kInk);
-  chart->addAxis(shareAxis, Qt::AlignLeft);
-
-  for (int sound = 0; sound < kSoundCount; ++sound) {
-    auto* line = new QLineSeries;
-    // The bars' categories stand at 0, 1, 2, ...: a line point at the
-    // period's index sits over its bar.
-    for (int i = 0; i < periods.size(); ++i) {
-      const double share = periods[i].Share(sound);
-      if (share >= 0) line->append(i, share * 100);
-    }
-    if (line->count() == 0) {
-      delete line;
-      continue;
-    }
-    line->setName(SoundName(sound));
-    QPen pen(SoundColour(sound), 3);
-    pen.setCapStyle(Qt::RoundCap);
-    line->setPen(pen);
-    line->setPointsVisible(true);
-    chart->addSeries(line);
-    line->attachAxis(periodsAxis);
-    line->attachAxis(shareAxis);
-  }
-  return chart;
+void ProgressChart::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  Paint(painter, size());
 }
 
 }  // namespace resultswindow

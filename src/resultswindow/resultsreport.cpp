@@ -1,9 +1,7 @@
 #include "resultswindow/resultsreport.h"
 
 #include <QBuffer>
-#include <QChart>
 #include <QDir>
-#include <QGraphicsScene>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -146,16 +144,18 @@ void DrawChartPage(Page& page, const Report& report, const QRectF& area, int num
   }
   // The chart is laid out at a screen-like size and scaled onto the page, so
   // that its fonts and lines keep the proportions seen in the window.
-  QGraphicsScene scene;
+  ProgressChart chart;
+  chart.SetPeriods(report.periods, report.step);
+  chart.SetTitle(report.step == Step::Month  ? QStringLiteral("Postępy miesiąc po miesiącu")
+                 : report.step == Step::Week ? QStringLiteral("Postępy tydzień po tygodniu")
+                                             : QStringLiteral("Postępy dzień po dniu"));
   const QSizeF logical(1000, 1000 * target.height() / target.width());
-  QChart* chart = MakeProgressChart(report.periods, report.step, logical.width());
-  chart->setTitle(report.step == Step::Month  ? QStringLiteral("Postępy miesiąc po miesiącu")
-                  : report.step == Step::Week ? QStringLiteral("Postępy tydzień po tygodniu")
-                                              : QStringLiteral("Postępy dzień po dniu"));
-  scene.addItem(chart);
-  chart->setGeometry(QRectF(QPointF(0, 0), logical));
-  scene.setSceneRect(QRectF(QPointF(0, 0), logical));
-  scene.render(&page.P(), target, scene.sceneRect());
+  QPainter& p = page.P();
+  p.save();
+  p.translate(target.topLeft());
+  p.scale(target.width() / logical.width(), target.height() / logical.height());
+  chart.Paint(p, logical);
+  p.restore();
 }
 
 }  // namespace
