@@ -1,13 +1,12 @@
 // The filling game on its real screen, offscreen, with the build's content:
-// answer tiles dragged and clicked into the gap, the hint, moving on, and
-// the record the game leaves.
+// answer tiles dragged and clicked into the gap, a second wrong try, the
+// hint. A whole game to its record is played from outside by the desktop
+// smoke test.
 #include <QtTest>
 
 #include "catalogue/_cslowa.h"
 #include "games/filling/screen.h"
-#include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
-#include "stats/statsformat.h"
 #include "support/fakeclock.h"
 #include "support/microphone.h"
 #include "support/program.h"
@@ -111,33 +110,6 @@ class FillingTest : public QObject {
     QCOMPARE(g.Screen().PrzyciskPomoc()->Image()->Visible(), !solved);
     // A solved word may be recorded by the child.
     QCOMPARE(g.Screen().Mikrofon()->Widoczny(), solved);
-  }
-
-  void aWholeGameMovesOnByItselfAndIsRecordedAsGameThree() {
-    Game g;
-    QVERIFY(g.ready);
-    QStringList words;
-    for (int task = 0; task < 5; ++task) {
-      QCOMPARE(g.Board().Zasady().Current(), task);
-      words << g.Task().key;
-      Put(g.Answer(task != 2), g.Board().Luka()->Pozycja(), true);
-      if (task == 2) Put(g.Answer(true), g.Board().Luka()->Pozycja(), true);
-      if (task < 4) g.Screen().TimerDalej()->OnTimer();
-    }
-    QCOMPARE(words.removeDuplicates(), 0);
-    // The last solved task ends the game with the summary; "stop" there closes it.
-    QTimer::singleShot(0, g.app.program.fmKoniecGry(), [&] { g.app.program.fmKoniecGry()->SetModalResult(2); });
-    g.Screen().TimerDalej()->OnTimer();
-    const QByteArray stats = g.app.Stats();
-    QCOMPARE(stats.size(), 20 + 44);
-    const statrec::GameRecord r = statrec::DecodeRecord(stats.constData() + 20);
-    QCOMPARE(r.gameNumber, 3);
-    QCOMPARE(r.gloski, qint16(17));
-    QCOMPARE(r.pozycja, qint16(256));
-    QCOMPARE(r.correct, 5);
-    QCOMPARE(r.wrong, 1);
-    QVERIFY(r.completed != 0);
-    QVERIFY(!g.Screen().isVisible());
   }
 };
 
