@@ -142,7 +142,6 @@ void Board::Komponuj() {
   ekran_.RysujPrzyciski();
   RysujObraz();
   RysujPuste();
-  Okno().Invalidate();
 }
 
 void Board::RysujGloski() {

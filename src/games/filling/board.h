@@ -52,7 +52,7 @@ class Board : public labelling::TileHost {
   // for a solved task, the right one in the gap.
   void PrzygotujZadanie();
   // The work surface composed afresh: background, buttons, picture, frames.
-  // The tiles are drawn by the next paint.
+  // The tiles are drawn by the next paint, which the caller asks for.
   void Komponuj();
   // Every tile still in play draws itself on the work surface.
   void RysujGloski();
