@@ -22,8 +22,10 @@ namespace {
 const QString kProgram = QStringLiteral("/prefix/bin");
 const QString kUser = QStringLiteral("/home/ania/.local/share/Fonikra");
 
-Machine MachineWith(bool hasData, bool writable, bool shared, const QString& user = kUser, bool filesWritable = false) {
+Machine MachineWith(bool hasData, bool writable, bool shared, const QString& user = kUser, bool filesWritable = false,
+                    bool installedBeside = false) {
   Machine m;
+  m.installedBeside = installedBeside;
   m.programFilesWritable = filesWritable;
   m.programDir = kProgram;
   m.programDirHasData = hasData;
@@ -58,6 +60,11 @@ class LocationsTest : public QObject {
     // Owned by the user who installed it: still never written.
     QTest::newRow("installed, writable prefix") << MachineWith(false, true, true)
                                                 << QString("/prefix/share/minifonikra") << user << kUser;
+    // Windows' installer: the content beside the program, which an
+    // administrator (or Wine's user) may write, is still never written.
+    QTest::newRow("installed beside") << MachineWith(true, true, false, kUser, true, true) << kProgram << user << kUser;
+    QTest::newRow("installer's marker, no content") << MachineWith(false, true, false, kUser, false, true) << kProgram
+                                                    << beside << kProgram;
     // No content anywhere: start-up reports the missing content, no user
     // folder is made for nothing.
     QTest::newRow("no content") << MachineWith(false, true, false) << kProgram << beside << kProgram;

@@ -1,5 +1,4 @@
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <QStringList>
@@ -14,6 +13,8 @@
 #include "locations/filelocations.h"
 #include "profiles/profiles.h"
 #include "platform/application.h"
+#include "platform/bundle.h"
+#include "platform/system.h"
 #include "stats/statsformat.h"
 
 namespace {
@@ -44,6 +45,7 @@ int Export(const CommandLine& commandLine, int& argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  platform::UseParentConsole();
   // Read before the application object exists: --help and --version must
   // work where there is no display. Qt takes its own options from argv.
   QStringList arguments;
@@ -67,10 +69,11 @@ int main(int argc, char** argv) {
   }
 
   platform::Application app(argc, argv);
+  platform::LoadBundledFonts(platform::ProgramDir());
   // Qt's own dialogs and buttons speak Polish, as the program does.
   QTranslator qtTexts;
   if (qtTexts.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                   platform::QtTranslationsDir(platform::ProgramDir())))
     QCoreApplication::installTranslator(&qtTexts);
   return RunMiniFonikra(platform::SystemServices());
 }

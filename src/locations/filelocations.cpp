@@ -29,10 +29,13 @@ QString SharedContentRoot(const QString& programDir) {
   return QDir::cleanPath(programDir + QStringLiteral("/../share/minifonikra"));
 }
 
+QString InstalledMarker() { return QStringLiteral("installed.txt"); }
+
 FileLocations Decide(const Machine& m) {
   FileLocations where;
-  const bool installed = !m.programDirHasData && m.sharedContent;
-  where.contentRoot = installed ? SharedContentRoot(m.programDir) : m.programDir;
+  const bool installedShared = !m.programDirHasData && m.sharedContent;
+  const bool installed = installedShared || (m.programDirHasData && m.installedBeside);
+  where.contentRoot = installedShared ? SharedContentRoot(m.programDir) : m.programDir;
   // Without any content the files stay beside the program as well: the
   // missing content is what start-up reports, and no user folder is made.
   if (!installed && (m.programDirWritable || m.programFilesWritable || !m.programDirHasData)) {
@@ -59,6 +62,7 @@ Machine ThisMachine(const QString& programDir) {
   m.programFilesWritable = m.programDirHasData && writableFile(m.programDir + QStringLiteral("/Data/data.ini")) &&
                            writableFile(m.programDir + QLatin1Char('/') + statrec::FileName());
   m.sharedContent = IsFolder(SharedContentRoot(m.programDir) + QStringLiteral("/Data"));
+  m.installedBeside = QFileInfo(m.programDir + QLatin1Char('/') + InstalledMarker()).isFile();
   m.userDataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   return m;
 }

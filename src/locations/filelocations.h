@@ -9,7 +9,8 @@
 // a copy on a USB stick), or whose two files there exist and can be
 // written, keeps everything beside the program. An installed
 // copy (<prefix>/bin/MiniFonikra with its content in
-// <prefix>/share/minifonikra/Data) or a copy in a folder that cannot be
+// <prefix>/share/minifonikra/Data, or Windows' installed MiniFonikra.exe
+// beside its Data/ and the installer's marker) or a copy in a folder that cannot be
 // written reads its content where it lies and keeps both files in the user's
 // data folder instead: the content is never written.
 namespace locations {
@@ -29,6 +30,10 @@ struct Machine {
   // written, though the folders may not take new files.
   bool programFilesWritable = false;
   bool sharedContent = false;  // <programDir>/../share/minifonikra/Data is a folder
+  // An installer put the program with its Data/ where it is and left the
+  // marker InstalledMarker() beside it (Windows: the content stays beside the
+  // program, in a folder an administrator owns).
+  bool installedBeside = false;
   QString userDataDir;         // the user's data folder for this program; may not exist yet
 };
 
@@ -43,6 +48,9 @@ struct FileLocations {
 // wins over installed content; with none at all the program's folder stays
 // the content root, so that the missing content is what gets reported.
 FileLocations Decide(const Machine& machine);
+
+// The file an installer leaves beside a program it installed with its content.
+QString InstalledMarker();
 
 // <programDir>/../share/minifonikra, the content folder of an installed copy.
 QString SharedContentRoot(const QString& programDir);

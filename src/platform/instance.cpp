@@ -9,7 +9,12 @@ namespace platform {
 SingleInstanceLock::SingleInstanceLock(const QString& name) {
   // The runtime folder is the user's own, so another user of the computer
   // runs a copy of their own.
+#ifdef Q_OS_WIN
+  // Windows has no runtime folder; the temporary one is the user's own too.
+  const QString dir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+#else
   const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
   if (dir.isEmpty()) return;
   path_ = QDir(dir).filePath(name + QStringLiteral(".lock"));
   lock_ = std::make_unique<QLockFile>(path_);

@@ -1,6 +1,7 @@
 #include "platform/termination.h"
 
 #include <QObject>
+#include <atomic>
 
 #include "platform/wait.h"
 
@@ -11,8 +12,10 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
-#include <atomic>
 #include <cerrno>
+#elif defined(Q_OS_WIN)
+#include <QGuiApplication>
+#include <QSessionManager>
 #endif
 
 namespace platform {
@@ -59,6 +62,22 @@ void OnTermination(QObject* context, std::function<void()> handler) {
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
   for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &action, nullptr);
+}
+
+#elif defined(Q_OS_WIN)
+
+// Windows asks a program whether the session may end (logging off, shutting
+// down) and ends the process soon after the answer, so the handler runs
+// here, while there is still time, and not later from the event loop.
+void OnTermination(QObject* context, std::function<void()> handler) {
+  requested = false;
+  QObject::connect(
+      qApp, &QGuiApplication::commitDataRequest, context,
+      [handler](QSessionManager&) {
+        if (requested.exchange(true)) return;
+        handler();
+      },
+      Qt::DirectConnection);
 }
 
 #else
