@@ -1,7 +1,9 @@
 #include "platform/instance.h"
 
 #include <QDir>
+#include <QCoreApplication>
 #include <QLockFile>
+#include <QSysInfo>
 #include <QStandardPaths>
 
 namespace platform {
@@ -29,6 +31,14 @@ SingleInstanceLock::SingleInstanceLock(const QString& name) {
   QString application;
   heldByAnother_ = !acquired_ && lock_->error() == QLockFile::LockFailedError &&
                    lock_->getLockInfo(&pid, &host, &application) && pid > 0;
+  // A lock naming this very process was left by an earlier run that died
+  // and whose process number came round again (Wine hands out the same
+  // numbers at every start): it is stale, though its owner looks alive.
+  if (heldByAnother_ && pid == QCoreApplication::applicationPid() && host == QSysInfo::machineHostName() &&
+      lock_->removeStaleLockFile()) {
+    acquired_ = lock_->tryLock(0);
+    heldByAnother_ = false;
+  }
 }
 
 SingleInstanceLock::~SingleInstanceLock() = default;
