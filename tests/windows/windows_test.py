@@ -13,7 +13,8 @@ wrote. In a fresh Wine prefix it:
   2. starts the installed program: the splash, then the menu, on screen;
   3. plays a labelling game and stops it with Escape: the summary, and one
      record in %APPDATA%\\Fonikra\\prgst6.stt (nothing beside the program),
-     whose bytes say what was played;
+     whose bytes say what was played; then ends the session (logging off)
+     during a second game, which is recorded too;
   4. runs --help and --csv from the Windows command line: the help is the
      Linux build's, byte for byte, and the CSV is the one the Linux build
      makes of the same file;
@@ -143,8 +144,7 @@ def play_and_stop(d, shots):
     if beside:
         d.fail("the installed program wrote %s beside itself" % ", ".join(beside))
     with open(d.stats, "rb") as f:
-        data = f.read()
-    game = RECORD.unpack(data[20:64])
+        game = RECORD.unpack(f.read()[20:64])
     # Game 1, SZ (bit 1) in every position (1792), the smallest amount, not
     # completed, no answers; started (UTC) while the test ran.
     number, year, month, _, day, hour, minute, second, _, amount, sounds, positions, _, completed, *_ = game
@@ -156,10 +156,18 @@ def play_and_stop(d, shots):
     screen, ok = d.wait_for(lambda s: d.full_screen_art(s) == "menu" and not d.summary_shown(s), 5)
     if not ok:
         d.fail("Escape on the summary did not lead back to the menu; the screen shows %s" % d.describe(screen), screen)
-    d.app.terminate()
-    d.app.wait(timeout=30)
-    subprocess.run(["wineserver", "-w"], env=d.wine_env(), timeout=60)
-    return data
+    # Logging off in the middle of a second game: Windows asks the program,
+    # which records the game and ends.
+    d.start_labelling()
+    subprocess.run(["wineboot", "--end-session"], env=d.wine_env(), capture_output=True, timeout=60, check=True)
+    try:
+        d.app.wait(timeout=30)
+    except subprocess.TimeoutExpired:
+        d.fail("the program still runs 30 s after the session ended")
+    if d.records() != 2:
+        d.fail("after logging off during a game %s holds %d record(s), not 2" % (d.stats, d.records()))
+    with open(d.stats, "rb") as f:
+        return f.read()
 
 
 def command_line(d, linux_build):
@@ -181,7 +189,7 @@ def command_line(d, linux_build):
                    capture_output=True, env=dict(os.environ, HOME=copy))
     with open(os.path.join(copy, "wyniki.csv"), "rb") as f:
         csv_linux = f.read()
-    if csv_windows != csv_linux or csv_windows.count(b"\n") != 2:
+    if csv_windows != csv_linux or csv_windows.count(b"\n") != 3:
         d.fail("--csv on Windows wrote %r; the Linux build makes %r of the same file" % (csv_windows, csv_linux))
 
 
