@@ -589,6 +589,11 @@ class Desktop:
         best = max(scores, key=scores.get)
         return best if scores[best] >= 0.9 else None
 
+    def splash_fraction(self, screen):
+        """How much of the centred splash the screen shows (0 to 1)."""
+        origin = ((self.width - 599) // 2, (self.height - 347) // 2)
+        return match_fraction(screen, origin, self.art.get("mT_Splh.xji"), grid(3, 3, 596, 344, 19))
+
     def summary_shown(self, screen):
         sx, sy = self.layout.summary_origin()
         origin = (self.origin[0] + sx, self.origin[1] + sy)
@@ -757,9 +762,6 @@ def splash_is_painted(d):
     # A window drawn before the window manager maps it shows nothing: the
     # program has to paint it again when it is exposed.
     d.launch(hold_window_manager=0.25)
-    splash = d.art.get("mT_Splh.xji")
-    origin = ((d.width - 599) // 2, (d.height - 347) // 2)
-    points = grid(3, 3, 596, 344, 19)
     best, seen = 0.0, 0
     while True:
         taken = time.monotonic() - d.started
@@ -768,7 +770,7 @@ def splash_is_painted(d):
         screen = d.grab()
         if taken >= 0.3:
             seen += 1
-            fraction = match_fraction(screen, origin, splash, points)
+            fraction = d.splash_fraction(screen)
             if fraction >= 0.9:
                 return
             if fraction >= best:
@@ -781,7 +783,7 @@ def splash_is_painted(d):
     while time.monotonic() - d.started < 4:
         taken = time.monotonic() - d.started
         screen = d.grab()
-        if match_fraction(screen, origin, splash, points) >= 0.9:
+        if d.splash_fraction(screen) >= 0.9:
             later = "it came only %.2f s after start" % taken
             break
     d.fail("none of %d screens taken 0.3-1.5 s after start shows the splash (best: %.0f%% of sample points, "

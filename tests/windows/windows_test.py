@@ -115,24 +115,16 @@ def install(d):
                "the desktop expected)" % links)
 
 
-def wait_for_splash(d, timeout=20):
-    splash = d.art.get("mT_Splh.xji")
-    origin = ((d.width - 599) // 2, (d.height - 347) // 2)
-    screen, ok = d.wait_for(lambda s: smoke.match_fraction(s, origin, splash, smoke.grid(3, 3, 596, 344, 19)) >= 0.9,
-                            timeout)
-    if not ok:
-        d.fail("the splash was not seen within %d s of start; the screen shows %s" % (timeout, d.describe(screen)),
-               screen)
-    return screen
-
-
 def play_and_stop(d, shots):
     os.makedirs(d.user_dir, exist_ok=True)
     with open(d.ini, "w", newline="\r\n") as f:
         f.write(d.config)
     began = time.time()
     d.launch()
-    shots["wine-splash"] = wait_for_splash(d)
+    screen, ok = d.wait_for(lambda s: d.splash_fraction(s) >= 0.9, 20)
+    if not ok:
+        d.fail("the splash was not seen within 20 s of start; the screen shows %s" % d.describe(screen), screen)
+    shots["wine-splash"] = screen
     shots["wine-menu"] = d.wait_for_menu(timeout=30)
     client, n = d.start_labelling()
     shots["wine-game"] = d.grab()
@@ -228,13 +220,17 @@ def main():
     try:
         with WineDesktop(work, build) as d:
             d.prepare()
-            for step, action in (("install", lambda: install(d)),
-                                 ("play", lambda: d.__setattr__("stats_bytes", play_and_stop(d, shots))),
-                                 ("command line", lambda: command_line(d, linux_build)),
-                                 ("uninstall", lambda: uninstall(d, {d.stats: d.stats_bytes}))):
+
+            def step(name, action):
                 began = time.monotonic()
-                action()
-                print("PASS %s (%.0f s)" % (step, time.monotonic() - began), flush=True)
+                result = action()
+                print("PASS %s (%.0f s)" % (name, time.monotonic() - began), flush=True)
+                return result
+
+            step("install", lambda: install(d))
+            stats = step("play", lambda: play_and_stop(d, shots))
+            step("command line", lambda: command_line(d, linux_build))
+            step("uninstall", lambda: uninstall(d, {d.stats: stats}))
     except smoke.Failed as e:
         print("FAIL: %s\nscreenshots and logs: %s" % (e, work))
         return 1
