@@ -15,9 +15,9 @@ wrote. In a fresh Wine prefix it:
      record in %APPDATA%\\Fonikra\\prgst6.stt (nothing beside the program),
      whose bytes say what was played; then ends the session (logging off)
      during a second game, which is recorded too;
-  4. runs --help and --csv from the Windows command line: the help is the
-     Linux build's, byte for byte, and the CSV is the one the Linux build
-     makes of the same file;
+  4. runs --help, --csv and --xlsx from the Windows command line: the help
+     is the Linux build's, byte for byte, the CSV is the one the Linux build
+     makes of the same file, and the workbook holds both games;
   5. uninstalls silently: the program's folder and shortcuts go, the user's
      files stay as they were.
 
@@ -33,6 +33,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import zipfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
 import desktop_smoke as smoke  # noqa: E402
@@ -170,8 +171,16 @@ def command_line(d, linux_build):
     if help_windows != help_linux:
         d.fail("--help from the Windows command line printed %r, not the Linux build's text" % help_windows[:200])
     d.wine(["cmd", "/c", exe, "--csv", r"C:\users\Public\wyniki.csv"])
-    with open(os.path.join(d.prefix, "drive_c", "users", "Public", "wyniki.csv"), "rb") as f:
+    public = os.path.join(d.prefix, "drive_c", "users", "Public")
+    with open(os.path.join(public, "wyniki.csv"), "rb") as f:
         csv_windows = f.read()
+    # The workbook: a whole zip whose sheet holds both games' rows.
+    d.wine(["cmd", "/c", exe, "--xlsx", r"C:\users\Public\wyniki.xlsx"])
+    with zipfile.ZipFile(os.path.join(public, "wyniki.xlsx")) as book:
+        sheet = book.read("xl/worksheets/sheet1.xml") if book.testzip() is None else b""
+    if sheet.count(b"<row ") != 3:
+        d.fail("--xlsx on Windows wrote a workbook whose first sheet has %d rows, not a header and 2 games"
+               % sheet.count(b"<row "))
     # The same statistics file read by the Linux build, as a copy beside it.
     copy = tempfile.mkdtemp(dir=d.root)
     shutil.copy2(linux, copy)
