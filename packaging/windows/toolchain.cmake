@@ -15,7 +15,7 @@ set(CMAKE_RANLIB ${triple}-gcc-ranlib-posix CACHE FILEPATH "")
 # An environment variable so that it also reaches try_compile's projects.
 if(DEFINED ENV{FONIKRA_WINDOWS_PREFIXES})
   string(REPLACE ":" ";" prefixes "$ENV{FONIKRA_WINDOWS_PREFIXES}")
-  list(APPEND CMAKE_FIND_ROOT_PATH ${prefixes} /usr/${triple})
+  list(APPEND CMAKE_FIND_ROOT_PATH ${prefixes})
 endif()
 list(APPEND CMAKE_FIND_ROOT_PATH /usr/${triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
