@@ -70,7 +70,7 @@ package: build
 # The program for 64-bit Windows, cross-built here: MiniFonikra.exe beside
 # the content of the Linux build, the installer MiniFonikra-setup.exe and a
 # portable zip, in $(WINDOWS_BUILD). The libraries are built once into
-# ~/.cache/minifonikra-windows (about 18 minutes on two cores) and reused.
+# ~/.cache/minifonikra-windows (about 20 minutes on two cores) and reused.
 WINDOWS_BUILD ?= build-windows
 windows: build
 	@scripts/install-deps --windows
