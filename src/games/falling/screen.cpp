@@ -1,9 +1,10 @@
 #include "games/falling/screen.h"
 
 #include "catalogue/_cslowa.h"
+#include "games/gamewindow.h"
+#include "platform/exception.h"
 #include "games/registry.h"
 #include "platform/jpeg.h"
-#include "platform/screenwindow.h"
 #include "recorder/voicelibrary.h"
 #include "results/_cstatrec.h"
 #include "results/endofgame.h"
@@ -38,18 +39,10 @@ Screen::Screen(const session::Session& session, CSlowa* slowa, CStatRec* statRec
   A_Pomoc.OnExecute = [this](QObject*) { Pomoc(); };
   connect(this, &platform::Form::Closed, this, [this] { Zatrzymaj(); });
 
-  try {
-    tlo_ = platform::LoadJpegFile(
-        session_.content.Path(QStringLiteral("Intf/Spec/mT_Spa") + session_.geometry.ArtSuffix() + QStringLiteral("1.xji")));
-  } catch (const platform::Exception&) {
-    throw CBlad(1);
-  }
+  tlo_ = games::LoadBackground(session_, QStringLiteral("mT_Spa"), QStringLiteral("1"));
   const int W = session_.geometry.screenWidth;
   const int H = session_.geometry.screenHeight;
-  platform::SetUpScreenWindow(*this, {.size = QSize(W, H),
-                                      .bordered = session_.geometry.screenMode == 3,
-                                      .caption = QString::fromUtf16(kProgramTitle),
-                                      .overOwner = true});
+  games::SetUpGameWindow(*this, session_);
   try {
     pomoc_ = std::make_unique<CPrzyciskC>(session_.content, this, QStringLiteral("pomoc"), &WindowCanvas(), W - W / 10, H / 7, A_Pomoc);
     stop_ = std::make_unique<CPrzyciskC>(session_.content, this, QStringLiteral("stop"), &WindowCanvas(), W - W / 10 + 4,

@@ -1,9 +1,9 @@
 #include "games/filling/screen.h"
 
 #include "catalogue/_cslowa.h"
+#include "games/gamewindow.h"
+#include "platform/exception.h"
 #include "games/registry.h"
-#include "platform/jpeg.h"
-#include "platform/screenwindow.h"
 #include "platform/wait.h"
 #include "results/_cstatrec.h"
 #include "results/endofgame.h"
@@ -22,18 +22,10 @@ Screen::Screen(const session::Session& session, CSlowa* slowa, CStatRec* statRec
   A_Poprzedni.OnExecute = [this](QObject*) { Przejdz(false); };
   connect(this, &platform::Form::Closed, this, [this] { WycofajPlansze(); });
 
-  try {
-    tlo_ = platform::LoadJpegFile(
-        session_.content.Path(QStringLiteral("Intf/Spec/mT_Uzu") + session_.geometry.ArtSuffix() + QStringLiteral("1.xji")));
-  } catch (const platform::Exception&) {
-    throw CBlad(1);
-  }
+  tlo_ = games::LoadBackground(session_, QStringLiteral("mT_Uzu"), QStringLiteral("1"));
   const int W = session_.geometry.screenWidth;
   const int H = session_.geometry.screenHeight;
-  platform::SetUpScreenWindow(*this, {.size = QSize(W, H),
-                                      .bordered = session_.geometry.screenMode == 3,
-                                      .caption = QString::fromUtf16(kProgramTitle),
-                                      .overOwner = true});
+  games::SetUpGameWindow(*this, session_);
   try {
     const int x = W - W / 10;
     pomoc_ = std::make_unique<CPrzyciskC>(session_.content, this, QStringLiteral("pomoc"), &plotnoRobocze_, x, H / 7, A_Pomoc);

@@ -1,7 +1,7 @@
 #include "games/labelling/podpisywanie.h"
 
-#include "platform/jpeg.h"
-#include "platform/screenwindow.h"
+#include "games/gamewindow.h"
+#include "platform/exception.h"
 #include "platform/wait.h"
 #include "results/_cstatrec.h"
 #include "results/endofgame.h"
@@ -30,18 +30,10 @@ TfmPodpisywanie::TfmPodpisywanie(const session::Session& session, CSlowa* slowa,
   // finished game must not end it again over whatever is shown next.
   connect(this, &platform::Form::Closed, this, [this] { WycofajPlansze(); });
 
-  try {
-    Tlo = platform::LoadJpegFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_Pod") + session_.geometry.ArtSuffix() + QStringLiteral("1.xji")));
-  } catch (const platform::Exception&) {
-    throw CBlad(1);
-  }
+  Tlo = games::LoadBackground(session_, QStringLiteral("mT_Pod"), QStringLiteral("1"));
   const int W = session_.geometry.screenWidth;
   const int H = session_.geometry.screenHeight;
-  // On a large screen an ordinary window over the menu, not in a corner.
-  platform::SetUpScreenWindow(*this, {.size = QSize(W, H),
-                                      .bordered = session_.geometry.screenMode == 3,
-                                      .caption = QString::fromUtf16(kProgramTitle),
-                                      .overOwner = true});
+  games::SetUpGameWindow(*this, session_);
   ProstokatKlienta = QRect(0, 0, W, H);
 
   PlotnoTla.Resize(QSize(W, H));

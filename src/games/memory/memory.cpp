@@ -2,10 +2,10 @@
 
 #include <new>
 
+#include "games/gamewindow.h"
+#include "platform/exception.h"
 #include "games/memory/layout.h"
 #include "games/memory/rules.h"
-#include "platform/jpeg.h"
-#include "platform/screenwindow.h"
 #include "platform/wait.h"
 #include "results/_cstatrec.h"
 #include "results/endofgame.h"
@@ -36,12 +36,8 @@ TfmMemory::TfmMemory(const session::Session& session, CSlowa* slowa, CStatRec* s
   // Whatever was made before a failure is freed by the members' own
   // destructors on the way out.
   try {
-    tloObraz_ = platform::LoadJpegFile(session_.content.Path(QStringLiteral("Intf/Spec/mT_Mem") + session_.geometry.ArtSuffix() + QStringLiteral(".xji")));
-    // On a large screen an ordinary window over the menu, not in a corner.
-    platform::SetUpScreenWindow(*this, {.size = QSize(w, h),
-                                        .bordered = session_.geometry.screenMode == 3,
-                                        .caption = QString::fromUtf16(kProgramTitle),
-                                        .overOwner = true});
+    tloObraz_ = games::LoadBackground(session_, QStringLiteral("mT_Mem"));
+    games::SetUpGameWindow(*this, session_);
     ekran_ = QRect(0, 0, w, h);
     tlo_.Resize(QSize(w, h));
     tlo_.Draw(0, 0, tloObraz_);
