@@ -1,12 +1,11 @@
 // The falling game on its real screen, offscreen, with the build's content
-// and frames given by hand: catches, a miss, the hint, and the record.
+// and frames given by hand: catches, a miss and the hint. The record of a
+// game is the desktop smoke test's.
 #include <QtTest>
 
 #include "catalogue/_cslowa.h"
 #include "games/falling/screen.h"
-#include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
-#include "stats/statsformat.h"
 #include "support/fakeclock.h"
 #include "support/program.h"
 #include "support/seams.h"
@@ -108,21 +107,6 @@ class FallingTest : public QObject {
       QVERIFY(std::none_of(g.Rules().InAir().begin(), g.Rules().InAir().end(), [id](const auto& q) { return q.id == id; }));
     }
     QCOMPARE(g.Counts(), counts);
-  }
-
-  void escapeRecordsGameFourWithItsSettings() {
-    Game g;
-    QVERIFY(g.ready);
-    QVERIFY(g.Next(true));
-    QTimer::singleShot(0, g.app.program.fmKoniecGry(), [&] { g.app.program.fmKoniecGry()->SetModalResult(2); });
-    QTest::keyClick(&g.Screen(), Qt::Key_Escape);
-    const QByteArray stats = g.app.Stats();
-    QCOMPARE(stats.size(), 20 + 44);
-    const statrec::GameRecord r = statrec::DecodeRecord(stats.constData() + 20);
-    QCOMPARE(r.gameNumber, 4);
-    QCOMPARE(r.gloski, qint16(1));
-    QCOMPARE(r.pozycja, qint16(256));
-    QVERIFY(!g.Screen().isVisible());
   }
 };
 

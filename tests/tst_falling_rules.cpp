@@ -6,18 +6,15 @@
 #include <map>
 
 #include "games/falling/rules.h"
+#include "support/scripted.h"
 
 using namespace falling;
+
+using testing::Scripted;
 
 namespace {
 
 using Values = std::vector<qint32>;
-
-Generator Scripted(Values values) {
-  auto at = std::make_shared<size_t>(0);
-  auto list = std::make_shared<Values>(std::move(values));
-  return [at, list] { return (*list)[(*at)++ % list->size()]; };
-}
 
 // A plain congruential generator for long games.
 Generator Stream(quint32 seed) {

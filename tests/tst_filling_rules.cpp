@@ -3,18 +3,15 @@
 #include <QtTest>
 
 #include "games/filling/rules.h"
+#include "support/scripted.h"
 
 using namespace filling;
+
+using testing::Scripted;
 
 namespace {
 
 using Values = std::vector<qint32>;
-
-Generator Scripted(Values values) {
-  auto at = std::make_shared<size_t>(0);
-  auto list = std::make_shared<Values>(std::move(values));
-  return [at, list] { return (*list)[(*at)++ % list->size()]; };
-}
 
 SPaczka Word(const QString& key, const QString& podzial, int flagi) {
   return SPaczka{key, quint16(flagi), {}, {}, {}, podzial};

@@ -5,21 +5,17 @@
 
 #include "games/memory/layout.h"
 #include "games/memory/rules.h"
+#include "support/scripted.h"
 #include "words/random.h"
 
 using namespace memory;
+
+using testing::Scripted;
 
 namespace {
 
 using Values = std::vector<qint32>;
 using Pair = std::optional<std::pair<int, int>>;
-
-// Hands out the given values in turn.
-Generator Scripted(Values values) {
-  auto at = std::make_shared<size_t>(0);
-  auto list = std::make_shared<Values>(std::move(values));
-  return [at, list] { return (*list)[(*at)++ % list->size()]; };
-}
 
 // One key a letter, "." for a slot without a card.
 std::vector<std::optional<QString>> Names(const QString& keys) {

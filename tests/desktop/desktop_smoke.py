@@ -27,6 +27,7 @@ ImageMagick's import and convert (scripts/install-deps installs them).
 """
 
 import argparse
+import collections
 import itertools
 import os
 import select
@@ -77,6 +78,14 @@ Gloski=1
 Poziom=1
 Pozycja=256
 """
+
+
+# One game in prgst6.stt after its 20-byte header, 44 bytes little-endian:
+# game, its start (UTC SYSTEMTIME), the settings, duration, completed, hints,
+# right and wrong answers.
+RECORD = struct.Struct("<i8H3hih3i")
+Record = collections.namedtuple("Record", "game year month weekday day hour minute second ms amount sounds positions "
+                                          "duration completed hints right wrong")
 
 
 class Skipped(Exception):
@@ -550,6 +559,14 @@ class Desktop:
         if size < 20 or (size - 20) % 44:
             raise Failed("prgst6.stt is %d bytes: not a header and whole records" % size)
         return (size - 20) // 44
+
+    def only_record(self):
+        """The game in the statistics file, which must hold exactly one."""
+        with open(self.stats, "rb") as f:
+            data = f.read()
+        if len(data) != 20 + RECORD.size:
+            self.fail("prgst6.stt is %d bytes, not a header and one record" % len(data))
+        return Record(*RECORD.unpack_from(data, 20))
 
     def program_state(self):
         if not hasattr(self, "app"):
@@ -1247,16 +1264,9 @@ def filling_game_won_from_outside(d):
             # The next task comes by itself, with its own gap.
             d.wait_for(lambda s: d.frame_colour(d.client(s), gap) != "yellow", 8, interval=0.3)
     d.wait_for_summary(10, "the last task of the filling game")
-    with open(d.stats, "rb") as f:
-        data = f.read()
-    if len(data) != 64:
-        d.fail("prgst6.stt is %d bytes, not a header and one record" % len(data))
-    game, = struct.unpack_from("<i", data, 20)
-    gloski, pozycja = struct.unpack_from("<hh", data, 20 + 22)
-    correct, wrong = struct.unpack_from("<ii", data, 20 + 36)
-    if (game, gloski, pozycja, correct, wrong) != (3, 17, 256, 5, 0):
-        d.fail("the record is game %d, sounds %d, positions %d, %d right, %d wrong; not game 3, 17, 256, 5, 0"
-               % (game, gloski, pozycja, correct, wrong))
+    r = d.only_record()
+    if (r.game, r.sounds, r.positions, r.right, r.wrong) != (3, 17, 256, 5, 0):
+        d.fail("the record is %s; not game 3, 17, 256, 5 right, 0 wrong" % (r,))
     d.key("Escape")
 
 
@@ -1311,16 +1321,9 @@ def falling_picture_caught(d):
     time.sleep(3)
     d.key("Escape")
     d.wait_for_summary(4, "Escape in the falling game")
-    with open(d.stats, "rb") as f:
-        data = f.read()
-    if len(data) != 64:
-        d.fail("prgst6.stt is %d bytes, not a header and one record" % len(data))
-    game, = struct.unpack_from("<i", data, 20)
-    gloski, pozycja = struct.unpack_from("<hh", data, 20 + 22)
-    hints, correct = struct.unpack_from("<ii", data, 20 + 32)
-    if (game, gloski, pozycja) != (4, 1, 256) or correct < 1 or hints < 1:
-        d.fail("the record is game %d, sounds %d, positions %d, %d hints, %d right; not game 4, 1, 256 with a "
-               "catch and a hint" % (game, gloski, pozycja, hints, correct))
+    r = d.only_record()
+    if (r.game, r.sounds, r.positions) != (4, 1, 256) or r.right < 1 or r.hints < 1:
+        d.fail("the record is %s; not game 4, 1, 256 with a catch and a hint" % (r,))
     d.key("Escape")
 
 
